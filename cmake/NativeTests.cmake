@@ -1,0 +1,21 @@
+# Native unit tests of the portable logic: every tests/**/*_test.cpp outside win32/ and e2e/.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE ORVILLA_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
+list(FILTER ORVILLA_NATIVE_TESTS EXCLUDE REGEX "/(win32|e2e)/")
+
+add_executable(orvilla_tests ${ORVILLA_NATIVE_TESTS})
+target_include_directories(orvilla_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(orvilla_tests PRIVATE orvilla_core GTest::gmock GTest::gtest_main)
+gtest_discover_tests(orvilla_tests DISCOVERY_TIMEOUT 60)
+
+if(ORVILLA_BENCHMARKS)
+  find_package(benchmark REQUIRED)
+  file(GLOB ORVILLA_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+  if(ORVILLA_BENCH_SOURCES)
+    add_executable(orvilla_bench ${ORVILLA_BENCH_SOURCES})
+    target_include_directories(orvilla_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(orvilla_bench PRIVATE orvilla_core benchmark::benchmark_main)
+  endif()
+endif()
