@@ -1,0 +1,636 @@
+// Translations of the program's texts. Every text is kept exactly as the translator wrote it,
+// including blanks at either end; invisible characters are written as \u escapes.
+#include "i18n/translation_table.h"
+
+#include <iterator>
+
+namespace {
+
+// Key names.
+// "Esc"
+const TTranslation kEsc[] = {
+    {0x0C, L"Echap"},  // French
+};
+
+// "Caps"
+const TTranslation kCaps[] = {
+    {0x07, L"Feststell"},  // German
+    {0x0A, L"Bloq May"},  // Spanish
+    {0x0C, L"Verr Maj"},  // French
+    {0x10, L"Bloc Maiusc"},  // Italian
+};
+
+// "Shift"
+const TTranslation kShift[] = {
+    {0x06, L"Skift"},  // Danish
+    {0x07, L"Umschalt"},  // German
+    {0x0A, L"Mayús"},  // Spanish
+    {0x0C, L"Maj"},  // French
+    {0x10, L"Maiusc"},  // Italian
+};
+
+// "Enter"
+const TTranslation kEnter[] = {
+    {0x06, L"Retur"},  // Danish
+    {0x0A, L"Intro"},  // Spanish
+    {0x0C, L"Entrée"},  // French
+    {0x10, L"Invio"},  // Italian
+};
+
+// "Ctrl"
+const TTranslation kCtrl[] = {
+    {0x07, L"Strg"},  // German
+};
+
+// "PrtScr"
+const TTranslation kPrtScr[] = {
+    {0x07, L"Druck"},  // German
+    {0x0A, L"ImprPant"},  // Spanish
+    {0x0C, L"ImpÉcran"},  // French
+    {0x10, L"StampaScr"},  // Italian
+};
+
+// "ScrLk"
+const TTranslation kScrLk[] = {
+    {0x06, L"ScrLås"},  // Danish
+    {0x07, L"Rollen"},  // German
+    {0x0A, L"BloDesp"},  // Spanish
+    {0x0C, L"ArrêtDéfil"},  // French
+    {0x10, L"Bloc Scorr"},  // Italian
+};
+
+// "Pause"
+const TTranslation kPause[] = {
+    {0x0A, L"Pausa"},  // Spanish
+    {0x10, L"Pausa"},  // Italian
+    {0x13, L"Pauze"},  // Dutch
+    {0x15, L"Pauza"},  // Polish
+};
+
+// "Ins"
+const TTranslation kIns[] = {
+    {0x06, L"Indsæt"},  // Danish
+    {0x07, L"Einfg"},  // German
+};
+
+// "Del"
+const TTranslation kDel[] = {
+    {0x06, L"Slet"},  // Danish
+    {0x07, L"Entf"},  // German
+    {0x0A, L"Supr"},  // Spanish
+    {0x0C, L"Suppr"},  // French
+    {0x10, L"Canc"},  // Italian
+};
+
+// "Home"
+const TTranslation kHome[] = {
+    {0x06, L"Hjem"},  // Danish
+    {0x07, L"Pos1"},  // German
+    {0x0A, L"Inicio"},  // Spanish
+    {0x0C, L"Origine"},  // French
+};
+
+// "End"
+const TTranslation kEnd[] = {
+    {0x06, L"Slut"},  // Danish
+    {0x07, L"Ende"},  // German
+    {0x0A, L"Fin"},  // Spanish
+    {0x0C, L"Fin"},  // French
+    {0x10, L"Fine"},  // Italian
+};
+
+// "PgUp"
+const TTranslation kPgUp[] = {
+    {0x06, L"SideOp"},  // Danish
+    {0x07, L"Bild-auf"},  // German
+    {0x0A, L"RePág"},  // Spanish
+    {0x0C, L"PgPréc"},  // French
+    {0x10, L"PgSu"},  // Italian
+};
+
+// "PgDn"
+const TTranslation kPgDn[] = {
+    {0x06, L"SideNed"},  // Danish
+    {0x07, L"Bild-ab"},  // German
+    {0x0A, L"AvPág"},  // Spanish
+    {0x0C, L"PgSuiv"},  // French
+    {0x10, L"PgGiù"},  // Italian
+};
+
+// Language segment of the online keyboard page's address.
+// "/"
+const TTranslation kOnlineKeyboardSegment[] = {
+    {0x04, L"/cn/"},  // Chinese (traditional)
+    {0x07, L"/de/"},  // German
+    {0x0A, L"/es/"},  // Spanish
+    {0x0C, L"/fr/"},  // French
+    {0x10, L"/it/"},  // Italian
+    {0x11, L"/jp/"},  // Japanese
+    {0x12, L"/kr/"},  // Korean
+    {0x13, L"/nl/"},  // Dutch
+    {0x15, L"/pl/"},  // Polish
+    {0x16, L"/br/"},  // Portuguese
+    {0x19, L"/ru/"},  // Russian
+    {0x1D, L"/se/"},  // Swedish
+    {0x1F, L"/tr/"},  // Turkish
+};
+
+// User-interface texts.
+// "Enable key repeat"
+const TTranslation kEnableKeyRepeat[] = {
+    {0x01, L"تمكين تكرار المفتاح"},  // Arabic
+    {0x02, L"Включи ключова повторение"},  // Bulgarian
+    {0x04, L"啟用按鍵重複"},  // Chinese (traditional)
+    {0x05, L"Povolit opakování klávesy"},  // Czech
+    {0x06, L"Aktiver tast gentagelse"},  // Danish
+    {0x07, L"Tastendruckwiederholung aktivieren"},  // German
+    {0x08, L"Ενεργοποίηση επανάληψης πλήκτρου"},  // Greek
+    {0x0A, L"Habilitar repetición de teclas"},  // Spanish
+    {0x0C, L"Activer la répétition de touche"},  // French
+    {0x10, L"Abilita la ripetizione del tasto"},  // Italian
+    {0x11, L"キーリピートを有効にする"},  // Japanese
+    {0x12, L"반복 키 사용하기"},  // Korean
+    {0x13, L"Toetsherhaling activeren"},  // Dutch
+    {0x15, L"Włącz powtarzanie klawiszy"},  // Polish
+    {0x16, L"Habilitar a repetição de digitação"},  // Portuguese
+    {0x19, L"Разрешить повтор нажатия"},  // Russian
+    {0x1A, L"Омогући понављање тастера"},  // Serbian
+    {0x1B, L"Povoliť opakovanie klávesy"},  // Slovak
+    {0x1D, L"Aktivera tangentupprepning"},  // Swedish
+    {0x22, L"Дозволити повтор натискання"},  // Ukrainian
+    {0x23, L"Дазволіць паўтор націску"},  // Belarusian
+    {0x26, L"Atļaut taustiņa atkārtojumu"},  // Latvian
+    {0x041A, L"Omogući ponavljanje tipke"},  // Croatian (Croatia)
+    {0x0804, L"允许按键重复"},  // Chinese (PRC)
+};
+
+// "Fit width"
+const TTranslation kFitWidth[] = {
+    {0x01, L"ملائمه العرض"},  // Arabic
+    {0x02, L"Побиране и ширината"},  // Bulgarian
+    {0x04, L"適合寬度"},  // Chinese (traditional)
+    {0x05, L"Upravit šířku"},  // Czech
+    {0x06, L"Tilpas bredde"},  // Danish
+    {0x07, L"Breite automatisch anpassen"},  // German
+    {0x08, L"Ταίριαξε σε πλάτος"},  // Greek
+    {0x0A, L"Calzar ancho"},  // Spanish
+    {0x0C, L"Ajuster la largeur"},  // French
+    {0x10, L"Adatta in larghezza"},  // Italian
+    {0x11, L"幅に合わせる"},  // Japanese
+    {0x12, L"너비에 맞추기"},  // Korean
+    {0x13, L"Volledige breedte"},  // Dutch
+    {0x15, L"Ustaw szerokość"},  // Polish
+    {0x16, L"Ajustar à largura"},  // Portuguese
+    {0x19, L"Растягивать по ширине"},  // Russian
+    {0x1A, L"Попуни ширину"},  // Serbian
+    {0x1B, L"Upraviť šírku"},  // Slovak
+    {0x1D, L"Anpassa bredd"},  // Swedish
+    {0x22, L"Розтягувати по ширині"},  // Ukrainian
+    {0x23, L"Расцягваць па шырыні"},  // Belarusian
+    {0x26, L"Iekļaut platumā"},  // Latvian
+    {0x041A, L"Podesi širinu"},  // Croatian (Croatia)
+    {0x0804, L"适合宽度"},  // Chinese (PRC)
+};
+
+// "Lock window size"
+const TTranslation kLockWindowSize[] = {
+    {0x01, L"تثبيت مساحه النافذه"},  // Arabic
+    {0x02, L"Фиксирайте размера на прозореца"},  // Bulgarian
+    {0x04, L"鎖定窗口大小"},  // Chinese (traditional)
+    {0x05, L"Zamknout velikost okna"},  // Czech
+    {0x06, L"Lås vindues størrelse"},  // Danish
+    {0x07, L"Fenstergröße fixieren"},  // German
+    {0x08, L"Κλείδωσε το μέγεθος του παραθύρου"},  // Greek
+    {0x0A, L"Fijar tamaño de la ventana"},  // Spanish
+    {0x0C, L"Verrouiller la taille de la fenêtre"},  // French
+    {0x10, L"Blocca le dimensioni della finestra"},  // Italian
+    {0x11, L"ウィンドウのサイズをロックする"},  // Japanese
+    {0x12, L"크기 잠금"},  // Korean
+    {0x13, L"Schermgrootte vergrendelen"},  // Dutch
+    {0x15, L"Zablokuj wielkość okna"},  // Polish
+    {0x16, L"Fixar o tamanho do painel do teclado"},  // Portuguese
+    {0x19, L"Зафиксировать размер окна"},  // Russian
+    {0x1A, L"Блокирај величину прозора"},  // Serbian
+    {0x1B, L"Zamknúť veľkosť okna"},  // Slovak
+    {0x1D, L"Lås fönsterstorlek"},  // Swedish
+    {0x22, L"Зафіксувати розмір вікна"},  // Ukrainian
+    {0x23, L"Зафіксаваць памер акна"},  // Belarusian
+    {0x26, L"Fiksēt loga izmērus"},  // Latvian
+    {0x041A, L"Zaključaj veličinu prozora"},  // Croatian (Croatia)
+    {0x0804, L"锁定窗口尺寸"},  // Chinese (PRC)
+};
+
+// "Change colors"
+const TTranslation kChangeColors[] = {
+    {0x01, L"تغيير الألوان"},  // Arabic
+    {0x02, L"Промяна на цветовете"},  // Bulgarian
+    {0x04, L"變更色彩\u200B\u200B"},  // Chinese (traditional); ends in two zero-width spaces (U+200B)
+    {0x05, L"Změnit barvy"},  // Czech
+    {0x06, L"Skift farver"},  // Danish
+    {0x07, L"Farben ändern"},  // German
+    {0x08, L"Αλλαγή χρωμάτων"},  // Greek
+    {0x0A, L"Cambiar colores"},  // Spanish
+    {0x0C, L"Modifier les couleurs"},  // French
+    {0x0E, L"Más színek"},  // Hungarian
+    {0x10, L"Cambia colori"},  // Italian
+    {0x11, L"色を変える"},  // Japanese
+    {0x12, L"색 변경"},  // Korean
+    {0x13, L"Kleuren wijzigen"},  // Dutch
+    {0x15, L"Zmień kolory"},  // Polish
+    {0x16, L"Alterar Cores"},  // Portuguese
+    {0x19, L"Изменить цвета"},  // Russian
+    {0x1A, L"Промени боје"},  // Serbian
+    {0x1B, L"Zmeniť farby"},  // Slovak
+    {0x1D, L"Ändra färger"},  // Swedish
+    {0x1F, L"Renkleri Değiştir"},  // Turkish
+    {0x22, L"Змінити кольори"},  // Ukrainian
+    {0x23, L"Змяніць колер"},  // Belarusian
+    {0x26, L"Mainīt krāsas"},  // Latvian
+    {0x041A, L"Promijeni boje"},  // Croatian (Croatia)
+    {0x0804, L"更改颜色"},  // Chinese (PRC)
+};
+
+// "Change keyboard type"
+const TTranslation kChangeKeyboardType[] = {
+    {0x01, L"تنشيط نوع لوحه المفاتيح التالى"},  // Arabic
+    {0x02, L"Активиране на следващия вид клавиатура"},  // Bulgarian
+    {0x04, L"啟動下一種鍵盤類型"},  // Chinese (traditional)
+    {0x05, L"Aktivovat další typ klávesnice"},  // Czech
+    {0x06, L"Aktiver næste Tastatur type"},  // Danish
+    {0x07, L"Aktivieren Sie den nächsten Tastaturtyp"},  // German
+    {0x08, L"Activate the next Keyboard type"},  // Greek
+    {0x0A, L"Activar el siguiente tipo de teclado"},  // Spanish
+    {0x0C, L"Activer le prochain clavier"},  // French
+    {0x0E, L"Activate the next Keyboard type"},  // Hungarian
+    {0x10, L"Attiva il tipo di Tastiera successivo"},  // Italian
+    {0x11, L"キーボードタイプを選択する"},  // Japanese
+    {0x12, L"다음 키보드 형식 활성화"},  // Korean
+    {0x13, L"Het volgende toetsenbord activeren"},  // Dutch
+    {0x15, L"Przełącz typ klawiatury"},  // Polish
+    {0x16, L"Ativar o tipo de teclado seguinte"},  // Portuguese
+    {0x19, L"Активировать следующий вид клавиатуры"},  // Russian
+    {0x1A, L"Активирај следећи тип тастатуре"},  // Serbian
+    {0x1B, L"Aktivovať ďalší typ klávesnice"},  // Slovak
+    {0x1D, L"Aktivera nästa Tsngentbordstyp"},  // Swedish
+    {0x1F, L"Sonraki klavye tipini etkinleştir "},  // Turkish; ends in a blank
+    {0x22, L"Активувати наступний вид клавіатури"},  // Ukrainian
+    {0x23, L"Актываваць наступны выгляд клавіятуры"},  // Belarusian
+    {0x26, L"Aktivizēt nākošo tastatūras tipu"},  // Latvian
+    {0x041A, L"Aktiviraj slijedeću vrstu tipkovnice"},  // Croatian (Croatia)
+    {0x0804, L"激活下一种键盘类型"},  // Chinese (PRC)
+};
+
+// "About %1"
+const TTranslation kAbout[] = {
+    {0x01, L"%1 حول"},  // Arabic
+    {0x02, L"За програмата %1"},  // Bulgarian
+    {0x04, L"關於 %1"},  // Chinese (traditional)
+    {0x05, L"O programu %1"},  // Czech
+    {0x06, L"Om %1"},  // Danish
+    {0x07, L"Über %1"},  // German
+    {0x08, L"Πληροφορίες για το %1"},  // Greek
+    {0x0A, L"Acerca de %1"},  // Spanish
+    {0x0C, L"A propos de %1"},  // French
+    {0x0E, L"Bővebben a %1-ról"},  // Hungarian
+    {0x10, L"Info programma %1"},  // Italian
+    {0x11, L"%1に関する情報"},  // Japanese
+    {0x12, L"%1는"},  // Korean
+    {0x13, L"Over %1"},  // Dutch
+    {0x15, L"O %1"},  // Polish
+    {0x16, L"Sobre o %1"},  // Portuguese
+    {0x19, L"О программе %1"},  // Russian
+    {0x1A, L"О %1"},  // Serbian
+    {0x1B, L"O programe %1"},  // Slovak
+    {0x1D, L"Om %1"},  // Swedish
+    {0x1F, L"%1 Hakkında "},  // Turkish; ends in a blank
+    {0x22, L"Про програму %1"},  // Ukrainian
+    {0x23, L"Пра праграму %1"},  // Belarusian
+    {0x26, L"Par %1"},  // Latvian
+    {0x041A, L"O Programu %1"},  // Croatian (Croatia)
+    {0x0804, L"关于 %1"},  // Chinese (PRC)
+};
+
+// "Online Help"
+const TTranslation kOnlineHelp[] = {
+    {0x01, L"تعليمات عبر الإنترنت"},  // Arabic
+    {0x02, L"Онлайн помощ"},  // Bulgarian
+    {0x04, L"線上說明"},  // Chinese (traditional)
+    {0x05, L"Online nápověda"},  // Czech
+    {0x06, L"Onlinehjælp"},  // Danish
+    {0x07, L"Onlinehilfe"},  // German
+    {0x08, L"Ηλεκτρονική βοήθεια"},  // Greek
+    {0x0A, L"Ayuda en pantalla"},  // Spanish
+    {0x0C, L"Aide en ligne"},  // French
+    {0x0E, L"Online súgó"},  // Hungarian
+    {0x10, L"Guida online"},  // Italian
+    {0x11, L"オンライン ヘルプ"},  // Japanese
+    {0x12, L"온라인 도움말"},  // Korean
+    {0x13, L"Online hulp"},  // Dutch
+    {0x15, L"Pomoc online"},  // Polish
+    {0x16, L"Ajuda online"},  // Portuguese
+    {0x19, L"Справка в Интернете"},  // Russian
+    {0x1A, L"Помоћ на мрежи"},  // Serbian
+    {0x1B, L"Pomocník online"},  // Slovak
+    {0x1D, L"Onlinehjälp"},  // Swedish
+    {0x1F, L"Çevrimiçi Yardım"},  // Turkish
+    {0x22, L"Онлайнова довідка"},  // Ukrainian
+    {0x23, L"Даведка ў інтэрнэце"},  // Belarusian
+    {0x26, L"Tiešsaistes palīdzība"},  // Latvian
+    {0x041A, L"Mrežna pomoć"},  // Croatian (Croatia)
+    {0x0804, L"联机帮助"},  // Chinese (PRC)
+};
+
+// "Transparency"
+const TTranslation kTransparency[] = {
+    {0x01, L"الشفافيه"},  // Arabic
+    {0x02, L"Прозрачност"},  // Bulgarian
+    {0x04, L"透明度"},  // Chinese (traditional)
+    {0x05, L"Průhlednost"},  // Czech
+    {0x06, L"Transparent"},  // Danish
+    {0x07, L"Transparenz"},  // German
+    {0x08, L"Διαφάνεια"},  // Greek
+    {0x0A, L"Transparencia"},  // Spanish
+    {0x0C, L"Transparence"},  // French
+    {0x0E, L"Átlátszóság"},  // Hungarian
+    {0x10, L"Trasparenza"},  // Italian
+    {0x11, L"透明度"},  // Japanese
+    {0x12, L"투명도"},  // Korean
+    {0x13, L"Transparantie"},  // Dutch
+    {0x15, L"Przezroczystość"},  // Polish
+    {0x16, L"Transparência"},  // Portuguese
+    {0x19, L"Прозрачность"},  // Russian
+    {0x1A, L"Провидност"},  // Serbian
+    {0x1B, L"Priehľadnosť"},  // Slovak
+    {0x1D, L"Transparens"},  // Swedish
+    {0x1F, L"Şeffaflık "},  // Turkish; ends in a blank
+    {0x22, L"Прозорість"},  // Ukrainian
+    {0x23, L"Празрыстасць"},  // Belarusian
+    {0x26, L"Caurspīdīgums"},  // Latvian
+    {0x041A, L"Prozirnost"},  // Croatian (Croatia)
+    {0x0804, L"透明度"},  // Chinese (PRC)
+};
+
+// "Settings"
+const TTranslation kSettings[] = {
+    {0x01, L"\u200F\u200Fإعدادات"},  // Arabic; begins with two right-to-left marks (U+200F)
+    {0x02, L"Настройки"},  // Bulgarian
+    {0x04, L"設定"},  // Chinese (traditional)
+    {0x05, L"Nastavení"},  // Czech
+    {0x06, L"Indstillinger"},  // Danish
+    {0x07, L"Einstellungen"},  // German
+    {0x08, L"Ρυθμίσεις"},  // Greek
+    {0x0A, L"Configuración"},  // Spanish
+    {0x0C, L"Paramètres"},  // French
+    {0x0E, L"Beállítások"},  // Hungarian
+    {0x10, L"Impostazioni"},  // Italian
+    {0x11, L"設定"},  // Japanese
+    {0x12, L"설정"},  // Korean
+    {0x13, L"Instellingen"},  // Dutch
+    {0x15, L"Ustawienia"},  // Polish
+    {0x16, L"Configurações"},  // Portuguese
+    {0x19, L"Параметры"},  // Russian
+    {0x1B, L"Nastavenie"},  // Slovak
+    {0x1D, L"Inställningar"},  // Swedish
+    {0x1F, L"Ayarlar"},  // Turkish
+    {0x22, L"Настройки"},  // Ukrainian
+    {0x23, L"Налады"},  // Belarusian
+    {0x26, L"Iestatījumi"},  // Latvian
+    {0x041A, L"Postavke"},  // Croatian (Croatia)
+    {0x0804, L"设置"},  // Chinese (PRC)
+};
+
+// "Kind"
+const TTranslation kKind[] = {
+    {0x01, L"فئة"},  // Arabic
+    {0x02, L"Вид"},  // Bulgarian
+    {0x04, L"種類"},  // Chinese (traditional)
+    {0x05, L"Druh"},  // Czech
+    {0x06, L"Slags"},  // Danish
+    {0x07, L"Art"},  // German
+    {0x08, L"Είδος"},  // Greek
+    {0x0A, L"Clase"},  // Spanish
+    {0x0C, L"Sorte"},  // French
+    {0x0E, L"Jelleg"},  // Hungarian
+    {0x10, L"Tipologia"},  // Italian
+    {0x11, L"分類"},  // Japanese
+    {0x12, L"종류"},  // Korean
+    {0x13, L"Soort"},  // Dutch
+    {0x15, L"Rodzaj"},  // Polish
+    {0x16, L"Espécie"},  // Portuguese
+    {0x19, L"Вид"},  // Russian
+    {0x1B, L"Druh"},  // Slovak
+    {0x1D, L"Sort"},  // Swedish
+    {0x1F, L"Tip"},  // Turkish
+    {0x22, L"Вид"},  // Ukrainian
+    {0x23, L"Тып"},  // Belarusian
+    {0x26, L"Veids"},  // Latvian
+    {0x041A, L"Tip"},  // Croatian (Croatia)
+    {0x0804, L"种类"},  // Chinese (PRC)
+};
+
+// "Colors"
+const TTranslation kColors[] = {
+    {0x01, L"الألوان"},  // Arabic
+    {0x02, L"Цветове"},  // Bulgarian
+    {0x04, L"色彩"},  // Chinese (traditional)
+    {0x05, L"Barvy"},  // Czech
+    {0x06, L"Farver"},  // Danish
+    {0x07, L"Farbe"},  // German
+    {0x08, L"Χρώματα"},  // Greek
+    {0x0A, L"Colores"},  // Spanish
+    {0x0C, L"Couleurs"},  // French
+    {0x0E, L"Színek"},  // Hungarian
+    {0x10, L"Colori"},  // Italian
+    {0x11, L"画面の色"},  // Japanese
+    {0x12, L"색"},  // Korean
+    {0x13, L"Kleuren"},  // Dutch
+    {0x15, L"Kolory"},  // Polish
+    {0x16, L"Cores"},  // Portuguese
+    {0x19, L"Цветовая палитра"},  // Russian
+    {0x1B, L"Farby"},  // Slovak
+    {0x1D, L"Färger"},  // Swedish
+    {0x1F, L"Renkler"},  // Turkish
+    {0x22, L"Палітра"},  // Ukrainian
+    {0x23, L"Колеры"},  // Belarusian
+    {0x26, L"Krāsas"},  // Latvian
+    {0x041A, L"Boje"},  // Croatian (Croatia)
+    {0x0804, L"颜色"},  // Chinese (PRC)
+};
+
+// "Close"
+const TTranslation kClose[] = {
+    {0x01, L"إغلاق"},  // Arabic
+    {0x02, L"Затвори"},  // Bulgarian
+    {0x04, L"關閉"},  // Chinese (traditional)
+    {0x05, L"Zavřít"},  // Czech
+    {0x06, L"Luk"},  // Danish
+    {0x07, L"Schließen"},  // German
+    {0x08, L"Κλείσιμο"},  // Greek
+    {0x0A, L"Cerrar"},  // Spanish
+    {0x0C, L"Fermer"},  // French
+    {0x0E, L"Bezárás"},  // Hungarian
+    {0x10, L"Chiudi"},  // Italian
+    {0x11, L"キャンセル"},  // Japanese
+    {0x12, L"닫기"},  // Korean
+    {0x13, L"Sluiten"},  // Dutch
+    {0x15, L"Zamknij"},  // Polish
+    {0x16, L"Fechar"},  // Portuguese
+    {0x19, L"Закрыть"},  // Russian
+    {0x1B, L"Zavrieť"},  // Slovak
+    {0x1D, L"Stäng"},  // Swedish
+    {0x1F, L"Kapat"},  // Turkish
+    {0x22, L"Закрити"},  // Ukrainian
+    {0x23, L"Закрыць"},  // Belarusian
+    {0x26, L"Aizvērt"},  // Latvian
+    {0x041A, L"Zatvori"},  // Croatian (Croatia)
+    {0x0804, L"关闭"},  // Chinese (PRC)
+};
+
+// "Language preferences"
+const TTranslation kLanguagePreferences[] = {
+    {0x01, L"تفضيلات اللغة"},  // Arabic
+    {0x02, L"Езикови предпочитания"},  // Bulgarian
+    {0x04, L"語言喜好設定"},  // Chinese (traditional)
+    {0x05, L"Jazykové preference"},  // Czech
+    {0x06, L"Sprogindstillinger"},  // Danish
+    {0x07, L"Spracheinstellungen"},  // German
+    {0x08, L"Προτιμήσεις γλώσσας"},  // Greek
+    {0x0A, L"Preferencias de idioma"},  // Spanish
+    {0x0C, L"Préférences linguistiques"},  // French
+    {0x0E, L"Nyelvi beállítások"},  // Hungarian
+    {0x10, L"Preferenze lingua"},  // Italian
+    {0x11, L"言語設定"},  // Japanese
+    {0x12, L"언어 기본 설정"},  // Korean
+    {0x13, L"Taalvoorkeuren"},  // Dutch
+    {0x15, L"Preferencje języka"},  // Polish
+    {0x16, L"Preferências de idioma"},  // Portuguese
+    {0x19, L"Настройки языка"},  // Russian
+    {0x1B, L"Predvoľby jazyka"},  // Slovak
+    {0x1D, L"Språkinställningar"},  // Swedish
+    {0x1F, L"Dil tercihleri"},  // Turkish
+    {0x22, L"Мовні параметри"},  // Ukrainian
+    {0x23, L"Налады мовы"},  // Belarusian
+    {0x26, L"Valodas preferences"},  // Latvian
+    {0x041A, L"Jezične preferencije"},  // Croatian (Croatia)
+    {0x0804, L"语言首选项"},  // Chinese (PRC)
+};
+
+// "Like this app? Please, rate it."
+const TTranslation kRateThisApp[] = {
+    {0x01, L".هل اعجبك هذا التطبيق؟ الرجاء قيمنا من"},  // Arabic
+    {0x02, L"Подобно на това приложение? Моля, оценете го."},  // Bulgarian
+    {0x04, L"喜歡這款應用嗎？請給我們評個五星吧。"},  // Chinese (traditional)
+    {0x05, L"Líbí se Vám aplikace? Prosím dejte nám."},  // Czech
+    {0x06, L"Kan du lide denne app? Bedøm os venligst med."},  // Danish
+    {0x07, L"Mögen Sie die App? Bitte bewerten Sie uns."},  // German
+    {0x08, L"Θέλετε να βαθμολογήστε την εφαρμογή; Παρακαλώ δώστε."},  // Greek
+    {0x0A, L"¿Te gusta esta aplicación? Por favor, califícanos con."},  // Spanish
+    {0x0C, L"Vous aimez cette app? S’il vous plaît, notez-la."},  // French
+    {0x0E, L"Tetszik az alkalmazás? Kérlek, értékelj."},  // Hungarian
+    {0x10, L"Ti piace questa app? Votala con."},  // Italian
+    {0x11, L"お役にたてていますか？お気に召したのなら5つ星を投票してください。"},  // Japanese
+    {0x12, L"이 앱이 마음에 드십니까? 별점 평가를 부탁드립니다."},  // Korean
+    {0x13, L"Vindt u deze app leuk? Beoordeelt u ons aub met."},  // Dutch
+    {0x15, L"Spodobał Ci się ten program? Oceń na."},  // Polish
+    {0x16, L"Gostou? Por favor, avalie-nos em."},  // Portuguese
+    {0x19, L"Нравится это приложение? Пожалуйста, оцените его."},  // Russian
+    {0x1B, L"Páči sa vám aplikácia? Prosím ohodnoďte nás."},  // Slovak
+    {0x1D, L"Gillar du denna app? Var vänlig lämna betyg."},  // Swedish
+    {0x1F, L"Uygulamayı beğendin mi? Lütfen, bizi değerlendirin."},  // Turkish
+    {0x22, L"Подобається це додаток? Будь ласка, оцініть його."},  // Ukrainian
+    {0x23, L"Падабаецца гэта дадатак? Калі ласка, ацаніце яго."},  // Belarusian
+    {0x26, L"Tāpat kā šī lietotne? Lūdzu, novērtējiet to."},  // Latvian
+    {0x041A, L"Sviđa vam se ova aplikacija? Molimo vas da nas ocijenite."},  // Croatian (Croatia)
+    {0x0804, L"喜欢这款应用吗？请给我们评个五星吧。"},  // Chinese (PRC)
+};
+
+// "Please purchase %1 to access premium features and help us further improve this app."
+const TTranslation kPleasePurchase[] = {
+    {0x04, L"請您購買『%1』來使用全部特性，並幫助我們在今後持續改進這個應用。"},  // Chinese (traditional)
+    {0x05, L"Prosím zvažte koupi %1, abyste měli přístup ke všem funkcím a pomohli nám neustále vylepšovat tuto aplikaci."},  // Czech
+    {0x07, L"Bitte kaufen Sie %1, um Premium-Funktionen nutzen zu können. Außerdem helfen Sie uns, diese Anwendung weiter zu verbessern."},  // German
+    {0x08, L"Παρακαλώ αγοράστε το %1 για να έχετε πρόσβαση σε όλες τις δυνατότητες και για να μας βοηθήσετε να βελτιώσουμε την εφαρμογή."},  // Greek
+    {0x0A, L"Por favor, compre %1 para acceder a todas las características y ayudarnos a seguir mejorando esta aplicación."},  // Spanish
+    {0x0C, L"Merci d’acheter %1 afin d’accéder à tous les paramètres et nous aider à améliorer encore cette application."},  // French
+    {0x10, L"Per favore, acquista %1 per accedere a tutte le impostazioni."},  // Italian
+    {0x11, L"このアプリケーションはコンピューターの画面に仮想キーボードを表示するため、ポインティングデバイスまたはタッチスクリーンを使用して入力することができます。"},  // Japanese
+    {0x12, L"%1을 구매하여 고급 기능을 활성화하고 앱의 발전에 도움을 주실 수 있습니다."},  // Korean
+    {0x13, L"Schaft u alstublieft %1 aan om toegang te krijgen tot alle functionaliteiten en om ons te helpen deze app verder te verbeteren."},  // Dutch
+    {0x15, L"Kup “%1”, by zyskać dostęp do dodatkowych fukcji i pomóc nam ulepszać tę aplikację."},  // Polish
+    {0x16, L"Por favor compre o %1 para aceder a todas as suas funcionalidades e ajude-nos a melhorar a aplicação."},  // Portuguese
+    {0x19, L"Пожалуйста, приобретите %1 для доступа ко всем настройкам, а также, чтобы помочь нам и дальше улучшать это приложение."},  // Russian
+    {0x1D, L"Vänligen köp %1 för få premiumfunktioner och hjälp oss att förbättra denna app vidare."},  // Swedish
+    {0x1F, L"Premium özelliklere erişmek ve bu uygulamayı daha fazla geliştirmemize yardımcı olmak için lütfen %1'u satın alın."},  // Turkish
+    {0x22, L"Будь ласка, придбайте %1 для доступу до всіх налаштувань та щоб допомогти нам у подальшому покращенню цієї програми."},  // Ukrainian
+    {0x0804, L"请购买“%1”以使用全部功能，并帮助我们今后逐步完善这款应用。"},  // Chinese (PRC)
+};
+
+// "Online Keyboard"
+const TTranslation kOnlineKeyboard[] = {
+    {0x01, L"لوحة المفاتيح على الانترنت"},  // Arabic
+    {0x02, L"Онлайн клавиатура"},  // Bulgarian
+    {0x04, L"線上鍵盤"},  // Chinese (traditional)
+    {0x05, L"Online klávesnice"},  // Czech
+    {0x06, L"Online tastatur"},  // Danish
+    {0x07, L"Online-Tastatur"},  // German
+    {0x08, L"Online πληκτρολόγιο"},  // Greek
+    {0x0A, L"Teclado en línea"},  // Spanish
+    {0x0C, L"Clavier en ligne"},  // French
+    {0x0E, L"Online billentyűzet"},  // Hungarian
+    {0x10, L"Tastiera in linea"},  // Italian
+    {0x11, L"オンラインキーボード"},  // Japanese
+    {0x12, L"온라인 키보드"},  // Korean
+    {0x13, L"Online toetsenbord"},  // Dutch
+    {0x15, L"Klawiatura internetowa"},  // Polish
+    {0x16, L"Teclado on-line"},  // Portuguese
+    {0x19, L"Онлайн-клавиатура"},  // Russian
+    {0x1A, L"Онлине тастатура"},  // Serbian
+    {0x1B, L"Online klávesnica"},  // Slovak
+    {0x1D, L"Online tangentbord"},  // Swedish
+    {0x1F, L"Çevrimiçi Klavye"},  // Turkish
+    {0x22, L"Онлайн клавіатура"},  // Ukrainian
+    {0x23, L"Онлайн клавіятура"},  // Belarusian
+    {0x24, L"Spletna tipkovnica"},  // Slovenian
+    {0x26, L"Tiešsaistes tastatūra"},  // Latvian
+    {0x29, L"صفحه کلید آنلاین"},  // Persian
+    {0x041A, L"Online tipkovnica"},  // Croatian (Croatia)
+    {0x0804, L"在线键盘"},  // Chinese (PRC)
+};
+
+}  // namespace
+
+const TSourceText SourceTexts[] = {
+    {L"Esc", kEsc, std::size(kEsc)},
+    {L"Caps", kCaps, std::size(kCaps)},
+    {L"Shift", kShift, std::size(kShift)},
+    {L"Enter", kEnter, std::size(kEnter)},
+    {L"Ctrl", kCtrl, std::size(kCtrl)},
+    {L"PrtScr", kPrtScr, std::size(kPrtScr)},
+    {L"ScrLk", kScrLk, std::size(kScrLk)},
+    {L"Pause", kPause, std::size(kPause)},
+    {L"Ins", kIns, std::size(kIns)},
+    {L"Del", kDel, std::size(kDel)},
+    {L"Home", kHome, std::size(kHome)},
+    {L"End", kEnd, std::size(kEnd)},
+    {L"PgUp", kPgUp, std::size(kPgUp)},
+    {L"PgDn", kPgDn, std::size(kPgDn)},
+    {L"/", kOnlineKeyboardSegment, std::size(kOnlineKeyboardSegment)},
+    {L"Enable key repeat", kEnableKeyRepeat, std::size(kEnableKeyRepeat)},
+    {L"Fit width", kFitWidth, std::size(kFitWidth)},
+    {L"Lock window size", kLockWindowSize, std::size(kLockWindowSize)},
+    {L"Change colors", kChangeColors, std::size(kChangeColors)},
+    {L"Change keyboard type", kChangeKeyboardType, std::size(kChangeKeyboardType)},
+    {L"About %1", kAbout, std::size(kAbout)},
+    {L"Online Help", kOnlineHelp, std::size(kOnlineHelp)},
+    {L"Transparency", kTransparency, std::size(kTransparency)},
+    {L"Settings", kSettings, std::size(kSettings)},
+    {L"Kind", kKind, std::size(kKind)},
+    {L"Colors", kColors, std::size(kColors)},
+    {L"Close", kClose, std::size(kClose)},
+    {L"Language preferences", kLanguagePreferences, std::size(kLanguagePreferences)},
+    {L"Like this app? Please, rate it.", kRateThisApp, std::size(kRateThisApp)},
+    {L"Please purchase %1 to access premium features and help us further improve this app.", kPleasePurchase, std::size(kPleasePurchase)},
+    {L"Online Keyboard", kOnlineKeyboard, std::size(kOnlineKeyboard)},
+};
+
+const std::size_t SourceTextCount = std::size(SourceTexts);
