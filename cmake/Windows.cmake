@@ -1,0 +1,51 @@
+# The Windows program, its Windows-only tests (run under Wine) and the end-to-end test.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00)
+add_compile_options(-municode)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(ORVILLA_SYSTEM_LIBS user32 gdi32 comctl32 advapi32 shell32 version ole32 uuid)
+
+add_library(orvilla_win32 STATIC ${ORVILLA_WIN32_SOURCES})
+target_link_libraries(orvilla_win32 PUBLIC orvilla_core ${ORVILLA_SYSTEM_LIBS})
+
+add_executable(Orvilla WIN32
+  src/app/win32/program_entry.cpp
+  resources/orvilla.rc)
+target_link_libraries(Orvilla PRIVATE orvilla_win32)
+target_link_options(Orvilla PRIVATE -municode)
+set_target_properties(Orvilla PROPERTIES OUTPUT_NAME Orvilla)
+set_source_files_properties(resources/orvilla.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico")
+target_compile_definitions(Orvilla PRIVATE
+  ORVILLA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+  ORVILLA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  ORVILLA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+
+# GoogleTest built from the Debian source package for the Windows target.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# All Windows-only tests in one executable: starting Wine once per test case would be slow.
+file(GLOB_RECURSE ORVILLA_WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win32/*.cpp)
+if(ORVILLA_WINDOWS_TESTS)
+  add_executable(orvilla_win32_tests ${ORVILLA_WINDOWS_TESTS})
+  target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 gmock gtest_main)
+  target_link_options(orvilla_win32_tests PRIVATE -municode)
+  add_test(NAME windows_tests COMMAND orvilla_win32_tests)
+  set_tests_properties(windows_tests PROPERTIES TIMEOUT 300)
+endif()
+
+# End to end: the target program holds the focus, Orvilla.exe starts beside it, xdotool clicks.
+add_executable(orvilla_target WIN32 tests/e2e/target_program.cpp)
+target_link_options(orvilla_target PRIVATE -municode)
+target_link_libraries(orvilla_target PRIVATE user32 gdi32)
+
+file(GLOB ORVILLA_E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.sh)
+foreach(script ${ORVILLA_E2E_SCRIPTS})
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME e2e_${name}
+    COMMAND bash ${script} $<TARGET_FILE:Orvilla> $<TARGET_FILE:orvilla_target>)
+  set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+endforeach()

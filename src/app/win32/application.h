@@ -1,0 +1,37 @@
+#pragma once
+// The program's hidden application window: it owns the keyboard window and the taskbar button,
+// so minimising and restoring the program arrive here and are passed on as application events.
+#include <windows.h>
+
+#include <functional>
+
+class TApplication {
+ public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  HWND Handle() const { return FHandle; }
+  void SetTitle(const wchar_t* title);
+  void SetMainWindow(HWND window) { FMainWindow = window; }
+
+  // Minimises the program to its taskbar button: the keyboard window is hidden.
+  void Minimize();
+
+  std::function<void()> OnMinimize;
+  std::function<void()> OnRestore;
+
+  // Runs the message loop until the main window is gone; returns the exit code.
+  int Run();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND FHandle = nullptr;
+  HWND FMainWindow = nullptr;
+  bool FMinimized = false;
+};
+
+extern TApplication* Application;

@@ -1,0 +1,33 @@
+// Orvilla: an on-screen keyboard that types into whatever program has the focus.
+#include <windows.h>
+
+#include "app/win32/application.h"
+#include "app/win32/main_form.h"
+#include "app/win32/relaunch.h"
+#include "platform/win32/lv_lib.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  InitLvLib();
+  InstallBusyCursorDisplay();
+
+  if (NeedsRelaunch()) {
+    RelaunchWithoutCompatLayer();
+    return 0;
+  }
+
+  TApplication application;
+  Application = &application;
+  application.SetTitle(L"Orvilla");
+  int exitCode = 0;
+  {
+    TMainForm form(application.Handle());
+    application.SetMainWindow(form.Handle());
+    application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
+    application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
+    ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
+    form.Show();
+    exitCode = application.Run();
+  }
+  Application = nullptr;
+  return exitCode;
+}

@@ -1,0 +1,5 @@
+#pragma once
+// The restart without a DPI compatibility layer.
+
+bool NeedsRelaunch();
+void RelaunchWithoutCompatLayer();

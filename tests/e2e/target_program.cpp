@@ -1,0 +1,92 @@
+// The end-to-end target: an edit control that holds the focus and logs every key message it gets.
+// Usage: orvilla_target.exe <log file>
+// Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+FILE* logFile = nullptr;
+WNDPROC editProc = nullptr;
+HWND editBox = nullptr;
+
+void LogLine(const char* format, unsigned a, unsigned b, unsigned c) {
+  if (!logFile) return;
+  std::fprintf(logFile, format, a, b, c);
+  std::fputc('\n', logFile);
+  std::fflush(logFile);
+}
+
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const unsigned scan = (static_cast<unsigned>(lParam) >> 16) & 0xFF;
+  const unsigned ext = (static_cast<unsigned>(lParam) >> 24) & 1;
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      LogLine("DOWN vk=0x%02X scan=0x%02X ext=%u", static_cast<unsigned>(wParam), scan, ext);
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      LogLine("UP vk=0x%02X scan=0x%02X ext=%u", static_cast<unsigned>(wParam), scan, ext);
+      break;
+    case WM_CHAR:
+      LogLine("CHAR 0x%04X%.0u%.0u", static_cast<unsigned>(wParam), 0, 0);
+      break;
+    case WM_SETFOCUS:
+      LogLine("FOCUS 1%.0u%.0u%.0u", 0, 0, 0);
+      break;
+    case WM_KILLFOCUS:
+      LogLine("FOCUS 0%.0u%.0u%.0u", 0, 0, 0);
+      break;
+  }
+  return CallWindowProcW(editProc, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (editBox) MoveWindow(editBox, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      return 0;
+    case WM_SETFOCUS:
+      if (editBox) SetFocus(editBox);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+  std::wstring path = commandLine ? commandLine : L"";
+  if (!path.empty() && path.front() == L'"') path = path.substr(1, path.find(L'"', 1) - 1);
+  if (!path.empty()) logFile = _wfopen(path.c_str(), L"w");
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = MainProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = L"OrvillaTarget";
+  RegisterClassW(&wc);
+  HWND main = CreateWindowExW(0, L"OrvillaTarget", L"Orvilla target", WS_OVERLAPPEDWINDOW, 20, 20, 500, 200,
+                              nullptr, nullptr, instance, nullptr);
+  editBox = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL,
+                            0, 0, 500, 200, main, nullptr, instance, nullptr);
+  editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(editBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
+  ShowWindow(main, SW_SHOW);
+  SetForegroundWindow(main);
+  SetFocus(editBox);
+
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (logFile) std::fclose(logFile);
+  return 0;
+}
