@@ -1,0 +1,341 @@
+#include "keyboard/lv_keyboard.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "keyboard/vk_classes.h"
+#include "keyboard/vk_names.h"
+#include "platform/screen_scale.h"
+#include "render/theme.h"
+
+namespace {
+
+// Ends the busy section of a layout load however the load ends.
+class TBusyReset {
+ public:
+  explicit TBusyReset(TKeyboardDesktop& desktop) : desktop_(desktop) {}
+  ~TBusyReset() { desktop_.EndBusy(true); }
+  TBusyReset(const TBusyReset&) = delete;
+  TBusyReset& operator=(const TBusyReset&) = delete;
+
+ private:
+  TKeyboardDesktop& desktop_;
+};
+
+// Unloads a layout that PlaceKeys had to load, also if a step fails.
+class TLayoutUnloader {
+ public:
+  TLayoutUnloader(TKeyboardServices& services, THkl hkl) : services_(services), hkl_(hkl) {}
+  ~TLayoutUnloader() {
+    if (hkl_ != 0) services_.UnloadKeyboardLayout(hkl_);
+  }
+  TLayoutUnloader(const TLayoutUnloader&) = delete;
+  TLayoutUnloader& operator=(const TLayoutUnloader&) = delete;
+
+ private:
+  TKeyboardServices& services_;
+  THkl hkl_;
+};
+
+std::vector<int> FlatPoints(const TLayoutPoints& points) {
+  std::vector<int> flat;
+  flat.reserve(points.size() * 2);
+  for (const TPoint& p : points) {
+    flat.push_back(p.x);
+    flat.push_back(p.y);
+  }
+  return flat;
+}
+
+int ScaleCoordinate(int layoutValue, long double factor) {
+  return static_cast<int>(std::ceil(static_cast<long double>(layoutValue) * factor));
+}
+
+}  // namespace
+
+TLvKeyboard::TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces,
+                         TKeyboardServices& services, TKeyInjector& injector,
+                         TKeyboardDesktop& desktop, TKeyLegends* legends)
+    : FPaintBox(&paintBox),
+      FSurfaces(surfaces),
+      FServices(services),
+      FInjector(injector),
+      FDesktop(desktop),
+      FLegends(legends) {
+  FBackBuffer = FSurfaces.CreateSurface();
+  FImage = FSurfaces.CreateSurface();
+  ComputeBoldLimits();
+  SetHkl(FServices.GetForegroundKeyboardLayout());
+  SetControlSize(FPaintBox->Height(), FPaintBox->Width());
+  ClearKeys();
+}
+
+TLvKeyboard::~TLvKeyboard() {
+  ClearKeys();
+  FBackBuffer.reset();
+}
+
+bool TLvKeyboard::LoadLayout(int index) {
+  const bool paintEnabled = FPaintEnabled;
+  SetPaintEnabled(false);
+  FDesktop.BeginBusy(false);
+  TBusyReset busyReset(FDesktop);
+  ClearKeys();
+
+  const TLayoutDescription layout = ParseLayoutText(LayoutText(index));
+  if (!layout.SizeRead) return false;
+  SetControlSize(layout.Height, layout.Width);
+  for (int code = 1; code <= layout.KeysRead; ++code)
+    AddKey(static_cast<std::uint8_t>(code), layout.Points[code]);
+  if (!layout.Succeeded()) return false;
+
+  SetPaintEnabled(paintEnabled);
+  PlaceKeys();
+  PrepareLegends();
+  Redraw(true);
+  return true;
+}
+
+void TLvKeyboard::FillKeyNames() {
+  for (int code = 1; code <= 255; ++code) FKeyNames[code] = VKNames[code];
+  Redraw(true);
+}
+
+void TLvKeyboard::AddKey(std::uint8_t code, const TLayoutPoints& points) {
+  if (code == 0) return;
+  FreeKey(code);
+  FKeys[code] = std::make_unique<TLvBtn>(*this, code, FImage->Canvas(), FlatPoints(points));
+}
+
+void TLvKeyboard::FreeKey(std::uint8_t code) {
+  std::unique_ptr<TLvBtn> key = std::move(FKeys[code]);
+  if (!key) return;
+  // No reference to the freed key may stay behind, and it no longer counts as pressed.
+  if (FHoverBtn == key.get()) FHoverBtn = nullptr;
+  for (auto& other : FKeys)
+    if (other && other->FPlaceKey == key.get()) other->SetPlaceKey(nullptr);
+  if (key->FPressed) FPressedCount = std::max(0, FPressedCount - 1);
+}
+
+void TLvKeyboard::ClearKeys() {
+  for (int code = 1; code <= 255; ++code) FreeKey(static_cast<std::uint8_t>(code));
+  FHoverBtn = nullptr;
+}
+
+void TLvKeyboard::SetControlSize(int height, int width) {
+  FHeight = height;
+  FWidth = width;
+  FImage->SetSize(width, height);
+}
+
+void TLvKeyboard::SetImageSize(int height, int width) {
+  const int oldHeight = FHeight;
+  const int oldWidth = FWidth;
+  try {
+    SetControlSize(height, width);
+  } catch (...) {
+    // The keyboard keeps its previous size.
+    FHeight = oldHeight;
+    FWidth = oldWidth;
+    try {
+      FImage->SetSize(oldWidth, oldHeight);
+    } catch (...) {
+    }
+  }
+}
+
+void TLvKeyboard::ScaleKeys(int layoutWidth, int layoutHeight) {
+  if (layoutWidth <= 0 || layoutHeight <= 0) return;
+  const long double fx = static_cast<long double>(FWidth) / layoutWidth;
+  const long double fy = static_cast<long double>(FHeight) / layoutHeight;
+  for (int code = 1; code <= 255; ++code) {
+    TLvBtn* key = FKeys[code].get();
+    if (!key) continue;
+    for (std::size_t i = 0; i < key->FPoints.size(); ++i) {
+      TPoint& p = key->FPoints[i];
+      if (p == TLvBtn::Separator) continue;
+      p.x = ScaleCoordinate(key->FLayoutPoints[i].x, fx);
+      p.y = ScaleCoordinate(key->FLayoutPoints[i].y, fy);
+    }
+  }
+}
+
+void TLvKeyboard::ComputeBoldLimits() {
+  const int ppi = FDesktop.ScreenPpi();
+  FBoldNameLimit = DpiUnscale(14, ppi);
+  FBoldCharLimit = DpiUnscale(16, ppi);
+}
+
+void TLvKeyboard::Redraw(bool rebuild) {
+  if (rebuild) FNeedsRebuild = true;
+  if (!FPaintEnabled) return;
+
+  ComputeBoldLimits();
+  if (FBackBuffer->Width() != FWidth || FBackBuffer->Height() != FHeight) {
+    FBackBuffer->SetSize(FWidth, FHeight);
+    FNeedsRebuild = true;  // a resized buffer has lost its contents
+  }
+
+  if (FNeedsRebuild) {
+    FNeedsRebuild = false;
+    TCanvas& buffer = FBackBuffer->Canvas();
+    buffer.SetBrushColor(Theme.Background);
+    buffer.SetBrushStyle(TBrushStyle::Solid);
+    buffer.FillRect(TRect{0, 0, FWidth, FHeight});
+    for (int code = 1; code <= 255; ++code) {
+      TLvBtn* key = FKeys[code].get();
+      if (!key) continue;
+      key->SetColors(buffer, false, false, key->FKeyCode);
+      key->PaintTo(buffer, true);
+    }
+  }
+
+  FImage->Canvas().Draw(0, 0, *FBackBuffer);
+  for (int code = 1; code <= 255; ++code) {
+    TLvBtn* key = FKeys[code].get();
+    if (!key) continue;
+    key->FShapePressed = false;
+    key->FShapeHot = false;
+    key->Paint();
+  }
+  Present();
+}
+
+void TLvKeyboard::Present() {
+  if (FPaintEnabled) FPaintBox->Canvas().Draw(0, 0, *FImage);
+}
+
+void TLvKeyboard::TrackHover(int x, int y) {
+  bool extended = false;
+  if (FHoverBtn && FHoverBtn->HitTest(x, y, extended)) {
+    // Still on the hover key: nothing to draw, but the part under the pointer may have changed.
+    FHoverBtn->FExtended = extended;
+    return;
+  }
+  ClearHover(false);
+  for (int code = 1; code <= 255; ++code) {
+    TLvBtn* key = FKeys[code].get();
+    if (!key || !key->HitTest(x, y, extended)) continue;
+    FHoverBtn = key;
+    key->FExtended = extended;
+    key->SetHot(true);
+    break;
+  }
+  Present();
+}
+
+void TLvKeyboard::ClearHover(bool present) {
+  if (!FHoverBtn) return;
+  FHoverBtn->SetHot(false);
+  FHoverBtn = nullptr;
+  if (present) Present();
+}
+
+void TLvKeyboard::SetActive(bool active) {
+  if (active == FActive) return;
+  FActive = active;
+  if (!active) return;
+  ResetKeys();
+  ReadKeyboardState();
+  FPressedCount = 0;
+  if (FHoverBtn) FHoverBtn->FHot = false;  // drawn normal by the redraw below
+  FHoverBtn = nullptr;
+  Redraw(false);
+}
+
+void TLvKeyboard::ResetKeys() {
+  for (auto& key : FKeys)
+    if (key) key->SetPressed(false);
+  Present();
+}
+
+void TLvKeyboard::ReadKeyboardState() {
+  FServices.GetKeyboardState(FKeyState);
+  for (int mouseButton : {1, 2, 4, 5, 6}) FKeyState[mouseButton] = 0;
+  auto release = [this](int code) {
+    if (FKeyState[code] == 0) return;
+    if (FKeyState[code] >= 0x80)
+      FInjector.SendKeyEvent(static_cast<std::uint16_t>(code), true,
+                             IsExtendedVk(static_cast<std::uint8_t>(code)));
+    FKeyState[code] = 0;
+  };
+  FKeyState[16] = 0;
+  release(160);
+  release(161);
+  FKeyState[17] = 0;
+  release(162);
+  release(163);
+  FKeyState[18] = 0;
+  release(164);
+  release(165);
+  release(91);
+  release(92);
+}
+
+void TLvKeyboard::SetPaintEnabled(bool enabled) {
+  if (enabled == FPaintEnabled) return;
+  FPaintEnabled = enabled;
+  if (enabled) Redraw(false);
+}
+
+void TLvKeyboard::SetHkl(THkl hkl) {
+  if (hkl == 0 || (hkl >> 16) == 0 || hkl == FHkl) return;
+  FHkl = hkl;
+  PlaceKeys();
+  PrepareLegends();
+  if (FActive && FPaintEnabled) Redraw(false);
+}
+
+void TLvKeyboard::PlaceKeys() {
+  const std::vector<THkl> installed = FServices.GetKeyboardLayoutList(30);
+  THkl reference = UsEnglishHkl;
+  THkl loaded = 0;
+  if (std::find(installed.begin(), installed.end(), UsEnglishHkl) == installed.end()) {
+    reference = FServices.LoadKeyboardLayoutW(L"04090409", 0);
+    loaded = reference;
+  }
+  TLayoutUnloader unloader(FServices, loaded);
+
+  for (int c = 1; c <= 255; ++c) {
+    TLvBtn* key = FKeys[c].get();
+    if (!key || !IsPositionVk(static_cast<std::uint8_t>(c))) continue;
+    const unsigned scan = FServices.MapVirtualKeyExW(static_cast<unsigned>(c), MapVkVkToVsc, FHkl);
+    int m = static_cast<int>(FServices.MapVirtualKeyExW(scan, MapVkVscToVkEx, reference) & 0xFF);
+    if (m == 0) m = c;
+    TLvBtn* physical = FKeys[m].get();
+    if (!physical) continue;
+    // The physical key's own object loses its place; it gets one again if its code comes later.
+    if (physical->FPlaceKey == physical) physical->SetPlaceKey(nullptr);
+    key->SetPlaceKey(physical);
+    physical->SetPressed(false);
+  }
+}
+
+void TLvKeyboard::PrepareLegends() {
+  if (FLegends) FLegends->PrepareLegends(*this);
+}
+
+std::wstring TLvKeyboard::GetLegend(std::uint8_t code) {
+  return FLegends ? FLegends->GetLegend(*this, code) : std::wstring();
+}
+
+bool TLvKeyboard::IsModifierKey(std::uint8_t code) const { return IsModifierVk(code); }
+
+bool TLvKeyboard::IsKeyDown(std::uint8_t code) const {
+  const TLvBtn* key = FKeys[code].get();
+  return key && key->FPressed;
+}
+
+void TLvKeyboard::ReleasePressedKeys() {
+  for (int code = 1; code <= 255; ++code) {
+    TLvBtn* key = FKeys[code].get();
+    if (!key || !key->FPressed) continue;
+    FInjector.SendKeyEvent(static_cast<std::uint16_t>(code), true, key->FExtended);
+    key->SetPressed(false);
+  }
+}
+
+TLvBtn* TLvKeyboard::Key(int code) const {
+  if (code < 1 || code > 255) return nullptr;
+  return FKeys[code].get();
+}

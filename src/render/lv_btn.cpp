@@ -1,0 +1,443 @@
+#include "render/lv_btn.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "keyboard/lv_keyboard.h"
+#include "keyboard/vk_classes.h"
+#include "platform/rounding.h"
+#include "render/fonts.h"
+#include "render/theme.h"
+
+namespace {
+
+// Windows PtInRect: left and top inclusive, right and bottom exclusive.
+bool PtInRect(int l, int t, int r, int b, const TPoint& p) {
+  return p.x >= l && p.x < r && p.y >= t && p.y < b;
+}
+
+bool IsSeparator(const TPoint& p) { return p.x == -1 && p.y == -1; }
+
+// Restores a keyboard-state byte when leaving the scope, also by an exception.
+class TByteRestorer {
+ public:
+  explicit TByteRestorer(std::uint8_t& byte) : byte_(byte), saved_(byte) {}
+  ~TByteRestorer() { byte_ = saved_; }
+  TByteRestorer(const TByteRestorer&) = delete;
+  TByteRestorer& operator=(const TByteRestorer&) = delete;
+
+ private:
+  std::uint8_t& byte_;
+  std::uint8_t saved_;
+};
+
+}  // namespace
+
+TLvBtn::TLvBtn(TLvKeyboard& keyboard, std::uint8_t keyCode, TCanvas& canvas,
+               const std::vector<int>& points)
+    : FKeyCode(keyCode),
+      FCanvas(&canvas),
+      FKeyboard(keyboard),
+      FPlaceKey(this),
+      FExtended(IsExtendedVk(keyCode)) {
+  SetPoints(points);
+  Paint();
+}
+
+void TLvBtn::SetPoints(const std::vector<int>& points) {
+  if (points.size() % 2 != 0) return;
+  const int n = static_cast<int>(points.size() / 2);
+  if (n > MaxPoints) return;
+  SetPointCount(n);
+  for (int i = 0; i < n; ++i) {
+    FPoints[i] = TPoint{points[2 * i], points[2 * i + 1]};
+    FLayoutPoints[i] = FPoints[i];
+  }
+}
+
+void TLvBtn::SetPointCount(int count) {
+  if (count == PointCount()) return;
+  FPoints.resize(count);
+  FLayoutPoints.resize(count);
+}
+
+void TLvBtn::SetHot(bool value) {
+  FHot = value;
+  Paint();
+}
+
+void TLvBtn::SetPressed(bool value) {
+  if (value == FPressed) return;
+  FPressed = value;
+  UpdateKeyState();
+  if (value)
+    ++FKeyboard.FPressedCount;
+  else
+    FKeyboard.FPressedCount = std::max(0, FKeyboard.FPressedCount - 1);
+  if (IsLockOrModifierVk(FKeyCode))
+    FKeyboard.Redraw(false);
+  else
+    Paint();
+}
+
+void TLvBtn::UpdateKeyState() {
+  auto& state = FKeyboard.FKeyState;
+  const std::uint8_t code = FKeyCode;
+  if (code == 20 || code == 144 || code == 145) {
+    if (FPressed) state[code] = state[code] == 1 ? 0 : 1;
+    return;
+  }
+  state[code] = FPressed ? 0x81 : 0;
+  auto follow = [&state](int generic, int left, int right) {
+    state[generic] = (state[left] != 0 || state[right] != 0) ? 0x81 : 0;
+  };
+  if (code == 160 || code == 161) follow(16, 160, 161);
+  if (code == 162 || code == 163) follow(17, 162, 163);
+  if (code == 164 || code == 165) follow(18, 164, 165);
+}
+
+void TLvBtn::SetPlaceKey(TLvBtn* key) {
+  if (key != FPlaceKey) FPlaceKey = key;
+}
+
+void TLvBtn::SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk) {
+  FDrawPressed = pressed;
+  FDrawHot = hot;
+  if (FKeyCode == 20) {
+    // Caps Lock shows the toggle state, and its outline is redrawn on every paint.
+    FDrawPressed = FKeyboard.FKeyState[20] != 0;
+    FShapePressed = !FDrawPressed;
+  }
+  TColor pen, brush;
+  if (FDrawPressed) {
+    pen = Theme.DownBorder;
+    brush = Theme.DownFace;
+    FNameColor = Theme.DownName;
+    FCharColor = Theme.DownChar;
+  } else if (FDrawHot) {
+    pen = Theme.HotBorder;
+    brush = Theme.HotFace;
+    FNameColor = Theme.HotName;
+    FCharColor = Theme.HotChar;
+  } else {
+    pen = Theme.KeyBorder;
+    FNameColor = Theme.KeyName;
+    FCharColor = Theme.KeyChar;
+    if (IsCommandVk(classVk)) {
+      brush = Theme.CmdFace;
+      pen = Theme.CmdBorder;
+      FNameColor = Theme.CmdName;
+    } else if (IsFunctionVk(classVk)) {
+      brush = Theme.FnFace;
+      pen = Theme.FnBorder;
+      FNameColor = Theme.FnName;
+    } else {
+      brush = Theme.KeyFace;
+    }
+  }
+  canvas.SetPenColor(pen);
+  canvas.SetBrushColor(brush);
+  canvas.SetBrushStyle(TBrushStyle::Solid);
+}
+
+void TLvBtn::Paint() {
+  if (FKeyboard.FPaintEnabled) PaintTo(*FCanvas, false);
+}
+
+void TLvBtn::PaintTo(TCanvas& canvas, bool outlineOnly) {
+  TLvBtn* place = FPlaceKey;
+  if (!place || place->FPoints.empty()) return;
+  if (outlineOnly) {
+    DrawOutline(canvas, place->FPoints, true);
+    return;
+  }
+  SetColors(canvas, FPressed, FHot, place->FKeyCode);
+  DrawFace(canvas, place->FPoints);
+}
+
+void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force) {
+  if (points.size() < 2) return;
+  if (!force && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
+  FShapePressed = FDrawPressed;
+  FShapeHot = FDrawHot;
+  if (points.size() == 2) {
+    canvas.Rectangle(TRect{points[0].x, points[0].y, points[1].x + 1, points[1].y + 1});
+    return;
+  }
+  // Each part of a two-part outline is its own polygon; the separator is no vertex.
+  std::vector<TPoint> part;
+  for (const TPoint& p : points) {
+    if (IsSeparator(p)) {
+      if (part.size() >= 2) canvas.Polygon(part);
+      part.clear();
+    } else {
+      part.push_back(p);
+    }
+  }
+  if (part.size() >= 2) canvas.Polygon(part);
+}
+
+bool TLvBtn::ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points,
+                              TLegendBox& box) {
+  if (points.size() < 2) return false;
+  if (points.size() == 2) {
+    box.cx = (points[0].x + points[1].x) / 2;
+    box.cy = (points[0].y + points[1].y) / 2;
+    box.L = points[0].x;
+    box.T = points[0].y;
+    box.R = points[1].x - 2;
+    box.B = points[1].y - 2;
+  } else {
+    FitTextRect(canvas, points, box);
+  }
+  if (FPressed) {
+    // The legend of a pressed key moves one pixel right and down; the outline does not.
+    ++box.cx;
+    ++box.cy;
+    ++box.L;
+    ++box.T;
+    ++box.R;
+    ++box.B;
+  }
+  return true;
+}
+
+TRect TLvBtn::LegendRect() {
+  TLegendBox box;
+  if (!FPlaceKey || !ComputeLegendBox(*FCanvas, FPlaceKey->FPoints, box)) return TRect{};
+  return TRect{box.L + 2, box.T + 1, box.R, box.B};
+}
+
+void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points) {
+  TLegendBox box;
+  if (!ComputeLegendBox(canvas, points, box)) return;
+  DrawOutline(canvas, points, false);
+  const TRect textRect{box.L + 2, box.T + 1, box.R, box.B};
+  if (!DrawName(canvas, textRect)) DrawChars(canvas, textRect);
+}
+
+void TLvBtn::ComputeBounds(const std::vector<TPoint>& points, TLegendBox& box) const {
+  box.L = box.R = points[0].x;
+  box.T = box.B = points[0].y;
+  for (const TPoint& p : points) {
+    box.L = std::min(box.L, p.x);
+    box.R = std::max(box.R, p.x);
+    box.T = std::min(box.T, p.y);
+    box.B = std::max(box.B, p.y);
+  }
+  box.cx = (box.L + box.R) / 2;
+  box.cy = (box.T + box.B) / 2;
+}
+
+void TLvBtn::ShrinkCorners(TLegendBox& b) const {
+  auto open = [&b] { return b.R > b.L && b.B > b.T; };
+  while (open() && !HitTest(b.L, b.T)) ++b.L, ++b.T;
+  while (open() && !HitTest(b.R, b.B)) --b.R, --b.B;
+  while (open() && !HitTest(b.L, b.B)) ++b.L, --b.B;
+  while (open() && !HitTest(b.R, b.T)) --b.R, ++b.T;
+}
+
+void TLvBtn::ClipByVertices(const std::vector<TPoint>& points, TLegendBox& b) const {
+  for (const TPoint& p : points) {
+    if (!PtInRect(b.L + 1, b.T + 1, b.R - 1, b.B - 1, p)) continue;
+    if (b.B - p.y < p.y - b.T)
+      b.B = p.y;
+    else
+      b.T = p.y;
+  }
+}
+
+void TLvBtn::ShiftByVertices(const std::vector<TPoint>& points, TLegendBox& b) const {
+  for (const TPoint& p : points) {
+    if (!PtInRect(b.L + 1, b.T + 1, b.R - 1, b.B - 1, p)) continue;
+    if (p.y - b.T > b.B - p.y) {
+      b.T -= b.B - p.y;  // up, so that the bottom is at the vertex
+      b.B = p.y;
+    } else {
+      b.B += p.y - b.T;  // down, so that the top is at the vertex
+      b.T = p.y;
+    }
+  }
+}
+
+void TLvBtn::CentreTextRect(TCanvas& canvas, TLegendBox& b) {
+  const std::uint8_t ownVk = FKeyCode;
+  if (IsCharacterVk(ownVk) || (ownVk >= 112 && ownVk <= 135)) {
+    b.L = b.cx - 16;
+    b.T = b.cy - 16;
+    b.R = b.cx + 16;
+    b.B = b.cy + 16;
+    return;
+  }
+  canvas.SetFontName(Theme.NameFontName);
+  canvas.SetFontSize(FDrawHot ? Theme.NameFontSize + 2 : Theme.NameFontSize);
+  canvas.SetFontStyle(NameStyle());
+  const std::wstring& name = FKeyboard.FKeyNames[FPlaceKey->FKeyCode];
+  const TTextSize size = canvas.TextExtent(name);
+  const int w = std::max(size.Width / 2 + 2, 16);
+  const int h = std::max(size.Height + 2, 16);
+  b.L = b.cx - w;
+  b.T = b.cy - h;
+  b.R = b.cx + w;
+  b.B = b.cy + h;
+}
+
+bool TLvBtn::AllCornersInside(const TLegendBox& b) const {
+  return HitTest(b.L, b.T) && HitTest(b.R, b.B) && HitTest(b.L, b.B) && HitTest(b.R, b.T);
+}
+
+void TLvBtn::FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box) {
+  ComputeBounds(points, box);
+  ShrinkCorners(box);
+  ClipByVertices(points, box);
+  if (box.B - box.T >= 16 && box.R - box.L >= 16) return;
+  CentreTextRect(canvas, box);
+  ShiftByVertices(points, box);
+  ClipByVertices(points, box);
+  if (AllCornersInside(box)) return;
+  ComputeBounds(points, box);
+  ShrinkCorners(box);
+  ClipByVertices(points, box);
+}
+
+long double TLvBtn::SizeFactor() const {
+  if (FDrawPressed) return 0.9L;
+  if (FDrawHot) return 1.1L;
+  return 1.0L;
+}
+
+TFontStyles TLvBtn::NameStyle() const {
+  return Theme.NameFontSize < FKeyboard.FBoldNameLimit ? Theme.NameFontStyle : TFontStyles();
+}
+
+bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
+  const std::uint8_t nameVk = FPlaceKey->FKeyCode;
+  const std::uint8_t ownVk = FKeyCode;
+  if (IsCharacterVk(nameVk) || ownVk == 32) return false;
+
+  canvas.SetFontColor(FNameColor);
+  int base = Theme.NameFontSize;
+  switch (ownVk) {
+    case 19: case 33: case 34: case 35: case 36: case 44: case 145:
+      base = std::max(base - 2, 3);
+      break;
+    default:
+      break;
+  }
+  const int size = RoundHalfEven(base * SizeFactor());
+  canvas.SetFontSize(size);
+  canvas.SetFontName(Theme.NameFontName);
+  canvas.SetFontStyle(NameStyle());
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+
+  const std::wstring& name = FKeyboard.FKeyNames[nameVk];
+  if (const auto glyph = KeyGlyph(nameVk, FKeyboard.FPressedCount)) {
+    canvas.SetFontName(glyph->FontName);
+    canvas.SetFontStyle(TFontStyles());
+    canvas.SetFontSize(size + glyph->SizeIncrement);
+    DrawTextFmt(canvas, textRect, std::wstring(1, glyph->Char), tfCentredLegend);
+  } else if (!name.empty()) {
+    const bool tooWide = canvas.TextWidth(name) > textRect.Right - textRect.Left;
+    DrawTextFmt(canvas, textRect, name, tooWide ? tfLeftLegend : tfCentredLegend);
+  }
+  canvas.SetBrushStyle(TBrushStyle::Solid);
+  return true;
+}
+
+void TLvBtn::DrawChars(TCanvas& canvas, const TRect& textRect) {
+  const std::uint8_t ownVk = FKeyCode;
+  if (ownVk == 32) return;  // the space bar has no legend
+
+  std::wstring text;
+  {
+    // A held Ctrl without right Alt does not change the characters shown.
+    auto& state = FKeyboard.FKeyState;
+    const bool hideCtrl = state[17] != 0 && state[165] == 0;
+    TByteRestorer restore(state[17]);
+    if (hideCtrl) state[17] = 0;
+    canvas.SetFontColor(FCharColor);
+    canvas.SetFontSize(RoundHalfEven(Theme.CharFontSize * SizeFactor()));
+    canvas.SetFontName(Theme.CharFontName);
+    canvas.SetFontStyle(Theme.CharFontSize < FKeyboard.FBoldCharLimit ? Theme.CharFontStyle
+                                                                       : TFontStyles());
+    canvas.SetBrushStyle(TBrushStyle::Clear);
+    text = FKeyboard.GetLegend(ownVk);
+  }
+  if (!text.empty()) DrawTextFmt(canvas, textRect, text, tfCentredLegend);
+  canvas.SetBrushStyle(TBrushStyle::Solid);
+}
+
+bool TLvBtn::HitTest(int x, int y) const {
+  bool extended = false;
+  return HitTest(x, y, extended);
+}
+
+bool TLvBtn::HitTest(int x, int y, bool& extended) const {
+  extended = FExtended;
+  const TLvBtn* place = FPlaceKey;
+  if (!place || place->FPoints.empty()) return false;
+  const std::vector<TPoint>& pts = place->FPoints;
+  if (pts.size() == 2) return PointInOutline(pts, x, y);
+  const auto sep = std::find_if(pts.begin(), pts.end(), IsSeparator);
+  if (sep == pts.end()) return PointInOutline(pts, x, y);
+  extended = false;
+  if (PointInOutline(std::vector<TPoint>(pts.begin(), sep), x, y)) return true;
+  extended = true;
+  return PointInOutline(std::vector<TPoint>(sep + 1, pts.end()), x, y);
+}
+
+bool TLvBtn::PointInOutline(const std::vector<TPoint>& points, int x, int y) {
+  const std::size_t n = points.size();
+  if (n < 2) return false;
+  if (n == 2)
+    return points[0].x <= x && x <= points[1].x && points[0].y <= y && y <= points[1].y;
+  bool inside = false;
+  for (std::size_t i = 0; i < n; ++i) {
+    const TPoint& pi = points[i];
+    const TPoint& pj = points[(i + 1) % n];
+    if ((pi.y < y) == (pj.y < y)) continue;
+    const std::int64_t product = static_cast<std::int64_t>(y - pi.y) * (pj.x - pi.x);
+    if (x - pi.x < static_cast<double>(product) / (pj.y - pi.y)) inside = !inside;
+  }
+  return inside;
+}
+
+int TLvBtn::GetLeft() const { return FPoints.empty() ? 0 : FPoints[0].x; }
+
+int TLvBtn::GetTop() const {
+  if (FPoints.empty()) return 0;
+  if (FPoints.size() > 2) return std::min(FPoints[0].y, FPoints[2].y);
+  return FPoints[0].y;
+}
+
+int TLvBtn::GetWidth() const {
+  if (FPoints.size() == 2) return FPoints[1].x - FPoints[0].x;
+  if (FPoints.size() < 3) return 0;
+  bool any = false;
+  int lo = 0, hi = 0;
+  for (const TPoint& p : FPoints) {
+    if (IsSeparator(p)) continue;
+    lo = any ? std::min(lo, p.x) : p.x;
+    hi = any ? std::max(hi, p.x) : p.x;
+    any = true;
+  }
+  return hi - lo;
+}
+
+int TLvBtn::GetHeight() const {
+  if (FPoints.size() == 2) return FPoints[1].y - FPoints[0].y;
+  if (FPoints.size() < 3) return 0;
+  bool any = false;
+  int lo = 0, hi = 0;
+  for (const TPoint& p : FPoints) {
+    if (IsSeparator(p)) continue;
+    lo = any ? std::min(lo, p.y) : p.y;
+    hi = any ? std::max(hi, p.y) : p.y;
+    any = true;
+  }
+  return hi - lo;
+}
+
+bool TLvBtn::IsModifier() const { return IsModifierVk(FKeyCode); }
+bool TLvBtn::IsLockOrModifier() const { return IsLockOrModifierVk(FKeyCode); }
+bool TLvBtn::IsPositionKey() const { return IsPositionVk(FKeyCode); }

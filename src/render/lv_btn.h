@@ -1,0 +1,115 @@
+#pragma once
+// One key of the on-screen keyboard: its virtual-key code, its outline (a rectangle given by two
+// corners, or a polygon), its pressed and hover states, hit testing and drawing.
+//
+// Keys are created and owned by the keyboard control (TLvKeyboard); they draw on its image
+// canvas with the colours and fonts of Theme.
+#include <cstdint>
+#include <vector>
+
+#include "platform/geometry.h"
+#include "render/canvas.h"
+#include "render/colors.h"
+
+class TLvKeyboard;
+
+class TLvBtn {
+ public:
+  // The point (-1, -1) in a polygon outline separates the main part from the extended part.
+  static constexpr TPoint Separator{-1, -1};
+  // Most points one outline may have.
+  static constexpr int MaxPoints = 255;
+
+  // points is the flat list x0, y0, x1, y1, ... of the outline in layout units. An odd-length
+  // list (or one of more than MaxPoints points) leaves the key without an outline. The new key is
+  // its own place key and paints itself if the keyboard's painting is enabled.
+  TLvBtn(TLvKeyboard& keyboard, std::uint8_t keyCode, TCanvas& canvas,
+         const std::vector<int>& points);
+  TLvBtn(const TLvBtn&) = delete;
+  TLvBtn& operator=(const TLvBtn&) = delete;
+
+  void SetPoints(const std::vector<int>& points);
+  void SetPointCount(int count);
+  int PointCount() const { return static_cast<int>(FPoints.size()); }
+  bool IsRect() const { return PointCount() == 2; }
+
+  // Hover state; repaints the key (also when the value does not change).
+  void SetHot(bool value);
+  // Pressed state; updates the keyboard's FKeyState and FPressedCount. A lock or modifier key
+  // recomposes the whole keyboard (every legend may change); any other key repaints itself.
+  // Setting the current value again does nothing.
+  void SetPressed(bool value);
+  // The key whose outline this key is drawn in and hit-tested against; none hides the key.
+  void SetPlaceKey(TLvBtn* key);
+
+  // Chooses pen, brush and legend colours for a state and a colour class code.
+  void SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk);
+  // Draws the key on canvas: with outlineOnly the outline in the colours set before, otherwise
+  // the outline (where its drawn state changed) and the legend in the key's current state.
+  void PaintTo(TCanvas& canvas, bool outlineOnly);
+  // PaintTo the keyboard's image canvas when the keyboard's painting is enabled.
+  void Paint();
+
+  // Whether (x, y), in pixels of the keyboard image, lies on the place key's outline. extended
+  // tells which part of a two-part outline was hit (the key's FExtended for one-part outlines).
+  bool HitTest(int x, int y) const;
+  bool HitTest(int x, int y, bool& extended) const;
+
+  // Geometry of the key's own outline in pixels (0 without points).
+  int GetLeft() const;
+  int GetTop() const;
+  int GetWidth() const;
+  int GetHeight() const;
+
+  bool IsModifier() const;
+  bool IsLockOrModifier() const;
+  bool IsPositionKey() const;
+
+  // The rectangle that the legend is drawn into, in the key's current state (empty when the key
+  // has no place or fewer than 2 points).
+  TRect LegendRect();
+
+  // Whether (x, y) lies inside an outline given as points (rectangle for 2 points, even-odd
+  // polygon for more; one point is never inside).
+  static bool PointInOutline(const std::vector<TPoint>& points, int x, int y);
+
+  std::uint8_t FKeyCode;
+  bool FPressed = false;
+  bool FHot = false;
+  TCanvas* FCanvas;
+  TLvKeyboard& FKeyboard;
+  TLvBtn* FPlaceKey;
+  bool FExtended;
+  TColor FNameColor = 0;
+  TColor FCharColor = 0;
+  bool FDrawPressed = false;
+  bool FDrawHot = false;
+  bool FShapePressed = false;
+  bool FShapeHot = false;
+  std::vector<TPoint> FPoints;
+  std::vector<TPoint> FLayoutPoints;
+
+ private:
+  // Legend rectangle: L, T, R, B and the centre cx, cy.
+  struct TLegendBox {
+    int L = 0, T = 0, R = 0, B = 0, cx = 0, cy = 0;
+  };
+
+  void UpdateKeyState();
+  void DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force);
+  void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points);
+  bool ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
+  void FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
+  void ComputeBounds(const std::vector<TPoint>& points, TLegendBox& box) const;
+  void ShrinkCorners(TLegendBox& box) const;
+  void ClipByVertices(const std::vector<TPoint>& points, TLegendBox& box) const;
+  void ShiftByVertices(const std::vector<TPoint>& points, TLegendBox& box) const;
+  void CentreTextRect(TCanvas& canvas, TLegendBox& box);
+  bool AllCornersInside(const TLegendBox& box) const;
+  bool DrawName(TCanvas& canvas, const TRect& textRect);
+  void DrawChars(TCanvas& canvas, const TRect& textRect);
+  // 0.9 for the pressed colours, 1.1 for the hot ones, else 1.
+  long double SizeFactor() const;
+  // The configured name style below the bold limit, regular from it on.
+  TFontStyles NameStyle() const;
+};
