@@ -1,0 +1,240 @@
+#include "render/win32/gdi_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include "render/fonts.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+TColor AsColor(COLORREF c) { return static_cast<TColor>(c); }
+
+// A surface of the given size, painted white, drawn at 96 pixels per inch.
+struct Board {
+  Board(int w, int h) : surface(96) {
+    surface.SetSize(w, h);
+    Fill(kWhite);
+  }
+  void Fill(COLORREF c) {
+    surface.Canvas().SetBrushStyle(TBrushStyle::Solid);
+    surface.Canvas().SetBrushColor(AsColor(c));
+    surface.Canvas().FillRect(TRect{0, 0, surface.Width(), surface.Height()});
+  }
+  // Number of pixels in [left, right) x [top, bottom) that are not white.
+  int Ink(int left, int top, int right, int bottom) const {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x)
+        if (surface.Pixel(x, y) != kWhite) ++n;
+    return n;
+  }
+  TGdiSurface surface;
+};
+
+TEST(GdiCanvas, FillRectCoversItsRectangleWithoutTheFarEdges) {
+  Board b(20, 20);
+  b.surface.Canvas().SetBrushColor(AsColor(kRed));
+  b.surface.Canvas().FillRect(TRect{2, 3, 10, 12});
+  EXPECT_EQ(b.surface.Pixel(2, 3), kRed);
+  EXPECT_EQ(b.surface.Pixel(9, 11), kRed);
+  EXPECT_EQ(b.surface.Pixel(10, 11), kWhite);
+  EXPECT_EQ(b.surface.Pixel(9, 12), kWhite);
+  EXPECT_EQ(b.surface.Pixel(1, 3), kWhite);
+  EXPECT_EQ(b.Ink(0, 0, 20, 20), 8 * 9);
+}
+
+TEST(GdiCanvas, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+  // A key from (0, 0) to (60, 30) inclusive is drawn as Rectangle(0, 0, 61, 31).
+  Board b(70, 40);
+  TCanvas& c = b.surface.Canvas();
+  c.SetPenColor(AsColor(kBlue));
+  c.SetBrushColor(AsColor(kRed));
+  c.Rectangle(TRect{0, 0, 61, 31});
+  for (auto [x, y] : {std::pair{0, 0}, {60, 0}, {0, 30}, {60, 30}, {30, 0}, {60, 15}})
+    EXPECT_EQ(b.surface.Pixel(x, y), kBlue) << x << "," << y;
+  EXPECT_EQ(b.surface.Pixel(1, 1), kRed);
+  EXPECT_EQ(b.surface.Pixel(30, 15), kRed);
+  EXPECT_EQ(b.surface.Pixel(59, 29), kRed);
+  EXPECT_EQ(b.surface.Pixel(61, 15), kWhite);
+  EXPECT_EQ(b.surface.Pixel(30, 31), kWhite);
+}
+
+TEST(GdiCanvas, ClearBrushDrawsOnlyTheOutline) {
+  Board b(30, 30);
+  TCanvas& c = b.surface.Canvas();
+  c.SetPenColor(AsColor(kBlack));
+  c.SetBrushColor(AsColor(kRed));
+  c.SetBrushStyle(TBrushStyle::Clear);
+  c.Rectangle(TRect{5, 5, 25, 25});
+  EXPECT_EQ(b.surface.Pixel(5, 5), kBlack);
+  EXPECT_EQ(b.surface.Pixel(15, 15), kWhite);
+  EXPECT_EQ(b.Ink(0, 0, 30, 30), 4 * 19);
+
+  c.SetBrushStyle(TBrushStyle::Solid);  // the same brush colour comes back
+  c.Rectangle(TRect{5, 5, 25, 25});
+  EXPECT_EQ(b.surface.Pixel(15, 15), kRed);
+}
+
+TEST(GdiCanvas, PolygonFillsInsideItsOutline) {
+  Board b(70, 70);
+  TCanvas& c = b.surface.Canvas();
+  c.SetPenColor(AsColor(kBlue));
+  c.SetBrushColor(AsColor(kGreen));
+  c.Polygon({{0, 60}, {60, 60}, {60, 0}, {0, 0}});
+  EXPECT_EQ(b.surface.Pixel(0, 0), kBlue);
+  EXPECT_EQ(b.surface.Pixel(0, 30), kBlue);
+  EXPECT_EQ(b.surface.Pixel(30, 0), kBlue);
+  EXPECT_EQ(b.surface.Pixel(30, 30), kGreen);
+  EXPECT_EQ(b.surface.Pixel(65, 30), kWhite);
+
+  Board t(40, 40);  // a triangle: the corner opposite the hypotenuse is filled, the other not
+  t.surface.Canvas().SetPenColor(AsColor(kBlue));
+  t.surface.Canvas().SetBrushColor(AsColor(kGreen));
+  t.surface.Canvas().Polygon({{0, 0}, {30, 0}, {0, 30}});
+  EXPECT_EQ(t.surface.Pixel(5, 5), kGreen);
+  EXPECT_EQ(t.surface.Pixel(25, 25), kWhite);
+}
+
+TEST(GdiCanvas, SystemColoursAreResolvedWhenDrawn) {
+  Board b(10, 10);
+  b.surface.Canvas().SetBrushColor(clHighlight);
+  b.surface.Canvas().FillRect(TRect{0, 0, 10, 10});
+  const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+  // Through a 32-bit bitmap the colour comes back exactly.
+  EXPECT_EQ(b.surface.Pixel(4, 4), highlight);
+  EXPECT_EQ(ResolveColor(clBtnFace), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(ResolveColor(0x00123456), static_cast<COLORREF>(0x00123456));
+}
+
+TEST(GdiCanvas, DrawCopiesAWholeSurfaceAtAnOffset) {
+  Board source(10, 6);
+  source.Fill(kRed);
+  source.surface.Canvas().SetBrushColor(AsColor(kBlue));
+  source.surface.Canvas().FillRect(TRect{9, 5, 10, 6});  // bottom-right pixel blue
+
+  Board target(30, 30);
+  target.surface.Canvas().Draw(5, 7, source.surface);
+  EXPECT_EQ(target.surface.Pixel(5, 7), kRed);
+  EXPECT_EQ(target.surface.Pixel(14, 12), kBlue);
+  EXPECT_EQ(target.surface.Pixel(4, 7), kWhite);
+  EXPECT_EQ(target.surface.Pixel(15, 7), kWhite);
+  EXPECT_EQ(target.surface.Pixel(5, 13), kWhite);
+  EXPECT_EQ(target.Ink(0, 0, 30, 30), 60);
+}
+
+TEST(GdiSurface, ResizingKeepsTheCanvasSettings) {
+  TGdiSurface surface(96);
+  EXPECT_EQ(surface.Width(), 0);
+  surface.Canvas().SetBrushColor(AsColor(kGreen));
+  surface.SetSize(8, 5);
+  surface.SetSize(16, 9);
+  EXPECT_EQ(surface.Width(), 16);
+  EXPECT_EQ(surface.Height(), 9);
+  surface.Canvas().FillRect(TRect{0, 0, 16, 9});
+  EXPECT_EQ(surface.Pixel(15, 8), kGreen);
+  surface.SetSize(0, 0);
+  EXPECT_EQ(surface.Width(), 0);
+  EXPECT_EQ(surface.Pixel(0, 0), 0u);
+}
+
+TEST(GdiCanvas, TextIsDrawnInsideItsRectangleWithAClearBackground) {
+  Board b(200, 40);
+  TCanvas& c = b.surface.Canvas();
+  c.SetFontName(L"Tahoma");
+  c.SetFontSize(12);
+  c.SetFontStyle(TFontStyle::Bold);
+  c.SetFontColor(AsColor(kBlack));
+  c.SetBrushColor(AsColor(kRed));
+  c.SetBrushStyle(TBrushStyle::Clear);
+  const TRect r{20, 5, 120, 35};
+  DrawTextFmt(c, r, L"Shift", tfCentredLegend);
+  EXPECT_GT(b.Ink(r.Left, r.Top, r.Right, r.Bottom), 20);
+  EXPECT_EQ(b.Ink(0, 0, 200, 40), b.Ink(r.Left, r.Top, r.Right, r.Bottom));
+  // Centred: the ink is balanced around the middle of the rectangle.
+  const int leftInk = b.Ink(r.Left, r.Top, 70, r.Bottom);
+  const int rightInk = b.Ink(70, r.Top, r.Right, r.Bottom);
+  EXPECT_GT(leftInk, 0);
+  EXPECT_GT(rightInk, 0);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 200; ++x) EXPECT_NE(b.surface.Pixel(x, y), kRed) << x << "," << y;
+}
+
+TEST(GdiCanvas, LongTextIsLeftAlignedAndClippedAtTheRight) {
+  Board b(200, 40);
+  TCanvas& c = b.surface.Canvas();
+  c.SetFontName(L"Tahoma");
+  c.SetFontSize(12);
+  c.SetFontColor(AsColor(kBlack));
+  c.SetBrushStyle(TBrushStyle::Clear);
+  const std::wstring text = L"Backspace Backspace";
+  const TRect r{10, 5, 60, 35};
+  ASSERT_GT(c.TextWidth(text), r.Right - r.Left);
+  DrawTextFmt(c, r, text, tfLeftLegend);
+  EXPECT_GT(b.Ink(r.Left, r.Top, r.Left + 10, r.Bottom), 0) << "starts at the left edge";
+  EXPECT_EQ(b.Ink(r.Right, 0, 200, 40), 0) << "nothing beyond the right edge";
+  EXPECT_EQ(b.Ink(0, 0, r.Left, 40), 0);
+}
+
+TEST(GdiCanvas, AmpersandIsAnOrdinaryCharacter) {
+  Board b(60, 40);
+  TCanvas& c = b.surface.Canvas();
+  c.SetFontName(L"Tahoma");
+  c.SetFontSize(14);
+  c.SetFontColor(AsColor(kBlack));
+  c.SetBrushStyle(TBrushStyle::Clear);
+  DrawTextFmt(c, TRect{0, 0, 60, 40}, L"&", tfCentredLegend);
+  EXPECT_GT(b.Ink(0, 0, 60, 40), 10);
+}
+
+TEST(GdiCanvas, SolidBrushPaintsBehindText) {
+  Board b(100, 40);
+  TCanvas& c = b.surface.Canvas();
+  c.SetFontName(L"Tahoma");
+  c.SetFontSize(12);
+  c.SetFontColor(AsColor(kBlack));
+  c.SetBrushColor(AsColor(kRed));
+  c.SetBrushStyle(TBrushStyle::Solid);
+  DrawTextFmt(c, TRect{0, 0, 100, 40}, L"Esc", tfCentredLegend);
+  int red = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 100; ++x)
+      if (b.surface.Pixel(x, y) == kRed) ++red;
+  EXPECT_GT(red, 20);
+}
+
+TEST(GdiCanvas, TextExtentGrowsWithSizeAndPixelsPerInch) {
+  TGdiSurface surface(96);
+  surface.SetSize(10, 10);
+  TGdiCanvas& c = static_cast<TGdiCanvas&>(surface.Canvas());
+  c.SetFontName(L"Tahoma");
+  c.SetFontSize(12);
+  const TTextSize at96 = c.TextExtent(L"Enter");
+  EXPECT_GE(at96.Height, 14);  // 12 points are 16 pixels at 96 pixels per inch
+  EXPECT_LE(at96.Height, 22);
+  EXPECT_EQ(c.TextExtent(L"").Width, 0);
+
+  c.SetFontSize(24);
+  const TTextSize bigger = c.TextExtent(L"Enter");
+  EXPECT_GT(bigger.Width, at96.Width * 3 / 2);
+
+  c.SetFontSize(12);
+  c.SetPixelsPerInch(192);
+  const TTextSize at192 = c.TextExtent(L"Enter");
+  EXPECT_EQ(at192.Height, bigger.Height);
+  EXPECT_EQ(at192.Width, bigger.Width);
+}
+
+TEST(GdiSurfaceFactory, CreatesEmptyGdiSurfaces) {
+  TGdiSurfaceFactory factory;
+  auto surface = factory.CreateSurface();
+  ASSERT_NE(dynamic_cast<TGdiSurface*>(surface.get()), nullptr);
+  EXPECT_EQ(surface->Width(), 0);
+  EXPECT_EQ(surface->Height(), 0);
+}
+
+}  // namespace
