@@ -1,5 +1,7 @@
 // The end-to-end target: an edit control that holds the focus and logs every key message it gets.
 // Usage: orvilla_target.exe <log file>
+//        orvilla_target.exe /close   posts WM_CLOSE to every keyboard window, as a user's click on
+//                                    its close button would (the test display has no window manager)
 // Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
 #include <windows.h>
 
@@ -63,6 +65,18 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   std::wstring path = commandLine ? commandLine : L"";
+  if (path == L"/close") {
+    int closed = 0;
+    while (HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(keyboard, &pid);
+      PostMessageW(keyboard, WM_CLOSE, 0, 0);
+      ++closed;
+      for (int i = 0; i < 100 && IsWindow(keyboard); ++i) Sleep(50);
+      if (IsWindow(keyboard)) return 2;
+    }
+    return closed > 0 ? 0 : 1;
+  }
   if (!path.empty() && path.front() == L'"') path = path.substr(1, path.find(L'"', 1) - 1);
   if (!path.empty()) logFile = _wfopen(path.c_str(), L"w");
 

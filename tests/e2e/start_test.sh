@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Start-up end to end: the keyboard appears beside the focused target without taking the focus,
+# a click on it leaves the focus with the target, two starts give two windows, and closing the
+# window ends the process with exit code 0.
+source "$(dirname "$0")/e2e_lib.sh"
+
+e2e_start_target
+e2e_start_orvilla
+first_pid=$ORVILLA_PID
+KB=$(e2e_wait_window '^Orvilla - ') || e2e_fail "the keyboard window did not appear"
+sleep 1
+e2e_expect_target_focus
+
+e2e_geometry "$KB"
+e2e_click $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H - 10))
+sleep 1
+e2e_expect_target_focus
+echo "ok: the keyboard started and a click left the focus with the target"
+
+e2e_start_orvilla
+second_pid=$ORVILLA_PID
+e2e_wait_window '^Orvilla - ' 2 >/dev/null || e2e_fail "a second start did not give a second window"
+echo "ok: two starts give two keyboard windows"
+
+e2e_close_keyboards || e2e_fail "the keyboard windows did not close"
+wait "$first_pid"; rc1=$?
+wait "$second_pid"; rc2=$?
+[ "$rc1" = 0 ] && [ "$rc2" = 0 ] || e2e_fail "exit codes $rc1 and $rc2, expected 0"
+echo "ok: closing the windows ended both processes with exit code 0"
+echo "1 passed, 0 failed"

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+#include "platform/debug_log.h"
+#include "platform/text_helpers.h"
+#include "platform/win32/lv_lib.h"
+
+namespace {
+
+std::wstring OrvillaExe() { return PathCombine(ProgramFolder(), L"Orvilla.exe"); }
+
+struct TestWindow {
+  TestWindow() {
+    handle = CreateWindowExW(0, L"STATIC", L"pen property", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  }
+  ~TestWindow() { DestroyWindow(handle); }
+  HWND handle;
+};
+
+}  // namespace
+
+TEST(LvLibWin32, VersionResourceOfTheProgram) {
+  // The program beside the tests carries the version resource of this build.
+  EXPECT_EQ(GetVersionValue(OrvillaExe(), L"FileVersion"), L"1.0.0.0");
+  EXPECT_EQ(GetVersionValue(OrvillaExe(), L"ProductVersion"), L"1.0");
+  EXPECT_EQ(GetVersionValue(OrvillaExe(), L"NoSuchValue"), L"");
+  EXPECT_EQ(GetVersionValue(PathCombine(ProgramFolder(), L"missing.exe"), L"FileVersion"), L"");
+}
+
+TEST(LvLibWin32, VersionFlagsAgreeWithEachOther) {
+  InitLvLib();
+  EXPECT_NE(User32Handle, nullptr);
+  EXPECT_TRUE(IsWin7OrLater);  // every Windows the program supports touch on, and Wine
+  if (IsWin10OrLater) EXPECT_TRUE(IsWin8OrLater);
+  if (IsWin8OrLater) EXPECT_TRUE(IsWin7OrLater);
+  EXPECT_TRUE(VersionAtLeast(6, 1, 6, 1));
+  EXPECT_TRUE(VersionAtLeast(10, 0, 6, 2));
+  EXPECT_FALSE(VersionAtLeast(6, 0, 6, 1));
+  EXPECT_FALSE(VersionAtLeast(5, 9, 6, 1));
+}
+
+TEST(LvLibWin32, PenServicePropertyIsSetOnTheWindow) {
+  TestWindow window;
+  SetTabletPenServiceProperty(window.handle);
+  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropW(window.handle, L"MicrosoftTabletPenServiceProperty")),
+            0x01010019u);
+}
+
+TEST(LvLibWin32, NoMultiTouchDigitizerUnderTheTestDisplay) {
+  EXPECT_EQ(HasMultiTouchDigitizer(), (GetSystemMetrics(SM_DIGITIZER) & 0x40) != 0);
+  EXPECT_FALSE(HasMultiTouchDigitizer());
+}
+
+TEST(LvLibWin32, LogWritesEveryLineBesideTheProgramOnlyInDebugMode) {
+  const std::wstring path = PathCombine(ProgramFolder(), L"Log.txt");
+  DeleteFileW(path.c_str());
+  DebugMode = false;
+  LogLines.clear();
+  Log(L"MainForm");
+  EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  DebugMode = true;
+  Log(L"MainForm");
+  Log(L"second");
+  DebugMode = false;
+  std::ifstream file(path.c_str(), std::ios::binary);
+  ASSERT_TRUE(file.good());
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  file.close();
+  DeleteFileW(path.c_str());
+  ASSERT_GE(bytes.size(), 2u);
+  const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  ASSERT_EQ(LogLines.size(), 2u);
+  EXPECT_EQ(text, LogLines[0] + L"\r\n" + LogLines[1] + L"\r\n");
+  EXPECT_NE(LogLines[0].find(L" : MainForm"), std::wstring::npos);
+  LogLines.clear();
+}
