@@ -33,6 +33,14 @@ wine_env_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  # Wine's own Tahoma, Wingdings and Marlett are not found by GDI from its data folder here; in the
+  # prefix's font folder they are, as they would be on Windows.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+  mkdir -p "$fonts"
+  for f in /usr/share/wine/fonts/*.ttf; do
+    [ -e "$f" ] && [ ! -e "$fonts/$(basename "$f")" ] && cp "$f" "$fonts/"
+  done
+  return 0
 }
 
 wine_env_start() {
