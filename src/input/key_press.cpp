@@ -1,0 +1,135 @@
+#include "input/key_press.h"
+
+#include "keyboard/lv_keyboard.h"
+#include "keyboard/vk_classes.h"
+#include "render/lv_btn.h"
+
+namespace {
+
+constexpr std::uint8_t VkBack = 8;
+constexpr std::uint8_t VkReturn = 13;
+constexpr std::uint8_t VkCapital = 20;
+constexpr std::uint8_t VkLeft = 37;
+constexpr std::uint8_t VkUp = 38;
+constexpr std::uint8_t VkRight = 39;
+constexpr std::uint8_t VkDown = 40;
+constexpr std::uint8_t VkDelete = 46;
+constexpr std::uint8_t VkNumLock = 144;
+constexpr std::uint8_t VkScroll = 145;
+constexpr std::uint8_t VkLShift = 160;
+constexpr std::uint8_t VkLControl = 162;
+
+// Keys that repeat even when key repeat is switched off: Backspace, the arrows, Delete.
+bool AlwaysRepeats(std::uint8_t code) {
+  return code == VkBack || code == VkLeft || code == VkUp || code == VkRight || code == VkDown ||
+         code == VkDelete;
+}
+
+bool NeverRepeats(std::uint8_t code) {
+  return code == VkCapital || code == VkNumLock || code == VkScroll;
+}
+
+}  // namespace
+
+TKeyPress::TKeyPress(TLvKeyboard& keyboard, TKeyInjector& injector, TInputWindow& window)
+    : FKeyboard(keyboard), FInjector(injector), FWindow(window) {}
+
+void TKeyPress::PressKey(std::uint8_t code, TMouseButton button) {
+  if (FKeyboard.IsModifierKey(code)) {
+    const bool down = FKeyboard.IsKeyDown(code);
+    FLatched[code] = !down;
+    SendKey(code, down);
+    return;
+  }
+  TLvBtn* key = FKeyboard.Key(code);
+  if (FPressedBtn && FPressedBtn != key) {
+    // A second button went down on another key while one is held: let go of the first, so that
+    // it does not stay down in the system, and give the new key the full delay before it repeats.
+    FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatDelay));
+    SendKey(FPressedBtn->FKeyCode, true);
+  }
+  FPressedBtn = key;
+  if (button == TMouseButton::Middle) {
+    SendKey(VkLControl, false);
+    FLatched[VkLControl] = true;
+  }
+  if (button == TMouseButton::Right) {
+    SendKey(VkLShift, false);
+    FLatched[VkLShift] = true;
+  }
+  SendPressedKeyDown();
+}
+
+void TKeyPress::SendPressedKeyDown() {
+  if (!FPressedBtn) return;
+  unsigned interval;
+  if (FWindow.TimerEnabled(TInputTimer::tmrPress)) {
+    interval = static_cast<unsigned>(FRepeatInterval);
+    FWindow.EnableTimer(TInputTimer::tmrPress, false, interval);
+  } else {
+    interval = static_cast<unsigned>(FRepeatDelay);
+  }
+  SendKey(FPressedBtn->FKeyCode, false);
+  FWindow.EnableTimer(TInputTimer::tmrPress, true, interval);
+}
+
+void TKeyPress::SendKey(std::uint8_t code, bool up) {
+  TLvBtn* key = FKeyboard.Key(code);
+  const bool extended = (code == VkReturn && key) ? key->FExtended : IsExtendedVk(code);
+  FInjector.SendKeyEvent(code, up, extended);
+  if (key) key->SetPressed(!up);
+}
+
+void TKeyPress::ReleaseHeldKey() {
+  if (!FWindow.TimerEnabled(TInputTimer::tmrPress)) return;
+  FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatInterval));
+  FKeyboard.ClearHover(false);
+  if (FPressedBtn) SendKey(FPressedBtn->FKeyCode, true);
+  for (int code = 1; code <= 255; ++code) {
+    const TLvBtn* key = FKeyboard.Key(code);
+    if (key && key != FPressedBtn && FLatched[code] && FKeyboard.IsKeyDown(static_cast<std::uint8_t>(code))) {
+      SendKey(static_cast<std::uint8_t>(code), true);
+      FLatched[code] = false;
+    }
+  }
+  if (FPressedBtn) FPressedBtn->SetPressed(false);
+  FPressedBtn = nullptr;
+}
+
+void TKeyPress::AppsKeyPress() {
+  SendKey(VkLControl, true);
+  FLatched[VkLControl] = false;
+  FWindow.EnableTimer(TInputTimer::tmrSettings, true, SettingsDelay);
+}
+
+void TKeyPress::ReleaseKeys() {
+  FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatDelay));
+  if (FPressedBtn) {
+    SendKey(FPressedBtn->FKeyCode, true);
+    FPressedBtn = nullptr;
+  }
+  for (int code = 1; code <= 255; ++code) {
+    if (!FLatched[code]) continue;
+    FLatched[code] = false;
+    if (FKeyboard.IsKeyDown(static_cast<std::uint8_t>(code))) SendKey(static_cast<std::uint8_t>(code), true);
+  }
+}
+
+void TKeyPress::tmrPressTimer(bool enableKeyRepeat) {
+  if (!FPressedBtn) return;
+  const std::uint8_t code = FPressedBtn->FKeyCode;
+  if (!enableKeyRepeat && !AlwaysRepeats(code)) return;
+  if (NeverRepeats(code)) return;
+  SendPressedKeyDown();
+}
+
+void TKeyPress::tmrCapsLockTimer() {
+  std::uint8_t state = static_cast<std::uint8_t>(FKeyboard.Services().GetKeyState(VkCapital) & 0xFF);
+  if (state >= 0x80) state = static_cast<std::uint8_t>(state - 0x80);
+  if (state != FKeyboard.FKeyState[VkCapital]) {
+    FKeyboard.FKeyState[VkCapital] = state;
+    FKeyboard.Redraw(false);
+  }
+}
+
+void TKeyPress::tmrHKLTimer() { FKeyboard.SetHkl(FKeyboard.Services().GetForegroundKeyboardLayout()); }

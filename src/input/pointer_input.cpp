@@ -1,0 +1,159 @@
+#include "input/pointer_input.h"
+
+#include "input/key_press.h"
+#include "keyboard/lv_keyboard.h"
+#include "render/lv_btn.h"
+
+namespace {
+
+constexpr int VkApps = 93;
+
+// Clears a flag for the lifetime of the guard and sets it when the guard ends.
+class TClearedWhile {
+ public:
+  explicit TClearedWhile(bool& flag) : flag_(flag) { flag_ = false; }
+  ~TClearedWhile() { flag_ = true; }
+  TClearedWhile(const TClearedWhile&) = delete;
+  TClearedWhile& operator=(const TClearedWhile&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+TTouchKind TouchEventKind(std::uint32_t flags) {
+  if (flags & TouchEventFMove) return TTouchKind::MouseMove;
+  if (flags & TouchEventFDown) return TTouchKind::LButtonDown;
+  if (flags & TouchEventFUp) return TTouchKind::LButtonUp;
+  return TTouchKind::None;
+}
+
+TPointerInput::TPointerInput(TLvKeyboard& keyboard, TKeyPress& press, TInputWindow& window,
+                             std::uint32_t windowsBuild)
+    : FFilterInRangeMouse(windowsBuild >= FilterInRangeMouseBuild),
+      FLastTouchTick(window.TickCount()),
+      FKeyboard(keyboard),
+      FPress(press),
+      FWindow(window) {}
+
+bool TPointerInput::FilteredInRange(TSender sender) const {
+  return FFilterInRangeMouse && FPointerInRange && sender != TSender::None;
+}
+
+bool TPointerInput::GeneratedFromTouch(TMessageOrigin origin) const { return FTouchActive && origin.Touch; }
+
+void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int X, int Y,
+                                        TMessageOrigin origin) {
+  if (FilteredInRange(sender)) return;
+  const std::uint32_t now = FWindow.TickCount();
+  if (X == FLastDownX && Y == FLastDownY && static_cast<std::uint32_t>(now - FLastDownTick) < DuplicatePressTime &&
+      origin.Pen) {
+    FIgnoreMouseUp = true;
+    return;
+  }
+  if (GeneratedFromTouch(origin)) return;
+
+  FLastDownX = X;
+  FLastDownY = Y;
+  FLastDownTick = now;
+  FIgnoreMouseUp = false;
+
+  bool hit = false;
+  for (int code = 1; code <= 255; ++code) {
+    const TLvBtn* key = FKeyboard.Key(code);
+    if (!key || !key->HitTest(X, Y)) continue;
+    hit = true;
+    if (code == VkApps && FKeyboard.FPressedCount == 0)
+      FPress.AppsKeyPress();
+    else
+      FPress.PressKey(static_cast<std::uint8_t>(code), button);
+    break;
+  }
+  if (!hit && button == TMouseButton::Left && FWindow.WindowVisible()) FDragOrigin = FWindow.CursorPos();
+  FKeyboard.Present();
+}
+
+void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton /*button*/, int /*X*/, int /*Y*/,
+                                      TMessageOrigin origin) {
+  // Only the mouse road's releases are dropped after a duplicate pen press: the release of the
+  // touch road ends the press it made itself, whichever order the two roads arrive in.
+  if (FIgnoreMouseUp && sender != TSender::None) return;
+  if (FilteredInRange(sender)) return;
+  if (GeneratedFromTouch(origin)) return;
+  FDragOrigin = NoDragOrigin;
+  if (!FPress.FPressedBtn) return;
+  FPress.ReleaseHeldKey();
+  FKeyboard.Present();
+}
+
+void TPointerInput::pbKeyboardMouseMove(TSender /*sender*/, int X, int Y, TMessageOrigin origin) {
+  if (GeneratedFromTouch(origin)) return;
+  if (FTouchActive && static_cast<std::uint32_t>(FWindow.TickCount() - FLastTouchTick) < TouchQuietTime &&
+      FWindow.IsCursorSuppressed())
+    return;
+  if (!Dragging()) {
+    FKeyboard.TrackHover(X, Y);
+    return;
+  }
+  const TPoint cursor = FWindow.CursorPos();
+  const TPoint before = FWindow.WindowPos();
+  FWindow.MoveWindowTo(before.x + cursor.x - FDragOrigin.x, before.y + cursor.y - FDragOrigin.y);
+  // A coordinate the window refused keeps its origin, so motion along it has no effect.
+  const TPoint after = FWindow.WindowPos();
+  if (after.x != before.x) FDragOrigin.x = cursor.x;
+  if (after.y != before.y) FDragOrigin.y = cursor.y;
+}
+
+void TPointerInput::pbKeyboardMouseEnter(TSender /*sender*/) {}
+
+void TPointerInput::pbKeyboardMouseLeave(TSender sender, TMessageOrigin origin) {
+  if (FPointerInRange && sender != TSender::None) return;
+  if (GeneratedFromTouch(origin)) return;
+  FKeyboard.ClearHover(true);
+  pbKeyboardMouseUp(sender, TMouseButton::Left, 0, 0, origin);
+}
+
+void TPointerInput::pbKeyboardPaint() { FKeyboard.Present(); }
+
+void TPointerInput::HandleTouchPoint(const TTouchEvent& event, int id, TMessageOrigin origin) {
+  // The handlers called from here must not take these calls for generated mouse messages.
+  const TClearedWhile touchRoad(FTouchActive);
+  FLastTouchTick = FWindow.TickCount();
+  const int x = event.x;
+  const int y = event.y;
+  switch (event.kind) {
+    case TTouchKind::LButtonDown:
+      if (FTouchId != -1) pbKeyboardMouseUp(TSender::None, TMouseButton::Left, 0, 0, origin);
+      FTouchId = id;
+      FDragOrigin = NoDragOrigin;
+      pbKeyboardMouseEnter(TSender::None);
+      pbKeyboardMouseMove(TSender::None, x, y, origin);
+      pbKeyboardMouseDown(TSender::None, TMouseButton::Left, x, y, origin);
+      break;
+    case TTouchKind::LButtonUp:
+      if (id != FTouchId) break;
+      FTouchId = -1;
+      pbKeyboardMouseUp(TSender::None, TMouseButton::Left, x, y, origin);
+      if (FPointerInRange && !FWindow.IsCursorSuppressed())
+        FKeyboard.TrackHover(x, y);
+      else
+        FKeyboard.ClearHover(true);
+      break;
+    case TTouchKind::MouseMove:
+      if (id == FTouchId) pbKeyboardMouseMove(TSender::None, x, y, origin);
+      break;
+    case TTouchKind::None:
+      break;
+  }
+}
+
+void TPointerInput::WMPointerEnter(int X, int Y, TMessageOrigin origin) {
+  FPointerInRange = true;
+  pbKeyboardMouseMove(TSender::Window, X, Y, origin);
+}
+
+void TPointerInput::WMPointerLeave() {
+  FPointerInRange = false;
+  FKeyboard.ClearHover(true);
+}
