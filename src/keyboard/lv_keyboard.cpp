@@ -89,7 +89,9 @@ bool TLvKeyboard::LoadLayout(int index) {
     AddKey(static_cast<std::uint8_t>(code), layout.Points[code]);
   if (!layout.Succeeded()) return false;
 
-  SetPaintEnabled(paintEnabled);
+  // Painting comes back without a redraw of its own: the one below comes after placement and
+  // legends, so no picture with the old placement is shown in between.
+  FPaintEnabled = paintEnabled;
   PlaceKeys();
   PrepareLegends();
   Redraw(true);

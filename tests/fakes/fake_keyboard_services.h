@@ -33,6 +33,12 @@ inline TFakeChar Ch(const wchar_t* text) { return TFakeChar{text, false}; }
 inline TFakeChar DeadCh(const wchar_t* accent) { return TFakeChar{accent, true}; }
 
 struct TFakeKey {
+  TFakeKey() = default;
+  TFakeKey(std::uint8_t vk, std::uint16_t scan, TFakeChar normal = {}, TFakeChar shift = {},
+           TFakeChar altGr = {}, bool capsAsShift = false)
+      : Vk(vk), Scan(scan), Normal(std::move(normal)), Shift(std::move(shift)),
+        AltGr(std::move(altGr)), CapsAsShift(capsAsShift) {}
+
   std::uint8_t Vk = 0;
   std::uint16_t Scan = 0;
   TFakeChar Normal;
