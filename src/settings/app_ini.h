@@ -1,14 +1,73 @@
 #pragma once
-// The settings store: flat named integers and booleans in section "Main", and the window
-// placement. Until the store is backed by the INI file or the registry every read answers its
-// default and writes are dropped, so the program starts with its defaults every time.
+// The settings store: flat named integers and booleans, kept either in the INI file's section
+// "Main" or as REG_DWORD values of one registry key, plus the placement of a window.
+#include <memory>
+#include <optional>
 #include <string>
 
-class TAppIniClass {
+#include "settings/settings_backends.h"
+#include "settings/settings_error.h"
+#include "settings/window_placement.h"
+
+// The settings key, absolute from the root key.
+inline constexpr wchar_t SettingsRegistryKey[] = L"\\SOFTWARE\\Lunavar\\Orvilla";
+inline constexpr wchar_t SettingsIniSection[] = L"Main";
+
+class TAppIni {
  public:
-  virtual ~TAppIniClass() = default;
-  virtual bool ReadBool(const std::wstring& name, bool defaultValue) { return defaultValue; }
-  virtual int ReadInteger(const std::wstring& name, int defaultValue) { return defaultValue; }
-  virtual void WriteBool(const std::wstring& name, bool value) {}
-  virtual void WriteInteger(const std::wstring& name, int value) {}
+  // A store on the registry that can open no key: every read answers its default and writes are
+  // dropped.
+  TAppIni();
+  // Opens the settings key under HKEY_LOCAL_MACHINE when commonSettings, else under
+  // HKEY_CURRENT_USER; iniFiles attaches INI files later (SetIniFileName).
+  TAppIni(std::unique_ptr<TRegistryBackend> registry, TIniFileFactory iniFiles, bool commonSettings,
+          std::wstring registryKey = SettingsRegistryKey);
+  TAppIni(const TAppIni&) = delete;
+  TAppIni& operator=(const TAppIni&) = delete;
+  ~TAppIni();
+
+  // True while no INI file is attached.
+  bool UsesRegistry() const { return FIniFile == nullptr; }
+  const std::wstring& IniFileName() const { return FIniFileName; }
+  // The rights the registry key was opened with; none when no key is open.
+  std::optional<TRegistryRights> RegistryRights() const { return FRegistryRights; }
+
+  // Reads raise TSettingsError for a registry value of another type ("Invalid data type for
+  // '%s'") or longer than 4 bytes ("Failed to get data for '%s'").
+  bool ReadBool(const std::wstring& name, bool defaultValue);
+  int ReadInteger(const std::wstring& name, int defaultValue);
+  // Writes raise TSettingsError when the INI file cannot be written ("Unable to write to %s") or
+  // the system refuses a registry write ("Failed to set data for '%s'"). A registry key that is
+  // not open with full access takes no writes: they are skipped silently.
+  void WriteBool(const std::wstring& name, bool value);
+  void WriteInteger(const std::wstring& name, int value);
+
+  // Attaches the INI file of that name (all reads and writes go there from then on); an empty
+  // name returns the store to the registry. The same name again changes nothing.
+  void SetIniFileName(const std::wstring& fileName);
+
+  // Stores the window's placement under its class name followed by "Top", "Left", "Height",
+  // "Width" and "State". Never raises.
+  void SaveFormPlacement(TPlacementWindow& form, bool onlyPosition);
+  // Applies the stored placement: position, then size (sizeable windows only) and state.
+  void LoadFormPlacement(TPlacementWindow& form, bool onlyPosition);
+
+ private:
+  void OpenRegistryKey();
+
+  std::unique_ptr<TRegistryBackend> FRegistry;
+  std::unique_ptr<TIniFileBackend> FIniFile;
+  std::wstring FIniFileName;
+  TIniFileFactory FIniFiles;
+  bool FCommonSettings = false;
+  std::wstring FRegistryKey;
+  std::optional<TRegistryRights> FRegistryRights;
 };
+
+// The name the first version of the main window used; kept until every caller says TAppIni.
+using TAppIniClass = TAppIni;
+
+// Module state of the store, set up at start before any window exists.
+extern bool CommonSettings;           // the command line holds the switch "COMMON"
+extern std::unique_ptr<TAppIni> AppIni;  // the one store of the run
+extern std::wstring ExePath;          // the executable's folder, ending in a backslash

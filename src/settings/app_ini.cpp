@@ -1,0 +1,129 @@
+#include "settings/app_ini.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "settings/ini_integer.h"
+
+bool CommonSettings = false;
+std::unique_ptr<TAppIni> AppIni;
+std::wstring ExePath;
+
+namespace {
+
+std::wstring Quoted(const wchar_t* format, const std::wstring& name) {
+  std::wstring text = format;
+  const auto pos = text.find(L"%s");
+  if (pos != std::wstring::npos) text.replace(pos, 2, name);
+  return text;
+}
+
+}  // namespace
+
+TAppIni::TAppIni() : TAppIni(nullptr, nullptr, false) {}
+
+TAppIni::TAppIni(std::unique_ptr<TRegistryBackend> registry, TIniFileFactory iniFiles, bool commonSettings,
+                 std::wstring registryKey)
+    : FRegistry(std::move(registry)),
+      FIniFiles(std::move(iniFiles)),
+      FCommonSettings(commonSettings),
+      FRegistryKey(std::move(registryKey)) {
+  OpenRegistryKey();
+}
+
+TAppIni::~TAppIni() = default;
+
+void TAppIni::OpenRegistryKey() {
+  FRegistryRights.reset();
+  if (!FRegistry) return;
+  const TRegistryRoot root = FCommonSettings ? TRegistryRoot::LocalMachine : TRegistryRoot::CurrentUser;
+  if (FRegistry->CreateKey(root, FRegistryKey)) {
+    FRegistryRights = TRegistryRights::AllAccess;
+    return;
+  }
+  for (const TRegistryRights rights :
+       {TRegistryRights::Read, TRegistryRights::QueryAndEnumerate, TRegistryRights::QueryValue}) {
+    if (FRegistry->OpenKey(root, FRegistryKey, rights)) {
+      FRegistryRights = rights;
+      return;
+    }
+  }
+}
+
+bool TAppIni::ReadBool(const std::wstring& name, bool defaultValue) {
+  return ReadInteger(name, defaultValue ? 1 : 0) != 0;
+}
+
+int TAppIni::ReadInteger(const std::wstring& name, int defaultValue) {
+  if (FIniFile) return ParseIniInteger(FIniFile->ReadString(SettingsIniSection, name, L"")).value_or(defaultValue);
+  if (!FRegistry || !FRegistryRights) return defaultValue;
+  const TRegistryValue value = FRegistry->ReadDword(name);
+  switch (value.Status) {
+    case TRegistryValueStatus::Found:
+      return static_cast<int>(static_cast<std::int32_t>(value.Data));
+    case TRegistryValueStatus::Absent:
+      return defaultValue;
+    case TRegistryValueStatus::WrongType:
+      throw TSettingsError(Quoted(L"Invalid data type for '%s'", name));
+    case TRegistryValueStatus::Unreadable:
+      break;
+  }
+  throw TSettingsError(Quoted(L"Failed to get data for '%s'", name));
+}
+
+void TAppIni::WriteBool(const std::wstring& name, bool value) { WriteInteger(name, value ? 1 : 0); }
+
+void TAppIni::WriteInteger(const std::wstring& name, int value) {
+  if (FIniFile) {
+    if (!FIniFile->WriteString(SettingsIniSection, name, std::to_wstring(value)))
+      throw TSettingsError(Quoted(L"Unable to write to %s", FIniFileName));
+    return;
+  }
+  if (!FRegistry || FRegistryRights != TRegistryRights::AllAccess) return;
+  if (!FRegistry->WriteDword(name, static_cast<std::uint32_t>(value)))
+    throw TSettingsError(Quoted(L"Failed to set data for '%s'", name));
+}
+
+void TAppIni::SetIniFileName(const std::wstring& fileName) {
+  if (fileName == FIniFileName) return;
+  FIniFileName = fileName;
+  FIniFile.reset();
+  if (!fileName.empty() && FIniFiles) FIniFile = FIniFiles(fileName);
+}
+
+void TAppIni::SaveFormPlacement(TPlacementWindow& form, bool onlyPosition) {
+  try {
+    const std::wstring prefix = form.ClassName();
+    if (onlyPosition) {
+      WriteInteger(prefix + L"Top", form.Top());
+      WriteInteger(prefix + L"Left", form.Left());
+      return;
+    }
+    if (form.State() != TWindowState::Normal) {
+      WriteInteger(prefix + L"State", 1);
+      return;
+    }
+    WriteInteger(prefix + L"Top", form.Top());
+    WriteInteger(prefix + L"Left", form.Left());
+    if (form.HasMaximizeButton()) {
+      WriteInteger(prefix + L"Height", form.Height());
+      WriteInteger(prefix + L"Width", form.Width());
+    }
+    WriteInteger(prefix + L"State", 0);
+  } catch (const std::exception&) {
+    // A placement that cannot be stored is simply not stored.
+  }
+}
+
+void TAppIni::LoadFormPlacement(TPlacementWindow& form, bool onlyPosition) {
+  const std::wstring prefix = form.ClassName();
+  const int state = ReadInteger(prefix + L"State", 0);
+  form.SetTop(ReadInteger(prefix + L"Top", form.Top()));
+  form.SetLeft(ReadInteger(prefix + L"Left", form.Left()));
+  if (onlyPosition) return;
+  if (form.HasSizeableBorder()) {
+    form.SetHeight(ReadInteger(prefix + L"Height", form.Height()));
+    form.SetWidth(ReadInteger(prefix + L"Width", form.Width()));
+  }
+  form.SetState(state != 0 && form.HasMaximizeButton() ? TWindowState::Maximized : TWindowState::Normal);
+}

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/app_ini.h"
+#include "settings/fake_settings_backends.h"
+
+namespace {
+
+const std::wstring kIni = L"D:\\Tools\\Orvilla\\Orvilla.ini";
+constexpr TRegistryRoot HKCU = TRegistryRoot::CurrentUser;
+constexpr TRegistryRoot HKLM = TRegistryRoot::LocalMachine;
+
+struct AppIniTest : ::testing::Test {
+  TFakeIniDisk disk;
+  TFakeRegistryData registry;
+
+  std::unique_ptr<TAppIni> Store(bool common = false) {
+    return std::make_unique<TAppIni>(std::make_unique<TFakeRegistry>(registry), disk.Factory(), common);
+  }
+  std::unique_ptr<TAppIni> IniStore() {
+    auto ini = Store();
+    ini->SetIniFileName(kIni);
+    return ini;
+  }
+  void GrantOnly(TRegistryRoot root, std::set<TRegistryRights> rights) { registry.Granted[root] = rights; }
+  template <typename F>
+  std::wstring ErrorOf(F&& f) {
+    try {
+      f();
+    } catch (const TSettingsError& e) {
+      return e.Message();
+    }
+    return L"(no error)";
+  }
+};
+
+}  // namespace
+
+TEST_F(AppIniTest, IniTextsReadAsIntegersOrTheDefault) {
+  struct Case { const wchar_t* text; int defaultValue; int expected; };
+  const Case cases[] = {
+      {L"abc", 1, 1}, {L"0x3", 1, 3}, {L"$1F", 0, 31}, {L"-5", 9, -5}, {L"", 6, 6}, {L"12", 0, 12},
+  };
+  auto ini = IniStore();
+  for (const auto& c : cases) {
+    disk.Value(kIni, L"Keyboard") = c.text;
+    EXPECT_EQ(ini->ReadInteger(L"Keyboard", c.defaultValue), c.expected) << c.text;
+  }
+  EXPECT_EQ(ini->ReadInteger(L"Colors", 6), 6);  // missing key
+}
+
+TEST_F(AppIniTest, IniBooleansAreIntegersTrueWhenNonZero) {
+  struct Case { const wchar_t* text; bool defaultValue; bool expected; };
+  const Case cases[] = {
+      {L"2", false, true}, {L"1", false, true}, {L"0", true, false}, {L"-1", false, true},
+      {L"abc", true, true}, {L"abc", false, false}, {L"0x0", true, false},
+  };
+  auto ini = IniStore();
+  for (const auto& c : cases) {
+    disk.Value(kIni, L"FitWidth") = c.text;
+    EXPECT_EQ(ini->ReadBool(L"FitWidth", c.defaultValue), c.expected) << c.text;
+  }
+  EXPECT_TRUE(ini->ReadBool(L"EnableKeyRepeat", true));  // missing key
+  EXPECT_FALSE(ini->ReadBool(L"LockSize", false));
+}
+
+TEST_F(AppIniTest, IniWritesDecimalTextToSectionMainAndLeavesTheRegistryAlone) {
+  auto ini = IniStore();
+  ini->WriteInteger(L"AlphaBlend", 200);
+  ini->WriteInteger(L"Site", -7);
+  ini->WriteBool(L"FitWidth", true);
+  ini->WriteBool(L"LockSize", false);
+  EXPECT_EQ(disk.Value(kIni, L"AlphaBlend"), L"200");
+  EXPECT_EQ(disk.Value(kIni, L"Site"), L"-7");
+  EXPECT_EQ(disk.Value(kIni, L"FitWidth"), L"1");
+  EXPECT_EQ(disk.Value(kIni, L"LockSize"), L"0");
+  EXPECT_EQ(ini->ReadInteger(L"Site", 0), -7);
+  EXPECT_TRUE(registry.Key(HKCU).empty());
+}
+
+TEST_F(AppIniTest, AnAttachedIniFileHidesTheRegistryValues) {
+  registry.SetDword(HKCU, L"Keyboard", 4);
+  auto ini = Store();
+  EXPECT_TRUE(ini->UsesRegistry());
+  EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 4);
+  ini->SetIniFileName(kIni);
+  EXPECT_FALSE(ini->UsesRegistry());
+  EXPECT_EQ(ini->IniFileName(), kIni);
+  EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
+}
+
+TEST_F(AppIniTest, FailingIniWriteRaisesUnableToWriteWithThePath) {
+  auto ini = IniStore();
+  disk.ReadOnlyFiles.insert(kIni);
+  EXPECT_EQ(ErrorOf([&] { ini->WriteInteger(L"Colors", 3); }), L"Unable to write to " + kIni);
+  EXPECT_EQ(ErrorOf([&] { ini->WriteBool(L"FitWidth", true); }), L"Unable to write to " + kIni);
+}
+
+TEST_F(AppIniTest, SetIniFileNameAttachesOnlyOnAChangeAndEmptyReturnsToTheRegistry) {
+  auto ini = IniStore();
+  ini->SetIniFileName(kIni);
+  EXPECT_EQ(disk.FilesAttached, 1);
+  ini->WriteInteger(L"Colors", 3);
+  const std::wstring other = L"E:\\Orvilla.ini";
+  ini->SetIniFileName(other);
+  EXPECT_EQ(disk.FilesAttached, 2);
+  ini->WriteInteger(L"Colors", 4);
+  EXPECT_EQ(disk.Value(kIni, L"Colors"), L"3");
+  EXPECT_EQ(disk.Value(other, L"Colors"), L"4");
+  ini->SetIniFileName(L"");
+  EXPECT_TRUE(ini->UsesRegistry());
+  EXPECT_EQ(ini->IniFileName(), L"");
+  ini->WriteInteger(L"Colors", 5);
+  EXPECT_EQ(registry.Key(HKCU)[L"Colors"].Data, 5u);
+}
+
+TEST_F(AppIniTest, RegistryKeyOpensWithTheFirstRightsThatSucceed) {
+  struct Case {
+    std::set<TRegistryRights> granted;
+    std::optional<TRegistryRights> opened;
+    size_t attempts;
+  };
+  using R = TRegistryRights;
+  const Case cases[] = {
+      {{R::AllAccess, R::Read, R::QueryAndEnumerate, R::QueryValue}, R::AllAccess, 1},
+      {{R::Read, R::QueryAndEnumerate, R::QueryValue}, R::Read, 2},
+      {{R::QueryAndEnumerate, R::QueryValue}, R::QueryAndEnumerate, 3},
+      {{R::QueryValue}, R::QueryValue, 4},
+      {{}, std::nullopt, 4},
+  };
+  for (const auto& c : cases) {
+    registry = {};
+    registry.Key(HKLM);  // the key exists
+    GrantOnly(HKLM, c.granted);
+    auto ini = Store(true);
+    EXPECT_EQ(ini->RegistryRights(), c.opened);
+    EXPECT_EQ(registry.Attempts.size(), c.attempts);
+  }
+}
+
+TEST_F(AppIniTest, CommonSettingsUseTheLocalMachineAndOtherwiseTheCurrentUser) {
+  registry.SetDword(HKCU, L"Colors", 7);
+  registry.SetDword(HKLM, L"Colors", 8);
+  EXPECT_EQ(Store(false)->ReadInteger(L"Colors", 6), 7);
+  EXPECT_EQ(Store(true)->ReadInteger(L"Colors", 6), 8);
+}
+
+TEST_F(AppIniTest, ConstructionCreatesTheKeyUnderTheCurrentUser) {
+  auto ini = Store();
+  EXPECT_EQ(registry.Keys.count({HKCU, L"\\SOFTWARE\\Lunavar\\Orvilla"}), 1u);
+  EXPECT_EQ(ini->RegistryRights(), TRegistryRights::AllAccess);
+}
+
+TEST_F(AppIniTest, RegistryRoundTripsIntegersAndBooleansAsDwords) {
+  auto ini = Store();
+  ini->WriteInteger(L"AlphaBlend", 128);
+  ini->WriteInteger(L"TMainFormTop", -20);
+  ini->WriteBool(L"FitWidth", true);
+  ini->WriteBool(L"LockSize", false);
+  EXPECT_EQ(registry.Key(HKCU)[L"TMainFormTop"].Data, 0xFFFFFFECu);
+  EXPECT_EQ(registry.Key(HKCU)[L"FitWidth"].Data, 1u);
+  EXPECT_EQ(ini->ReadInteger(L"AlphaBlend", 255), 128);
+  EXPECT_EQ(ini->ReadInteger(L"TMainFormTop", 0), -20);
+  EXPECT_TRUE(ini->ReadBool(L"FitWidth", false));
+  EXPECT_FALSE(ini->ReadBool(L"LockSize", true));
+  registry.SetDword(HKCU, L"EnableKeyRepeat", 7);
+  EXPECT_TRUE(ini->ReadBool(L"EnableKeyRepeat", false));
+  EXPECT_EQ(ini->ReadInteger(L"Missing", 42), 42);
+  EXPECT_TRUE(ini->ReadBool(L"Missing", true));
+}
+
+TEST_F(AppIniTest, ReadOnlyKeyReadsStoredValuesAndSkipsWrites) {
+  using R = TRegistryRights;
+  for (const R rights : {R::Read, R::QueryAndEnumerate, R::QueryValue}) {
+    registry = {};
+    registry.SetDword(HKLM, L"Keyboard", 3);
+    GrantOnly(HKLM, {rights});
+    auto ini = Store(true);
+    ASSERT_EQ(ini->RegistryRights(), rights);
+    EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 3);
+    EXPECT_NO_THROW(ini->WriteInteger(L"Keyboard", 5));
+    EXPECT_NO_THROW(ini->WriteBool(L"FitWidth", true));
+    EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 3);
+    EXPECT_EQ(registry.Key(HKLM).size(), 1u);
+  }
+}
+
+TEST_F(AppIniTest, KeyThatCannotBeOpenedAnswersDefaultsAndTakesNoWrites) {
+  GrantOnly(HKLM, {});
+  auto ini = Store(true);
+  EXPECT_FALSE(ini->RegistryRights().has_value());
+  EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
+  EXPECT_TRUE(ini->ReadBool(L"EnableKeyRepeat", true));
+  EXPECT_NO_THROW(ini->WriteInteger(L"Keyboard", 5));
+  EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
+}
+
+TEST_F(AppIniTest, RegistryValuesOfAnotherTypeOrSizeRaiseNamedErrors) {
+  registry.Key(HKCU)[L"Keyboard"] = {false, 4, 0};     // for example REG_SZ "1"
+  registry.Key(HKCU)[L"Colors"] = {false, 12, 0};      // REG_SZ "abcde"
+  registry.Key(HKCU)[L"AlphaBlend"] = {true, 8, 0};    // eight bytes of data
+  auto ini = Store();
+  EXPECT_EQ(ErrorOf([&] { ini->ReadInteger(L"Keyboard", 1); }), L"Invalid data type for 'Keyboard'");
+  EXPECT_EQ(ErrorOf([&] { ini->ReadBool(L"Keyboard", true); }), L"Invalid data type for 'Keyboard'");
+  EXPECT_EQ(ErrorOf([&] { ini->ReadInteger(L"Colors", 6); }), L"Failed to get data for 'Colors'");
+  EXPECT_EQ(ErrorOf([&] { ini->ReadInteger(L"AlphaBlend", 255); }), L"Failed to get data for 'AlphaBlend'");
+}
+
+TEST_F(AppIniTest, RefusedRegistryWriteRaisesFailedToSetData) {
+  auto ini = Store();
+  registry.RefuseWrites = true;
+  EXPECT_EQ(ErrorOf([&] { ini->WriteInteger(L"Colors", 3); }), L"Failed to set data for 'Colors'");
+  EXPECT_EQ(ErrorOf([&] { ini->WriteBool(L"FitWidth", true); }), L"Failed to set data for 'FitWidth'");
+}
+
+TEST(AppIniWithoutBackends, AnswersDefaultsAndDropsWrites) {
+  TAppIni ini;
+  EXPECT_TRUE(ini.UsesRegistry());
+  ini.WriteInteger(L"Keyboard", 4);
+  ini.WriteBool(L"FitWidth", true);
+  EXPECT_EQ(ini.ReadInteger(L"Keyboard", 1), 1);
+  EXPECT_FALSE(ini.ReadBool(L"FitWidth", false));
+}
+
+TEST(SettingsError, WhatIsTheMessageInAscii) {
+  const TSettingsError e(L"Unable to write to C:\\\u00c4\\Orvilla.ini");
+  EXPECT_STREQ(e.what(), "Unable to write to C:\\?\\Orvilla.ini");
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/app_ini.h"
+#include "settings/fake_settings_backends.h"
+
+namespace {
+
+const std::wstring kIni = L"D:\\Orvilla\\Orvilla.ini";
+
+struct FormPlacementTest : ::testing::Test {
+  TFakeIniDisk disk;
+  TFakeRegistryData registry;
+  TFakePlacementWindow form;
+  std::unique_ptr<TAppIni> ini;
+
+  void SetUp() override {
+    ini = std::make_unique<TAppIni>(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
+    ini->SetIniFileName(kIni);
+  }
+  std::vector<std::wstring> Written() const { return disk.WrittenKeys; }
+  void Store(const std::wstring& name, const std::wstring& text) { disk.Value(kIni, L"TMainForm" + name) = text; }
+};
+
+}  // namespace
+
+TEST_F(FormPlacementTest, NormalSizeableWindowStoresPositionSizeAndState) {
+  form.FTop = 40;
+  form.FLeft = -8;
+  form.FHeight = 250;
+  form.FWidth = 900;
+  ini->SaveFormPlacement(form, false);
+  EXPECT_EQ(Written(), (std::vector<std::wstring>{L"Main/TMainFormTop", L"Main/TMainFormLeft", L"Main/TMainFormHeight",
+                                                  L"Main/TMainFormWidth", L"Main/TMainFormState"}));
+  EXPECT_EQ(disk.Value(kIni, L"TMainFormTop"), L"40");
+  EXPECT_EQ(disk.Value(kIni, L"TMainFormLeft"), L"-8");
+  EXPECT_EQ(disk.Value(kIni, L"TMainFormHeight"), L"250");
+  EXPECT_EQ(disk.Value(kIni, L"TMainFormWidth"), L"900");
+  EXPECT_EQ(disk.Value(kIni, L"TMainFormState"), L"0");
+}
+
+TEST_F(FormPlacementTest, MaximisedOrMinimisedWindowStoresOnlyTheState) {
+  for (const TWindowState state : {TWindowState::Maximized, TWindowState::Minimized}) {
+    disk.WrittenKeys.clear();
+    form.FState = state;
+    ini->SaveFormPlacement(form, false);
+    EXPECT_EQ(Written(), std::vector<std::wstring>{L"Main/TMainFormState"});
+    EXPECT_EQ(disk.Value(kIni, L"TMainFormState"), L"1");
+  }
+}
+
+TEST_F(FormPlacementTest, LockedSizeStoresNoHeightOrWidth) {
+  form.FMaximizeButton = false;
+  ini->SaveFormPlacement(form, false);
+  EXPECT_EQ(Written(),
+            (std::vector<std::wstring>{L"Main/TMainFormTop", L"Main/TMainFormLeft", L"Main/TMainFormState"}));
+}
+
+TEST_F(FormPlacementTest, OnlyPositionStoresTopAndLeftWhateverTheState) {
+  form.FState = TWindowState::Maximized;
+  ini->SaveFormPlacement(form, true);
+  EXPECT_EQ(Written(), (std::vector<std::wstring>{L"Main/TMainFormTop", L"Main/TMainFormLeft"}));
+}
+
+TEST_F(FormPlacementTest, SavingIntoAnUnwritableStoreReportsNothing) {
+  disk.ReadOnlyFiles.insert(kIni);
+  EXPECT_NO_THROW(ini->SaveFormPlacement(form, false));
+  registry.RefuseWrites = true;
+  ini->SetIniFileName(L"");
+  EXPECT_NO_THROW(ini->SaveFormPlacement(form, false));
+  EXPECT_TRUE(Written().empty());
+}
+
+TEST_F(FormPlacementTest, LoadAppliesTopLeftHeightWidthThenTheState) {
+  Store(L"Top", L"11");
+  Store(L"Left", L"22");
+  Store(L"Height", L"333");
+  Store(L"Width", L"444");
+  Store(L"State", L"1");
+  ini->LoadFormPlacement(form, false);
+  EXPECT_EQ(form.Changes, (std::vector<std::wstring>{L"Top=11", L"Left=22", L"Height=333", L"Width=444",
+                                                     L"State=Maximized"}));
+}
+
+TEST_F(FormPlacementTest, LoadKeepsTheCurrentPlacementWhereTheStoreHasNone) {
+  Store(L"Left", L"5");
+  ini->LoadFormPlacement(form, false);
+  EXPECT_EQ(form.Changes, (std::vector<std::wstring>{L"Top=100", L"Left=5", L"Height=300", L"Width=800",
+                                                     L"State=Normal"}));
+}
+
+TEST_F(FormPlacementTest, LoadRespectsBorderMaximiseButtonAndOnlyPosition) {
+  struct Case {
+    bool sizeable, maximizeButton, onlyPosition;
+    std::vector<std::wstring> changes;
+  };
+  const Case cases[] = {
+      {false, true, false, {L"Top=11", L"Left=22", L"State=Maximized"}},
+      {true, false, false, {L"Top=11", L"Left=22", L"Height=333", L"Width=444", L"State=Normal"}},
+      {true, true, true, {L"Top=11", L"Left=22"}},
+  };
+  Store(L"Top", L"11");
+  Store(L"Left", L"22");
+  Store(L"Height", L"333");
+  Store(L"Width", L"444");
+  Store(L"State", L"1");
+  for (const auto& c : cases) {
+    TFakePlacementWindow window;
+    window.FSizeable = c.sizeable;
+    window.FMaximizeButton = c.maximizeButton;
+    ini->LoadFormPlacement(window, c.onlyPosition);
+    EXPECT_EQ(window.Changes, c.changes) << c.sizeable << c.maximizeButton << c.onlyPosition;
+  }
+}
+
+TEST_F(FormPlacementTest, MaximisedSaveKeepsTheLastNormalPlacementForTheNextStart) {
+  form.FTop = 30;
+  form.FLeft = 40;
+  form.FHeight = 260;
+  form.FWidth = 780;
+  ini->SaveFormPlacement(form, false);
+  form.FState = TWindowState::Maximized;
+  form.FTop = -8;
+  form.FWidth = 1936;
+  ini->SaveFormPlacement(form, false);
+
+  TFakePlacementWindow next;
+  ini->LoadFormPlacement(next, false);
+  EXPECT_EQ(next.Changes, (std::vector<std::wstring>{L"Top=30", L"Left=40", L"Height=260", L"Width=780",
+                                                     L"State=Maximized"}));
+}
+
+TEST(CenterOnWorkArea, CentresAndTruncatesTowardZero) {
+  struct Case { TRect workArea; int width, height; TPoint expected; };
+  const Case cases[] = {
+      {{0, 0, 1920, 1040}, 800, 300, {560, 370}},
+      {{1920, 100, 3200, 1124}, 801, 301, {2159, 461}},   // odd remainders round down
+      {{0, 0, 1000, 600}, 1005, 603, {-2, -1}},           // -5/2 and -3/2 toward zero
+      {{-1280, 0, 0, 1024}, 1280, 1024, {-1280, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CenterOnWorkArea(c.workArea, c.width, c.height), c.expected);
+}
