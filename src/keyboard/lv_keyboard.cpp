@@ -109,18 +109,22 @@ void TLvKeyboard::AddKey(std::uint8_t code, const TLayoutPoints& points) {
   FKeys[code] = std::make_unique<TLvBtn>(*this, code, FImage->Canvas(), FlatPoints(points));
 }
 
-void TLvKeyboard::FreeKey(std::uint8_t code) {
+void TLvKeyboard::FreeKey(std::uint8_t code) { FreeKeyObject(code, true); }
+
+void TLvKeyboard::FreeKeyObject(std::uint8_t code, bool detach) {
   std::unique_ptr<TLvBtn> key = std::move(FKeys[code]);
   if (!key) return;
   // No reference to the freed key may stay behind, and it no longer counts as pressed.
   if (FHoverBtn == key.get()) FHoverBtn = nullptr;
-  for (auto& other : FKeys)
-    if (other && other->FPlaceKey == key.get()) other->SetPlaceKey(nullptr);
+  if (detach)
+    for (auto& other : FKeys)
+      if (other && other->FPlaceKey == key.get()) other->SetPlaceKey(nullptr);
   if (key->FPressed) FPressedCount = std::max(0, FPressedCount - 1);
 }
 
 void TLvKeyboard::ClearKeys() {
-  for (int code = 1; code <= 255; ++code) FreeKey(static_cast<std::uint8_t>(code));
+  // Every key goes, so references between them need not be detached one by one.
+  for (int code = 1; code <= 255; ++code) FreeKeyObject(static_cast<std::uint8_t>(code), false);
   FHoverBtn = nullptr;
 }
 

@@ -124,6 +124,8 @@ class TLvKeyboard {
 
  private:
   void SetControlSize(int height, int width);
+  // Frees a key object; detach also clears every other key's reference to it as place key.
+  void FreeKeyObject(std::uint8_t code, bool detach);
   void ComputeBoldLimits();
 
   TSurfaceFactory& FSurfaces;
