@@ -101,6 +101,23 @@ TEST(LvKeyboard, NewLayoutForgetsHoverAndPressedKeys) {
   for (int code = 1; code <= 255; ++code) EXPECT_FALSE(rig.Kb().IsKeyDown(code)) << code;
 }
 
+TEST(LvKeyboard, ReplacingAKeyLeavesNoReferenceToTheOldObject) {
+  TKeyboardRig rig;
+  rig.LoadActive();
+  rig.Kb().SetHkl(GermanHkl);  // Y is drawn in Z's outline
+  rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
+  rig.Key(90).SetPressed(true);
+
+  rig.Kb().AddKey(90, {{0, 0}, {10, 10}});
+  rig.Kb().AddKey(65, {{20, 0}, {30, 10}});
+  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
+  EXPECT_EQ(rig.Kb().FKeys[89]->FPlaceKey, nullptr);  // no outline until the next placement
+  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  rig.Kb().TrackHover(kCentreZ.x, kCentreZ.y);
+  rig.Kb().Redraw(true);
+  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
+}
+
 TEST(LvKeyboard, FillKeyNamesCopiesTheDefaultNamesAndRebuilds) {
   TKeyboardRig rig;
   rig.LoadActive();
