@@ -55,9 +55,7 @@ bool TWin32KeyboardServices::GetKeyboardState(TKeyboardState& state) {
 std::int16_t TWin32KeyboardServices::GetKeyState(int virtKey) { return ::GetKeyState(virtKey); }
 
 THkl TWin32KeyboardServices::GetForegroundKeyboardLayout() {
-  const HWND foreground = ::GetForegroundWindow();
-  if (!foreground) return 0;
-  const DWORD thread = ::GetWindowThreadProcessId(foreground, nullptr);
-  if (thread == 0) return 0;  // GetKeyboardLayout(0) would answer this thread's layout instead
+  // Without a foreground window the thread id is 0, and the answer is this thread's own layout.
+  const DWORD thread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
   return FromHkl(::GetKeyboardLayout(thread));
 }

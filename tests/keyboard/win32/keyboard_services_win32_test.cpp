@@ -90,6 +90,14 @@ TEST(Win32KeyboardServices, LoadsAndListsTheEnglishLayout) {
   EXPECT_TRUE(services.GetKeyboardLayoutList(0).empty());
 }
 
+TEST(Win32KeyboardServices, ForegroundLanguageIsAnInstalledLayout) {
+  TWin32KeyboardServices services;
+  const THkl foreground = services.GetForegroundKeyboardLayout();
+  EXPECT_NE(foreground >> 16, 0u);
+  const std::vector<THkl> list = services.GetKeyboardLayoutList(30);
+  EXPECT_NE(std::find(list.begin(), list.end(), foreground), list.end());
+}
+
 TEST(Win32KeyboardServices, KeyboardStateAgreesWithKeyState) {
   TWin32KeyboardServices services;
   TKeyboardState state{};
