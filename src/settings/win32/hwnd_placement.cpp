@@ -1,0 +1,62 @@
+#include "settings/win32/hwnd_placement.h"
+
+namespace {
+constexpr UINT kKeepOrder = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+}
+
+std::wstring THwndPlacementWindow::ClassName() const {
+  wchar_t name[257] = L"";
+  const int n = GetClassNameW(FWindow, name, 257);
+  return std::wstring(name, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+RECT THwndPlacementWindow::Rect() const {
+  RECT r{};
+  GetWindowRect(FWindow, &r);
+  return r;
+}
+
+void THwndPlacementWindow::Move(int left, int top) {
+  SetWindowPos(FWindow, nullptr, left, top, 0, 0, SWP_NOSIZE | kKeepOrder);
+}
+
+void THwndPlacementWindow::Resize(int width, int height) {
+  SetWindowPos(FWindow, nullptr, 0, 0, width, height, SWP_NOMOVE | kKeepOrder);
+}
+
+void THwndPlacementWindow::SetTop(int value) { Move(Left(), value); }
+void THwndPlacementWindow::SetLeft(int value) { Move(value, Top()); }
+void THwndPlacementWindow::SetWidth(int value) { Resize(value, Height()); }
+void THwndPlacementWindow::SetHeight(int value) { Resize(Width(), value); }
+
+TWindowState THwndPlacementWindow::State() const {
+  if (IsIconic(FWindow)) return TWindowState::Minimized;
+  if (IsZoomed(FWindow)) return TWindowState::Maximized;
+  return TWindowState::Normal;
+}
+
+void THwndPlacementWindow::SetState(TWindowState state) {
+  if (state == State()) return;
+  switch (state) {
+    case TWindowState::Normal:
+      ShowWindow(FWindow, SW_RESTORE);
+      break;
+    case TWindowState::Minimized:
+      ShowWindow(FWindow, SW_SHOWMINNOACTIVE);
+      break;
+    case TWindowState::Maximized:
+      ShowWindow(FWindow, SW_SHOWMAXIMIZED);
+      break;
+  }
+}
+
+void CenterOnWorkArea(HWND window) {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi)) return;
+  RECT r{};
+  GetWindowRect(window, &r);
+  const TRect workArea{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
+  const TPoint p = CenterOnWorkArea(workArea, r.right - r.left, r.bottom - r.top);
+  SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | kKeepOrder);
+}

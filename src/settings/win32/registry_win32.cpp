@@ -1,0 +1,63 @@
+#include "settings/win32/registry_win32.h"
+
+namespace {
+
+HKEY RootKey(TRegistryRoot root) { return root == TRegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+
+std::wstring RelativePath(const std::wstring& path) {
+  return !path.empty() && path[0] == L'\\' ? path.substr(1) : path;
+}
+
+}  // namespace
+
+REGSAM RegistryAccessMask(TRegistryRights rights) {
+  switch (rights) {
+    case TRegistryRights::AllAccess:
+      return KEY_ALL_ACCESS;
+    case TRegistryRights::Read:
+      return KEY_READ;
+    case TRegistryRights::QueryAndEnumerate:
+      return STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
+    case TRegistryRights::QueryValue:
+      break;
+  }
+  return KEY_QUERY_VALUE;
+}
+
+bool TWin32Registry::CreateKey(TRegistryRoot root, const std::wstring& path) {
+  FKey.Reset();
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(RootKey(root), RelativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  FKey.Reset(key);
+  return true;
+}
+
+bool TWin32Registry::OpenKey(TRegistryRoot root, const std::wstring& path, TRegistryRights rights) {
+  FKey.Reset();
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(RootKey(root), RelativePath(path).c_str(), 0, RegistryAccessMask(rights), &key) !=
+      ERROR_SUCCESS)
+    return false;
+  FKey.Reset(key);
+  return true;
+}
+
+TRegistryValue TWin32Registry::ReadDword(const std::wstring& name) {
+  if (!FKey.Get()) return {};
+  DWORD type = 0;
+  DWORD data = 0;
+  DWORD size = sizeof(data);
+  const LONG rc = RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
+  if (rc == ERROR_FILE_NOT_FOUND) return {};
+  if (rc != ERROR_SUCCESS) return {TRegistryValueStatus::Unreadable, 0};
+  if (type != REG_DWORD) return {TRegistryValueStatus::WrongType, 0};
+  return {TRegistryValueStatus::Found, data};
+}
+
+bool TWin32Registry::WriteDword(const std::wstring& name, std::uint32_t value) {
+  const DWORD data = value;
+  return FKey.Get() && RegSetValueExW(FKey.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                                      sizeof(data)) == ERROR_SUCCESS;
+}

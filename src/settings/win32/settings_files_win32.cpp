@@ -1,0 +1,65 @@
+#include "settings/win32/settings_files_win32.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+
+namespace {
+
+class TFileHandle {
+ public:
+  explicit TFileHandle(HANDLE handle) : FHandle(handle) {}
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+  ~TFileHandle() {
+    if (Valid()) CloseHandle(FHandle);
+  }
+  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return FHandle; }
+
+ private:
+  HANDLE FHandle;
+};
+
+// The whole content of an existing file; false when it exists but cannot be read.
+bool ReadExisting(const std::wstring& fileName, std::string& content) {
+  content.clear();
+  TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  char buffer[4096];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) return false;
+    if (read == 0) return true;
+    content.append(buffer, read);
+  }
+}
+
+}  // namespace
+
+std::wstring GetSpecialFolderPath(int folderId) {
+  PIDLIST_ABSOLUTE items = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, folderId, &items)) || !items) return {};
+  wchar_t buffer[MAX_PATH + 1] = L"";
+  const BOOL found = SHGetPathFromIDListW(items, buffer);
+  CoTaskMemFree(items);
+  if (!found) return {};
+  buffer[MAX_PATH] = L'\0';
+  return buffer;
+}
+
+bool TWin32SettingsFileSystem::RewriteFile(const std::wstring& fileName) {
+  std::string content;
+  if (!ReadExisting(fileName, content)) return false;
+  TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  DWORD written = 0;
+  if (!content.empty() &&
+      (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+       written != content.size()))
+    return false;
+  return SetEndOfFile(file.Get()) != FALSE;
+}

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/app_ini.h"
+#include "settings/win32/hwnd_placement.h"
+#include "settings/win32/profile_ini_file.h"
+#include "settings_temp_folder.h"
+
+namespace {
+
+constexpr wchar_t kClass[] = L"TPlacementTestForm";
+
+struct TTestForm {
+  explicit TTestForm(DWORD style) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kClass;
+    RegisterClassExW(&wc);
+    handle = CreateWindowExW(0, kClass, L"placement", style, 50, 60, 400, 200, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  }
+  ~TTestForm() { DestroyWindow(handle); }
+  HWND handle;
+};
+
+RECT WindowRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+}  // namespace
+
+TEST(HwndPlacement, ReportsClassNameBorderAndButtons) {
+  TTestForm sizeable(WS_OVERLAPPEDWINDOW);
+  TTestForm locked(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  const THwndPlacementWindow a(sizeable.handle), b(locked.handle);
+  EXPECT_EQ(a.ClassName(), kClass);
+  EXPECT_TRUE(a.HasMaximizeButton());
+  EXPECT_TRUE(a.HasSizeableBorder());
+  EXPECT_FALSE(b.HasMaximizeButton());
+  EXPECT_FALSE(b.HasSizeableBorder());
+  EXPECT_EQ(a.State(), TWindowState::Normal);
+}
+
+TEST(HwndPlacement, StoredPlacementMovesAndSizesAnotherWindow) {
+  TTempFolder folder;
+  TAppIni ini(nullptr, ProfileIniFiles(), false);
+  ini.SetIniFileName(folder.File(L"Orvilla.ini"));
+  TTestForm first(WS_OVERLAPPEDWINDOW);
+  SetWindowPos(first.handle, nullptr, 120, 90, 510, 230, SWP_NOZORDER | SWP_NOACTIVATE);
+  THwndPlacementWindow firstPlacement(first.handle);
+  ini.SaveFormPlacement(firstPlacement, false);
+  EXPECT_EQ(ini.ReadInteger(std::wstring(kClass) + L"Left", 0), 120);
+  EXPECT_EQ(ini.ReadInteger(std::wstring(kClass) + L"Width", 0), 510);
+
+  TTestForm second(WS_OVERLAPPEDWINDOW);
+  THwndPlacementWindow secondPlacement(second.handle);
+  ini.LoadFormPlacement(secondPlacement, false);
+  const RECT r = WindowRect(second.handle);
+  EXPECT_EQ(r.left, 120);
+  EXPECT_EQ(r.top, 90);
+  EXPECT_EQ(r.right - r.left, 510);
+  EXPECT_EQ(r.bottom - r.top, 230);
+  EXPECT_EQ(secondPlacement.State(), TWindowState::Normal);
+}
+
+TEST(HwndPlacement, CentresOnTheWorkArea) {
+  TTestForm form(WS_OVERLAPPEDWINDOW);
+  CenterOnWorkArea(form.handle);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  GetMonitorInfoW(MonitorFromWindow(form.handle, MONITOR_DEFAULTTONEAREST), &mi);
+  const RECT r = WindowRect(form.handle);
+  EXPECT_EQ(r.left, mi.rcWork.left + (mi.rcWork.right - mi.rcWork.left - 400) / 2);
+  EXPECT_EQ(r.top, mi.rcWork.top + (mi.rcWork.bottom - mi.rcWork.top - 200) / 2);
+}
