@@ -1,9 +1,18 @@
 #include "app/win32/main_form.h"
 
+#include <shlobj.h>
+
 #include "app/web_sites.h"
+#include "app/win32/window_surface.h"
 #include "app/window_sizing.h"
+#include "i18n/orv_languages.h"
 #include "platform/debug_log.h"
+#include "platform/rounding.h"
 #include "platform/win32/lv_lib.h"
+#include "render/fonts.h"
+#include "render/win32/gdi_canvas.h"
+#include "render/win32/theme_win32.h"
+#include "app/win32/system_services.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -16,17 +25,29 @@ constexpr DWORD kSizeableStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_TH
 constexpr int kDesignClientWidth = 790;
 constexpr int kDesignClientHeight = 271;
 
+// Restores a flag to true when a scope ends, also on an error.
+struct TFlagRestorer {
+  bool& flag;
+  ~TFlagRestorer() { flag = true; }
+};
+
+std::wstring ReplaceFirst(std::wstring text, const std::wstring& what, const std::wstring& with) {
+  const auto pos = text.find(what);
+  if (pos != std::wstring::npos) text.replace(pos, what.size(), with);
+  return text;
+}
+
 }  // namespace
 
 DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) {
   return formExStyle | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 }
 
-TMainForm::TMainForm(HWND owner) {
+TMainForm::TMainForm(HWND owner, TAppIniClass& appIni) : FAppIni(appIni) {
   MainForm = this;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
+  wc.style = CS_DBLCLKS | CS_OWNDC;
   wc.lpfnWndProc = &TMainForm::WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
@@ -54,6 +75,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate() {
   Log(L"MainForm");
+  // Where the settings live is chosen by the store itself when it is created.
   FShown = false;
   FSizingGuard = true;
   FFitWidth = false;
@@ -62,6 +84,15 @@ void TMainForm::FormCreate() {
   FLastWorkAreaHeight = 0;
   FLastMonitor = nullptr;
   FDragOrigin = {-10000, -10000};
+
+  FPaintBox = std::make_unique<TWindowSurface>(FHandle);
+  FSurfaces = std::make_unique<TGdiSurfaceFactory>();
+  FServices = CreateSystemKeyboardServices();
+  FInjector = CreateSystemKeyInjector();
+  FDesktop = std::make_unique<TProcessKeyboardDesktop>([] { return ScreenPixelsPerInch(); });
+  FLegends = CreateKeyLegends(*FServices);
+  FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop,
+                                            FLegends.get());
 
   FSliderDragging = false;
   FSliderHot = false;
@@ -73,15 +104,62 @@ void TMainForm::FormCreate() {
   FRepeatDelay = 600;
   FRepeatInterval = 20;
 
+  ChooseLegendFonts();
+  FColorScheme = FAppIni.ReadInteger(L"Colors", DefaultColorScheme());
+  ApplyColorScheme(FColorScheme);
+  FKeyboard->FillKeyNames();
+  TranslateCaptions();
+  BuildSystemMenu();
+
+  FKeyboardType = FAppIni.ReadInteger(L"Keyboard", 1);
   BuildKeyboard();
+  UpdateLegendFontSizes();
+
   const TRect wa = WorkArea();
   RECT r{};
   GetWindowRect(FHandle, &r);
   const TPoint pos = DefaultWindowPosition(wa, r.right - r.left, r.bottom - r.top);
   SetWindowPos(FHandle, nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
+  SetFitWidth(FAppIni.ReadBool(L"FitWidth", false));
+  SetLockSize(FAppIni.ReadBool(L"LockSize", false));
+  UpdateBorder();
+  SetTransparency(FAppIni.ReadInteger(L"AlphaBlend", 255));
+  SetEnableKeyRepeat(FAppIni.ReadBool(L"EnableKeyRepeat", true));
+  ShowFirstRunPage();
+
   RegisterTouch();
   EnableTimer(tmrCaption, true, 600000);
+}
+
+void TMainForm::TranslateCaptions() {
+  const std::uint16_t ui = GetUserDefaultUILanguage();
+  auto tr = [ui](const wchar_t* text) { return Translate(text, 0, ui); };
+  pmiEnableKeyRepeat.Caption = tr(L"Enable key repeat");
+  pmiFitWidth.Caption = tr(L"Fit width");
+  pmiLockSize.Caption = tr(L"Lock window size");
+  pmiChangeColors.Caption = tr(L"Change colors");
+  pmiChangeKeyboardType.Caption = tr(L"Change keyboard type");
+  pmiOnlineKeyboard.Caption = tr(L"Online Keyboard");
+  pmiOnlineHelp.Caption = tr(L"Online Help");
+  pmiAboutORV.Caption = ReplaceFirst(tr(L"About %1"), L"%1", L"Orvilla") + L" " + GetAppVersion();
+  pmiAboutSNT.Caption = ReplaceFirst(tr(L"About %1"), L"%1", L"Sentaro");
+}
+
+void TMainForm::ShowFirstRunPage() {
+  const int n = FAppIni.ReadInteger(L"Site", 0);
+  if (n > 0) return;
+  FAppIni.WriteInteger(L"Site", n + 1);
+  if (FAppIni.ReadInteger(L"Site", 0) == 0) return;
+  std::wstring file = ProgramFileName();
+  std::wstring lower = file;
+  for (auto& c : lower) c = static_cast<wchar_t>(towlower(c));
+  if (lower.find(L"temp") != std::wstring::npos) return;
+  wchar_t programFiles[MAX_PATH] = L"";
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, programFiles)) &&
+      programFiles[0] && file.compare(0, wcslen(programFiles), programFiles) == 0)
+    return;
+  pmiOnlineHelpClick();
 }
 
 void TMainForm::RegisterTouch() {
@@ -104,19 +182,69 @@ void TMainForm::RegisterTouch() {
 }
 
 void TMainForm::BuildKeyboard() {
-  // Until the keyboard model is loaded the design size of "Standard" is used.
-  if (FKbdWidth == 0) {
-    FKbdWidth = 441;
-    FKbdHeight = 181;
+  FKeyboard->LoadLayout(FKeyboardType);
+  FKbdWidth = FKeyboard->Width();
+  FKbdHeight = FKeyboard->Height();
+  {
+    FSizingGuard = false;
+    TFlagRestorer restore{FSizingGuard};
+    const TSize size = InitialClientSize(FKbdWidth, FKbdHeight, WorkArea());
+    SetClientSize(size.Width, size.Height);
   }
-  FSizingGuard = false;
-  struct RestoreGuard {
-    bool& guard;
-    ~RestoreGuard() { guard = true; }
-  } restore{FSizingGuard};
-  const TSize size = InitialClientSize(FKbdWidth, FKbdHeight, WorkArea());
-  SetClientSize(size.Width, size.Height);
+  FKeyboard->Redraw(false);
 }
+
+void TMainForm::UpdateLegendFontSizes() {
+  const TLvBtn* escape = FKeyboard->Key(27);
+  if (!escape) return;
+  ::UpdateLegendFontSizes(escape->GetWidth(), escape->GetHeight(), ScreenPixelsPerInch());
+}
+
+void TMainForm::FormResize() {
+  if (!FShown) return;
+  RECT client{};
+  GetClientRect(FHandle, &client);
+  FKeyboard->SetImageSize(client.bottom, client.right);
+  FKeyboard->ScaleKeys(FKbdWidth, FKbdHeight);
+  UpdateLegendFontSizes();
+  FKeyboard->Redraw(true);
+}
+
+void TMainForm::UpdateBorder() {}
+
+void TMainForm::BuildSystemMenu() {}
+
+void TMainForm::SetEnableKeyRepeat(bool value) {
+  FEnableKeyRepeat = value;
+  pmiEnableKeyRepeat.Checked = value;
+  FAppIni.WriteBool(L"EnableKeyRepeat", value);
+}
+
+void TMainForm::SetFitWidth(bool value) {
+  FFitWidth = value;
+  pmiFitWidth.Checked = value;
+  FAppIni.WriteBool(L"FitWidth", value);
+}
+
+void TMainForm::SetLockSize(bool value) {
+  FLockSize = value;
+  pmiLockSize.Checked = value;
+  FAppIni.WriteBool(L"LockSize", value);
+}
+
+void TMainForm::SetTransparency(int value) {
+  FTransparency = value;
+  SetLayeredWindowAttributes(FHandle, 0, static_cast<BYTE>(value & 0xFF), LWA_ALPHA);
+  ScheduleLazySave();
+}
+
+void TMainForm::ScheduleLazySave() {
+  if (!FHandle) return;
+  EnableTimer(tmrLazySaveSettings, false, 3000);
+  EnableTimer(tmrLazySaveSettings, true, 3000);
+}
+
+void TMainForm::pmiOnlineHelpClick() {}
 
 void TMainForm::Show() {
   const bool first = !FShown;
@@ -126,12 +254,15 @@ void TMainForm::Show() {
 
 void TMainForm::FormShow() {
   KeepOnWorkArea(FHandle);
+  FKeyboard->SetActive(true);
+  FKeyboard->SetPaintEnabled(true);
   EnableTimer(tmrHKL, true, 300);
   EnableTimer(tmrCapsLock, true, 1000);
   FShown = true;
+  FormResize();
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose() { FKeyboard->ReleasePressedKeys(); }
 
 void TMainForm::FormDestroy() {
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
@@ -168,6 +299,7 @@ void TMainForm::OnTimer(TTimerId id) {
       break;
     case tmrLazySaveSettings:
       EnableTimer(tmrLazySaveSettings, false, 3000);
+      FAppIni.WriteInteger(L"AlphaBlend", FTransparency);
       break;
     default:
       break;
@@ -211,9 +343,19 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = BeginPaint(FHandle, &ps);
-      FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+      BeginPaint(FHandle, &ps);
       EndPaint(FHandle, &ps);
+      if (FKeyboard) FKeyboard->Present();
+      return 0;
+    }
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) FormResize();
+      break;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(FHandle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      FormResize();
       return 0;
     }
     case WM_SYSCOMMAND:

@@ -6,7 +6,21 @@
 #include <memory>
 #include <string>
 
+#include "keyboard/keyboard_desktop.h"
+#include "keyboard/keyboard_services.h"
+#include "keyboard/lv_keyboard.h"
+#include "input/key_injection.h"
 #include "platform/geometry.h"
+#include "render/canvas.h"
+#include "settings/app_ini.h"
+
+class TWindowSurface;
+
+// One command of the program: its translated caption and its check mark.
+struct TMenuItem {
+  std::wstring Caption;
+  bool Checked = false;
+};
 
 enum TTimerId : UINT_PTR {
   tmrPress = 1,
@@ -20,7 +34,7 @@ enum TTimerId : UINT_PTR {
 class TMainForm {
  public:
   // Creates the window (hidden), owned by the application window, and runs FormCreate.
-  explicit TMainForm(HWND owner);
+  TMainForm(HWND owner, TAppIniClass& appIni);
   ~TMainForm();
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
@@ -44,6 +58,25 @@ class TMainForm {
   void ApplicationEventsMainRestore();
 
   bool TimerEnabled(TTimerId id) const { return FTimerEnabled[id]; }
+  TLvKeyboard& Keyboard() { return *FKeyboard; }
+
+  // Window behaviour.
+  void BuildKeyboard();
+  void FormResize();
+  void UpdateBorder();
+
+  // Apply operations of the settings.
+  void SetEnableKeyRepeat(bool value);
+  void SetFitWidth(bool value);
+  void SetLockSize(bool value);
+  void SetTransparency(int value);
+  void BuildSystemMenu();
+  void ScheduleLazySave();
+  void pmiOnlineHelpClick();
+
+  // The commands, holding their translated captions and check marks.
+  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiChangeColors, pmiChangeKeyboardType,
+      pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
   // State fields.
   bool FShown = false;
@@ -82,12 +115,22 @@ class TMainForm {
   void OnTimer(TTimerId id);
   TRect WorkArea() const;
   void SetClientSize(int width, int height);
-  void BuildKeyboard();
   void RegisterTouch();
+  void TranslateCaptions();
+  void ShowFirstRunPage();
+  void UpdateLegendFontSizes();
 
   void tmrCaptionTimer();
 
   HWND FHandle = nullptr;
+  TAppIniClass& FAppIni;
+  std::unique_ptr<TWindowSurface> FPaintBox;
+  std::unique_ptr<TSurfaceFactory> FSurfaces;
+  std::unique_ptr<TKeyboardServices> FServices;
+  std::unique_ptr<TKeyInjector> FInjector;
+  std::unique_ptr<TKeyboardDesktop> FDesktop;
+  std::unique_ptr<TKeyLegends> FLegends;
+  std::unique_ptr<TLvKeyboard> FKeyboard;
   std::array<bool, 7> FTimerEnabled{};
   std::array<UINT, 7> FTimerInterval{};
 

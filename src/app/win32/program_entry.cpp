@@ -5,10 +5,14 @@
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
 #include "platform/win32/lv_lib.h"
+#include "render/win32/font_enum.h"
+#include "settings/app_ini.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitLvLib();
   InstallBusyCursorDisplay();
+  DetectFonts();
+  TAppIniClass appIni;
 
   if (NeedsRelaunch()) {
     RelaunchWithoutCompatLayer();
@@ -20,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   application.SetTitle(L"Orvilla");
   int exitCode = 0;
   {
-    TMainForm form(application.Handle());
+    TMainForm form(application.Handle(), appIni);
     application.SetMainWindow(form.Handle());
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };

@@ -1,0 +1,11 @@
+#pragma once
+// The system's implementations of the seams the keyboard model works through.
+#include <memory>
+
+#include "input/key_injection.h"
+#include "keyboard/keyboard_services.h"
+#include "keyboard/lv_keyboard.h"
+
+std::unique_ptr<TKeyboardServices> CreateSystemKeyboardServices();
+std::unique_ptr<TKeyInjector> CreateSystemKeyInjector();
+std::unique_ptr<TKeyLegends> CreateKeyLegends(TKeyboardServices& services);
