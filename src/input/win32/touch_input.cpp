@@ -1,0 +1,58 @@
+#include "input/win32/touch_input.h"
+
+#include <vector>
+
+namespace {
+
+// Closes a WM_TOUCH handle when the message has been handled, also after an error.
+class TTouchInputHandle {
+ public:
+  TTouchInputHandle(HTOUCHINPUT handle, TTouchFunctions::CloseTouchInputHandleFn close)
+      : handle_(handle), close_(close) {}
+  ~TTouchInputHandle() {
+    if (close_) close_(handle_);
+  }
+  TTouchInputHandle(const TTouchInputHandle&) = delete;
+  TTouchInputHandle& operator=(const TTouchInputHandle&) = delete;
+  HTOUCHINPUT get() const { return handle_; }
+
+ private:
+  HTOUCHINPUT handle_;
+  TTouchFunctions::CloseTouchInputHandleFn close_;
+};
+
+}  // namespace
+
+TTouchFunctions TTouchFunctions::Resolve(HMODULE user32) {
+  TTouchFunctions f;
+  if (reinterpret_cast<ULONG_PTR>(user32) <= 32) return f;
+  f.GetTouchInputInfo = reinterpret_cast<GetTouchInputInfoFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetTouchInputInfo")));
+  f.CloseTouchInputHandle = reinterpret_cast<CloseTouchInputHandleFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "CloseTouchInputHandle")));
+  f.PhysicalToLogicalPoint = reinterpret_cast<PhysicalToLogicalPointFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "PhysicalToLogicalPoint")));
+  return f;
+}
+
+TTouchEvent TouchToMouseEvent(const TOUCHINPUT& input, HWND window, const TTouchFunctions& touch) {
+  TTouchEvent event;
+  event.kind = TouchEventKind(input.dwFlags);
+  POINT p{TouchHundredthsToPixels(input.x), TouchHundredthsToPixels(input.y)};
+  if (touch.PhysicalToLogicalPoint) touch.PhysicalToLogicalPoint(window, &p);
+  ScreenToClient(window, &p);
+  event.x = static_cast<std::int16_t>(p.x);
+  event.y = static_cast<std::int16_t>(p.y);
+  return event;
+}
+
+void HandleTouchMessage(HWND window, WPARAM wParam, LPARAM lParam, const TTouchFunctions& touch,
+                        TPointerInput& pointer, TMessageOrigin origin) {
+  const TTouchInputHandle handle(reinterpret_cast<HTOUCHINPUT>(lParam), touch.CloseTouchInputHandle);
+  if (!touch.GetTouchInputInfo) return;
+  const UINT count = LOWORD(wParam);
+  std::vector<TOUCHINPUT> inputs(count);
+  if (count == 0 || !touch.GetTouchInputInfo(handle.get(), count, inputs.data(), sizeof(TOUCHINPUT))) return;
+  for (const TOUCHINPUT& input : inputs)
+    pointer.HandleTouchPoint(TouchToMouseEvent(input, window, touch), static_cast<int>(input.dwID), origin);
+}
