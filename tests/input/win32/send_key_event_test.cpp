@@ -41,7 +41,7 @@ TEST_P(KeyInputRecord, NamesTheCodeItsScanCodeAndTheFlags) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyInputRecord,
+    OnScreenKeys, KeyInputRecord,
     testing::Values(TRecordCase{"A", 0x41, false, 0x1E}, TRecordCase{"RightAlt", 165, true, 0x38},
                     TRecordCase{"RightShift", 161, true, 0x36}, TRecordCase{"LeftShift", 160, false, 0x2A},
                     TRecordCase{"Delete", 46, true, 0x53}, TRecordCase{"Left", 37, true, 0x4B},
