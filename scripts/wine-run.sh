@@ -7,6 +7,8 @@ build_dir=$(cd "$(dirname "$exe")" && while [ ! -f CMakeCache.txt ] && [ "$PWD" 
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh" "$build_dir"
 wine_env_start_display || exit 1
 wine_env_prefix
+# A wineserver started by wine itself would inherit ctest's output pipe and keep the test open.
+wineserver -p >/dev/null 2>&1 </dev/null
 wine "$exe" "$@"
 rc=$?
 [ -n "$ORV_XVFB_PID" ] && wine_env_stop

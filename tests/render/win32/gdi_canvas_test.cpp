@@ -158,7 +158,9 @@ TEST(GdiCanvas, TextIsDrawnInsideItsRectangleWithAClearBackground) {
   TCanvas& c = b.surface.Canvas();
   c.SetFontName(L"Tahoma");
   c.SetFontSize(12);
-  c.SetFontStyle(TFontStyle::Bold);
+  // Regular style: Wine's bold Tahoma has glyph bearings that put the ink of "Shift" several
+  // pixels off the centre that GDI computed.
+  c.SetFontStyle(TFontStyles());
   c.SetFontColor(AsColor(kBlack));
   c.SetBrushColor(AsColor(kRed));
   c.SetBrushStyle(TBrushStyle::Clear);
