@@ -11,6 +11,10 @@ wine_env_start_display || exit 1
 wine_env_prefix
 E2E_PIDS=()
 
+# Every test starts from the same settings: Orvilla keeps them in Orvilla.ini beside itself. The
+# first-run counter is already set, so no help page opens in a browser.
+printf '[Main]\r\nSite=1\r\n' > "$(dirname "$ORVILLA_EXE")/Orvilla.ini"
+
 e2e_fail() { echo "FAIL: $*"; echo "--- target log:"; cat "$TARGET_LOG" 2>/dev/null; exit 1; }
 
 e2e_cleanup() {
@@ -65,4 +69,44 @@ e2e_expect_target_focus() {
 
 e2e_close_keyboards() {
   wine "$TARGET_EXE" /close >/dev/null 2>&1
+}
+
+# The keyboard's client area in screen pixels: sets CLIENT_X, CLIENT_Y, CLIENT_W, CLIENT_H.
+e2e_client_rect() {
+  local f="$E2E_DIR/client.txt"
+  wine "$TARGET_EXE" /clientrect "$(winepath -w "$f")" >/dev/null 2>&1 || e2e_fail "no keyboard window to measure"
+  read -r CLIENT_X CLIENT_Y CLIENT_W CLIENT_H < <(tr -d '\r' < "$f")
+}
+
+# Centre of a key of the "Standard" layout in screen pixels (KEY_X, KEY_Y), from the layout text
+# in the source and the client area measured last. Layout units scale separately in x and y.
+e2e_key_center() {
+  local code="$1" points
+  points=$(awk '/\/\/ 1 "Standard"/{on=1} /\/\/ 2 "/{on=0} on' "$E2E_ROOT/src/keyboard/builtin_layouts.cpp" |
+           grep -o "L\"$code=[-0-9,;]*" | head -1 | sed 's/^L"[0-9]*=//')
+  [ -n "$points" ] || e2e_fail "key $code is not in the Standard layout"
+  local xs ys
+  xs=$(echo "$points" | tr ';' '\n' | cut -d, -f1 | sort -n)
+  ys=$(echo "$points" | tr ';' '\n' | cut -d, -f2 | sort -n)
+  local x0 x1 y0 y1
+  x0=$(echo "$xs" | head -1); x1=$(echo "$xs" | tail -1)
+  y0=$(echo "$ys" | head -1); y1=$(echo "$ys" | tail -1)
+  KEY_X=$(( CLIENT_X + (x0 + x1) * CLIENT_W / 2 / 441 ))
+  KEY_Y=$(( CLIENT_Y + (y0 + y1) * CLIENT_H / 2 / 181 ))
+}
+
+# Clicks a key of the layout with a mouse button (1 left, 2 middle, 3 right).
+e2e_click_key() {
+  e2e_key_center "$1"
+  xdotool mousemove "$KEY_X" "$KEY_Y" click "${2:-1}"
+  sleep 0.15
+}
+
+# The key-down and key-up messages the target received, carriage returns stripped.
+e2e_key_log() { grep -E '^(DOWN|UP) ' "$TARGET_LOG" | tr -d '\r'; }
+
+# The characters the target received, as text.
+e2e_typed_text() {
+  grep '^CHAR' "$TARGET_LOG" | tr -d '\r' | awk '{print $2}' |
+    while read -r hex; do printf "\\x$(printf %x $((hex)))"; done
 }

@@ -2,6 +2,8 @@
 // Usage: orvilla_target.exe <log file>
 //        orvilla_target.exe /close   posts WM_CLOSE to every keyboard window, as a user's click on
 //                                    its close button would (the test display has no window manager)
+//        orvilla_target.exe /clientrect <file>   writes "left top width height" of the first
+//                                    keyboard window's client area, in screen pixels
 // Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
 #include <windows.h>
 
@@ -65,6 +67,19 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   std::wstring path = commandLine ? commandLine : L"";
+  if (path.rfind(L"/clientrect ", 0) == 0) {
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    if (!keyboard) return 1;
+    RECT r{};
+    GetClientRect(keyboard, &r);
+    POINT origin{0, 0};
+    ClientToScreen(keyboard, &origin);
+    FILE* out = _wfopen(path.substr(12).c_str(), L"w");
+    if (!out) return 1;
+    std::fprintf(out, "%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+    std::fclose(out);
+    return 0;
+  }
   if (path == L"/close") {
     int closed = 0;
     while (HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr)) {

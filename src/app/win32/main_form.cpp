@@ -1,6 +1,7 @@
 #include "app/win32/main_form.h"
 
 #include <shlobj.h>
+#include <windowsx.h>
 
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
@@ -12,7 +13,14 @@
 #include "render/fonts.h"
 #include "render/win32/gdi_canvas.h"
 #include "render/win32/theme_win32.h"
+#include "app/win32/fatal_error.h"
 #include "app/win32/system_services.h"
+#include "input/win32/foreground_window.h"
+#include "input/win32/pointer_messages.h"
+#include "input/win32/tablet_service.h"
+#include "settings/settings_file_choice.h"
+#include "settings/win32/app_ini_module.h"
+#include "settings/win32/hwnd_placement.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -43,7 +51,7 @@ DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) {
   return formExStyle | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 }
 
-TMainForm::TMainForm(HWND owner, TAppIniClass& appIni) : FAppIni(appIni) {
+TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
   MainForm = this;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
@@ -75,7 +83,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate() {
   Log(L"MainForm");
-  // Where the settings live is chosen by the store itself when it is created.
+  ChooseSettingsFile();
   FShown = false;
   FSizingGuard = true;
   FFitWidth = false;
@@ -83,7 +91,6 @@ void TMainForm::FormCreate() {
   FLastWorkAreaWidth = 0;
   FLastWorkAreaHeight = 0;
   FLastMonitor = nullptr;
-  FDragOrigin = {-10000, -10000};
 
   FPaintBox = std::make_unique<TWindowSurface>(FHandle);
   FSurfaces = std::make_unique<TGdiSurfaceFactory>();
@@ -93,16 +100,18 @@ void TMainForm::FormCreate() {
   FLegends = CreateKeyLegends(*FServices);
   FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop,
                                             FLegends.get());
+  auto timerId = [](TInputTimer t) { return t == TInputTimer::tmrPress ? tmrPress : tmrSettings; };
+  FInputWindow = std::make_unique<TWin32InputWindow>(
+      FHandle, [this, timerId](TInputTimer t, bool on, unsigned ms) { EnableTimer(timerId(t), on, ms); },
+      [this, timerId](TInputTimer t) { return TimerEnabled(timerId(t)); });
+  // The press state starts with nothing held or latched, a repeat delay of 600 ms and an interval
+  // of 20 ms; the pointer filters start with no press seen, and mouse presses are ignored while a
+  // pen is in range on Windows builds from 16215 on.
+  FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
+  FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
 
   FSliderDragging = false;
   FSliderHot = false;
-  FLastDownX = 2147483647;
-  FLastDownY = 2147483647;
-  FIgnoreMouseUp = false;
-  FPointerInRange = false;
-  FFilterInRangeMouse = WindowsBuildNumber >= 16215;
-  FRepeatDelay = 600;
-  FRepeatInterval = 20;
 
   ChooseLegendFonts();
   FColorScheme = FAppIni.ReadInteger(L"Colors", DefaultColorScheme());
@@ -122,6 +131,10 @@ void TMainForm::FormCreate() {
   SetWindowPos(FHandle, nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   SetFitWidth(FAppIni.ReadBool(L"FitWidth", false));
+  {
+    THwndPlacementWindow placement(FHandle);
+    FAppIni.LoadFormPlacement(placement, false);
+  }
   SetLockSize(FAppIni.ReadBool(L"LockSize", false));
   UpdateBorder();
   SetTransparency(FAppIni.ReadInteger(L"AlphaBlend", 255));
@@ -147,35 +160,18 @@ void TMainForm::TranslateCaptions() {
 }
 
 void TMainForm::ShowFirstRunPage() {
-  const int n = FAppIni.ReadInteger(L"Site", 0);
-  if (n > 0) return;
-  FAppIni.WriteInteger(L"Site", n + 1);
-  if (FAppIni.ReadInteger(L"Site", 0) == 0) return;
-  std::wstring file = ProgramFileName();
-  std::wstring lower = file;
-  for (auto& c : lower) c = static_cast<wchar_t>(towlower(c));
-  if (lower.find(L"temp") != std::wstring::npos) return;
-  wchar_t programFiles[MAX_PATH] = L"";
-  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, programFiles)) &&
-      programFiles[0] && file.compare(0, wcslen(programFiles), programFiles) == 0)
-    return;
-  pmiOnlineHelpClick();
+  if (FirstRunPageDue()) pmiOnlineHelpClick();
 }
 
 void TMainForm::RegisterTouch() {
-  FTouchActive = false;
-  FTouchId = -1;
-  FLastTouchTick = GetTickCount();
+  // FPointer starts with no touch seen, no contact holding a press, and the current tick count.
   if (!IsWin7OrLater) return;
   if (reinterpret_cast<ULONG_PTR>(User32Handle) > 32) {
     auto find = [](const char* name) { return reinterpret_cast<void*>(GetProcAddress(User32Handle, name)); };
     FRegisterTouchWindow = reinterpret_cast<RegisterTouchWindowFn>(find("RegisterTouchWindow"));
     FUnregisterTouchWindow = reinterpret_cast<UnregisterTouchWindowFn>(find("UnregisterTouchWindow"));
-    FGetTouchInputInfo = find("GetTouchInputInfo");
-    FCloseTouchInputHandle = find("CloseTouchInputHandle");
-    FPhysicalToLogicalPoint = find("PhysicalToLogicalPoint");
-    if (FRegisterTouchWindow && FUnregisterTouchWindow && FGetTouchInputInfo && FCloseTouchInputHandle &&
-        FPhysicalToLogicalPoint)
+    FTouch = TTouchFunctions::Resolve(User32Handle);
+    if (FRegisterTouchWindow && FUnregisterTouchWindow && FTouch.Available())
       FRegisterTouchWindow(FHandle, 2 /* TWF_WANTPALM */);
   }
   SetTabletPenServiceProperty(FHandle);
@@ -253,6 +249,7 @@ void TMainForm::Show() {
 }
 
 void TMainForm::FormShow() {
+  if (IsWin8OrLater && HasMultiTouchDigitizer()) StopTabletService();
   KeepOnWorkArea(FHandle);
   FKeyboard->SetActive(true);
   FKeyboard->SetPaintEnabled(true);
@@ -262,7 +259,10 @@ void TMainForm::FormShow() {
   FormResize();
 }
 
-void TMainForm::FormClose() { FKeyboard->ReleasePressedKeys(); }
+void TMainForm::FormClose() {
+  if (TabletServiceStopped) StartTabletService();
+  FKeyboard->ReleasePressedKeys();
+}
 
 void TMainForm::FormDestroy() {
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
@@ -297,11 +297,80 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrCaption:
       tmrCaptionTimer();
       break;
-    case tmrLazySaveSettings:
+    case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
       FAppIni.WriteInteger(L"AlphaBlend", FTransparency);
+      THwndPlacementWindow placement(FHandle);
+      FAppIni.SaveFormPlacement(placement, false);
       break;
-    default:
+    }
+    case tmrPress:
+      FKeyPress->tmrPressTimer(FEnableKeyRepeat);
+      break;
+    case tmrHKL:
+      FKeyPress->tmrHKLTimer();
+      break;
+    case tmrCapsLock:
+      FKeyPress->tmrCapsLockTimer();
+      break;
+    case tmrSettings:
+      tmrSettingsTimer();
+      break;
+  }
+}
+
+void TMainForm::tmrSettingsTimer() {
+  EnableTimer(tmrSettings, false, 100);
+  // The settings dialog is not part of the program yet: nothing to show.
+}
+
+void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  const TMessageOrigin origin = CurrentMessageOrigin();
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(FHandle);
+      FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Left, x, y, origin);
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Right, x, y, origin);
+      break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
+      break;
+    case WM_LBUTTONUP:
+      if (GetCapture() == FHandle) ReleaseCapture();
+      FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Left, x, y, origin);
+      break;
+    case WM_RBUTTONUP:
+      FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Right, x, y, origin);
+      break;
+    case WM_MBUTTONUP:
+      FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
+      break;
+    case WM_MOUSEMOVE: {
+      if (!FTrackingMouseLeave) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+        FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
+        FPointer->pbKeyboardMouseEnter(TSender::PaintBox);
+      }
+      RECT client{};
+      GetClientRect(FHandle, &client);
+      const bool inside = x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+      // While the window is dragged the pointer may run ahead of the window: keep following it.
+      if (!inside && GetCapture() == FHandle && !FPointer->Dragging())
+        FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
+      else
+        FPointer->pbKeyboardMouseMove(TSender::PaintBox, x, y, origin);
+      break;
+    }
+    case WM_MOUSELEAVE:
+      FTrackingMouseLeave = false;
+      FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
       break;
   }
 }
@@ -328,7 +397,15 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wParam,
     self->FHandle = window;
   }
   auto* self = reinterpret_cast<TMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  // Errors must not unwind through the system's frames: a failing command (a settings file that
+  // can no longer be written, say) is reported and the program goes on.
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    ShowErrorBox(window, error);
+    return 0;
+  }
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -345,9 +422,48 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PAINTSTRUCT ps;
       BeginPaint(FHandle, &ps);
       EndPaint(FHandle, &ps);
-      if (FKeyboard) FKeyboard->Present();
+      if (FPointer) FPointer->pbKeyboardPaint();
       return 0;
     }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+      if (FPointer) HandleMouseMessage(message, wParam, lParam);
+      return 0;
+    case WM_TOUCH:
+      if (FPointer && FTouch.Available()) {
+        HandleTouchMessage(FHandle, wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
+        return 0;
+      }
+      break;
+    case WM_POINTERENTER:
+      if (FPointer) {
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ScreenToClient(FHandle, &p);
+        FPointer->WMPointerEnter(p.x, p.y, CurrentMessageOrigin());
+      }
+      return 0;
+    case WM_POINTERLEAVE:
+      if (FPointer) FPointer->WMPointerLeave();
+      return 0;
+    case WM_NCLBUTTONDOWN:
+      if (wParam == HTCAPTION || wParam == HTSYSMENU || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT))
+        ForceForegroundWindow(FHandle, true);
+      break;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends without WM_CLOSE: no key we pressed may stay down in it.
+      if (wParam && FKeyboard) FKeyboard->ReleasePressedKeys();
+      return 0;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) FormResize();
       break;

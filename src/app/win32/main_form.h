@@ -10,6 +10,10 @@
 #include "keyboard/keyboard_services.h"
 #include "keyboard/lv_keyboard.h"
 #include "input/key_injection.h"
+#include "input/key_press.h"
+#include "input/pointer_input.h"
+#include "input/win32/touch_input.h"
+#include "input/win32/win32_input_window.h"
 #include "platform/geometry.h"
 #include "render/canvas.h"
 #include "settings/app_ini.h"
@@ -34,7 +38,7 @@ enum TTimerId : UINT_PTR {
 class TMainForm {
  public:
   // Creates the window (hidden), owned by the application window, and runs FormCreate.
-  TMainForm(HWND owner, TAppIniClass& appIni);
+  TMainForm(HWND owner, TAppIni& appIni);
   ~TMainForm();
   TMainForm(const TMainForm&) = delete;
   TMainForm& operator=(const TMainForm&) = delete;
@@ -92,18 +96,8 @@ class TMainForm {
   int FLastWorkAreaWidth = 0;
   int FLastWorkAreaHeight = 0;
   HMONITOR FLastMonitor = nullptr;
-  TPoint FDragOrigin{-10000, -10000};
-  int FRepeatDelay = 600;
-  int FRepeatInterval = 20;
-  int FLastDownX = 2147483647;
-  int FLastDownY = 2147483647;
-  DWORD FLastDownTick = 0;
-  bool FIgnoreMouseUp = false;
-  bool FPointerInRange = false;
-  bool FFilterInRangeMouse = false;
-  bool FTouchActive = false;
-  int FTouchId = -1;
-  DWORD FLastTouchTick = 0;
+  // The pointer and press state (drag origin, held and latched keys, repeat timing, the pointer
+  // filters and touch contacts) lives in FPointer and FKeyPress.
   bool FSliderDragging = false;
   bool FSliderHot = false;
 
@@ -121,9 +115,12 @@ class TMainForm {
   void UpdateLegendFontSizes();
 
   void tmrCaptionTimer();
+  void tmrSettingsTimer();
+  // Mouse messages of the client area (the paint box pbKeyboard).
+  void HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND FHandle = nullptr;
-  TAppIniClass& FAppIni;
+  TAppIni& FAppIni;
   std::unique_ptr<TWindowSurface> FPaintBox;
   std::unique_ptr<TSurfaceFactory> FSurfaces;
   std::unique_ptr<TKeyboardServices> FServices;
@@ -134,14 +131,17 @@ class TMainForm {
   std::array<bool, 7> FTimerEnabled{};
   std::array<UINT, 7> FTimerInterval{};
 
+  std::unique_ptr<TWin32InputWindow> FInputWindow;
+  std::unique_ptr<TKeyPress> FKeyPress;
+  std::unique_ptr<TPointerInput> FPointer;
+  bool FTrackingMouseLeave = false;
+
   // Touch functions, looked up at run time so that the program runs where they are missing.
   using RegisterTouchWindowFn = BOOL(WINAPI*)(HWND, ULONG);
   using UnregisterTouchWindowFn = BOOL(WINAPI*)(HWND);
   RegisterTouchWindowFn FRegisterTouchWindow = nullptr;
   UnregisterTouchWindowFn FUnregisterTouchWindow = nullptr;
-  void* FGetTouchInputInfo = nullptr;
-  void* FCloseTouchInputHandle = nullptr;
-  void* FPhysicalToLogicalPoint = nullptr;
+  TTouchFunctions FTouch;
 };
 
 extern TMainForm* MainForm;

@@ -2,17 +2,18 @@
 #include <windows.h>
 
 #include "app/win32/application.h"
+#include "app/win32/fatal_error.h"
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
 #include "platform/win32/lv_lib.h"
 #include "render/win32/font_enum.h"
-#include "settings/app_ini.h"
+#include "settings/win32/app_ini_module.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitLvLib();
   InstallBusyCursorDisplay();
   DetectFonts();
-  TAppIniClass appIni;
+  TAppIniModule settings(CommandLineArgs());
 
   if (NeedsRelaunch()) {
     RelaunchWithoutCompatLayer();
@@ -24,7 +25,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   application.SetTitle(L"Orvilla");
   int exitCode = 0;
   {
-    TMainForm form(application.Handle(), appIni);
+    TMainForm form(application.Handle(), *AppIni);
+    InstallFatalErrorHandler();
     application.SetMainWindow(form.Handle());
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };

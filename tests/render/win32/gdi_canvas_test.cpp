@@ -154,24 +154,33 @@ TEST(GdiSurface, ResizingKeepsTheCanvasSettings) {
 }
 
 TEST(GdiCanvas, TextIsDrawnInsideItsRectangleWithAClearBackground) {
+  auto prepare = [](TCanvas& c) {
+    c.SetFontName(L"Tahoma");
+    c.SetFontSize(12);
+    c.SetFontStyle(TFontStyle::Bold);
+    c.SetFontColor(AsColor(kBlack));
+    c.SetBrushColor(AsColor(kRed));
+    c.SetBrushStyle(TBrushStyle::Clear);
+  };
+  const TRect r{20, 5, 120, 35};
+  // Where the ink of the text starts when it is drawn left-aligned at r.Left: glyph bearings make
+  // the ink narrower than the text's advance width, so centring is checked against the box.
+  Board left(200, 40);
+  prepare(left.surface.Canvas());
+  DrawTextFmt(left.surface.Canvas(), r, L"Shift", tfLeftLegend);
+  const int inkOffset = left.InkColumns(r.Top, r.Bottom).first - r.Left;
+  const int textWidth = left.surface.Canvas().TextWidth(L"Shift");
+
   Board b(200, 40);
   TCanvas& c = b.surface.Canvas();
-  c.SetFontName(L"Tahoma");
-  c.SetFontSize(12);
-  // Regular style: Wine's bold Tahoma has glyph bearings that put the ink of "Shift" several
-  // pixels off the centre that GDI computed.
-  c.SetFontStyle(TFontStyles());
-  c.SetFontColor(AsColor(kBlack));
-  c.SetBrushColor(AsColor(kRed));
-  c.SetBrushStyle(TBrushStyle::Clear);
-  const TRect r{20, 5, 120, 35};
+  prepare(c);
   DrawTextFmt(c, r, L"Shift", tfCentredLegend);
   EXPECT_GT(b.Ink(r.Left, r.Top, r.Right, r.Bottom), 20);
   EXPECT_EQ(b.Ink(0, 0, 200, 40), b.Ink(r.Left, r.Top, r.Right, r.Bottom));
-  // Centred: as much room on the left of the ink as on its right.
+  // Centred: the text's box starts half the free room right of r.Left.
   const auto [first, last] = b.InkColumns(r.Top, r.Bottom);
-  EXPECT_GT(first - r.Left, 10);
-  EXPECT_NEAR(first - r.Left, r.Right - 1 - last, 3);
+  EXPECT_NEAR(first, r.Left + (r.Width() - textWidth) / 2 + inkOffset, 1);
+  EXPECT_LT(last, r.Right);
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 200; ++x) EXPECT_NE(b.surface.Pixel(x, y), kRed) << x << "," << y;
 }

@@ -1,0 +1,19 @@
+#pragma once
+// What happens when the program fails: an error inside a message handler is shown in the standard
+// error box and the program goes on; a crash first releases every key the keyboard shows pressed,
+// so that no key stays down in the system after the process is gone.
+#include <windows.h>
+
+#include <exception>
+
+// Shows the message of an error that escaped a message handler.
+void ShowErrorBox(HWND owner, const std::exception& error);
+
+// Sends the key-ups of the keyboard's pressed keys, if a keyboard window exists.
+void ReleaseKeysOfMainForm();
+
+// Installs the process's last-chance handlers (unhandled structured exceptions, std::terminate).
+void InstallFatalErrorHandler();
+
+// The unhandled-exception filter itself: releases the keys and lets the crash go on.
+LONG WINAPI FatalErrorFilter(EXCEPTION_POINTERS* info);
