@@ -7,9 +7,14 @@ build_dir=$(cd "$(dirname "$exe")" && while [ ! -f CMakeCache.txt ] && [ "$PWD" 
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh" "$build_dir"
 wine_env_start_display || exit 1
 wine_env_prefix
-# A wineserver started by wine itself would inherit ctest's output pipe and keep the test open.
+# Processes that Wine starts for the program (its wineserver, the desktop process) live on after
+# it and would keep ctest's output pipe open: they get their own outputs, and the program's output
+# goes through a file.
 wineserver -p >/dev/null 2>&1 </dev/null
-wine "$exe" "$@"
+out=$(mktemp)
+wine "$exe" "$@" >"$out" 2>&1 </dev/null
 rc=$?
+cat "$out"
+rm -f "$out"
 [ -n "$ORV_XVFB_PID" ] && wine_env_stop
 exit $rc
