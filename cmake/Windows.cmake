@@ -12,6 +12,8 @@ add_executable(Orvilla WIN32
   src/app/win32/program_entry.cpp
   resources/orvilla.rc)
 target_link_libraries(Orvilla PRIVATE orvilla_win32)
+# The program ships without symbols.
+target_link_options(Orvilla PRIVATE -s)
 target_link_options(Orvilla PRIVATE -municode)
 set_target_properties(Orvilla PROPERTIES OUTPUT_NAME Orvilla)
 set_source_files_properties(resources/orvilla.rc PROPERTIES
@@ -48,3 +50,19 @@ foreach(script ${ORVILLA_E2E_SCRIPTS})
     COMMAND bash ${script} $<TARGET_FILE:Orvilla> $<TARGET_FILE:orvilla_target>)
   set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endforeach()
+
+# Timed harnesses of the Windows drawing and input paths: they print figures and assert nothing.
+file(GLOB ORVILLA_WINDOWS_BENCH CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win32/*.cpp)
+if(ORVILLA_WINDOWS_BENCH)
+  add_executable(orvilla_win32_bench ${ORVILLA_WINDOWS_BENCH})
+  target_include_directories(orvilla_win32_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(orvilla_win32_bench PRIVATE orvilla_win32)
+endif()
+
+# Renders keyboards off-screen into bitmaps, for screenshots of every layout, scheme and language.
+file(GLOB ORVILLA_RENDER_TOOL CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/win32/*.cpp)
+if(ORVILLA_RENDER_TOOL)
+  add_executable(orvilla_render ${ORVILLA_RENDER_TOOL})
+  target_include_directories(orvilla_render PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(orvilla_render PRIVATE orvilla_win32)
+endif()
