@@ -46,8 +46,9 @@ wine_env_prefix() {
 wine_env_start() {
   wine_env_start_display || return 1
   wine_env_prefix
-  # Keep one wineserver alive for the whole run: every program start is then quick.
-  wineserver -p >/dev/null 2>&1
+  # Keep one wineserver alive for the whole run: every program start is then quick. (It answers
+  # with an error when one is running already, which is just as good.)
+  wineserver -p >/dev/null 2>&1 </dev/null || true
 }
 
 wine_env_stop() {

@@ -2,9 +2,25 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
-#include "app/win32/main_form.h"
 #include "settings/settings_error.h"
+
+namespace {
+// The release installed for the crash handlers; they can reach nothing else.
+std::function<void()>& FatalRelease() {
+  static std::function<void()> release;
+  return release;
+}
+
+void ReleaseKeysOnce() {
+  static bool releasing = false;  // a crash inside the release itself must not loop
+  if (releasing || !FatalRelease()) return;
+  releasing = true;
+  FatalRelease()();
+  releasing = false;
+}
+}  // namespace
 
 void ShowErrorBox(HWND owner, const std::exception& error) {
   std::wstring text;
@@ -17,23 +33,16 @@ void ShowErrorBox(HWND owner, const std::exception& error) {
   MessageBoxW(owner, text.c_str(), L"Orvilla", MB_OK | MB_ICONERROR);
 }
 
-void ReleaseKeysOfMainForm() {
-  static bool releasing = false;  // a crash inside the release itself must not loop
-  if (releasing || !MainForm) return;
-  releasing = true;
-  MainForm->Keyboard().ReleasePressedKeys();
-  releasing = false;
-}
-
 LONG WINAPI FatalErrorFilter(EXCEPTION_POINTERS*) {
-  ReleaseKeysOfMainForm();
+  ReleaseKeysOnce();
   return EXCEPTION_CONTINUE_SEARCH;
 }
 
-void InstallFatalErrorHandler() {
+void InstallFatalErrorHandler(std::function<void()> releaseKeys) {
+  FatalRelease() = std::move(releaseKeys);
   SetUnhandledExceptionFilter(&FatalErrorFilter);
   std::set_terminate([] {
-    ReleaseKeysOfMainForm();
+    ReleaseKeysOnce();
     std::abort();
   });
 }

@@ -5,15 +5,14 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 
 // Shows the message of an error that escaped a message handler.
 void ShowErrorBox(HWND owner, const std::exception& error);
 
-// Sends the key-ups of the keyboard's pressed keys, if a keyboard window exists.
-void ReleaseKeysOfMainForm();
-
-// Installs the process's last-chance handlers (unhandled structured exceptions, std::terminate).
-void InstallFatalErrorHandler();
+// Installs the process's last-chance handlers (unhandled structured exceptions, std::terminate);
+// releaseKeys sends the key-ups of every key shown pressed.
+void InstallFatalErrorHandler(std::function<void()> releaseKeys);
 
 // The unhandled-exception filter itself: releases the keys and lets the crash go on.
 LONG WINAPI FatalErrorFilter(EXCEPTION_POINTERS* info);

@@ -3,10 +3,10 @@
 #include <shlobj.h>
 #include <windowsx.h>
 
+#include "app/command_captions.h"
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
 #include "app/window_sizing.h"
-#include "i18n/orv_languages.h"
 #include "platform/debug_log.h"
 #include "platform/rounding.h"
 #include "platform/win32/lv_lib.h"
@@ -38,12 +38,6 @@ struct TFlagRestorer {
   bool& flag;
   ~TFlagRestorer() { flag = true; }
 };
-
-std::wstring ReplaceFirst(std::wstring text, const std::wstring& what, const std::wstring& with) {
-  const auto pos = text.find(what);
-  if (pos != std::wstring::npos) text.replace(pos, what.size(), with);
-  return text;
-}
 
 }  // namespace
 
@@ -146,17 +140,16 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::TranslateCaptions() {
-  const std::uint16_t ui = GetUserDefaultUILanguage();
-  auto tr = [ui](const wchar_t* text) { return Translate(text, 0, ui); };
-  pmiEnableKeyRepeat.Caption = tr(L"Enable key repeat");
-  pmiFitWidth.Caption = tr(L"Fit width");
-  pmiLockSize.Caption = tr(L"Lock window size");
-  pmiChangeColors.Caption = tr(L"Change colors");
-  pmiChangeKeyboardType.Caption = tr(L"Change keyboard type");
-  pmiOnlineKeyboard.Caption = tr(L"Online Keyboard");
-  pmiOnlineHelp.Caption = tr(L"Online Help");
-  pmiAboutORV.Caption = ReplaceFirst(tr(L"About %1"), L"%1", L"Orvilla") + L" " + GetAppVersion();
-  pmiAboutSNT.Caption = ReplaceFirst(tr(L"About %1"), L"%1", L"Sentaro");
+  const TCommandCaptions c = TranslateCommandCaptions(GetUserDefaultUILanguage(), GetAppVersion());
+  pmiEnableKeyRepeat.Caption = c.EnableKeyRepeat;
+  pmiFitWidth.Caption = c.FitWidth;
+  pmiLockSize.Caption = c.LockSize;
+  pmiChangeColors.Caption = c.ChangeColors;
+  pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
+  pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
+  pmiOnlineHelp.Caption = c.OnlineHelp;
+  pmiAboutORV.Caption = c.AboutOrvilla;
+  pmiAboutSNT.Caption = c.AboutSentaro;
 }
 
 void TMainForm::ShowFirstRunPage() {

@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int exitCode = 0;
   {
     TMainForm form(application.Handle(), *AppIni);
-    InstallFatalErrorHandler();
+    InstallFatalErrorHandler([&form] { form.Keyboard().ReleasePressedKeys(); });
     application.SetMainWindow(form.Handle());
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
