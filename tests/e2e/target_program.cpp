@@ -2,6 +2,8 @@
 // Usage: orvilla_target.exe <log file>
 //        orvilla_target.exe /close   posts WM_CLOSE to every keyboard window, as a user's click on
 //                                    its close button would (the test display has no window manager)
+//        orvilla_target.exe /endsession   tells every keyboard window that the session ends, as
+//                                    Windows does at log-off
 //        orvilla_target.exe /clientrect <file>   writes "left top width height" of the first
 //                                    keyboard window's client area, in screen pixels
 // Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
@@ -78,6 +80,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (!out) return 1;
     std::fprintf(out, "%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
     std::fclose(out);
+    return 0;
+  }
+  if (path == L"/endsession") {
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    if (!keyboard) return 1;
+    if (!SendMessageW(keyboard, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF)) return 2;
+    SendMessageW(keyboard, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     return 0;
   }
   if (path == L"/close") {
