@@ -34,6 +34,8 @@ if(ORVILLA_WINDOWS_TESTS)
   add_executable(orvilla_win32_tests ${ORVILLA_WINDOWS_TESTS})
   target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 gmock gtest_main)
+  # The tests read the program file itself.
+  add_dependencies(orvilla_win32_tests Orvilla)
   add_test(NAME windows_tests COMMAND orvilla_win32_tests)
   set_tests_properties(windows_tests PROPERTIES TIMEOUT 300)
 endif()
