@@ -4,6 +4,8 @@
 //                                    its close button would (the test display has no window manager)
 //        orvilla_target.exe /endsession   tells every keyboard window that the session ends, as
 //                                    Windows does at log-off
+//        orvilla_target.exe /minimize | /restore   minimises or restores the keyboard program as
+//                                    its taskbar button would
 //        orvilla_target.exe /clientrect <file>   writes "left top width height" of the first
 //                                    keyboard window's client area, in screen pixels
 // Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
@@ -87,6 +89,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     if (!keyboard) return 1;
     if (!SendMessageW(keyboard, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF)) return 2;
     SendMessageW(keyboard, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    return 0;
+  }
+  if (path == L"/minimize" || path == L"/restore") {
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    HWND owner = keyboard ? GetWindow(keyboard, GW_OWNER) : nullptr;
+    if (!owner) return 1;
+    SendMessageW(owner, WM_SYSCOMMAND, path == L"/minimize" ? SC_MINIMIZE : SC_RESTORE, 0);
     return 0;
   }
   if (path == L"/close") {

@@ -6,13 +6,16 @@
 #include "app/command_captions.h"
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
+#include "app/window_rules.h"
 #include "app/window_sizing.h"
+#include "platform/rounding.h"
 #include "platform/debug_log.h"
 #include "platform/rounding.h"
 #include "platform/win32/lv_lib.h"
 #include "render/fonts.h"
 #include "render/win32/gdi_canvas.h"
 #include "render/win32/theme_win32.h"
+#include "app/win32/application.h"
 #include "app/win32/fatal_error.h"
 #include "app/win32/system_services.h"
 #include "input/win32/foreground_window.h"
@@ -38,6 +41,31 @@ struct TFlagRestorer {
   bool& flag;
   ~TFlagRestorer() { flag = true; }
 };
+
+// The search for the window that gets the foreground back after a restore from the taskbar.
+struct TRestoreSearch {
+  HWND Own[2];
+  HWND RestoreTarget;
+};
+
+// EnumWindows visits the top-level windows from the top of the z-order down; the first one that
+// passes ends the search.
+BOOL CALLBACK FindRestoreTarget(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TRestoreSearch*>(param);
+  WINDOWINFO info{};
+  info.cbSize = sizeof(info);
+  GetWindowInfo(window, &info);
+  HWND owner = GetWindow(window, GW_OWNER);
+  TRestoreCandidate candidate;
+  candidate.Visible = IsWindowVisible(window) != FALSE;
+  candidate.IsOwnWindow = window == search->Own[0] || window == search->Own[1];
+  candidate.Iconic = IsIconic(window) != FALSE;
+  candidate.ExStyle = info.dwExStyle;
+  candidate.HasVisibleOwner = owner && IsWindowVisible(owner);
+  if (!IsRestoreTarget(candidate)) return TRUE;
+  search->RestoreTarget = window;
+  return FALSE;
+}
 
 }  // namespace
 
@@ -199,7 +227,20 @@ void TMainForm::FormResize() {
   FKeyboard->Redraw(true);
 }
 
-void TMainForm::UpdateBorder() {}
+void TMainForm::UpdateBorder() {
+  // Locked: a single border with the system menu and the minimise button; otherwise sizeable,
+  // with the maximise button too. The extended styles stay as they are.
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE));
+  const DWORD wanted = FLockSize ? (style & ~(WS_THICKFRAME | WS_MAXIMIZEBOX)) | WS_SYSMENU | WS_MINIMIZEBOX
+                                 : style | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  if (wanted == style) return;
+  SetWindowLongPtrW(FHandle, GWL_STYLE, static_cast<LONG_PTR>(wanted));
+  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A new border brings the system's default system menu back: add the program's items again.
+  GetSystemMenu(FHandle, TRUE);
+  BuildSystemMenu();
+}
 
 void TMainForm::BuildSystemMenu() {}
 
@@ -211,6 +252,25 @@ void TMainForm::SetEnableKeyRepeat(bool value) {
 
 void TMainForm::SetFitWidth(bool value) {
   FFitWidth = value;
+  {
+    FSizingGuard = false;
+    TFlagRestorer restore{FSizingGuard};
+    const TRect wa = WorkArea();
+    RECT r{};
+    GetWindowRect(FHandle, &r);
+    if (value) {
+      SetWindowPos(FHandle, nullptr, wa.Left, r.top, wa.Width(), r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (FKbdHeight > 0) {
+      RECT client{};
+      GetClientRect(FHandle, &client);
+      const int clientWidth = RoundHalfEven(static_cast<double>(client.bottom) / FKbdHeight * FKbdWidth);
+      SetClientSize(clientWidth, client.bottom);
+      GetWindowRect(FHandle, &r);
+      const int width = r.right - r.left;
+      SetWindowPos(FHandle, nullptr, (wa.Left + wa.Right - width) / 2, r.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
   pmiFitWidth.Checked = value;
   FAppIni.WriteBool(L"FitWidth", value);
 }
@@ -218,6 +278,12 @@ void TMainForm::SetFitWidth(bool value) {
 void TMainForm::SetLockSize(bool value) {
   FLockSize = value;
   pmiLockSize.Checked = value;
+  {
+    // The size stored is the one the window had before it was locked.
+    THwndPlacementWindow placement(FHandle);
+    FAppIni.SaveFormPlacement(placement, false);
+  }
+  UpdateBorder();
   FAppIni.WriteBool(L"LockSize", value);
 }
 
@@ -268,6 +334,11 @@ void TMainForm::ApplicationEventsMainMinimize() {
 }
 
 void TMainForm::ApplicationEventsMainRestore() {
+  // Restoring from the taskbar activated the program: hand the foreground back to the window the
+  // user was working in.
+  TRestoreSearch search{{FHandle, Application ? Application->Handle() : nullptr}, nullptr};
+  EnumWindows(&FindRestoreTarget, reinterpret_cast<LPARAM>(&search));
+  if (search.RestoreTarget) ForceForegroundWindow(search.RestoreTarget, true);
   OnTimer(tmrHKL);
   EnableTimer(tmrHKL, true, 300);
   OnTimer(tmrCapsLock);
@@ -310,6 +381,52 @@ void TMainForm::OnTimer(TTimerId id) {
       tmrSettingsTimer();
       break;
   }
+}
+
+void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
+  RECT current{};
+  GetWindowRect(FHandle, &current);
+  const TRect window{current.left, current.top, current.right, current.bottom};
+
+  // The primary monitor's work area decides whether the window stays against the right or bottom
+  // edge when the taskbar changes; a position change that a z-order change carried becomes a move.
+  RECT primary{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &primary, 0);
+  const int w = primary.right - primary.left;
+  const int h = primary.bottom - primary.top;
+  HMONITOR monitor = MonitorFromWindow(FHandle, MONITOR_DEFAULTTONEAREST);
+  const TPoint requested = (pos.flags & SWP_NOMOVE) ? TPoint{window.Left, window.Top} : TPoint{pos.x, pos.y};
+  TPoint moved = KeepAgainstWorkAreaEdges(window, requested, FLastWorkAreaWidth, FLastWorkAreaHeight,
+                                          monitor == FLastMonitor, w, h);
+  FLastWorkAreaWidth = w;
+  FLastWorkAreaHeight = h;
+  FLastMonitor = monitor;
+  if (FFitWidth) moved.x = WorkArea().Left;
+
+  const int newWidth = (pos.flags & SWP_NOSIZE) ? window.Width() : pos.cx;
+  const int newHeight = (pos.flags & SWP_NOSIZE) ? window.Height() : pos.cy;
+  // Screen snapping, for moves that keep the size.
+  if (!(pos.flags & SWP_NOMOVE) && newWidth == window.Width() && newHeight == window.Height())
+    moved = SnapToWorkArea({moved.x, moved.y, moved.x + newWidth, moved.y + newHeight}, WorkArea(), 10);
+  if (moved != requested || !(pos.flags & SWP_NOMOVE)) {
+    pos.x = moved.x;
+    pos.y = moved.y;
+    if (moved != TPoint{window.Left, window.Top}) pos.flags &= ~SWP_NOMOVE;
+  }
+
+  if (!(pos.flags & SWP_NOSIZE) || FFitWidth) {
+    const TResizeDecision d =
+        FormCanResize(FSizingGuard, FLockSize, FFitWidth, newWidth, newHeight, window.Width(), WorkArea().Width());
+    if (!d.Allow) {
+      pos.cx = window.Width();
+      pos.cy = window.Height();
+    } else {
+      pos.cx = d.Width;
+      pos.cy = newHeight;
+      if (d.Width != window.Width()) pos.flags &= ~SWP_NOSIZE;
+    }
+  }
+  ScheduleLazySave();
 }
 
 void TMainForm::tmrSettingsTimer() {
@@ -447,6 +564,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_POINTERLEAVE:
       if (FPointer) FPointer->WMPointerLeave();
       return 0;
+    case WM_WINDOWPOSCHANGING:
+      WindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCAPTION || wParam == HTSYSMENU || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT))
         ForceForegroundWindow(FHandle, true);

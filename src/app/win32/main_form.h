@@ -118,6 +118,8 @@ class TMainForm {
   void tmrSettingsTimer();
   // Mouse messages of the client area (the paint box pbKeyboard).
   void HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Moves and sizes: the size lock, Fit width, the work-area edges and snapping.
+  void WindowPosChanging(WINDOWPOS& pos);
 
   HWND FHandle = nullptr;
   TAppIni& FAppIni;
