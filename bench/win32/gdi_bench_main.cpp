@@ -1,0 +1,29 @@
+// Timed harness of the drawing and input paths on GDI, with the system's keyboard services, the
+// program's key legends and SendInput. It prints the median, mean and fastest time of every
+// operation and the target it is read against; it judges nothing and always exits with 0.
+//
+// Usage: orvilla_win32_bench.exe [layouts] [redraw] [press] [road] [legends] [profile]
+//        (default: all)
+#include <cstdio>
+#include <cstring>
+
+#include "bench_sections.h"
+
+int main(int argc, char** argv) {
+  auto wanted = [argc, argv](const char* name) {
+    if (argc < 2) return true;
+    for (int i = 1; i < argc; ++i)
+      if (std::strcmp(argv[i], name) == 0) return true;
+    return false;
+  };
+  TBenchKeyboard rig;
+  std::printf("Orvilla GDI harness: \"Standard\" at %d x %d, %d pixels per inch\n", rig.PaintBox.Width(),
+              rig.PaintBox.Height(), rig.Desktop.ScreenPpi());
+  if (wanted("layouts")) BenchLayouts(rig);
+  if (wanted("redraw")) BenchRedraw(rig);
+  if (wanted("press")) BenchKeyPress(rig);
+  if (wanted("road")) BenchPressRoad(rig);
+  if (wanted("legends")) BenchLegends(rig);
+  if (wanted("profile")) BenchWhereTimeGoes(rig);
+  return 0;
+}

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark and prints the figures: the native Google Benchmarks of the
+# portable logic (build/bench/orvilla_bench), then the timed harness of the GDI drawing, the click
+# road with SendInput and the key legends under Wine (build/windows/orvilla_win32_bench.exe).
+#
+# Usage: scripts/bench.sh [--native-only | --wine-only] [harness sections...]
+#   harness sections: layouts redraw press road legends profile (default: all)
+# The machine is shared: the figures are medians, but a busy machine still moves them.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+run_native=1 run_wine=1
+case "${1:-}" in
+  --native-only) run_native=1 run_wine=0; shift ;;
+  --wine-only) run_native=0 run_wine=1; shift ;;
+esac
+
+bash scripts/setup.sh
+
+if [ "$run_native" = 1 ]; then
+  echo "### native benchmarks (Google Benchmark, Release, fakes for drawing and keyboard services)"
+  cmake --preset bench >/dev/null
+  cmake --build --preset bench -j2 --target orvilla_bench
+  build/bench/orvilla_bench --benchmark_repetitions="${ORV_BENCH_REPETITIONS:-3}" \
+    --benchmark_report_aggregates_only=true
+fi
+
+if [ "$run_wine" = 1 ]; then
+  echo
+  echo "### Windows harness under Wine (GDI, system keyboard services, SendInput)"
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows -j2 --target orvilla_win32_bench
+  # The harness injects real key events: it gets a Wine prefix (and so a wineserver) of its own,
+  # where they cannot reach the windows of tests running in the build's prefix.
+  export WINEPREFIX="$root/build/wine-bench"
+  source scripts/wine-env.sh "$root/build/windows"
+  trap wine_env_stop EXIT
+  wine_env_start
+  # Wine's helper processes start with the first program and inherit its output: start them here,
+  # with no pipe to hold open, and write the harness's figures to a file.
+  wine cmd /c exit >/dev/null 2>&1 || true
+  out=$(mktemp /tmp/orvilla-bench.XXXXXX)
+  rc=0
+  wine build/windows/orvilla_win32_bench.exe "$@" >"$out" 2>&1 || rc=$?
+  tr -d '\r' <"$out"
+  rm -f "$out"
+  [ "$rc" = 0 ] || { echo "the harness ended with exit code $rc"; exit "$rc"; }
+fi
