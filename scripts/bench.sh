@@ -33,7 +33,7 @@ if [ "$run_wine" = 1 ]; then
   cmake --build --preset windows -j2 --target orvilla_win32_bench
   # The harness injects real key events: it gets a Wine prefix (and so a wineserver) of its own,
   # where they cannot reach the windows of tests running in the build's prefix.
-  export WINEPREFIX="$root/build/wine-bench"
+  export WINEPREFIX="$root/build/wine-measure"
   source scripts/wine-env.sh "$root/build/windows"
   trap wine_env_stop EXIT
   wine_env_start
