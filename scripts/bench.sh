@@ -5,6 +5,11 @@
 #
 # Usage: scripts/bench.sh [--native-only | --wine-only] [harness sections...]
 #   harness sections: layouts redraw press road legends profile (default: all)
+# Environment: ORV_BENCH_REPETITIONS=N repeats each native benchmark N times and prints the
+#   aggregates; ORV_BENCH_CPU=N runs Wine's server and the harness on CPU N only. Under Wine every
+#   keyboard translation and key injection is a round trip to the Wine server process; when the
+#   two run on different CPUs of a virtual machine each round trip waits for the other CPU to
+#   wake, which makes those figures several times slower and much less steady.
 # The machine is shared: the figures are medians, but a busy machine still moves them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,8 +27,12 @@ if [ "$run_native" = 1 ]; then
   echo "### native benchmarks (Google Benchmark, Release, fakes for drawing and keyboard services)"
   cmake --preset bench >/dev/null
   cmake --build --preset bench -j2 --target orvilla_bench
-  build/bench/orvilla_bench --benchmark_repetitions="${ORV_BENCH_REPETITIONS:-3}" \
-    --benchmark_report_aggregates_only=true
+  if [ -n "${ORV_BENCH_REPETITIONS:-}" ]; then
+    build/bench/orvilla_bench --benchmark_repetitions="$ORV_BENCH_REPETITIONS" \
+      --benchmark_report_aggregates_only=true
+  else
+    build/bench/orvilla_bench
+  fi
 fi
 
 if [ "$run_wine" = 1 ]; then
@@ -37,12 +46,20 @@ if [ "$run_wine" = 1 ]; then
   source scripts/wine-env.sh "$root/build/windows"
   trap wine_env_stop EXIT
   wine_env_start
+  pin=()
+  if [ -n "${ORV_BENCH_CPU:-}" ]; then
+    pin=(taskset -c "$ORV_BENCH_CPU")
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w
+    "${pin[@]}" wineserver -p
+    echo "(Wine server and harness on CPU $ORV_BENCH_CPU only)"
+  fi
   # Wine's helper processes start with the first program and inherit its output: start them here,
   # with no pipe to hold open, and write the harness's figures to a file.
-  wine cmd /c exit >/dev/null 2>&1 || true
+  "${pin[@]}" wine cmd /c exit >/dev/null 2>&1 || true
   out=$(mktemp /tmp/orvilla-bench.XXXXXX)
   rc=0
-  wine build/windows/orvilla_win32_bench.exe "$@" >"$out" 2>&1 || rc=$?
+  "${pin[@]}" wine build/windows/orvilla_win32_bench.exe "$@" >"$out" 2>&1 || rc=$?
   tr -d '\r' <"$out"
   rm -f "$out"
   [ "$rc" = 0 ] || { echo "the harness ended with exit code $rc"; exit "$rc"; }

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "bench_sections.h"
+#include "keyboard/lang_chars_fill.h"
 
 int main(int argc, char** argv) {
   auto wanted = [argc, argv](const char* name) {
@@ -16,6 +17,17 @@ int main(int argc, char** argv) {
       if (std::strcmp(argv[i], name) == 0) return true;
     return false;
   };
+  {
+    // The first translations of a process pay for the system's one-off keyboard set-up; the
+    // program pays it once, at start-up, with its first legend table.
+    TWin32KeyboardServices services;
+    TLangChars table;
+    table.Hkl = UsEnglishHkl;
+    TClockMs clock;
+    const long long start = clock.Now();
+    FillLangChars(table, services);
+    std::printf("first legend table of the process: %.2f ms\n", clock.Between(start, clock.Now()));
+  }
   TBenchKeyboard rig;
   std::printf("Orvilla GDI harness: \"Standard\" at %d x %d, %d pixels per inch\n", rig.PaintBox.Width(),
               rig.PaintBox.Height(), rig.Desktop.ScreenPpi());

@@ -6,6 +6,7 @@
 #include "app/window_sizing.h"
 #include "bench_sections.h"
 #include "keyboard/lang_chars_fill.h"
+#include "keyboard/vk_classes.h"
 #include "profiling_canvas.h"
 #include "render/theme.h"
 #include "render/win32/gdi_handles.h"
@@ -43,6 +44,12 @@ void ProfileKeyboard(TBenchKeyboard& rig) {
               kb.Height());
   Profiled("load plus full redraw", profile, 30, loadAndShow);
   Profiled("LoadLayout alone (includes a Redraw(true) at 441x181)", profile, 30, [&] { kb.LoadLayout(1); });
+  Profiled("load plus full redraw, painting held off until the resize is done", profile, 30, [&] {
+    kb.FPaintEnabled = false;
+    loadAndShow();
+    kb.FPaintEnabled = true;
+    kb.Redraw(true);
+  });
   loadAndShow();
   Profiled("Redraw(true)", profile, 100, [&] { kb.Redraw(true); });
   Profiled("Redraw(false)", profile, 100, [&] { kb.Redraw(false); });
@@ -97,6 +104,9 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
              wchar_t text[] = L"Backspace";
              DrawTextExW(dc, text, 9, &rc, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, nullptr);
            }));
+  PrintRow("ExtTextOutW of one letter (no layout work)", Measure(5000, [&] {
+             ExtTextOutW(dc, 110, 105, ETO_CLIPPED, &r, L"W", 1, nullptr);
+           }));
   SelectObject(dc, oldFont);
   DeleteObject(held);
   const POINT poly[] = {{10, 10}, {60, 10}, {60, 40}, {50, 40}, {50, 70}, {20, 70}, {20, 40}, {10, 40}};
@@ -113,6 +123,77 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
              other.SetSize(big ? 441 : 724, big ? 181 : 297);
            }));
   rig.Window.Pump();
+}
+
+// What KeyToText makes of one translation (the same trimming).
+std::wstring TextOf(const wchar_t* buffer, int n) {
+  auto trim = [](std::wstring text) {
+    std::size_t first = 0, last = text.size();
+    while (first < last && text[first] <= L' ') ++first;
+    while (last > first && text[last - 1] <= L' ') --last;
+    return text.substr(first, last - first);
+  };
+  std::wstring text;
+  if (n == 1)
+    text = trim(std::wstring(buffer, 2)).substr(0, 1);
+  else if (n >= 2 && n <= 255)
+    text = trim(std::wstring(buffer, 2));
+  if (text.size() == 2 && text[0] == text[1]) text.resize(1);
+  return text;
+}
+
+// A table filled with one translation per combination, and a second only after a dead key (whose
+// first translation stores the accent, so the second is needed to read it and clear the state).
+// Returns the number of ToUnicodeEx calls. The table must equal FillLangChars's.
+int FillWithOneTranslation(TLangChars& table, TKeyboardServices& services) {
+  int calls = 0;
+  for (int c = 1; c <= 255; ++c) {
+    const auto code = static_cast<std::uint8_t>(c);
+    if (!IsCharacterVk(code)) continue;
+    for (const bool caps : {false, true})
+      for (const bool shift : {false, true})
+        for (const bool altGr : {false, true})
+          for (const bool ctrl : {false, true}) {
+            const TKeyboardState state = ModifierState(shift, altGr, ctrl, caps);
+            const unsigned scan = services.MapVirtualKeyExW(code, MapVkVkToVsc, table.Hkl);
+            wchar_t buffer[2] = {L' ', L' '};
+            int n = services.ToUnicodeEx(code, scan, state, buffer, 2, 0, table.Hkl);
+            ++calls;
+            std::wstring text;
+            if (n < 0) {
+              text = KeyToText(services, code, state, table.Hkl);
+              ++calls;
+            } else {
+              text = TextOf(buffer, n);
+            }
+            if (altGr && !text.empty()) table.HasAltGr = true;
+            table.Chars[code][shift][altGr][ctrl][caps] = std::move(text);
+          }
+  }
+  return calls;
+}
+
+void TimeFillVariants(TBenchKeyboard& rig) {
+  PrintHeader("legend table fill: where the time goes");
+  const THkl hkl = rig.Keyboard->FHkl;
+  int calls = 0;
+  PrintRow("FillLangChars (two translations per combination)", Measure(20, [&] {
+             TLangChars table;
+             table.Hkl = hkl;
+             FillLangChars(table, rig.Services);
+           }));
+  PrintRow("one translation, a second only after a dead key", Measure(20, [&] {
+             TLangChars table;
+             table.Hkl = hkl;
+             calls = FillWithOneTranslation(table, rig.Services);
+           }));
+  TLangChars reference, single;
+  reference.Hkl = single.Hkl = hkl;
+  FillLangChars(reference, rig.Services);
+  FillWithOneTranslation(single, rig.Services);
+  const bool same = reference.Chars == single.Chars && reference.HasAltGr == single.HasAltGr;
+  std::printf("one translation: %d ToUnicodeEx calls instead of 2464; same table: %s\n", calls,
+              same ? "yes" : "NO");
 }
 
 void TimeKeyboardServices(TBenchKeyboard& rig) {
@@ -140,4 +221,5 @@ void BenchWhereTimeGoes(TBenchKeyboard& rig) {
   ProfileKeyboard(rig);
   TimeGdiCalls(rig);
   TimeKeyboardServices(rig);
+  TimeFillVariants(rig);
 }
