@@ -15,10 +15,10 @@
 
 namespace {
 
-THkl SecondLanguage(TWin32KeyboardServices& services, THkl first) {
-  const THkl loaded = services.LoadKeyboardLayoutW(L"00000407", 0);
-  if (loaded != 0 && (loaded >> 16) != 0 && loaded != first) return loaded;
-  return 0x04070407;
+THkl SecondLanguage(TWin32KeyboardServices& services, THkl first, bool& loaded) {
+  const THkl hkl = services.LoadKeyboardLayoutW(L"00000407", 0);
+  loaded = hkl != 0 && (hkl >> 16) != 0 && hkl != first;
+  return loaded ? hkl : 0x04070407;
 }
 
 void DropTable(THkl hkl) {
@@ -31,9 +31,10 @@ void BenchLegends(TBenchKeyboard& rig) {
   PrintHeader("legend tables and language switches");
   TLvKeyboard& kb = *rig.Keyboard;
   const THkl first = kb.FHkl;
-  const THkl second = SecondLanguage(rig.Services, first);
-  std::printf("input languages: shown %08X, second %08X; installed:", static_cast<unsigned>(first),
-              static_cast<unsigned>(second));
+  bool loaded = false;
+  const THkl second = SecondLanguage(rig.Services, first, loaded);
+  std::printf("input languages: shown %08X, second %08X (%s); installed:", static_cast<unsigned>(first),
+              static_cast<unsigned>(second), loaded ? "LoadKeyboardLayoutW" : "not loadable, used as a number");
   for (THkl h : rig.Services.GetKeyboardLayoutList(30)) std::printf(" %08X", static_cast<unsigned>(h));
   std::printf("\n");
 
