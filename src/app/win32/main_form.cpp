@@ -122,6 +122,8 @@ void TMainForm::FormCreate() {
   FLegends = CreateKeyLegends(*FServices);
   FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop,
                                             FLegends.get());
+  // Nothing is drawn while the window is built: the first showing draws the keyboard.
+  FKeyboard->SetPaintEnabled(false);
   auto timerId = [](TInputTimer t) { return t == TInputTimer::tmrPress ? tmrPress : tmrSettings; };
   FInputWindow = std::make_unique<TWin32InputWindow>(
       FHandle, [this, timerId](TInputTimer t, bool on, unsigned ms) { EnableTimer(timerId(t), on, ms); },
@@ -311,11 +313,13 @@ void TMainForm::FormShow() {
   if (IsWin8OrLater && HasMultiTouchDigitizer()) StopTabletService();
   KeepOnWorkArea(FHandle);
   FKeyboard->SetActive(true);
+  // The keys are scaled to the window while painting is still off, so that the keyboard is drawn
+  // once, at its final size.
+  FShown = true;
+  FormResize();
   FKeyboard->SetPaintEnabled(true);
   EnableTimer(tmrHKL, true, 300);
   EnableTimer(tmrCapsLock, true, 1000);
-  FShown = true;
-  FormResize();
 }
 
 void TMainForm::FormClose() {
