@@ -30,6 +30,7 @@ class TCountingCanvas : public TCanvas {
   void SetFontSize(int size) override { size_ = size; }
   void SetFontStyle(TFontStyles) override { ++Calls; }
   void SetFontColor(TColor) override { ++Calls; }
+  bool HasGlyph(wchar_t) override { return true; }
   TTextSize TextExtent(const std::wstring& text) override {
     return {static_cast<int>(text.size()) * size_, 2 * size_};
   }

@@ -28,6 +28,7 @@ class TNullCanvas : public TCanvas {
   void SetFontSize(int) override {}
   void SetFontStyle(TFontStyles) override {}
   void SetFontColor(TColor) override {}
+  bool HasGlyph(wchar_t) override { return true; }
   TTextSize TextExtent(const std::wstring& text) override {
     return {static_cast<int>(text.size()) * 8, 16};
   }

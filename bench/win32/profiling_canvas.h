@@ -71,6 +71,7 @@ class TProfilingCanvas : public TCanvas {
     Timed(TCanvasCall::Settings, [&] { FInner.SetFontStyle(style); });
   }
   void SetFontColor(TColor color) override { Timed(TCanvasCall::Settings, [&] { FInner.SetFontColor(color); }); }
+  bool HasGlyph(wchar_t ch) override { return FInner.HasGlyph(ch); }
   TTextSize TextExtent(const std::wstring& text) override {
     TTextSize size;
     Timed(FontCall(TCanvasCall::TextExtent, TCanvasCall::TextExtentNewFont),

@@ -85,6 +85,10 @@ class TCanvas {
   virtual void SetFontStyle(TFontStyles style) = 0;
   virtual void SetFontColor(TColor color) = 0;
 
+  // Whether the current font has a glyph of its own for the character (not the font's "missing
+  // glyph" box). Symbol glyphs fall back to the key's name when their font lacks them.
+  virtual bool HasGlyph(wchar_t ch) = 0;
+
   // Size in pixels of one line of text in the current font.
   virtual TTextSize TextExtent(const std::wstring& text) = 0;
   int TextWidth(const std::wstring& text) { return TextExtent(text).Width; }

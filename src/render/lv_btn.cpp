@@ -331,12 +331,22 @@ bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
   canvas.SetBrushStyle(TBrushStyle::Clear);
 
   const std::wstring& name = FKeyboard.FKeyNames[nameVk];
+  bool glyphDrawn = false;
   if (const auto glyph = KeyGlyph(nameVk, FKeyboard.FPressedCount)) {
     canvas.SetFontName(glyph->FontName);
     canvas.SetFontStyle(TFontStyles());
     canvas.SetFontSize(size + glyph->SizeIncrement);
-    DrawTextFmt(canvas, textRect, std::wstring(1, glyph->Char), tfCentredLegend);
-  } else if (!name.empty()) {
+    if (canvas.HasGlyph(glyph->Char)) {
+      DrawTextFmt(canvas, textRect, std::wstring(1, glyph->Char), tfCentredLegend);
+      glyphDrawn = true;
+    } else {
+      // A symbol font without this glyph would draw an empty box: show the name instead.
+      canvas.SetFontSize(size);
+      canvas.SetFontName(Theme.NameFontName);
+      canvas.SetFontStyle(NameStyle());
+    }
+  }
+  if (!glyphDrawn && !name.empty()) {
     const bool tooWide = canvas.TextWidth(name) > textRect.Right - textRect.Left;
     DrawTextFmt(canvas, textRect, name, tooWide ? tfLeftLegend : tfCentredLegend);
   }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/canvas.h"
@@ -50,9 +51,18 @@ class FakeCanvas : public TCanvas {
   void SetFontSize(int pointSize) override { font_.Size = pointSize; }
   void SetFontStyle(TFontStyles style) override { font_.Style = style; }
   void SetFontColor(TColor color) override { font_.Color = color; }
+  // Every font has every glyph, except the characters listed in MissingGlyphs for a face.
+  bool HasGlyph(wchar_t ch) override {
+    for (const auto& missing : MissingGlyphs)
+      if (missing.first == font_.Name && missing.second == ch) return false;
+    return true;
+  }
   TTextSize TextExtent(const std::wstring& text) override { return Measure(font_, text); }
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override;
   void Draw(int x, int y, TSurface& source) override;
+
+  // (face, character) pairs the fonts lack.
+  std::vector<std::pair<std::wstring, wchar_t>> MissingGlyphs;
 
   // Current settings.
   TColor PenColor() const { return pen_; }

@@ -319,6 +319,27 @@ TEST_F(LvBtnTest, GlyphKeysUseTheSymbolFontWhileNoKeyIsPressed) {
   rig.Kb().FPressedCount = 0;
 }
 
+TEST_F(LvBtnTest, GlyphMissingFromTheSymbolFontFallsBackToTheName) {
+  // Some installations' Wingdings lack the Backspace and Apps glyphs: an empty box would show.
+  rig.Kb().FKeyNames[8] = L"Backsp";
+  TLvBtn& back = AddRect(8, 0, 0, 60, 30);
+  TLvBtn& left = AddRect(37, 0, 40, 60, 70);
+  HasWingdings = true;
+  rig.Image().MissingGlyphs = {{L"Wingdings", L'\uF0D5'}};
+
+  const auto name = PaintIn(back, false, false).at(0);
+  EXPECT_EQ(name.Text, L"Backsp");
+  EXPECT_EQ(name.Font.Name, Theme.NameFontName);
+  EXPECT_EQ(name.Font.Size, 8);
+  EXPECT_EQ(name.Font.Style, Theme.NameFontStyle);
+
+  const auto arrow = PaintIn(left, false, false).at(0);  // the glyphs the font has still show
+  EXPECT_EQ(arrow.Text, std::wstring(1, L'\uF0E7'));
+  EXPECT_EQ(arrow.Font.Name, L"Wingdings");
+  HasWingdings = false;
+  rig.Image().MissingGlyphs.clear();
+}
+
 TEST_F(LvBtnTest, CharacterLegendComesFromTheLegendsWithCtrlAloneHidden) {
   TLvBtn& letter = AddRect(65, 0, 0, 60, 30);
   TLvBtn& space = AddRect(32, 0, 40, 200, 70);

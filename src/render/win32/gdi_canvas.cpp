@@ -160,6 +160,13 @@ void TGdiCanvas::FillRect(const TRect& r) {
   ::FillRect(dc_, &rc, brush_.Get());
 }
 
+bool TGdiCanvas::HasGlyph(wchar_t ch) {
+  PrepareFont();
+  WORD index = 0;
+  if (GetGlyphIndicesW(dc_, &ch, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
+  return index != 0xFFFF;
+}
+
 TTextSize TGdiCanvas::TextExtent(const std::wstring& text) {
   PrepareFont();
   SIZE size{};

@@ -33,6 +33,7 @@ class TGdiCanvas : public TCanvas {
   void SetFontSize(int pointSize) override;
   void SetFontStyle(TFontStyles style) override;
   void SetFontColor(TColor color) override { fontColor_ = color; }
+  bool HasGlyph(wchar_t ch) override;
   TTextSize TextExtent(const std::wstring& text) override;
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override;
   void Draw(int x, int y, TSurface& source) override;

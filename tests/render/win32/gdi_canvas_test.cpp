@@ -266,3 +266,13 @@ TEST(GdiSurfaceFactory, CreatesEmptyGdiSurfaces) {
 }
 
 }  // namespace
+
+TEST(GdiCanvas, HasGlyphTellsTheFontsOwnGlyphsFromTheMissingBox) {
+  TGdiSurface surface(96);
+  surface.SetSize(10, 10);
+  TCanvas& c = surface.Canvas();
+  c.SetFontName(L"Tahoma");
+  c.SetFontSize(10);
+  EXPECT_TRUE(c.HasGlyph(L'A'));
+  EXPECT_FALSE(c.HasGlyph(L'\uE750'));  // a private-use code point only icon fonts fill
+}
