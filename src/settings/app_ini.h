@@ -64,9 +64,6 @@ class TAppIni {
   std::optional<TRegistryRights> FRegistryRights;
 };
 
-// The name the first version of the main window used; kept until every caller says TAppIni.
-using TAppIniClass = TAppIni;
-
 // Module state of the store, set up at start before any window exists.
 extern bool CommonSettings;           // the command line holds the switch "COMMON"
 extern std::unique_ptr<TAppIni> AppIni;  // the one store of the run
