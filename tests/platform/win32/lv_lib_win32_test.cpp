@@ -36,8 +36,8 @@ TEST(LvLibWin32, VersionFlagsAgreeWithEachOther) {
   InitLvLib();
   EXPECT_NE(User32Handle, nullptr);
   EXPECT_TRUE(IsWin7OrLater);  // every Windows the program supports touch on, and Wine
-  if (IsWin10OrLater) EXPECT_TRUE(IsWin8OrLater);
-  if (IsWin8OrLater) EXPECT_TRUE(IsWin7OrLater);
+  EXPECT_TRUE(!IsWin10OrLater || IsWin8OrLater);
+  EXPECT_TRUE(!IsWin8OrLater || IsWin7OrLater);
   EXPECT_TRUE(VersionAtLeast(6, 1, 6, 1));
   EXPECT_TRUE(VersionAtLeast(10, 0, 6, 2));
   EXPECT_FALSE(VersionAtLeast(6, 0, 6, 1));
