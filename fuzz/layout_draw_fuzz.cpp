@@ -35,19 +35,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kb.SetHkl(0x04090409);
   kb.Redraw(true);
 
-  // Every key pressed and hot once, its legend box computed, and its own corners hit-tested.
+  // Every key drawn pressed and hot once, its legend box computed, and its own corners
+  // hit-tested; the whole keyboard is composed once more at the end, not after every modifier.
+  kb.SetPaintEnabled(false);
   for (int code = 1; code <= 255; ++code) {
     TLvBtn* key = kb.Key(code);
     if (!key) continue;
     key->SetPressed(true);
     key->SetHot(true);
     key->LegendRect();
+    key->PaintTo(kb.Image().Canvas(), false);
+    key->PaintTo(kb.Image().Canvas(), true);
     key->SetPressed(false);
     key->SetHot(false);
     for (const TPoint& p : key->FPoints) key->HitTest(p.x, p.y);
     key->HitTest(key->GetLeft() + key->GetWidth() / 2, key->GetTop() + key->GetHeight() / 2);
   }
-  const int stepX = std::max(1, width / 16), stepY = std::max(1, height / 16);
+  kb.SetPaintEnabled(true);
+  const int stepX = std::max(1, width / 8), stepY = std::max(1, height / 8);
   for (int y = -stepY; y <= height + stepY; y += stepY)
     for (int x = -stepX; x <= width + stepX; x += stepX) kb.TrackHover(x, y);
   for (const TPoint p : {TPoint{INT_MIN, INT_MIN}, TPoint{INT_MAX, INT_MAX}, TPoint{INT_MIN, INT_MAX}})
