@@ -48,7 +48,7 @@ std::vector<int> FlatPoints(const TLayoutPoints& points) {
 }
 
 int ScaleCoordinate(int layoutValue, long double factor) {
-  return static_cast<int>(std::ceil(static_cast<long double>(layoutValue) * factor));
+  return TLvBtn::LimitCoordinate(std::ceil(static_cast<long double>(layoutValue) * factor));
 }
 
 }  // namespace

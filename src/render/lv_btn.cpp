@@ -50,9 +50,15 @@ void TLvBtn::SetPoints(const std::vector<int>& points) {
   if (n > MaxPoints) return;
   SetPointCount(n);
   for (int i = 0; i < n; ++i) {
-    FPoints[i] = TPoint{points[2 * i], points[2 * i + 1]};
+    FPoints[i] = TPoint{LimitCoordinate(points[2 * i]), LimitCoordinate(points[2 * i + 1])};
     FLayoutPoints[i] = FPoints[i];
   }
+}
+
+int TLvBtn::LimitCoordinate(long double value) {
+  if (!(value >= -MaxCoordinate)) return -MaxCoordinate;  // also NaN
+  if (value > MaxCoordinate) return MaxCoordinate;
+  return static_cast<int>(value);
 }
 
 void TLvBtn::SetPointCount(int count) {
@@ -406,8 +412,13 @@ bool TLvBtn::PointInOutline(const std::vector<TPoint>& points, int x, int y) {
     const TPoint& pi = points[i];
     const TPoint& pj = points[(i + 1) % n];
     if ((pi.y < y) == (pj.y < y)) continue;
-    const std::int64_t product = static_cast<std::int64_t>(y - pi.y) * (pj.x - pi.x);
-    if (x - pi.x < static_cast<double>(product) / (pj.y - pi.y)) inside = !inside;
+    // Differences in 64 bits: the point tested may be anywhere in the int range.
+    const std::int64_t dy = static_cast<std::int64_t>(y) - pi.y;
+    const std::int64_t dx = static_cast<std::int64_t>(pj.x) - pi.x;
+    const std::int64_t edgeHeight = static_cast<std::int64_t>(pj.y) - pi.y;
+    const double product = static_cast<double>(dy) * static_cast<double>(dx);
+    if (static_cast<double>(static_cast<std::int64_t>(x) - pi.x) < product / static_cast<double>(edgeHeight))
+      inside = !inside;
   }
   return inside;
 }
