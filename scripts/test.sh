@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (with sanitizers), the Windows
-# tests and the end-to-end tests under Wine, and a short run of each fuzz target. Installs what is
-# missing first.
+# tests and the end-to-end tests under Wine, and a bounded run of each fuzz target
+# (ORV_FUZZ_SECONDS, default 60 a target). Installs what is missing first.
 #
 # The shipped program is 32-bit and is always built. Its Windows tests run under every Wine loader
 # this machine can execute: the 32-bit build under 32-bit Wine, and a 64-bit build of the same
@@ -19,6 +19,9 @@ echo "== native build and unit tests"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"
 ctest --preset native -j"$jobs"
+
+echo "== fuzzing the readers of outside text (${ORV_FUZZ_SECONDS:-60} s a target)"
+bash scripts/fuzz.sh "${ORV_FUZZ_SECONDS:-60}"
 
 source scripts/wine-env.sh
 presets=()
