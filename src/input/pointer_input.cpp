@@ -96,6 +96,16 @@ void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton button, int /
   FKeyboard.Present();
 }
 
+void TPointerInput::CaptureLost() {
+  if (!FPaintBoxPressButton) return;
+  FPaintBoxPressButton.reset();
+  FDragOrigin = NoDragOrigin;
+  FIgnoreMouseUp = false;
+  if (!FPress.FPressedBtn) return;
+  FPress.ReleaseHeldKey();
+  FKeyboard.Present();
+}
+
 void TPointerInput::pbKeyboardMouseMove(TSender /*sender*/, int X, int Y, TMessageOrigin origin) {
   if (GeneratedFromTouch(origin)) return;
   if (FTouchActive && static_cast<std::uint32_t>(FWindow.TickCount() - FLastTouchTick) < TouchQuietTime &&

@@ -72,6 +72,10 @@ class TPointerInput {
   void pbKeyboardMouseEnter(TSender sender);
   void pbKeyboardMouseLeave(TSender sender, TMessageOrigin origin);
   void pbKeyboardPaint();
+  // The window lost the mouse capture while a button of the paint box was down (another window
+  // took it, a menu or a modal box opened): the release will never arrive, so the held key is
+  // released now and a window drag ends. Latched modifiers stay latched.
+  void CaptureLost();
 
   // One point of a WM_TOUCH message, its contact identifier, and the origin of that message.
   void HandleTouchPoint(const TTouchEvent& event, int id, TMessageOrigin origin);

@@ -114,6 +114,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     SendMessageW(owner, WM_SYSCOMMAND, path == L"/minimize" ? SC_MINIMIZE : SC_RESTORE, 0);
     return 0;
   }
+  if (path == L"/quit") {
+    // Ends the keyboard's message loop from outside, as a WM_QUIT posted to its thread does.
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    if (!keyboard) return 1;
+    return PostThreadMessageW(GetWindowThreadProcessId(keyboard, nullptr), WM_QUIT, 0, 0) ? 0 : 2;
+  }
   if (path == L"/close") {
     int closed = 0;
     while (HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr)) {

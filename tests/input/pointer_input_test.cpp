@@ -310,6 +310,42 @@ TEST(PointerInput, LeavingWhileAPenIsInRangeKeepsTheKey) {
   EXPECT_EQ(rig.keyboard.FHoverBtn, rig.keyboard.Key(65));
 }
 
+TEST(PointerInput, LosingTheCaptureEndsTheHeldKeyAsItsReleaseWould) {
+  TInputRig rig;
+  rig.Click(160);  // Shift latches
+  rig.MouseDown(rig.Centre(65));
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(160), KeyDown(65)}));
+  rig.pointer.CaptureLost();
+  // The stroke is complete: the key comes up, and so does the Shift latched for it.
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(65), KeyUp(160)}));
+  EXPECT_FALSE(rig.Shown(65));
+  // Nothing is left to repeat, and the release that may still come finds nothing to do.
+  rig.window.Advance(1000);
+  rig.MouseUp(rig.Centre(65));
+  EXPECT_TRUE(rig.TakeEvents().empty());
+}
+
+TEST(PointerInput, LosingTheCaptureWithNoKeyHeldLeavesLatchedModifiersLatched) {
+  TInputRig rig;
+  rig.Click(160);
+  rig.TakeEvents();
+  rig.pointer.CaptureLost();
+  EXPECT_TRUE(rig.TakeEvents().empty());
+  EXPECT_TRUE(rig.Shown(160));
+}
+
+TEST(PointerInput, LosingTheCaptureEndsAWindowDragAndIgnoresATouchHeldKey) {
+  TInputRig rig;
+  rig.MouseDown(rig.Background);
+  ASSERT_TRUE(rig.pointer.Dragging());
+  rig.pointer.CaptureLost();
+  EXPECT_FALSE(rig.pointer.Dragging());
+  // A finger's press owns no capture: losing it leaves the key to the finger's own release.
+  rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 1);
+  rig.pointer.CaptureLost();
+  EXPECT_TRUE(rig.Shown(65));
+}
+
 // --- Dragging the window by its background ---
 
 TEST(PointerInput, LeftPressOnTheBackgroundDragsTheWindowUntilTheRelease) {

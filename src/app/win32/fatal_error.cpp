@@ -22,15 +22,14 @@ void ReleaseKeysOnce() {
 }
 }  // namespace
 
+std::wstring ErrorText(const std::exception& error) {
+  if (const auto* settingsError = dynamic_cast<const TSettingsError*>(&error)) return settingsError->Message();
+  const char* what = error.what();
+  return std::wstring(what, what + std::char_traits<char>::length(what));
+}
+
 void ShowErrorBox(HWND owner, const std::exception& error) {
-  std::wstring text;
-  if (const auto* settingsError = dynamic_cast<const TSettingsError*>(&error)) {
-    text = settingsError->Message();
-  } else {
-    const char* what = error.what();
-    text.assign(what, what + std::char_traits<char>::length(what));
-  }
-  MessageBoxW(owner, text.c_str(), L"Orvilla", MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, ErrorText(error).c_str(), L"Orvilla", MB_OK | MB_ICONERROR);
 }
 
 LONG WINAPI FatalErrorFilter(EXCEPTION_POINTERS*) {

@@ -6,9 +6,12 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 
 // Shows the message of an error that escaped a message handler.
 void ShowErrorBox(HWND owner, const std::exception& error);
+// The message of an error as the error box shows it.
+std::wstring ErrorText(const std::exception& error);
 
 // Installs the process's last-chance handlers (unhandled structured exceptions, std::terminate);
 // releaseKeys sends the key-ups of every key shown pressed.

@@ -7,6 +7,7 @@
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
 #include "app/window_rules.h"
+#include "app/window_opacity.h"
 #include "app/window_sizing.h"
 #include "platform/rounding.h"
 #include "platform/debug_log.h"
@@ -95,7 +96,23 @@ TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
                   r.right - r.left, r.bottom - r.top, owner, nullptr, wc.hInstance, this);
   // A layered window is invisible until its opacity is set.
   SetLayeredWindowAttributes(FHandle, 0, 255, LWA_ALPHA);
-  FormCreate();
+  // An error while the window is built (a settings file that cannot be written, say) is shown in
+  // the standard error box, and the keyboard runs with what was built; one that struck before the
+  // keyboard existed ends the program (the caller shows it).
+  try {
+    FormCreate();
+  } catch (const std::exception& error) {
+    if (!FKeyboard || !FKeyPress || !FPointer) {
+      // No destructor runs for an object whose constructor fails: the window goes now, unbound
+      // from this object first.
+      SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
+      DestroyWindow(FHandle);
+      FHandle = nullptr;
+      if (MainForm == this) MainForm = nullptr;
+      throw;
+    }
+    ShowErrorBox(FHandle, error);
+  }
 }
 
 TMainForm::~TMainForm() {
@@ -291,7 +308,8 @@ void TMainForm::SetLockSize(bool value) {
 
 void TMainForm::SetTransparency(int value) {
   FTransparency = value;
-  SetLayeredWindowAttributes(FHandle, 0, static_cast<BYTE>(value & 0xFF), LWA_ALPHA);
+  // Whatever the store holds, the window is never made invisible: the applied opacity is limited.
+  SetLayeredWindowAttributes(FHandle, 0, AppliedOpacity(value), LWA_ALPHA);
   ScheduleLazySave();
 }
 
@@ -305,7 +323,11 @@ void TMainForm::pmiOnlineHelpClick() {}
 
 void TMainForm::Show() {
   const bool first = !FShown;
-  ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+  // A stored maximised state is applied here, never by activating the window.
+  if (first && IsZoomed(FHandle))
+    ShowMaximizedWithoutActivation(FHandle);
+  else
+    ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   if (first) FormShow();
 }
 
@@ -324,12 +346,19 @@ void TMainForm::FormShow() {
 
 void TMainForm::FormClose() {
   if (TabletServiceStopped) StartTabletService();
-  FKeyboard->ReleasePressedKeys();
+  ReleaseAllKeys();
 }
 
 void TMainForm::FormDestroy() {
-  if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
+  FClosing = true;
+  ReleaseAllKeys();
   if (FUnregisterTouchWindow) FUnregisterTouchWindow(FHandle);
+  if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
+}
+
+void TMainForm::ReleaseAllKeys() {
+  if (FKeyPress) FKeyPress->ReleaseKeys();
+  if (FKeyboard) FKeyboard->ReleasePressedKeys();
 }
 
 void TMainForm::ApplicationEventsMainMinimize() {
@@ -430,7 +459,10 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
       if (d.Width != window.Width()) pos.flags &= ~SWP_NOSIZE;
     }
   }
-  ScheduleLazySave();
+  // Only a real change of place or size is stored; hiding and destroying the window are not.
+  const bool moves = !(pos.flags & SWP_NOMOVE) && (pos.x != window.Left || pos.y != window.Top);
+  const bool sizes = !(pos.flags & SWP_NOSIZE) && (pos.cx != window.Width() || pos.cy != window.Height());
+  if (!FClosing && (moves || sizes)) ScheduleLazySave();
 }
 
 void TMainForm::tmrSettingsTimer() {
@@ -457,8 +489,13 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
       break;
     case WM_LBUTTONUP:
-      if (GetCapture() == FHandle) ReleaseCapture();
       FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Left, x, y, origin);
+      if (GetCapture() == FHandle) {
+        // Our own release of the capture is no loss of it.
+        FReleasingCapture = true;
+        ReleaseCapture();
+        FReleasingCapture = false;
+      }
       break;
     case WM_RBUTTONUP:
       FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Right, x, y, origin);
@@ -575,11 +612,29 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == HTCAPTION || wParam == HTSYSMENU || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT))
         ForceForegroundWindow(FHandle, true);
       break;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse: the button-up will never come here.
+      if (FPointer && !FReleasingCapture && reinterpret_cast<HWND>(lParam) != FHandle) FPointer->CaptureLost();
+      return 0;
+    case WM_CANCELMODE:
+      // A modal box or a menu is opening: no press may outlive it.
+      if (FPointer) FPointer->CaptureLost();
+      break;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      // The session ends without WM_CLOSE: no key we pressed may stay down in it.
-      if (wParam && FKeyboard) FKeyboard->ReleasePressedKeys();
+      // The session ends without WM_CLOSE: no key we pressed may stay down in it, and a change of
+      // place from the last seconds is stored now. Nobody is there to read an error box.
+      if (wParam) {
+        ReleaseAllKeys();
+        if (FTimerEnabled[tmrLazySaveSettings]) {
+          try {
+            OnTimer(tmrLazySaveSettings);
+          } catch (const std::exception& error) {
+            Log(L"Settings not saved at the end of the session: " + ErrorText(error));
+          }
+        }
+      }
       return 0;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) FormResize();
@@ -603,7 +658,13 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       DestroyWindow(FHandle);
       return 0;
     case WM_DESTROY:
-      FormDestroy();
+      // The program ends with this window whatever happens here: a save that fails is reported
+      // once, and the message loop is told to end all the same.
+      try {
+        FormDestroy();
+      } catch (const std::exception& error) {
+        ShowErrorBox(nullptr, error);
+      }
       PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:

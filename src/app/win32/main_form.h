@@ -56,6 +56,8 @@ class TMainForm {
   void FormShow();
   void FormClose();
   void FormDestroy();
+  // Key-ups of the held key and of every key latched or shown pressed: for every way out.
+  void ReleaseAllKeys();
 
   // Application events (the taskbar button belongs to the application window).
   void ApplicationEventsMainMinimize();
@@ -137,6 +139,10 @@ class TMainForm {
   std::unique_ptr<TKeyPress> FKeyPress;
   std::unique_ptr<TPointerInput> FPointer;
   bool FTrackingMouseLeave = false;
+  // The window is being destroyed: nothing more is scheduled.
+  bool FClosing = false;
+  // The window is releasing the mouse capture itself.
+  bool FReleasingCapture = false;
 
   // Touch functions, looked up at run time so that the program runs where they are missing.
   using RegisterTouchWindowFn = BOOL(WINAPI*)(HWND, ULONG);

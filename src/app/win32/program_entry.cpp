@@ -24,15 +24,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   Application = &application;
   application.SetTitle(L"Orvilla");
   int exitCode = 0;
-  {
+  try {
     TMainForm form(application.Handle(), *AppIni);
-    InstallFatalErrorHandler([&form] { form.Keyboard().ReleasePressedKeys(); });
+    InstallFatalErrorHandler([&form] { form.ReleaseAllKeys(); });
     application.SetMainWindow(form.Handle());
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
     ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
     form.Show();
     exitCode = application.Run();
+    // However the message loop ended (the window closed, or WM_QUIT from outside), no key this
+    // program pressed stays down.
+    form.ReleaseAllKeys();
+  } catch (const std::exception& error) {
+    // The keyboard window could not be built: say why instead of vanishing.
+    ShowErrorBox(nullptr, error);
+    exitCode = 1;
   }
   Application = nullptr;
   return exitCode;

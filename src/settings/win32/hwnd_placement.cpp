@@ -58,9 +58,25 @@ void THwndPlacementWindow::SetState(TWindowState state) {
       ShowWindow(FWindow, SW_SHOWMINNOACTIVE);
       break;
     case TWindowState::Maximized:
-      ShowWindow(FWindow, SW_SHOWMAXIMIZED);
+      if (IsWindowVisible(FWindow)) {
+        ShowWindow(FWindow, SW_SHOWMAXIMIZED);
+      } else {
+        // ShowWindow would show and activate the window, and the keyboard must never take the
+        // focus: a hidden window is only marked maximised here, keeping its normal place for a
+        // later restore; its first showing gives it the work area (ShowMaximizedWithoutActivation).
+        SetWindowLongPtrW(FWindow, GWL_STYLE, GetWindowLongPtrW(FWindow, GWL_STYLE) | WS_MAXIMIZE);
+      }
       break;
   }
+}
+
+void ShowMaximizedWithoutActivation(HWND window) {
+  ShowWindow(window, SW_SHOWNA);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi)) return;
+  SetWindowPos(window, nullptr, mi.rcWork.left, mi.rcWork.top, mi.rcWork.right - mi.rcWork.left,
+               mi.rcWork.bottom - mi.rcWork.top, kKeepOrder | SWP_FRAMECHANGED);
 }
 
 void CenterOnWorkArea(HWND window) {

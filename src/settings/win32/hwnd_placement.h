@@ -35,3 +35,7 @@ class THwndPlacementWindow : public TPlacementWindow {
 
 // Centres the window on the work area of the monitor it is on.
 void CenterOnWorkArea(HWND window);
+
+// Shows a window that is marked maximised but was never shown, without activating it, and gives
+// it the work area of its monitor.
+void ShowMaximizedWithoutActivation(HWND window);

@@ -28,7 +28,7 @@ check_keyboard() {
   visible_h=$(( (CLIENT_Y + CLIENT_H < SCREEN_H ? CLIENT_Y + CLIENT_H : SCREEN_H) - (CLIENT_Y > 0 ? CLIENT_Y : 0) ))
   [ "$visible_w" -ge 150 ] && [ "$visible_h" -ge 50 ] ||
     { echo "the client area ${CLIENT_W} x ${CLIENT_H} at ${CLIENT_X},${CLIENT_Y} shows only ${visible_w} x ${visible_h} on the screen"; return 1; }
-  wine "$TARGET_EXE" /opacity "$(winepath -w "$E2E_DIR/opacity.txt")" >/dev/null 2>&1 ||
+  "$ORV_WINE" "$TARGET_EXE" /opacity "$(orv_winepath "$E2E_DIR/opacity.txt")" >/dev/null 2>&1 ||
     { echo "no keyboard window to measure"; return 1; }
   opacity=$(tr -d '\r\n' < "$E2E_DIR/opacity.txt")
   [ "$opacity" -ge 50 ] || { echo "opacity $opacity"; return 1; }
@@ -58,7 +58,7 @@ check_start() {
   e2e_close_keyboards >/dev/null 2>&1
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
-  wineserver -k >/dev/null 2>&1
+  "$ORV_WINESERVER" -k >/dev/null 2>&1
   : > "$TARGET_LOG"
 }
 
