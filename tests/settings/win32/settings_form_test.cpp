@@ -184,6 +184,34 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
 }
 
+TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonImages) {
+  const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
+  const struct {
+    int Dpi;
+    int ImageSize;
+  } cases[] = {{144, 24}, {192, 32}, {120, 16}, {96, 16}};
+  Show();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Dpi);
+    RECT suggested{50, 60, 50 + ScaleToDpi(454, c.Dpi), 60 + ScaleToDpi(545, c.Dpi)};
+    SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(c.Dpi, c.Dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(form_->Dpi(), c.Dpi);
+    EXPECT_EQ(form_->ButtonImageSize(), c.ImageSize);
+    RECT window{};
+    GetWindowRect(form_->Handle(), &window);
+    EXPECT_EQ(window.left, 50);
+    EXPECT_EQ(window.top, 60);
+    for (C control : {C::tbTransparency, C::lbColors, C::btnAboutSNT, C::btnClose, C::lblInfo})
+      EXPECT_EQ(ClientBounds(Ctl(control)), ScaleBoundsToDpi(plan.Of(control).Bounds, c.Dpi));
+    LOGFONTW font{};
+    ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(C::btnClose), WM_GETFONT, 0, 0)), sizeof(font),
+                           &font));
+    EXPECT_EQ(font.lfHeight, -FontPixelHeight(8, c.Dpi));
+    EXPECT_EQ(SendMessageW(Ctl(C::lbColors), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(13, c.Dpi));
+  }
+  EXPECT_THAT(target_.calls, IsEmpty());
+}
+
 TEST_F(SettingsForm, ShowSettingsFillsTheControlsFromTheKeyboardWindowAndAppliesNothing) {
   Show();
   EXPECT_TRUE(form_->Visible());
