@@ -88,3 +88,12 @@ if(ORVILLA_RENDER_TOOL)
   target_include_directories(orvilla_render PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(orvilla_render PRIVATE orvilla_win32)
 endif()
+
+# Shows the settings dialog with a stand-in keyboard window and saves its picture, for screenshots.
+add_executable(orvilla_settings_screenshot
+  tools/win32/settings_screenshot/settings_screenshot.cpp
+  tools/win32/settings_screenshot/settings_screenshot.rc)
+target_link_options(orvilla_settings_screenshot PRIVATE -municode)
+target_link_libraries(orvilla_settings_screenshot PRIVATE orvilla_win32)
+set_source_files_properties(tools/win32/settings_screenshot/settings_screenshot.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/tools/win32/settings_screenshot/settings_screenshot.manifest")

@@ -1,0 +1,489 @@
+#include "settings/win32/settings_form.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "app/web_links.h"
+#include "app/win32/fatal_error.h"
+#include "input/win32/foreground_window.h"
+#include "platform/win32/lv_lib.h"
+
+namespace {
+
+using C = TSettingsControl;
+using Kind = TSettingsControlKind;
+
+constexpr wchar_t kClassName[] = L"TSettingsForm";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+constexpr int kListItemHeight = 13;  // at 96 DPI
+constexpr int kImageMargin = 4;      // between a button's left edge and its picture, at 96 DPI
+constexpr wchar_t kLanguageSettings[] = L"ms-settings:regionlanguage";
+constexpr char kInputApplet[] = "rundll32.exe shell32.dll,Control_RunDLL input.dll";
+
+// The DPI of a window: its own under per-monitor awareness (Windows 10 1607 or later), else the
+// screen's.
+int WindowDpi(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const UINT dpi = getDpi ? getDpi(window) : 0;
+  return dpi ? static_cast<int>(dpi) : ScreenPixelsPerInch();
+}
+
+// The window rectangle around a client area at a DPI.
+RECT WindowRectForClient(int width, int height, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT r{0, 0, width, height};
+  if (!adjust || !adjust(&r, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi)))
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+  return r;
+}
+
+// The work area of the monitor a window is on (the primary one for no window).
+TRect WorkAreaOf(HWND window, DWORD fallback) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  const HMONITOR monitor = window ? MonitorFromWindow(window, fallback) : MonitorFromPoint({0, 0}, fallback);
+  if (!GetMonitorInfoW(monitor, &info)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
+const wchar_t* ControlClass(Kind kind) {
+  switch (kind) {
+    case Kind::Label: return WC_STATICW;
+    case Kind::TrackBar: return TRACKBAR_CLASSW;
+    case Kind::ListBox: return WC_LISTBOXW;
+    default: return WC_BUTTONW;
+  }
+}
+
+DWORD ControlStyle(const TSettingsControlPlan& c) {
+  DWORD style = WS_CHILD | WS_VISIBLE;
+  if (c.TabOrder >= 0) style |= WS_TABSTOP;
+  // Arrow keys move the focus within a group: the three check boxes, the four buttons of pages
+  // and the language, and the last two buttons. A label closes the group before it.
+  switch (c.Control) {
+    case C::tbTransparency: case C::chkEnableKeyRepeat: case C::lbKeyboardType: case C::lbColors:
+    case C::btnLanguage: case C::btnAboutSNT:
+      style |= WS_GROUP;
+      break;
+    default:
+      break;
+  }
+  switch (c.Kind) {
+    case Kind::Label:
+      return style | WS_GROUP | SS_NOPREFIX | (c.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+    case Kind::TrackBar: return style | TBS_HORZ | TBS_NOTICKS;
+    case Kind::CheckBox: return style | BS_AUTOCHECKBOX;
+    case Kind::ListBox: return style | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    case Kind::PushButton:
+    case Kind::ImageButton:
+      return style | (c.Control == C::btnClose ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  }
+  return style;
+}
+
+bool IsPushButton(HWND control) {
+  wchar_t name[16] = {};
+  if (!GetClassNameW(control, name, 16) || lstrcmpiW(name, WC_BUTTONW) != 0) return false;
+  const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
+TSettingsForm::TSettingsForm(HWND owner, TSettingsTarget& target, const TCommandCaptions& captions,
+                             std::uint16_t uiLanguage)
+    : FTarget(target), FPlan(SettingsDialogPlan(captions, uiLanguage)), FUiLanguage(uiLanguage) {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (!GetClassInfoExW(instance, kClassName, &wc)) {
+    wc.lpfnWndProc = &TSettingsForm::WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassExW(&wc)) throw std::runtime_error("The settings window class could not be registered");
+  }
+  // Created on the keyboard window's monitor, so that it starts with that monitor's DPI.
+  const TRect area = WorkAreaOf(owner, MONITOR_DEFAULTTOPRIMARY);
+  CreateWindowExW(kExStyle, kClassName, FPlan.Title.c_str(), kStyle, area.Left, area.Top, 100, 100, owner,
+                  nullptr, instance, this);
+  if (!FHandle) throw std::runtime_error("The settings window could not be created");
+  try {
+    FormCreate();
+  } catch (...) {
+    DestroyWindow(FHandle);
+    throw;
+  }
+}
+
+TSettingsForm::~TSettingsForm() {
+  // The system destroys an owned window with its owner; otherwise it goes here.
+  if (FHandle) DestroyWindow(FHandle);
+}
+
+HWND TSettingsForm::Control(TSettingsControl control) const {
+  return GetDlgItem(FHandle, static_cast<int>(control));
+}
+
+bool TSettingsForm::Visible() const { return FHandle && IsWindowVisible(FHandle); }
+
+void TSettingsForm::FormCreate() {
+  CreateControls();
+  const TRect area = WorkAreaOf(FHandle, MONITOR_DEFAULTTONEAREST);
+  ApplyDpi(WindowDpi(FHandle));
+  SetClientSize(area.Left, area.Top);
+}
+
+void TSettingsForm::CreateControls() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const auto& c : FPlan.Controls) {
+    const DWORD exStyle = c.Kind == Kind::ListBox ? WS_EX_CLIENTEDGE : 0;
+    const HWND control =
+        CreateWindowExW(exStyle, ControlClass(c.Kind), c.Text.c_str(), ControlStyle(c), 0, 0, 0, 0, FHandle,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.Id())), instance, nullptr);
+    if (!control) throw std::runtime_error("A control of the settings window could not be created");
+    for (const auto& item : c.Items) SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (c.Kind == Kind::TrackBar) {
+      SendMessageW(control, TBM_SETRANGEMIN, FALSE, kTrackBarMin);
+      SendMessageW(control, TBM_SETRANGEMAX, FALSE, kTrackBarMax);
+      SendMessageW(control, TBM_SETPAGESIZE, 0, kTrackBarPageSize);
+      SendMessageW(control, TBM_SETPOS, TRUE, kTrackBarMax);
+      FTrackBarPosition = kTrackBarMax;
+    }
+    if (!c.Hint.empty()) {
+      // The tooltip window belongs to the dialog and goes with it.
+      const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                           0, 0, 0, 0, FHandle, nullptr, instance, nullptr);
+      TOOLINFOW tool{};
+      tool.cbSize = TTTOOLINFOW_V2_SIZE;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = FHandle;
+      tool.uId = reinterpret_cast<UINT_PTR>(control);
+      tool.lpszText = const_cast<wchar_t*>(c.Hint.c_str());
+      if (tooltip) SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+  }
+}
+
+void TSettingsForm::ApplyDpi(int dpi) {
+  FDpi = dpi;
+  LOGFONTW font{};
+  font.lfHeight = -FontPixelHeight(FPlan.FontPointSize, dpi);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(font.lfFaceName, FPlan.FontName.c_str(), LF_FACESIZE);
+  TFontHandle newFont(CreateFontIndirectW(&font));
+  if (!newFont) newFont.Reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+
+  TScreenDc screen;
+  const HGDIOBJ oldFont = SelectObject(screen.Get(), newFont.Get());
+  for (const auto& c : FPlan.Controls) {
+    const HWND control = Control(c.Control);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont.Get()), FALSE);
+    TRect r = ScaleBoundsToDpi(c.Bounds, dpi);
+    if (c.Kind == Kind::Label && !c.WordWrap) {
+      // A label sizes itself to its text, however long the translation.
+      SIZE extent{};
+      if (GetTextExtentPoint32W(screen.Get(), c.Text.c_str(), static_cast<int>(c.Text.size()), &extent))
+        r.Right = r.Left + extent.cx;
+    }
+    if (c.Kind == Kind::ListBox) SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaleToDpi(kListItemHeight, dpi));
+    MoveWindow(control, r.Left, r.Top, r.Width(), r.Height(), FALSE);
+  }
+  SelectObject(screen.Get(), oldFont);
+  FFont = std::move(newFont);  // the old font goes only once no control uses it
+  SetButtonImages();
+  InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TSettingsForm::SetClientSize(int left, int top) {
+  const RECT r = WindowRectForClient(ScaleToDpi(FPlan.ClientWidth, FDpi), ScaleToDpi(FPlan.ClientHeight, FDpi), FDpi);
+  SetWindowPos(FHandle, nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TSettingsForm::PlaceCentred() {
+  // A move onto a monitor of another DPI resizes the window: centre it again at its new size.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const HWND owner = GetWindow(FHandle, GW_OWNER);
+    const TRect area = WorkAreaOf(owner, owner ? MONITOR_DEFAULTTONEAREST : MONITOR_DEFAULTTOPRIMARY);
+    RECT r{};
+    GetWindowRect(FHandle, &r);
+    const int dpi = FDpi;
+    SetWindowPos(FHandle, nullptr, (area.Left + area.Right - (r.right - r.left)) / 2,
+                 (area.Top + area.Bottom - (r.bottom - r.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (FDpi == dpi) break;
+  }
+}
+
+void TSettingsForm::SetButtonImages() {
+  const int size = ::ButtonImageSize(FDpi);
+  std::array<TImageList, 4> lists;
+  std::size_t k = 0;
+  for (const auto& c : FPlan.Controls) {
+    if (c.Kind != Kind::ImageButton) continue;
+    lists[k] = size == FButtonImageSize && FButtonImages[k]
+                   ? std::move(FButtonImages[k])
+                   : ButtonImageList(static_cast<TButtonPicture>(c.ImageIndex), size);
+    BUTTON_IMAGELIST images{};
+    images.himl = lists[k].Get();
+    images.margin = {ScaleToDpi(kImageMargin, FDpi), 0, 0, 0};
+    images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
+    // Buttons of the common controls version 6 show the picture; older ones ignore the message.
+    if (images.himl) SendMessageW(Control(c.Control), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+    ++k;
+  }
+  FButtonImages = std::move(lists);  // the previous lists go once the buttons no longer use them
+  FButtonImageSize = size;
+}
+
+void TSettingsForm::FillControls() {
+  auto check = [this](C control, bool value) {
+    SendMessageW(Control(control), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  };
+  check(C::chkEnableKeyRepeat, FTarget.EnableKeyRepeat());
+  check(C::chkFitWidth, FTarget.FitWidth());
+  check(C::chkLockSize, FTarget.LockSize());
+  auto select = [this](C control, int number) {
+    const int items = static_cast<int>(FPlan.Of(control).Items.size());
+    SendMessageW(Control(control), LB_SETCURSEL, static_cast<WPARAM>(ListSelection(number, items)), 0);
+  };
+  select(C::lbKeyboardType, FTarget.KeyboardType());
+  select(C::lbColors, FTarget.ColorScheme());
+  const HWND trackBar = Control(C::tbTransparency);
+  SendMessageW(trackBar, TBM_SETRANGEMIN, FALSE, kTrackBarMin);
+  SendMessageW(trackBar, TBM_SETRANGEMAX, TRUE, kTrackBarMax);
+  SendMessageW(trackBar, TBM_SETPOS, TRUE, FTarget.Transparency());
+  FTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
+}
+
+void TSettingsForm::ShowSettings() {
+  const HWND foreground = GetForegroundWindow();
+  if (foreground && foreground != FHandle && foreground != GetWindow(FHandle, GW_OWNER))
+    FPreviousForeground = foreground;
+  if (!Visible()) {
+    const TRect bounds = FTarget.WindowBounds();
+    FSavedLeft = bounds.Left;
+    FSavedWidth = bounds.Width();
+    FSavedFitWidth = FTarget.FitWidth();
+    FillControls();
+    if (!FPlaced) {
+      PlaceCentred();
+      FPlaced = true;
+    }
+    FFocus = nullptr;  // each opening starts at the first control
+    ShowWindow(FHandle, SW_SHOW);
+    SetButtonImages();
+  }
+  // The keyboard window never activates: the dialog takes the foreground itself.
+  ForceForegroundWindow(FHandle, true);
+}
+
+void TSettingsForm::Close() {
+  if (!Visible()) return;
+  const HWND previous = std::exchange(FPreviousForeground, nullptr);
+  // Typing goes on where it was: the window that had the foreground before gets it back, which
+  // also keeps the system from activating the keyboard window when the dialog goes.
+  if (GetForegroundWindow() == FHandle && previous && IsWindow(previous) && IsWindowVisible(previous))
+    ForceForegroundWindow(previous, false);
+  ShowWindow(FHandle, SW_HIDE);
+}
+
+void TSettingsForm::SetTrackBarPosition(int position) {
+  if (!Visible()) return;
+  const HWND trackBar = Control(C::tbTransparency);
+  SendMessageW(trackBar, TBM_SETPOS, TRUE, position);  // sends no change notification
+  FTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
+}
+
+bool TSettingsForm::PreTranslateMessage(MSG& msg) {
+  if (!Visible() || (msg.hwnd != FHandle && !IsChild(FHandle, msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+    // Enter presses the focused push button, else the default button.
+    const HWND focus = GetFocus();
+    const HWND button = focus && IsChild(FHandle, focus) && IsPushButton(focus) ? focus : Control(FPlan.DefaultButton);
+    SendMessageW(FHandle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+  }
+  return IsDialogMessageW(FHandle, &msg) != FALSE;
+}
+
+bool TSettingsForm::Checked(TSettingsControl control) const {
+  return SendMessageW(Control(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int TSettingsForm::ListIndex(TSettingsControl control) const {
+  return static_cast<int>(SendMessageW(Control(control), LB_GETCURSEL, 0, 0));
+}
+
+// --- Control handlers: they act only while the dialog is visible.
+
+void TSettingsForm::chkEnableKeyRepeatClick() { FTarget.SetEnableKeyRepeat(Checked(C::chkEnableKeyRepeat)); }
+
+void TSettingsForm::chkLockSizeClick() { FTarget.SetLockSize(Checked(C::chkLockSize)); }
+
+void TSettingsForm::chkFitWidthClick() {
+  const bool value = Checked(C::chkFitWidth);
+  FTarget.SetFitWidth(value);
+  if (value) return;
+  // Back to where the window was when the dialog opened; not when it spanned the work area then,
+  // as that would leave it spanning the width with Fit width off.
+  if (FSavedLeft != 0 && !FSavedFitWidth)
+    FTarget.RestoreLeftAndWidth(FSavedLeft, FSavedWidth);
+  else
+    FTarget.FitAspectCentred(WorkAreaOf(FHandle, MONITOR_DEFAULTTONEAREST));
+}
+
+void TSettingsForm::lbKeyboardTypeClick() {
+  const int index = ListIndex(C::lbKeyboardType);
+  if (index >= 0) FTarget.SetKeyboardType(index + 1);
+}
+
+void TSettingsForm::lbColorsClick() {
+  const int index = ListIndex(C::lbColors);
+  if (index >= 0) FTarget.SetColorScheme(index + 1);
+}
+
+void TSettingsForm::tbTransparencyChange() {
+  const int position = static_cast<int>(SendMessageW(Control(C::tbTransparency), TBM_GETPOS, 0, 0));
+  if (position == FTrackBarPosition) return;
+  FTrackBarPosition = position;
+  FTarget.SetTransparency(position);
+}
+
+void TSettingsForm::btnLanguageClick() {
+  Close();
+  if (IsWin10OrLater)
+    FTarget.OpenUrl(kLanguageSettings);
+  else
+    WinExec(kInputApplet, SW_HIDE);  // the result is of no use here
+}
+
+void TSettingsForm::btnOnlineKeyboardClick() { FTarget.OpenUrl(OnlineKeyboardUrl(FUiLanguage)); }
+
+void TSettingsForm::btnHelpOrReviewClick() {
+  Close();
+  FTarget.OpenUrl(OnlineHelpUrl(FUiLanguage));
+}
+
+void TSettingsForm::btnAboutORVClick() {
+  Close();
+  FTarget.OpenUrl(AboutOrvillaUrl(FUiLanguage));
+}
+
+void TSettingsForm::btnAboutSNTClick() {
+  Close();
+  FTarget.OpenUrl(AboutSentaroUrl(FUiLanguage));
+}
+
+void TSettingsForm::btnCloseClick() { Close(); }
+
+void TSettingsForm::OnCommand(int id, int code) {
+  if (!Visible()) return;
+  switch (static_cast<C>(id)) {
+    case C::chkEnableKeyRepeat: if (code == BN_CLICKED) chkEnableKeyRepeatClick(); break;
+    case C::chkFitWidth: if (code == BN_CLICKED) chkFitWidthClick(); break;
+    case C::chkLockSize: if (code == BN_CLICKED) chkLockSizeClick(); break;
+    case C::lbKeyboardType: if (code == LBN_SELCHANGE) lbKeyboardTypeClick(); break;
+    case C::lbColors: if (code == LBN_SELCHANGE) lbColorsClick(); break;
+    case C::btnLanguage: if (code == BN_CLICKED) btnLanguageClick(); break;
+    case C::btnOnlineKeyboard: if (code == BN_CLICKED) btnOnlineKeyboardClick(); break;
+    case C::btnHelpOrReview: if (code == BN_CLICKED) btnHelpOrReviewClick(); break;
+    case C::btnAboutORV: if (code == BN_CLICKED) btnAboutORVClick(); break;
+    case C::btnAboutSNT: if (code == BN_CLICKED) btnAboutSNTClick(); break;
+    case C::btnClose: if (code == BN_CLICKED) btnCloseClick(); break;  // also Esc
+    default: break;
+  }
+}
+
+void TSettingsForm::OnActivate(bool active) {
+  if (!active) {
+    const HWND focus = GetFocus();
+    if (focus && IsChild(FHandle, focus)) FFocus = focus;
+    return;
+  }
+  if (FFocus && IsChild(FHandle, FFocus)) {
+    SetFocus(FFocus);
+    return;
+  }
+  for (const auto& c : FPlan.Controls)
+    if (c.TabOrder == 0) SetFocus(Control(c.Control));
+}
+
+// --- The window procedure. The object is bound to its window from WM_NCCREATE to WM_NCDESTROY.
+
+LRESULT CALLBACK TSettingsForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TSettingsForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->FHandle = window;
+  }
+  auto* self = reinterpret_cast<TSettingsForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (self) self->FHandle = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  // Errors must not unwind through the system's frames: a setting that cannot be stored is
+  // reported and the program goes on.
+  try {
+    return self->HandleMessage(window, message, wParam, lParam);
+  } catch (const std::exception& error) {
+    ShowErrorBox(window, error);
+    return 0;
+  }
+}
+
+LRESULT TSettingsForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam) OnCommand(LOWORD(wParam), HIWORD(wParam));
+      else if (LOWORD(wParam) == IDCANCEL) btnCloseClick();  // Esc without a control behind it
+      return 0;
+    case WM_HSCROLL:
+      if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbTransparency)) tbTransparencyChange();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      // Labels, check boxes, the track bar and the buttons' corners on the window colour.
+      const HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+      SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    case WM_NEXTDLGCTL: {
+      // The dialog manager's focus moves (arrow keys within a group; Tab where it asks for it).
+      const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                       : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+      if (next && IsChild(window, next)) SetFocus(next);
+      return 0;
+    }
+    case DM_GETDEFID:
+      return MAKELRESULT(static_cast<int>(FPlan.DefaultButton), DC_HASDEFID);
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      ApplyDpi(LOWORD(wParam));
+      SetClientSize(suggested->left, suggested->top);
+      return 0;
+    }
+    case WM_CLOSE:
+      Close();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}

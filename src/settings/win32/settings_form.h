@@ -1,0 +1,94 @@
+#pragma once
+// The settings dialog: every setting of the program in one window, each control applying its
+// setting at once through the keyboard window (TSettingsTarget). Created hidden once, owned by the
+// keyboard window, then shown and hidden again; closing it only hides it.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "app/command_captions.h"
+#include "render/win32/gdi_handles.h"
+#include "settings/settings_dialog_plan.h"
+#include "settings/settings_target.h"
+#include "settings/win32/button_image_list.h"
+
+class TSettingsForm {
+ public:
+  // FormCreate: creates the window hidden, owned by owner (the keyboard window; may be null), on
+  // owner's monitor and at that monitor's DPI, with its texts in the user's interface language.
+  TSettingsForm(HWND owner, TSettingsTarget& target, const TCommandCaptions& captions,
+                std::uint16_t uiLanguage);
+  ~TSettingsForm();
+  TSettingsForm(const TSettingsForm&) = delete;
+  TSettingsForm& operator=(const TSettingsForm&) = delete;
+
+  HWND Handle() const { return FHandle; }
+  HWND Control(TSettingsControl control) const;
+  bool Visible() const;
+  int Dpi() const { return FDpi; }
+  // The side of the button images in use (16, 24 or 32).
+  int ButtonImageSize() const { return FButtonImageSize; }
+
+  // Fills the controls from the keyboard window when the dialog is hidden, shows it (centred on
+  // the keyboard window's monitor the first time) and takes the foreground, remembering the
+  // window that had it.
+  void ShowSettings();
+  // FormClose: hides the dialog and gives the foreground back to the window that had it before
+  // the dialog opened, when that window still exists.
+  void Close();
+  // The keyboard window's slider moved: the track bar follows while the dialog is visible.
+  void SetTrackBarPosition(int position);
+
+  // Keyboard use of the dialog (Tab, arrows, Space, Enter, Esc). The message loop calls this for
+  // every message before TranslateMessage and DispatchMessage; when it returns true, the message
+  // has been handled and must not be translated or dispatched.
+  bool PreTranslateMessage(MSG& msg);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  void FormCreate();
+  void CreateControls();
+  void ApplyDpi(int dpi);
+  void SetClientSize(int left, int top);
+  void PlaceCentred();
+  void SetButtonImages();
+  void FillControls();
+  bool Checked(TSettingsControl control) const;
+  int ListIndex(TSettingsControl control) const;
+  void OnCommand(int id, int code);
+  void OnActivate(bool active);
+
+  void chkEnableKeyRepeatClick();
+  void chkFitWidthClick();
+  void chkLockSizeClick();
+  void lbKeyboardTypeClick();
+  void lbColorsClick();
+  void tbTransparencyChange();
+  void btnLanguageClick();
+  void btnOnlineKeyboardClick();
+  void btnHelpOrReviewClick();
+  void btnAboutORVClick();
+  void btnAboutSNTClick();
+  void btnCloseClick();
+
+  HWND FHandle = nullptr;
+  TSettingsTarget& FTarget;
+  const TSettingsDialogPlan FPlan;
+  const std::uint16_t FUiLanguage;
+  int FDpi = 96;
+  TFontHandle FFont;
+  // One image list per image button: a button uses a list of one image for all its states.
+  std::array<TImageList, 4> FButtonImages;
+  int FButtonImageSize = 0;
+  bool FPlaced = false;
+  HWND FPreviousForeground = nullptr;  // the window to give the foreground back to
+  HWND FFocus = nullptr;               // the control that had the focus when the dialog was left
+  int FTrackBarPosition = 0;           // the position last applied or set
+  // The keyboard window's Left and width when the dialog was last opened; FSavedLeft 0 means none.
+  int FSavedLeft = 0;
+  int FSavedWidth = 0;
+  bool FSavedFitWidth = false;  // whether those were the bounds of Fit width
+};
