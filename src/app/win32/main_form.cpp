@@ -202,12 +202,10 @@ void TMainForm::RegisterTouch() {
 
 void TMainForm::BuildKeyboard() {
   FKeyboard->LoadLayout(FKeyboardType);
-  FKbdWidth = FKeyboard->Width();
-  FKbdHeight = FKeyboard->Height();
   {
     FSizingGuard = false;
     TFlagRestorer restore{FSizingGuard};
-    const TSize size = InitialClientSize(FKbdWidth, FKbdHeight, WorkArea());
+    const TSize size = InitialClientSize(FKeyboard->DesignWidth(), FKeyboard->DesignHeight(), WorkArea());
     SetClientSize(size.Width, size.Height);
   }
   FKeyboard->Redraw(false);
@@ -223,8 +221,8 @@ void TMainForm::FormResize() {
   if (!FShown) return;
   RECT client{};
   GetClientRect(FHandle, &client);
-  FKeyboard->SetImageSize(client.bottom, client.right);
-  FKeyboard->ScaleKeys(FKbdWidth, FKbdHeight);
+  FKeyboard->SetImageSize(client.right, client.bottom);
+  FKeyboard->ScaleKeys();
   UpdateLegendFontSizes();
   FKeyboard->Redraw(true);
 }
@@ -262,10 +260,11 @@ void TMainForm::SetFitWidth(bool value) {
     GetWindowRect(FHandle, &r);
     if (value) {
       SetWindowPos(FHandle, nullptr, wa.Left, r.top, wa.Width(), r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (FKbdHeight > 0) {
+    } else if (FKeyboard->DesignHeight() > 0) {
       RECT client{};
       GetClientRect(FHandle, &client);
-      const int clientWidth = RoundHalfEven(static_cast<double>(client.bottom) / FKbdHeight * FKbdWidth);
+      const int clientWidth = RoundHalfEven(static_cast<double>(client.bottom) / FKeyboard->DesignHeight() *
+                                            FKeyboard->DesignWidth());
       SetClientSize(clientWidth, client.bottom);
       GetWindowRect(FHandle, &r);
       const int width = r.right - r.left;

@@ -91,8 +91,6 @@ class TMainForm {
   bool FFitWidth = false;
   bool FLockSize = false;
   bool FSizingGuard = true;
-  int FKbdWidth = 0;
-  int FKbdHeight = 0;
   int FLastWorkAreaWidth = 0;
   int FLastWorkAreaHeight = 0;
   HMONITOR FLastMonitor = nullptr;
