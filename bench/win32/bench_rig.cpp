@@ -1,7 +1,8 @@
 #include "bench_rig.h"
 
 #include "app/window_sizing.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/startup_environment.h"
 #include "render/fonts.h"
 #include "render/win32/font_enum.h"
 #include "render/win32/theme_win32.h"
@@ -16,7 +17,7 @@ constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 
 TBenchModuleStart::TBenchModuleStart() {
   static const bool started = [] {
-    InitLvLib();
+    InitStartupEnvironment();
     DetectFonts();
     return true;
   }();

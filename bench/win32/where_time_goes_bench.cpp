@@ -9,7 +9,7 @@
 #include "keyboard/vk_classes.h"
 #include "profiling_canvas.h"
 #include "render/theme.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 

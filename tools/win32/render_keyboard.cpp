@@ -31,7 +31,8 @@
 #include "keyboard/win32/key_legends_win32.h"
 #include "keyboard/win32/keyboard_services_win32.h"
 #include "keyboard/vk_codes.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/startup_environment.h"
 #include "render/fonts.h"
 #include "render/theme.h"
 #include "render/win32/font_enum.h"
@@ -145,7 +146,7 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, args)) return Usage();
 
   // Module start, before any window would exist.
-  InitLvLib();
+  InitStartupEnvironment();
   DetectFonts();
 
   // The client size the keyboard window gets on this work area for the layout's size.

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/text_helpers.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/program_file.h"
 
 namespace {
 
