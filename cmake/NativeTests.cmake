@@ -20,3 +20,7 @@ if(ORVILLA_BENCHMARKS)
     target_link_libraries(orvilla_bench PRIVATE orvilla_core benchmark::benchmark_main)
   endif()
 endif()
+
+# Writes the settings dialog's button pictures as PAM files (scripts/button-images.sh).
+add_executable(orvilla_button_images tools/button_images_pam.cpp)
+target_link_libraries(orvilla_button_images PRIVATE orvilla_core)

@@ -5,6 +5,14 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 set(ORVILLA_SYSTEM_LIBS user32 gdi32 comctl32 advapi32 shell32 version ole32 uuid)
 
+# The scripts read which Wine loader runs this build's programs.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(ORVILLA_WINE_ARCH 64)
+else()
+  set(ORVILLA_WINE_ARCH 32)
+endif()
+file(WRITE ${CMAKE_BINARY_DIR}/wine-arch.txt "${ORVILLA_WINE_ARCH}\n")
+
 add_library(orvilla_win32 STATIC ${ORVILLA_WIN32_SOURCES})
 target_link_libraries(orvilla_win32 PUBLIC orvilla_core ${ORVILLA_SYSTEM_LIBS})
 
@@ -36,6 +44,18 @@ if(ORVILLA_WINDOWS_TESTS)
   target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 gmock gtest_main)
   # The tests read the program file itself.
   add_dependencies(orvilla_win32_tests Orvilla)
+  # The program-file tests read the shipped, 32-bit program: in the 64-bit build, the one that the
+  # 32-bit build beside it made.
+  if(ORVILLA_WINE_ARCH EQUAL 64)
+    set(ORVILLA_SHIPPED_PROGRAM "${CMAKE_SOURCE_DIR}/build/windows/Orvilla.exe" CACHE FILEPATH
+        "The 32-bit Orvilla.exe that the program-file tests read")
+    set(shipped "${ORVILLA_SHIPPED_PROGRAM}")
+  else()
+    set(shipped "$<TARGET_FILE:Orvilla>")
+  endif()
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/generated/shipped_program.h
+       CONTENT "#pragma once\n#define ORVILLA_SHIPPED_PROGRAM L\"Z:${shipped}\"\n")
+  target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
   add_test(NAME windows_tests COMMAND orvilla_win32_tests)
   set_tests_properties(windows_tests PROPERTIES TIMEOUT 300)
 endif()

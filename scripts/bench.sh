@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark and prints the figures: the native Google Benchmarks of the
 # portable logic (build/bench/orvilla_bench), then the timed harness of the GDI drawing, the click
-# road with SendInput and the key legends under Wine (build/windows/orvilla_win32_bench.exe).
+# road with SendInput and the key legends under Wine (orvilla_win32_bench.exe of the 32-bit build,
+# or of the 64-bit build where 32-bit programs cannot run).
 #
 # Usage: scripts/bench.sh [--native-only | --wine-only] [harness sections...]
 #   harness sections: layouts redraw press road legends profile (default: all)
@@ -38,28 +39,31 @@ fi
 if [ "$run_wine" = 1 ]; then
   echo
   echo "### Windows harness under Wine (GDI, system keyboard services, SendInput)"
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows -j2 --target orvilla_win32_bench
   # The harness injects real key events: it gets a Wine prefix (and so a wineserver) of its own,
-  # where they cannot reach the windows of tests running in the build's prefix.
+  # where they cannot reach the windows of tests running in the project's prefix.
   export WINEPREFIX="$root/build/wine-measure"
-  source scripts/wine-env.sh "$root/build/windows"
+  source scripts/wine-env.sh
+  preset=$(orv_runnable_windows_preset)
+  [ "$preset" = windows ] || echo "(64-bit build: $(orv_wine_unusable_reason 32))"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j2 --target orvilla_win32_bench
+  wine_env_use_build "build/$preset"
   trap wine_env_stop EXIT
-  wine_env_start
+  wine_env_start || exit 1
   pin=()
   if [ -n "${ORV_BENCH_CPU:-}" ]; then
     pin=(taskset -c "$ORV_BENCH_CPU")
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w
-    "${pin[@]}" wineserver -p
+    "$ORV_WINESERVER" -k >/dev/null 2>&1 || true
+    "$ORV_WINESERVER" -w
+    "${pin[@]}" "$ORV_WINESERVER" -p
     echo "(Wine server and harness on CPU $ORV_BENCH_CPU only)"
   fi
   # Wine's helper processes start with the first program and inherit its output: start them here,
   # with no pipe to hold open, and write the harness's figures to a file.
-  "${pin[@]}" wine cmd /c exit >/dev/null 2>&1 || true
+  "${pin[@]}" "$ORV_WINE" cmd /c exit >/dev/null 2>&1 || true
   out=$(mktemp /tmp/orvilla-bench.XXXXXX)
   rc=0
-  "${pin[@]}" wine build/windows/orvilla_win32_bench.exe "$@" >"$out" 2>&1 || rc=$?
+  "${pin[@]}" "$ORV_WINE" "build/$preset/orvilla_win32_bench.exe" "$@" >"$out" 2>&1 || rc=$?
   tr -d '\r' <"$out"
   rm -f "$out"
   [ "$rc" = 0 ] || { echo "the harness ended with exit code $rc"; exit "$rc"; }

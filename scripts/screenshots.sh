@@ -12,8 +12,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j2 --target Orvilla orvilla_target orvilla_render
+unset DISPLAY
+export ORV_SCREEN=1920x1040x24
+export WINEPREFIX="$root/build/wine-measure"
+source scripts/wine-env.sh
+# The 32-bit program where it runs, otherwise the 64-bit build of the same code.
+preset=$(orv_runnable_windows_preset)
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j2 --target Orvilla orvilla_target orvilla_render
+wine_env_use_build "build/$preset"
 
 shots="$root/docs/screenshots"
 mkdir -p "$shots"
@@ -21,14 +28,9 @@ mkdir -p "$shots"
 scratch="$root/build/screenshot-run"
 rm -rf "$scratch"
 mkdir -p "$scratch"
-cp build/windows/Orvilla.exe "$scratch/"
-target_exe="$root/build/windows/orvilla_target.exe"
-render_exe="$root/build/windows/orvilla_render.exe"
-
-unset DISPLAY
-export ORV_SCREEN=1920x1040x24
-export WINEPREFIX="$root/build/wine-measure"
-source scripts/wine-env.sh "$root/build/windows"
+cp "build/$preset/Orvilla.exe" "$scratch/"
+target_exe="$root/build/$preset/orvilla_target.exe"
+render_exe="$root/build/$preset/orvilla_render.exe"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
@@ -36,9 +38,9 @@ cleanup() {
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-wine_env_start
+wine_env_start || exit 1
 # Wine's helper processes start with the first program: start them with no output to hold open.
-wine cmd /c exit >/dev/null 2>&1 || true
+"$ORV_WINE" cmd /c exit >/dev/null 2>&1 || true
 
 fail() { echo "screenshots: $*" >&2; exit 1; }
 
@@ -56,7 +58,7 @@ wait_window() {
 # Posts WM_CLOSE to every keyboard window and waits for the program to end.
 close_keyboard() {
   local pid="$1"
-  wine "$target_exe" /close >/dev/null 2>&1 || true
+  "$ORV_WINE" "$target_exe" /close >/dev/null 2>&1 || true
   for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
@@ -67,7 +69,7 @@ write_settings() {  # layout scheme
 }
 
 start_keyboard() {
-  wine "$scratch/Orvilla.exe" >/dev/null 2>&1 &
+  "$ORV_WINE" "$scratch/Orvilla.exe" >/dev/null 2>&1 &
   KB_PID=$!
   pids+=("$KB_PID")
   KB_WIN=$(wait_window '^Orvilla - ') || fail "the keyboard window did not appear"
@@ -94,7 +96,7 @@ done
 render() {  # name args...
   local name="$1"
   shift
-  wine "$render_exe" 1 6 1920 1040 "$@" "$(winepath -w "$scratch/$name.bmp")" >/dev/null ||
+  "$ORV_WINE" "$render_exe" 1 6 1920 1040 "$@" "$(orv_winepath "$scratch/$name.bmp")" >/dev/null ||
     fail "orvilla_render.exe $* failed"
   to_png "$scratch/$name.bmp" "$shots/$name.png"
   echo "rendered ${*:-English}: docs/screenshots/$name.png"
@@ -108,7 +110,7 @@ render rendered-german-altgr altgr german
 # (c) The README's picture: the target program holds the focus, the keyboard below it has typed
 # "Hello, World" into it with clicks (Shift latched for the capitals).
 log="$scratch/target.log"
-wine "$target_exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
+"$ORV_WINE" "$target_exe" "$(orv_winepath "$log")" >/dev/null 2>&1 &
 pids+=("$!")
 target_win=$(wait_window '^Orvilla target$') || fail "the target window did not appear"
 write_settings 1 6
@@ -117,7 +119,7 @@ eval "$(xdotool getwindowgeometry --shell "$KB_WIN" | sed -n 's/^X=/KX=/p; s/^Y=
 xdotool windowsize "$target_win" "$KW" 150 windowmove "$target_win" "$KX" $((KY - 160))
 sleep 0.5
 
-wine "$target_exe" /clientrect "$(winepath -w "$scratch/client.txt")" >/dev/null 2>&1 ||
+"$ORV_WINE" "$target_exe" /clientrect "$(orv_winepath "$scratch/client.txt")" >/dev/null 2>&1 ||
   fail "no keyboard window to measure"
 read -r CX CY CW CH < <(tr -d '\r' <"$scratch/client.txt")
 # Clicks the centre of a key of "Standard", from its outline in the layout text (441 x 181 units).

@@ -40,6 +40,10 @@ bool TPointerInput::FilteredInRange(TSender sender) const {
   return FFilterInRangeMouse && FPointerInRange && sender != TSender::None;
 }
 
+bool TPointerInput::EndsOwnPress(TSender sender, TMouseButton button) const {
+  return sender != TSender::None && FPaintBoxPressButton == button;
+}
+
 bool TPointerInput::GeneratedFromTouch(TMessageOrigin origin) const { return FTouchActive && origin.Touch; }
 
 void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int X, int Y,
@@ -57,6 +61,10 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
   FLastDownY = Y;
   FLastDownTick = now;
   FIgnoreMouseUp = false;
+  if (sender != TSender::None)
+    FPaintBoxPressButton = button;
+  else
+    FPaintBoxPressButton.reset();
 
   bool hit = false;
   for (int code = 1; code <= 255; ++code) {
@@ -73,13 +81,14 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
   FKeyboard.Present();
 }
 
-void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton /*button*/, int /*X*/, int /*Y*/,
+void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton button, int /*X*/, int /*Y*/,
                                       TMessageOrigin origin) {
   // Only the mouse road's releases are dropped after a duplicate pen press: the release of the
   // touch road ends the press it made itself, whichever order the two roads arrive in.
   if (FIgnoreMouseUp && sender != TSender::None) return;
-  if (FilteredInRange(sender)) return;
+  if (FilteredInRange(sender) && !EndsOwnPress(sender, button)) return;
   if (GeneratedFromTouch(origin)) return;
+  FPaintBoxPressButton.reset();
   FDragOrigin = NoDragOrigin;
   if (!FPress.FPressedBtn) return;
   FPress.ReleaseHeldKey();

@@ -8,9 +8,12 @@
 // (TMessageOrigin), by a same-point test of 50 ms for pen presses, by a quiet time of 500 ms for
 // mouse moves after touch while the cursor is hidden, and, on Windows build 16215 or later, by
 // ignoring the paint box's own presses and releases while a pen or touch pointer is in range.
+// The release of the button that made an accepted press of the paint box is never ignored that
+// way, so a pen coming into range while a mouse button is held cannot leave a key down.
 //
 // The keyboard window owns one TPointerInput and calls the handlers below from its messages.
 #include <cstdint>
+#include <optional>
 
 #include "input/input_window.h"
 #include "platform/geometry.h"
@@ -102,8 +105,13 @@ class TPointerInput {
  private:
   // A paint-box press or release while a pointer is in range, on builds that filter them.
   bool FilteredInRange(TSender sender) const;
+  // The paint box's release of the button that made the press it is holding.
+  bool EndsOwnPress(TSender sender, TMouseButton button) const;
   // A mouse message the system generated from touch after WM_TOUCH took over.
   bool GeneratedFromTouch(TMessageOrigin origin) const;
+
+  // The button of the paint box's accepted press (key or window drag) until its release.
+  std::optional<TMouseButton> FPaintBoxPressButton;
 
   TLvKeyboard& FKeyboard;
   TKeyPress& FPress;

@@ -65,6 +65,15 @@ bool ReadInteger(const std::wstring& s, int& value) {
   return true;
 }
 
+// A coordinate, height or width: an integer of at most LayoutMaxCoordinate in magnitude, so that
+// scaling and drawing a layout can never leave the integer range.
+bool ReadCoordinate(const std::wstring& s, int& value) {
+  int v = 0;
+  if (!ReadInteger(s, v) || v < -LayoutMaxCoordinate || v > LayoutMaxCoordinate) return false;
+  value = v;
+  return true;
+}
+
 bool StartsWith(const std::wstring& s, const wchar_t* prefix) {
   return s.compare(0, std::char_traits<wchar_t>::length(prefix), prefix) == 0;
 }
@@ -78,7 +87,7 @@ bool ReadPointList(const std::wstring& value, TLayoutPoints& points) {
     rest = TextAfter(rest, L";");
     if (StartsWith(item, L"pic:") || StartsWith(item, L"pictr:")) continue;
     TPoint p;
-    if (!ReadInteger(TextBefore(item, L","), p.x) || !ReadInteger(TextAfter(item, L","), p.y)) return false;
+    if (!ReadCoordinate(TextBefore(item, L","), p.x) || !ReadCoordinate(TextAfter(item, L","), p.y)) return false;
     if (static_cast<int>(points.size()) == LayoutMaxPoints) return false;
     points.push_back(p);
   }
@@ -91,7 +100,7 @@ bool ReadSize(const std::wstring* value, int defaultValue, int& size) {
     size = defaultValue;
     return true;
   }
-  return ReadInteger(*value, size);
+  return ReadCoordinate(*value, size);
 }
 
 }  // namespace

@@ -18,12 +18,16 @@ constexpr int LayoutDefaultWidth = 800;
 // Most points one key may have (its point count is held in 8 bits).
 constexpr int LayoutMaxPoints = 255;
 
+// Largest magnitude of a coordinate, a height or a width; a value beyond it is no valid number.
+constexpr int LayoutMaxCoordinate = 32767;
+
 // Outline points of one key, in layout units (origin top-left, y downwards).
 using TLayoutPoints = std::vector<TPoint>;
 
 // Result of ParseLayoutText. The parse reads Height, then Width, then the point lists of codes
 // 1, 2, ... 255 in ascending order, and stops at the first value that is not a valid integer
-// (or at a key with more than LayoutMaxPoints points).
+// within -LayoutMaxCoordinate..LayoutMaxCoordinate (or at a key with more than LayoutMaxPoints
+// points).
 //
 // How LoadLayout uses it:
 //   if (!d.SizeRead) -> fail before touching any key;

@@ -1,6 +1,6 @@
 #pragma once
 // The debug log: switched on by the "DEBUG" command-line switch, kept in memory and written whole
-// to "Log.txt" beside the program after every line.
+// to "Log.txt" beside the program after every line, where that file can be written.
 #include <string>
 #include <vector>
 
@@ -13,5 +13,6 @@ std::wstring FormatLogLine(const std::wstring& localDateTime, const std::wstring
 // The whole file: every line followed by CR LF.
 std::wstring LogFileText(const std::vector<std::wstring>& lines);
 
-// Appends a line (when DebugMode is on) and writes the file; implemented by the platform.
+// Appends a line (when DebugMode is on) and writes the file; a file that cannot be written is
+// skipped without an error. Implemented by the platform.
 void Log(const std::wstring& message);

@@ -20,7 +20,7 @@ bool PtInRect(int l, int t, int r, int b, const TPoint& p) {
 bool IsSeparator(const TPoint& p) { return p.x == -1 && p.y == -1; }
 
 int ScaleCoordinate(int layoutValue, long double factor) {
-  return static_cast<int>(std::ceil(static_cast<long double>(layoutValue) * factor));
+  return TLvBtn::LimitCoordinate(std::ceil(static_cast<long double>(layoutValue) * factor));
 }
 
 }  // namespace
@@ -38,8 +38,15 @@ TLvBtn::TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& ca
 
 void TLvBtn::SetPoints(const std::vector<TPoint>& points) {
   if (points.size() > static_cast<std::size_t>(MaxPoints)) return;
-  FPoints = points;
-  FLayoutPoints = points;
+  FPoints.clear();
+  for (const TPoint& p : points) FPoints.push_back({LimitCoordinate(p.x), LimitCoordinate(p.y)});
+  FLayoutPoints = FPoints;
+}
+
+int TLvBtn::LimitCoordinate(long double value) {
+  if (!(value >= -MaxCoordinate)) return -MaxCoordinate;  // also NaN
+  if (value > MaxCoordinate) return MaxCoordinate;
+  return static_cast<int>(value);
 }
 
 void TLvBtn::ScaleOutline(long double fx, long double fy) {
@@ -362,8 +369,13 @@ bool TLvBtn::PointInOutline(const std::vector<TPoint>& points, int x, int y) {
     const TPoint& pi = points[i];
     const TPoint& pj = points[(i + 1) % n];
     if ((pi.y < y) == (pj.y < y)) continue;
-    const std::int64_t product = static_cast<std::int64_t>(y - pi.y) * (pj.x - pi.x);
-    if (x - pi.x < static_cast<double>(product) / (pj.y - pi.y)) inside = !inside;
+    // Differences in 64 bits: the point tested may be anywhere in the int range.
+    const std::int64_t dy = static_cast<std::int64_t>(y) - pi.y;
+    const std::int64_t dx = static_cast<std::int64_t>(pj.x) - pi.x;
+    const std::int64_t edgeHeight = static_cast<std::int64_t>(pj.y) - pi.y;
+    const double product = static_cast<double>(dy) * static_cast<double>(dx);
+    if (static_cast<double>(static_cast<std::int64_t>(x) - pi.x) < product / static_cast<double>(edgeHeight))
+      inside = !inside;
   }
   return inside;
 }

@@ -21,10 +21,16 @@ class TLvBtn {
   static constexpr TPoint Separator{-1, -1};
   // Most points one outline may have.
   static constexpr int MaxPoints = 255;
+  // Outline coordinates are held within -MaxCoordinate..MaxCoordinate pixels, far beyond any
+  // screen, so that the sums and differences of drawing and hit testing stay in the int range.
+  static constexpr int MaxCoordinate = 1 << 24;
+  // A coordinate limited to that range (the nearest end for anything beyond it).
+  static int LimitCoordinate(long double value);
 
-  // points is the outline in layout units; one of more than MaxPoints points leaves the key
-  // without an outline. The new key is its own place key and paints itself if the keyboard's
-  // painting is enabled. context is the keyboard the key belongs to.
+  // points is the outline in layout units, each coordinate limited to MaxCoordinate; one of more
+  // than MaxPoints points leaves the key without an outline. The new key is its own place key
+  // and paints itself if the keyboard's painting is enabled. context is the keyboard the key
+  // belongs to.
   TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas,
          const std::vector<TPoint>& points);
   TLvBtn(const TLvBtn&) = delete;

@@ -57,18 +57,11 @@ bool TAppIni::ReadBool(const std::wstring& name, bool defaultValue) {
 int TAppIni::ReadInteger(const std::wstring& name, int defaultValue) {
   if (FIniFile) return ParseIniInteger(FIniFile->ReadString(SettingsIniSection, name, L"")).value_or(defaultValue);
   if (!FRegistry || !FRegistryRights) return defaultValue;
+  // A value of another type or size is no setting of this program: it reads as absent, so that a
+  // stray value in the key can never stop the program from starting.
   const TRegistryValue value = FRegistry->ReadDword(name);
-  switch (value.Status) {
-    case TRegistryValueStatus::Found:
-      return static_cast<int>(static_cast<std::int32_t>(value.Data));
-    case TRegistryValueStatus::Absent:
-      return defaultValue;
-    case TRegistryValueStatus::WrongType:
-      throw TSettingsError(Quoted(L"Invalid data type for '%s'", name));
-    case TRegistryValueStatus::Unreadable:
-      break;
-  }
-  throw TSettingsError(Quoted(L"Failed to get data for '%s'", name));
+  if (value.Status != TRegistryValueStatus::Found) return defaultValue;
+  return static_cast<int>(static_cast<std::int32_t>(value.Data));
 }
 
 void TAppIni::WriteBool(const std::wstring& name, bool value) { WriteInteger(name, value ? 1 : 0); }
@@ -118,12 +111,24 @@ void TAppIni::SaveFormPlacement(TPlacementWindow& form, bool onlyPosition) {
 void TAppIni::LoadFormPlacement(TPlacementWindow& form, bool onlyPosition) {
   const std::wstring prefix = form.ClassName();
   const int state = ReadInteger(prefix + L"State", 0);
-  form.SetTop(ReadInteger(prefix + L"Top", form.Top()));
-  form.SetLeft(ReadInteger(prefix + L"Left", form.Left()));
+  const TPlacementBox current{form.Left(), form.Top(), form.Width(), form.Height()};
+  const bool sized = !onlyPosition && form.HasSizeableBorder();
+  TPlacementBox stored = current;
+  stored.Top = ReadInteger(prefix + L"Top", current.Top);
+  stored.Left = ReadInteger(prefix + L"Left", current.Left);
+  if (sized) {
+    stored.Height = ReadInteger(prefix + L"Height", current.Height);
+    stored.Width = ReadInteger(prefix + L"Width", current.Width);
+  }
+  // The window's current placement is the default of every stored value that would make it
+  // unusable.
+  const TPlacementBox placement = UsablePlacement(stored, current, form.MonitorBounds());
+  form.SetTop(placement.Top);
+  form.SetLeft(placement.Left);
   if (onlyPosition) return;
-  if (form.HasSizeableBorder()) {
-    form.SetHeight(ReadInteger(prefix + L"Height", form.Height()));
-    form.SetWidth(ReadInteger(prefix + L"Width", form.Width()));
+  if (sized) {
+    form.SetHeight(placement.Height);
+    form.SetWidth(placement.Width);
   }
   form.SetState(state != 0 && form.HasMaximizeButton() ? TWindowState::Maximized : TWindowState::Normal);
 }

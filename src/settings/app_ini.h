@@ -32,8 +32,8 @@ class TAppIni {
   // The rights the registry key was opened with; none when no key is open.
   std::optional<TRegistryRights> RegistryRights() const { return FRegistryRights; }
 
-  // Reads raise TSettingsError for a registry value of another type ("Invalid data type for
-  // '%s'") or longer than 4 bytes ("Failed to get data for '%s'").
+  // Reads never raise: a missing value, INI text that is no integer and a registry value of
+  // another type or size than a 4-byte REG_DWORD all answer defaultValue.
   bool ReadBool(const std::wstring& name, bool defaultValue);
   int ReadInteger(const std::wstring& name, int defaultValue);
   // Writes raise TSettingsError when the INI file cannot be written ("Unable to write to %s") or
@@ -49,7 +49,8 @@ class TAppIni {
   // Stores the window's placement under its class name followed by "Top", "Left", "Height",
   // "Width" and "State". Never raises.
   void SaveFormPlacement(TPlacementWindow& form, bool onlyPosition);
-  // Applies the stored placement: position, then size (sizeable windows only) and state.
+  // Applies the stored placement: position, then size (sizeable windows only) and state. A stored
+  // value that would make the window unusable (UsablePlacement) is replaced by the window's own.
   void LoadFormPlacement(TPlacementWindow& form, bool onlyPosition);
 
  private:

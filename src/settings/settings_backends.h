@@ -31,9 +31,9 @@ enum class TRegistryRights {
 };
 
 enum class TRegistryValueStatus {
-  Found,       // a REG_DWORD; Data holds it
+  Found,       // a REG_DWORD of 4 bytes; Data holds it
   Absent,      // no such value, or no key open
-  WrongType,   // the value exists in at most 4 bytes but is not a REG_DWORD
+  WrongType,   // the value exists in at most 4 bytes but is not a REG_DWORD of 4 bytes
   Unreadable,  // the value is longer than 4 bytes, or the system refused to read it
 };
 

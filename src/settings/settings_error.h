@@ -1,5 +1,5 @@
 #pragma once
-// The error raised when the settings store cannot read or write a value. It carries the text
+// The error raised when the settings store cannot write a value. It carries the text
 // shown to the user in the standard error box.
 #include <exception>
 #include <string>

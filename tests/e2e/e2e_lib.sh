@@ -8,7 +8,7 @@ E2E_DIR=$(mktemp -d /tmp/orvilla-e2e.XXXXXX)
 TARGET_LOG="$E2E_DIR/target.log"
 source "$E2E_ROOT/scripts/wine-env.sh" "$(dirname "$ORVILLA_EXE")"
 wine_env_start_display || exit 1
-wine_env_prefix
+wine_env_prefix || exit 1
 E2E_PIDS=()
 
 # Every test starts from the same settings: Orvilla keeps them in Orvilla.ini beside itself. The
@@ -19,7 +19,7 @@ e2e_fail() { echo "FAIL: $*"; echo "--- target log:"; cat "$TARGET_LOG" 2>/dev/n
 
 e2e_cleanup() {
   for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
-  wineserver -k >/dev/null 2>&1 || true
+  "$ORV_WINESERVER" -k >/dev/null 2>&1 || true
   [ -n "$ORV_XVFB_PID" ] && wine_env_stop
   rm -rf "$E2E_DIR"
 }
@@ -37,7 +37,7 @@ e2e_wait_window() {
 }
 
 e2e_start_target() {
-  wine "$TARGET_EXE" "$(winepath -w "$TARGET_LOG")" >/dev/null 2>&1 &
+  "$ORV_WINE" "$TARGET_EXE" "$(orv_winepath "$TARGET_LOG")" >/dev/null 2>&1 &
   E2E_PIDS+=($!)
   TARGET_WIN=$(e2e_wait_window '^Orvilla target$') || e2e_fail "the target window did not appear"
   for _ in $(seq 1 50); do grep -q "FOCUS 1" "$TARGET_LOG" 2>/dev/null && return 0; sleep 0.1; done
@@ -46,7 +46,7 @@ e2e_start_target() {
 
 # Starts Orvilla; ORVILLA_PID is the Wine process, ORVILLA_WIN the keyboard window.
 e2e_start_orvilla() {
-  wine "$ORVILLA_EXE" "$@" >/dev/null 2>&1 &
+  "$ORV_WINE" "$ORVILLA_EXE" "$@" >/dev/null 2>&1 &
   ORVILLA_PID=$!
   E2E_PIDS+=($ORVILLA_PID)
 }
@@ -68,13 +68,13 @@ e2e_expect_target_focus() {
 }
 
 e2e_close_keyboards() {
-  wine "$TARGET_EXE" /close >/dev/null 2>&1
+  "$ORV_WINE" "$TARGET_EXE" /close >/dev/null 2>&1
 }
 
 # The keyboard's client area in screen pixels: sets CLIENT_X, CLIENT_Y, CLIENT_W, CLIENT_H.
 e2e_client_rect() {
   local f="$E2E_DIR/client.txt"
-  wine "$TARGET_EXE" /clientrect "$(winepath -w "$f")" >/dev/null 2>&1 || e2e_fail "no keyboard window to measure"
+  "$ORV_WINE" "$TARGET_EXE" /clientrect "$(orv_winepath "$f")" >/dev/null 2>&1 || e2e_fail "no keyboard window to measure"
   read -r CLIENT_X CLIENT_Y CLIENT_W CLIENT_H < <(tr -d '\r' < "$f")
 }
 

@@ -8,10 +8,10 @@ e2e_start_orvilla
 KB=$(e2e_wait_window '^Orvilla - ') || e2e_fail "the keyboard window did not appear"
 sleep 1.5
 
-wine "$TARGET_EXE" /minimize >/dev/null 2>&1 || e2e_fail "no keyboard to minimise"
+"$ORV_WINE" "$TARGET_EXE" /minimize >/dev/null 2>&1 || e2e_fail "no keyboard to minimise"
 sleep 1
 xdotool search --onlyvisible --name '^Orvilla - ' >/dev/null && e2e_fail "the keyboard is still shown after minimising"
-wine "$TARGET_EXE" /restore >/dev/null 2>&1 || e2e_fail "no keyboard to restore"
+"$ORV_WINE" "$TARGET_EXE" /restore >/dev/null 2>&1 || e2e_fail "no keyboard to restore"
 e2e_wait_window '^Orvilla - ' >/dev/null || e2e_fail "the keyboard did not come back"
 sleep 1
 e2e_expect_target_focus

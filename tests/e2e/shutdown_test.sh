@@ -12,7 +12,7 @@ e2e_client_rect
 e2e_click_key 160
 last=$(e2e_key_log | tail -1)
 [ "${last%% scan*}" = "DOWN vk=0x10" ] || e2e_fail "Shift did not go down: $last"
-wine "$TARGET_EXE" /endsession >/dev/null 2>&1 || e2e_fail "the keyboard refused the end of the session"
+"$ORV_WINE" "$TARGET_EXE" /endsession >/dev/null 2>&1 || e2e_fail "the keyboard refused the end of the session"
 sleep 0.5
 last=$(e2e_key_log | tail -1)
 [ "${last%% scan*}" = "UP vk=0x10" ] || e2e_fail "at the end of the session the last key message is: $last"

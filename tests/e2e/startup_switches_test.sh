@@ -18,7 +18,7 @@ wait "$ORVILLA_PID"
 rm -f "$log"
 echo "ok: /DEBUG wrote Log.txt with the MainForm line"
 
-__COMPAT_LAYER="~ HighDpiAware" wine "$ORVILLA_EXE" >/dev/null 2>&1 &
+__COMPAT_LAYER="~ HighDpiAware" "$ORV_WINE" "$ORVILLA_EXE" >/dev/null 2>&1 &
 first=$!
 E2E_PIDS+=($first)
 for _ in $(seq 1 50); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
@@ -32,7 +32,7 @@ count=$(xdotool search --onlyvisible --name '^Orvilla - ' | wc -l)
 e2e_close_keyboards || e2e_fail "the restarted keyboard did not close"
 echo "ok: a DPI layer restarts the program once, without the layer"
 
-__COMPAT_LAYER="HIGHDPIAWARE" ORVILLA_RELAUNCHED=1 wine "$ORVILLA_EXE" >/dev/null 2>&1 &
+__COMPAT_LAYER="HIGHDPIAWARE" ORVILLA_RELAUNCHED=1 "$ORV_WINE" "$ORVILLA_EXE" >/dev/null 2>&1 &
 again=$!
 E2E_PIDS+=($again)
 e2e_wait_window '^Orvilla - ' >/dev/null || e2e_fail "the restarted copy showed no keyboard"

@@ -8,6 +8,7 @@
 //                                    its taskbar button would
 //        orvilla_target.exe /clientrect <file>   writes "left top width height" of the first
 //                                    keyboard window's client area, in screen pixels
+//        orvilla_target.exe /opacity <file>   writes the first keyboard window's opacity (0..255)
 // Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
 #include <windows.h>
 
@@ -81,6 +82,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     FILE* out = _wfopen(path.substr(12).c_str(), L"w");
     if (!out) return 1;
     std::fprintf(out, "%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+    std::fclose(out);
+    return 0;
+  }
+  if (path.rfind(L"/opacity ", 0) == 0) {
+    // The keyboard window's opacity: its layered alpha, 255 when it is not layered.
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    if (!keyboard) return 1;
+    BYTE alpha = 255;
+    DWORD flags = 0;
+    if ((GetWindowLongPtrW(keyboard, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+        GetLayeredWindowAttributes(keyboard, nullptr, &alpha, &flags) && !(flags & LWA_ALPHA))
+      alpha = 255;
+    FILE* out = _wfopen(path.substr(9).c_str(), L"w");
+    if (!out) return 1;
+    std::fprintf(out, "%d\n", alpha);
     std::fclose(out);
     return 0;
   }

@@ -184,16 +184,37 @@ INSTANTIATE_TEST_SUITE_P(Build, PointerInRange,
                                          TInRangeCase{"Build19045OutOfRange", 19045, false, true}),
                          [](const testing::TestParamInfo<TInRangeCase>& info) { return std::string(info.param.Name); });
 
-TEST(PointerInput, ReleaseOfAPressMadeBeforeThePointerCameIntoRangeWaitsForItToLeave) {
+TEST(PointerInput, ReleaseOfAPressMadeBeforeThePointerCameIntoRangeEndsIt) {
   TInputRig rig(BuildWithInRangeFilter);
   rig.MouseDown(rig.Centre(65));
   rig.pointer.WMPointerEnter(rig.Centre(65).x, rig.Centre(65).y, FromPen);
   rig.MouseUp(rig.Centre(65));
-  EXPECT_TRUE(rig.Shown(65));
-  rig.pointer.WMPointerLeave();
-  EXPECT_FALSE(rig.pointer.FPointerInRange);
-  rig.MouseUp(rig.Centre(65));
+  EXPECT_FALSE(rig.Shown(65));
   EXPECT_EQ(rig.TakeEvents(), ClickOf(65));
+  // Nothing repeats once the pen has left again.
+  rig.pointer.WMPointerLeave();
+  rig.window.Advance(2000);
+  EXPECT_TRUE(rig.TakeEvents().empty());
+}
+
+TEST(PointerInput, WhileInRangeOnlyTheButtonThatPressedReleasesTheKey) {
+  TInputRig rig(BuildWithInRangeFilter);
+  rig.MouseDown(rig.Centre(65), B::Right);
+  rig.pointer.WMPointerEnter(rig.Centre(65).x, rig.Centre(65).y, FromPen);
+  rig.MouseUp(rig.Centre(65), B::Left, FromPen);
+  EXPECT_TRUE(rig.Shown(65));
+  rig.MouseUp(rig.Centre(65), B::Right);
+  EXPECT_FALSE(rig.Shown(65));
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(160), KeyDown(65), KeyUp(65), KeyUp(160)}));
+}
+
+TEST(PointerInput, WindowDragStartedBeforeThePointerCameIntoRangeEndsAtItsRelease) {
+  TInputRig rig(BuildWithInRangeFilter);
+  rig.MouseDown(rig.Background);
+  ASSERT_TRUE(rig.pointer.Dragging());
+  rig.pointer.WMPointerEnter(rig.Background.x, rig.Background.y, FromPen);
+  rig.MouseUp(rig.Background);
+  EXPECT_FALSE(rig.pointer.Dragging());
 }
 
 TEST(PointerInput, PointerEnterAndLeaveTrackTheHoverKey) {

@@ -55,7 +55,10 @@ const ParseCase kParseCases[] = {
     {"PlusSignFails", L"Height=+12", false, 0, 0, 0, 13, {}},
     {"HexadecimalFails", L"Width=0x10", false, 0, 0, 0, 13, {}},
     {"OverflowFails", L"Height=2147483648", false, 0, 0, 0, 13, {}},
-    {"LargestIntegerIsRead", L"Height=2147483647\r\nWidth=-2147483648", true, 2147483647, -2147483647 - 1, 255, 13, {}},
+    {"LargestSizesAreRead", L"Height=32767\r\nWidth=-32767", true, 32767, -32767, 255, 13, {}},
+    {"HeightBeyond32767Fails", L"Height=32768\r\n13=1,1", false, 0, 0, 0, 13, {}},
+    {"WidthBelowMinus32767Fails", L"Width=-32768", false, 0, 0, 0, 13, {}},
+    {"LargestIntegerSizeFails", L"Height=2147483647\r\nWidth=-2147483648", false, 0, 0, 0, 13, {}},
 
     // Line endings: CR LF, lone CR, lone LF, mixed.
     {"LoneCrEndsALine", L"Height=10\rWidth=20\r13=1,2", true, 10, 20, 255, 13, {{1, 2}}},
@@ -81,6 +84,10 @@ const ParseCase kParseCases[] = {
     {"EmptyValueGivesNoPoints", L"13=", true, 300, 800, 255, 13, {}},
     {"ItemWithoutCommaIsTheDiagonalPoint", L"13=5", true, 300, 800, 255, 13, {{5, 5}}},
     {"NegativeCoordinates", L"13=-1,-1;5,-3;-0,7", true, 300, 800, 255, 13, {{-1, -1}, {5, -3}, {0, 7}}},
+    {"ExtremeCoordinatesAreRead", L"13=32767,-32767;-32767,32767", true, 300, 800, 255, 13, {{32767, -32767}, {-32767, 32767}}},
+    {"XBeyond32767Fails", L"13=0,0;32768,0", true, 300, 800, 12, 13, {}},
+    {"YBeyond32767Fails", L"13=0,0;3000000,3000000", true, 300, 800, 12, 13, {}},
+    {"SmallestIntegerCoordinateFails", L"13=470,144;-2147483648,114;470,114", true, 300, 800, 12, 13, {}},
     {"LeadingZerosInCoordinatesAreFine", L"13=007,010", true, 300, 800, 255, 13, {{7, 10}}},
     {"PicItemIsSkipped", L"13=pic:foo,1;0,0;10,10", true, 300, 800, 255, 13, {{0, 0}, {10, 10}}},
     {"PictrItemIsSkipped", L"13=1,2;pictr:x;3,4", true, 300, 800, 255, 13, {{1, 2}, {3, 4}}},

@@ -162,6 +162,27 @@ TEST(LvKeyboard, ScaleKeysStretchesWithCeiling) {
   EXPECT_EQ(rig.Key(200).Points(), (std::vector<TPoint>{{47, 15}, {75, 32}}));
 }
 
+TEST(LvKeyboard, LayoutAtTheCoordinateLimitScaledFarBeyondTheIntRangeStaysUsable) {
+  // One layout unit shown 80000 pixels wide takes the largest coordinate to 2.6 billion pixels.
+  const TLayoutDescription layout = ParseLayoutText(L"Width=1\r\nHeight=1\r\n65=0,0;32767,32767\r\n"
+                                                    L"66=-32767,0;0,-32767;32767,32767");
+  ASSERT_TRUE(layout.Succeeded());
+  TKeyboardRig rig;
+  rig.Kb().FillKeyNames();
+  rig.Kb().AddKey(65, layout.Points[65]);
+  rig.Kb().AddKey(66, layout.Points[66]);
+  rig.Kb().SetImageSize(80000, 80000);
+  rig.Kb().SetDesignSize(layout.Width, layout.Height);
+  rig.Kb().ScaleKeys();
+  EXPECT_EQ(rig.Key(65).Points(), (std::vector<TPoint>{{0, 0}, {TLvBtn::MaxCoordinate, TLvBtn::MaxCoordinate}}));
+  EXPECT_EQ(rig.Key(66).Points()[0], (TPoint{-TLvBtn::MaxCoordinate, 0}));
+  rig.Kb().Redraw(true);
+  rig.Kb().TrackHover(40000, 40000);
+  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(65));
+  rig.Kb().TrackHover(-100, 100);
+  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(66));
+}
+
 TEST(LvKeyboard, RedrawWhilePaintingIsDisabledWaitsForEnabling) {
   TKeyboardRig rig;
   rig.LoadActive();

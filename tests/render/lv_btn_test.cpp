@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,33 @@ TEST_F(LvBtnTest, HitTestOfRectangleAndPolygon) {
   for (const Case& c : cases)
     EXPECT_EQ(c.key->HitTest(c.x, c.y), c.inside)
         << "key " << int(c.key->Code()) << " at " << c.x << "," << c.y;
+}
+
+TEST_F(LvBtnTest, HitTestOfAnOutlineReachingTheEndsOfTheIntegerRange) {
+  // A triangle from x 470 out to the smallest int: between y 114 and 144 it covers x from the
+  // slanted edge to 470.
+  const std::vector<TPoint> triangle = {{470, 144}, {INT_MIN, 114}, {470, 114}};
+  struct Case { int x, y; bool inside; };
+  const Case cases[] = {
+      {0, 120, true},   {469, 143, true}, {-1700000000, 120, true}, {-1800000000, 120, false},
+      {500, 120, false}, {0, 150, false}, {INT_MAX, 120, false},    {INT_MIN, 120, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TLvBtn::PointInOutline(triangle, c.x, c.y), c.inside) << c.x << "," << c.y;
+}
+
+TEST_F(LvBtnTest, CoordinatesBeyondTheDrawableRangeAreLimitedAndStillDrawn) {
+  TLvBtn& rect = AddRect(65, INT_MIN, 0, INT_MAX, 30);
+  EXPECT_EQ(rect.Points(), (std::vector<TPoint>{{-TLvBtn::MaxCoordinate, 0}, {TLvBtn::MaxCoordinate, 30}}));
+  EXPECT_EQ(rect.GetWidth(), 2 * TLvBtn::MaxCoordinate);
+  TLvBtn& polygon = Add(66, {{INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}, {0, INT_MIN}});
+  EXPECT_EQ(polygon.GetHeight(), 2 * TLvBtn::MaxCoordinate);
+  rig.Image().ClearOps();
+  PaintIn(rect, true, false);
+  PaintIn(polygon, false, true);
+  ASSERT_EQ(rig.Image().OpsOf(FakeOpKind::Rectangle).size(), 1u);
+  EXPECT_EQ(rig.Image().OpsOf(FakeOpKind::Rectangle)[0].Rect,
+            (TRect{-TLvBtn::MaxCoordinate, 0, TLvBtn::MaxCoordinate + 1, 31}));
+  EXPECT_TRUE(polygon.HitTest(0, 0));
 }
 
 TEST_F(LvBtnTest, PolygonLegendRectangleFitsInsideTheOutline) {

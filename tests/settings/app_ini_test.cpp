@@ -198,15 +198,22 @@ TEST_F(AppIniTest, KeyThatCannotBeOpenedAnswersDefaultsAndTakesNoWrites) {
   EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
 }
 
-TEST_F(AppIniTest, RegistryValuesOfAnotherTypeOrSizeRaiseNamedErrors) {
-  registry.Key(HKCU)[L"Keyboard"] = {false, 4, 0};     // for example REG_SZ "1"
+TEST_F(AppIniTest, RegistryValuesOfAnotherTypeOrSizeReadAsTheirDefaults) {
+  registry.Key(HKCU)[L"Keyboard"] = {false, 4, 2};     // for example REG_SZ "2"
   registry.Key(HKCU)[L"Colors"] = {false, 12, 0};      // REG_SZ "abcde"
-  registry.Key(HKCU)[L"AlphaBlend"] = {true, 8, 0};    // eight bytes of data
+  registry.Key(HKCU)[L"AlphaBlend"] = {true, 8, 80};   // eight bytes of data
+  registry.Key(HKCU)[L"FitWidth"] = {true, 2, 1};      // two bytes of data
+  registry.SetDword(HKCU, L"LockSize", 1);
   auto ini = Store();
-  EXPECT_EQ(ErrorOf([&] { ini->ReadInteger(L"Keyboard", 1); }), L"Invalid data type for 'Keyboard'");
-  EXPECT_EQ(ErrorOf([&] { ini->ReadBool(L"Keyboard", true); }), L"Invalid data type for 'Keyboard'");
-  EXPECT_EQ(ErrorOf([&] { ini->ReadInteger(L"Colors", 6); }), L"Failed to get data for 'Colors'");
-  EXPECT_EQ(ErrorOf([&] { ini->ReadInteger(L"AlphaBlend", 255); }), L"Failed to get data for 'AlphaBlend'");
+  EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
+  EXPECT_TRUE(ini->ReadBool(L"Keyboard", true));
+  EXPECT_EQ(ini->ReadInteger(L"Colors", 6), 6);
+  EXPECT_EQ(ini->ReadInteger(L"AlphaBlend", 255), 255);
+  EXPECT_FALSE(ini->ReadBool(L"FitWidth", false));
+  EXPECT_TRUE(ini->ReadBool(L"LockSize", false));
+  // A real change replaces the stray value with a proper one.
+  ini->WriteInteger(L"Keyboard", 3);
+  EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 3);
 }
 
 TEST_F(AppIniTest, RefusedRegistryWriteRaisesFailedToSetData) {

@@ -109,7 +109,7 @@ class TFakeRegistry : public TRegistryBackend {
     const auto v = FOpen->find(name);
     if (v == FOpen->end()) return {};
     if (v->second.Size > 4) return {TRegistryValueStatus::Unreadable, 0};
-    if (!v->second.IsDword) return {TRegistryValueStatus::WrongType, 0};
+    if (!v->second.IsDword || v->second.Size != 4) return {TRegistryValueStatus::WrongType, 0};
     return {TRegistryValueStatus::Found, v->second.Data};
   }
   bool WriteDword(const std::wstring& name, std::uint32_t value) override {
@@ -149,6 +149,8 @@ class TFakePlacementWindow : public TPlacementWindow {
   }
   bool HasMaximizeButton() const override { return FMaximizeButton; }
   bool HasSizeableBorder() const override { return FSizeable; }
+  std::vector<TRect> MonitorBounds() const override { return FMonitors; }
+  std::vector<TRect> FMonitors = {{0, 0, 1920, 1080}};
 };
 
 // Special folders and a set of folders where files cannot be written.

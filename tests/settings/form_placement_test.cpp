@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -131,6 +132,47 @@ TEST_F(FormPlacementTest, MaximisedSaveKeepsTheLastNormalPlacementForTheNextStar
   ini->LoadFormPlacement(next, false);
   EXPECT_EQ(next.Changes, (std::vector<std::wstring>{L"Top=30", L"Left=40", L"Height=260", L"Width=780",
                                                      L"State=Maximized"}));
+}
+
+TEST_F(FormPlacementTest, LoadReplacesUnusableValuesByTheWindowsOwn) {
+  Store(L"Top", L"-40000");
+  Store(L"Left", L"30");
+  Store(L"Height", L"-5");
+  Store(L"Width", L"0");
+  ini->LoadFormPlacement(form, false);
+  EXPECT_EQ(form.Changes, (std::vector<std::wstring>{L"Top=100", L"Left=30", L"Height=300", L"Width=800",
+                                                     L"State=Normal"}));
+}
+
+TEST(UsablePlacement, ReplacesEachUnusableValueByItsDefault) {
+  const TPlacementBox defaults{200, 700, 800, 300};
+  const std::vector<TRect> oneMonitor{{0, 0, 1920, 1080}};
+  const std::vector<TRect> twoMonitors{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+  struct Case {
+    const char* name;
+    TPlacementBox stored;
+    std::vector<TRect> monitors;
+    TPlacementBox expected;
+  };
+  const Case cases[] = {
+      {"usable", {10, 20, 640, 240}, oneMonitor, {10, 20, 640, 240}},
+      {"negative height", {10, 20, 640, -5}, oneMonitor, {10, 20, 640, 300}},
+      {"zero width", {10, 20, 0, 240}, oneMonitor, {10, 20, 800, 240}},
+      {"just too small", {10, 20, 199, 79}, oneMonitor, {10, 20, 800, 300}},
+      {"smallest usable", {10, 20, 200, 80}, oneMonitor, {10, 20, 200, 80}},
+      {"wider than every monitor", {10, 20, 100000, 240}, oneMonitor, {10, 20, 800, 240}},
+      {"spanning two monitors", {-1000, 20, 3000, 240}, twoMonitors, {-1000, 20, 3000, 240}},
+      {"right of the monitor", {5000, 20, 640, 240}, oneMonitor, {200, 20, 640, 240}},
+      {"above the monitor", {10, -5000, 640, 240}, oneMonitor, {10, 700, 640, 240}},
+      {"far corner", {INT_MIN, INT_MAX, 640, 240}, oneMonitor, {200, 700, 640, 240}},
+      {"edge overflowing", {INT_MAX, 20, 640, 240}, oneMonitor, {200, 20, 640, 240}},
+      {"touching only", {-640, 20, 640, 240}, oneMonitor, {200, 20, 640, 240}},
+      {"one pixel on screen", {-639, 20, 640, 240}, oneMonitor, {-639, 20, 640, 240}},
+      {"on the second monitor", {-1000, 20, 640, 240}, twoMonitors, {-1000, 20, 640, 240}},
+      {"judged at the size it will have", {-700, 20, -5, 240}, oneMonitor, {-700, 20, 800, 240}},
+      {"monitors unknown", {5000, 20, 100000, 5}, {}, {5000, 20, 100000, 300}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(UsablePlacement(c.stored, defaults, c.monitors), c.expected) << c.name;
 }
 
 TEST(CenterOnWorkArea, CentresAndTruncatesTowardZero) {

@@ -3,8 +3,15 @@
 #include "platform/win32/screen.h"
 
 namespace {
+
 constexpr UINT kKeepOrder = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+
+BOOL CALLBACK AddMonitorBounds(HMONITOR /*monitor*/, HDC /*dc*/, LPRECT bounds, LPARAM list) {
+  reinterpret_cast<std::vector<TRect>*>(list)->push_back({bounds->left, bounds->top, bounds->right, bounds->bottom});
+  return TRUE;
 }
+
+}  // namespace
 
 std::wstring THwndPlacementWindow::ClassName() const {
   wchar_t name[257] = L"";
@@ -30,6 +37,12 @@ void THwndPlacementWindow::SetTop(int value) { Move(Left(), value); }
 void THwndPlacementWindow::SetLeft(int value) { Move(value, Top()); }
 void THwndPlacementWindow::SetWidth(int value) { Resize(value, Height()); }
 void THwndPlacementWindow::SetHeight(int value) { Resize(Width(), value); }
+
+std::vector<TRect> THwndPlacementWindow::MonitorBounds() const {
+  std::vector<TRect> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitorBounds, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
 
 TWindowState THwndPlacementWindow::State() const {
   if (IsIconic(FWindow)) return TWindowState::Minimized;

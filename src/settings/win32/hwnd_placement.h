@@ -22,6 +22,7 @@ class THwndPlacementWindow : public TPlacementWindow {
   void SetState(TWindowState state) override;
   bool HasMaximizeButton() const override { return (Style() & WS_MAXIMIZEBOX) != 0; }
   bool HasSizeableBorder() const override { return (Style() & WS_THICKFRAME) != 0; }
+  std::vector<TRect> MonitorBounds() const override;
 
  private:
   RECT Rect() const;

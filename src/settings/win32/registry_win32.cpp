@@ -52,7 +52,7 @@ TRegistryValue TWin32Registry::ReadDword(const std::wstring& name) {
   const LONG rc = RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
   if (rc == ERROR_FILE_NOT_FOUND) return {};
   if (rc != ERROR_SUCCESS) return {TRegistryValueStatus::Unreadable, 0};
-  if (type != REG_DWORD) return {TRegistryValueStatus::WrongType, 0};
+  if (type != REG_DWORD || size != sizeof(data)) return {TRegistryValueStatus::WrongType, 0};
   return {TRegistryValueStatus::Found, data};
 }
 

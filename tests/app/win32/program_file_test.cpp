@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_helpers.h"
-#include "platform/win32/program_file.h"
+#include "shipped_program.h"
 
 namespace {
 
-std::wstring OrvillaExe() { return PathCombine(ProgramFolder(), L"Orvilla.exe"); }
+// The 32-bit program as built for shipping, also when these tests run from the 64-bit build.
+std::wstring OrvillaExe() { return ORVILLA_SHIPPED_PROGRAM; }
 
 std::vector<unsigned char> ReadFileBytes(const std::wstring& path) {
   std::ifstream file(path.c_str(), std::ios::binary);
@@ -46,7 +46,9 @@ struct TLoadedAsData {
 
 TEST(ProgramFile, Is32BitGuiAndImportsOnlySystemDlls) {
   const std::vector<unsigned char> bytes = ReadFileBytes(OrvillaExe());
-  ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER));
+  ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER))
+      << "no program file at " << std::string(OrvillaExe().begin(), OrvillaExe().end())
+      << " (the 32-bit build makes it: cmake --build --preset windows)";
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
   ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes.data() + dos->e_lfanew);

@@ -38,8 +38,8 @@ TEST(PlatformWin32, VersionFlagsAgreeWithEachOther) {
   InitStartupEnvironment();
   EXPECT_NE(User32Handle, nullptr);
   EXPECT_TRUE(IsWin7OrLater);  // every Windows the program supports touch on, and Wine
-  if (IsWin10OrLater) EXPECT_TRUE(IsWin8OrLater);
-  if (IsWin8OrLater) EXPECT_TRUE(IsWin7OrLater);
+  EXPECT_TRUE(!IsWin10OrLater || IsWin8OrLater);
+  EXPECT_TRUE(!IsWin8OrLater || IsWin7OrLater);
   EXPECT_TRUE(VersionAtLeast(6, 1, 6, 1));
   EXPECT_TRUE(VersionAtLeast(10, 0, 6, 2));
   EXPECT_FALSE(VersionAtLeast(6, 0, 6, 1));
@@ -80,5 +80,28 @@ TEST(PlatformWin32, LogWritesEveryLineBesideTheProgramOnlyInDebugMode) {
   ASSERT_EQ(LogLines.size(), 2u);
   EXPECT_EQ(text, LogLines[0] + L"\r\n" + LogLines[1] + L"\r\n");
   EXPECT_NE(LogLines[0].find(L" : MainForm"), std::wstring::npos);
+  LogLines.clear();
+}
+
+TEST(LvLibWin32, LogThatCannotBeWrittenIsSkippedAndCatchesUpLater) {
+  // A folder in the file's place makes it unwritable, as a copy without write rights does.
+  const std::wstring path = PathCombine(ProgramFolder(), L"Log.txt");
+  DeleteFileW(path.c_str());
+  ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+  LogLines.clear();
+  DebugMode = true;
+  EXPECT_NO_THROW(Log(L"MainForm"));
+  RemoveDirectoryW(path.c_str());
+  Log(L"second");
+  DebugMode = false;
+  std::ifstream file(path.c_str(), std::ios::binary);
+  ASSERT_TRUE(file.good());
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  file.close();
+  DeleteFileW(path.c_str());
+  ASSERT_EQ(LogLines.size(), 2u);
+  ASSERT_GE(bytes.size(), 2u);
+  const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+  EXPECT_EQ(text, LogLines[0] + L"\r\n" + LogLines[1] + L"\r\n");
   LogLines.clear();
 }

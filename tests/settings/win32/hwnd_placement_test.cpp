@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "settings/app_ini.h"
 #include "settings/win32/hwnd_placement.h"
@@ -79,4 +81,27 @@ TEST(HwndPlacement, CentresOnTheWorkArea) {
   const RECT r = WindowRect(form.handle);
   EXPECT_EQ(r.left, mi.rcWork.left + (mi.rcWork.right - mi.rcWork.left - 400) / 2);
   EXPECT_EQ(r.top, mi.rcWork.top + (mi.rcWork.bottom - mi.rcWork.top - 200) / 2);
+}
+
+TEST(HwndPlacement, StoredPlacementOffEveryMonitorOrTooSmallGivesWayToTheWindowsOwn) {
+  TTestForm form(WS_OVERLAPPEDWINDOW);
+  THwndPlacementWindow placement(form.handle);
+  const std::vector<TRect> monitors = placement.MonitorBounds();
+  const TRect primary{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  EXPECT_NE(std::find(monitors.begin(), monitors.end(), primary), monitors.end());
+
+  TTempFolder folder;
+  TAppIni ini(nullptr, ProfileIniFiles(), false);
+  ini.SetIniFileName(folder.File(L"Orvilla.ini"));
+  const std::wstring prefix = kClass;
+  ini.WriteInteger(prefix + L"Top", 100000);
+  ini.WriteInteger(prefix + L"Left", 70);
+  ini.WriteInteger(prefix + L"Height", -5);
+  ini.WriteInteger(prefix + L"Width", 640);
+  ini.LoadFormPlacement(placement, false);
+  const RECT r = WindowRect(form.handle);
+  EXPECT_EQ(r.left, 70);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(r.right - r.left, 640);
+  EXPECT_EQ(r.bottom - r.top, 200);
 }

@@ -1,0 +1,118 @@
+#include "app/transparency_slider.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSteps = kSliderMaxValue - kSliderMinValue;
+
+// Trunc(n × ppi / 96), exact in integers.
+int Scaled(int n, int ppi) { return static_cast<int>(static_cast<long long>(n) * ppi / 96); }
+
+int Margin(int ppi) { return Scaled(10, ppi); }
+
+}  // namespace
+
+bool TransparencySliderVisible(int keyboardType) { return keyboardType >= 1 && keyboardType <= 3; }
+
+TRect TransparencyPanelBounds(int keyboardType, const TKeyBoxOf& keyBox) {
+  constexpr std::uint8_t kReturn = 13, kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kRShift = 161;
+  TRect r;
+  if (keyboardType == 2) {
+    const TKeyBox left = keyBox(kLeft), enter = keyBox(kReturn);
+    r.Left = left.Left;
+    r.Top = enter.Top;
+    r.Right = r.Left + left.Width + keyBox(kUp).Width + keyBox(kRight).Width + 1;
+    r.Bottom = r.Top + enter.Height + 1;
+  } else {
+    const TKeyBox shift = keyBox(kRShift), space = keyBox(kSpace);
+    r.Left = shift.Left;
+    r.Top = space.Top;
+    r.Right = r.Left + shift.Width + 1;
+    r.Bottom = r.Top + space.Height + 1;
+  }
+  return r;
+}
+
+TSliderMetrics SliderMetrics(int ppi, int height) {
+  TSliderMetrics m;
+  m.Margin = Margin(ppi);
+  m.HalfTrack = Scaled(1, ppi);
+  m.HalfThumbWidth = Scaled(4, ppi);
+  // Trunc(height / 3.5) is 2 × height / 7 truncated.
+  m.HalfThumbHeight = std::max(2, std::min(static_cast<int>(2LL * height / 7), Scaled(10, ppi)));
+  return m;
+}
+
+bool SliderTooNarrow(int width, int ppi) { return width - 2 * Margin(ppi) <= 0; }
+
+// The positions are Trunc((value − 50) × step) + m and Trunc((x − m) / step) + 50 with
+// step = (width − 2m) / 205 pixels per value, computed exactly in integers.
+int SliderThumbX(int transparency, int width, int ppi) {
+  const int m = Margin(ppi);
+  const long long track = static_cast<long long>(width) - 2 * m;
+  return static_cast<int>((static_cast<long long>(transparency) - kSliderMinValue) * track / kSteps + m);
+}
+
+std::optional<int> SliderValueAt(int x, int width, int ppi) {
+  if (SliderTooNarrow(width, ppi)) return std::nullopt;
+  const int m = Margin(ppi);
+  const long long track = static_cast<long long>(width) - 2 * m;
+  const long long v = (static_cast<long long>(x) - m) * kSteps / track + kSliderMinValue;
+  return static_cast<int>(std::clamp<long long>(v, kSliderMinValue, kSliderMaxValue));
+}
+
+void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, int transparency,
+                             bool hot, const TLvTheme& theme) {
+  const TSliderMetrics m = SliderMetrics(ppi, height);
+  canvas.SetPenColor(theme.KeyBorder);
+  canvas.SetBrushStyle(TBrushStyle::Solid);
+  canvas.SetBrushColor(hot ? theme.HotFace : theme.CmdFace);
+  canvas.Rectangle({0, 0, width, height});
+
+  const int y = height / 2;
+  canvas.SetBrushColor(hot ? theme.HotName : theme.SliderTrack);
+  canvas.FillRect({m.Margin, y - m.HalfTrack, width - m.Margin, y + m.HalfTrack});
+
+  const int x = SliderThumbX(transparency, width, ppi);
+  canvas.SetBrushColor(hot ? theme.HotChar : theme.SliderThumb);
+  canvas.FillRect({x - m.HalfThumbWidth, y - m.HalfThumbHeight, x + m.HalfThumbWidth, y + m.HalfThumbHeight});
+}
+
+void TTransparencySlider::SetSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+}
+
+void TTransparencySlider::SetPpi(int ppi) { ppi_ = ppi; }
+
+TSliderResponse TTransparencySlider::MouseDown(int x) {
+  dragging_ = true;
+  hot_ = true;
+  return {SliderValueAt(x, width_, ppi_), true};
+}
+
+TSliderResponse TTransparencySlider::MouseMove(int x) {
+  if (!dragging_) return {};
+  return {SliderValueAt(x, width_, ppi_), false};
+}
+
+TSliderResponse TTransparencySlider::MouseUp(bool releasedByTouch, TPoint cursor) {
+  dragging_ = false;
+  hot_ = !releasedByTouch && cursor.x >= 0 && cursor.y >= 0 && cursor.x < width_ && cursor.y < height_;
+  return {std::nullopt, true};
+}
+
+TSliderResponse TTransparencySlider::MouseEnter() {
+  hot_ = true;
+  return {std::nullopt, true};
+}
+
+TSliderResponse TTransparencySlider::MouseLeave() {
+  if (!dragging_) hot_ = false;
+  return {std::nullopt, true};
+}
+
+void TTransparencySlider::Paint(TCanvas& canvas, int transparency, const TLvTheme& theme) const {
+  PaintTransparencySlider(canvas, width_, height_, ppi_, transparency, hot_, theme);
+}

@@ -1,0 +1,105 @@
+#include "settings/settings_dialog_plan.h"
+
+#include <stdexcept>
+
+#include "i18n/orv_languages.h"
+#include "keyboard/builtin_layouts.h"
+#include "platform/rounding.h"
+#include "render/theme.h"
+
+namespace {
+
+using Kind = TSettingsControlKind;
+using C = TSettingsControl;
+
+std::wstring ReplaceFirst(std::wstring text, const std::wstring& what, const std::wstring& with) {
+  const auto pos = text.find(what);
+  if (pos != std::wstring::npos) text.replace(pos, what.size(), with);
+  return text;
+}
+
+// Bounds from left, top, width and height.
+TRect Box(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
+TSettingsControlPlan Control(C control, Kind kind, TRect bounds, int tabOrder, std::wstring text,
+                             int image = -1) {
+  TSettingsControlPlan p;
+  p.Control = control;
+  p.Kind = kind;
+  p.Bounds = bounds;
+  p.TabOrder = tabOrder;
+  p.Text = std::move(text);
+  p.ImageIndex = image;
+  return p;
+}
+
+}  // namespace
+
+const TSettingsControlPlan& TSettingsDialogPlan::Of(TSettingsControl control) const {
+  for (const auto& c : Controls)
+    if (c.Control == control) return c;
+  throw std::out_of_range("settings dialog control not in the plan");
+}
+
+TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::uint16_t uiLanguage) {
+  auto tr = [uiLanguage](const wchar_t* text) { return Translate(text, 0, uiLanguage); };
+  const std::wstring colon = LabelColon(0, uiLanguage);
+
+  TSettingsDialogPlan plan;
+  plan.Title = tr(L"Settings");
+  plan.FontName = L"Tahoma";
+  plan.FontPointSize = 8;
+  plan.ClientWidth = 448;
+  plan.ClientHeight = 520;
+
+  auto& c = plan.Controls;
+  c.push_back(Control(C::lblTransparency, Kind::Label, Box(16, 20, 70, 13), -1, tr(L"Transparency") + colon));
+  c.push_back(Control(C::tbTransparency, Kind::TrackBar, Box(104, 16, 233, 27), 0, L""));
+  c.back().Hint = L"Transparency";
+  c.push_back(Control(C::chkEnableKeyRepeat, Kind::CheckBox, Box(16, 52, 417, 17), 1, captions.EnableKeyRepeat));
+  c.push_back(Control(C::chkFitWidth, Kind::CheckBox, Box(16, 76, 417, 17), 2, captions.FitWidth));
+  c.push_back(Control(C::chkLockSize, Kind::CheckBox, Box(16, 100, 417, 17), 3, captions.LockSize));
+  c.push_back(Control(C::lblKeyboardType, Kind::Label, Box(16, 128, 24, 13), -1, tr(L"Kind") + colon));
+  c.push_back(Control(C::lbKeyboardType, Kind::ListBox, Box(16, 144, 201, 89), 4, L""));
+  for (int type = 1; type <= LayoutCount; ++type) c.back().Items.push_back(LayoutListItem(type));
+  c.push_back(Control(C::lblColors, Kind::Label, Box(232, 128, 34, 13), -1, tr(L"Colors") + colon));
+  c.push_back(Control(C::lbColors, Kind::ListBox, Box(232, 144, 201, 89), 5, L""));
+  for (const wchar_t* name : ColorSchemeNames) c.back().Items.push_back(name);
+  c.push_back(Control(C::btnLanguage, Kind::PushButton, Box(16, 248, 417, 25), 6, tr(L"Language preferences")));
+  c.push_back(Control(C::btnOnlineKeyboard, Kind::ImageButton, Box(16, 290, 417, 25), 7, captions.OnlineKeyboard,
+                      kImageGlobe));
+  c.push_back(Control(C::btnHelpOrReview, Kind::ImageButton, Box(16, 322, 417, 25), 8, captions.OnlineHelp,
+                      kImageQuestionMark));
+  c.push_back(Control(C::btnAboutORV, Kind::ImageButton, Box(16, 354, 417, 25), 9, captions.AboutOrvilla,
+                      kImageInformation));
+  c.push_back(Control(C::lblInfo, Kind::Label, Box(16, 400, 417, 33), -1,
+                      ReplaceFirst(tr(L"Please purchase %1 to access premium features and help us further "
+                                      L"improve this app."),
+                                   L"%1", L"Sentaro")));
+  c.back().WordWrap = true;
+  c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440, 417, 25), 10, captions.AboutSentaro,
+                      kImageKeyboard));
+  c.push_back(Control(C::btnClose, Kind::PushButton, Box(358, 480, 75, 25), 11, tr(L"Close")));
+  return plan;
+}
+
+int ScaleToDpi(int value, int dpi) {
+  return RoundHalfEven(static_cast<long double>(value) * dpi / 96);
+}
+
+TRect ScaleBoundsToDpi(const TRect& bounds, int dpi) {
+  return {ScaleToDpi(bounds.Left, dpi), ScaleToDpi(bounds.Top, dpi), ScaleToDpi(bounds.Right, dpi),
+          ScaleToDpi(bounds.Bottom, dpi)};
+}
+
+int FontPixelHeight(int pointSize, int dpi) {
+  return RoundHalfEven(static_cast<long double>(pointSize) * dpi / 72);
+}
+
+int ButtonImageSize(int dpi) {
+  if (2 * dpi < 3 * 96) return 16;
+  if (dpi < 2 * 96) return 24;
+  return 32;
+}
+
+int ListSelection(int number, int itemCount) { return number >= 1 && number <= itemCount ? number - 1 : -1; }

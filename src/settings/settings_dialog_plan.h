@@ -1,0 +1,91 @@
+#pragma once
+// The settings dialog's window and controls as the window code creates them: kind, id, bounds,
+// tab order, texts and list items, with the arithmetic that scales them to the dialog's DPI and
+// picks the size of the button images.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/command_captions.h"
+#include "platform/geometry.h"
+
+enum class TSettingsControlKind { Label, TrackBar, CheckBox, ListBox, PushButton, ImageButton };
+
+// The controls; each value is the control's id. btnClose has the id the dialog manager sends
+// for Esc (IDCANCEL), and as the default button it is also what Enter presses.
+enum class TSettingsControl : int {
+  btnClose = 2,
+  lblTransparency = 1001,
+  tbTransparency,
+  chkEnableKeyRepeat,
+  chkFitWidth,
+  chkLockSize,
+  lblKeyboardType,
+  lbKeyboardType,
+  lblColors,
+  lbColors,
+  btnLanguage,
+  btnOnlineKeyboard,
+  btnHelpOrReview,
+  btnAboutORV,
+  lblInfo,
+  btnAboutSNT,
+};
+
+// The button pictures, by their index in the image lists (index 1, a star, is not used).
+constexpr int kImageKeyboard = 0;
+constexpr int kImageInformation = 2;
+constexpr int kImageQuestionMark = 3;
+constexpr int kImageGlobe = 4;
+
+struct TSettingsControlPlan {
+  TSettingsControl Control = TSettingsControl::btnClose;
+  TSettingsControlKind Kind = TSettingsControlKind::Label;
+  TRect Bounds;       // client pixels at 96 DPI
+  int TabOrder = -1;  // position in the tab order; -1 for labels, which take no focus
+  std::wstring Text;  // caption (labels, check boxes, buttons); empty for lists and the track bar
+  std::wstring Hint;  // tooltip text, where there is one
+  std::vector<std::wstring> Items;  // list box items, in English in every language
+  int ImageIndex = -1;              // picture of an image button
+  bool WordWrap = false;            // a fixed-size label whose text wraps; other labels fit their text
+  int Id() const { return static_cast<int>(Control); }
+};
+
+struct TSettingsDialogPlan {
+  std::wstring Title;
+  std::wstring FontName;
+  int FontPointSize = 0;
+  int ClientWidth = 0;  // at 96 DPI
+  int ClientHeight = 0;
+  // In creation order, which is the tab order; each label comes right before what it names.
+  std::vector<TSettingsControlPlan> Controls;
+  TSettingsControl DefaultButton = TSettingsControl::btnClose;
+  TSettingsControl CancelButton = TSettingsControl::btnClose;
+
+  // The plan of one control (every control is in the plan).
+  const TSettingsControlPlan& Of(TSettingsControl control) const;
+};
+
+// The track bar's range and page size.
+constexpr int kTrackBarMin = 50;
+constexpr int kTrackBarMax = 255;
+constexpr int kTrackBarPageSize = 50;
+
+// The dialog in the user's interface language: texts through Translate and LabelColon (a
+// French label ends in " :"), the switches' and buttons' texts from the command captions.
+TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::uint16_t uiLanguage);
+
+// value × dpi / 96 to the nearest integer, halves to even.
+int ScaleToDpi(int value, int dpi);
+// Bounds at 96 DPI scaled to dpi edge by edge, so that edges which line up at 96 DPI (the right
+// edges of the lists, check boxes and buttons) line up at every DPI.
+TRect ScaleBoundsToDpi(const TRect& bounds, int dpi);
+// The font's height in pixels (a LOGFONT takes its negative).
+int FontPixelHeight(int pointSize, int dpi);
+
+// The button images' size for the dialog's DPI: 16 below 1.5 × 96, 24 up to 2 × 96, else 32.
+int ButtonImageSize(int dpi);
+
+// The list selection for a stored layout or scheme number (item i is number i + 1): -1, no
+// selection, for a number outside the list.
+int ListSelection(int number, int itemCount);

@@ -1,0 +1,94 @@
+#include "app/system_menu_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+struct Expected {
+  bool Separator;
+  unsigned Id;
+  const wchar_t* Caption;
+};
+
+}  // namespace
+
+TEST(SystemMenuPlan, FourteenItemsInOrderWithTheirIdsAndCaptions) {
+  const TCommandCaptions captions = TranslateCommandCaptions(0x0409, L"1.2.3");
+  const auto items = SystemMenuItems(captions, {});
+  const Expected expected[] = {
+      {true, 0, L""},
+      {false, 1027, L"Enable key repeat"},
+      {false, 1030, L"Fit width"},
+      {false, 1034, L"Lock window size"},
+      {false, 1028, L"Change colors"},
+      {false, 1029, L"Change keyboard type"},
+      {true, 0, L""},
+      {false, 1033, L"Settings"},
+      {true, 0, L""},
+      {false, 1035, L"Online Keyboard"},
+      {false, 1032, L"Online Help"},
+      {false, 1026, L"About Orvilla 1.2.3"},
+      {true, 0, L""},
+      {false, 1031, L"About Sentaro"},
+  };
+  ASSERT_EQ(items.size(), std::size(expected));
+  for (size_t i = 0; i < items.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(items[i].Separator, expected[i].Separator);
+    EXPECT_EQ(items[i].Id, expected[i].Id);
+    EXPECT_EQ(items[i].Caption, expected[i].Caption);
+    EXPECT_FALSE(items[i].Checked);
+  }
+}
+
+TEST(SystemMenuPlan, CaptionsFollowTheInterfaceLanguage) {
+  const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), {});
+  EXPECT_EQ(items[1].Caption, L"Tastendruckwiederholung aktivieren");
+  EXPECT_EQ(items[7].Caption, L"Einstellungen");
+  EXPECT_EQ(items[11].Caption, L"Über Orvilla 1.0");
+}
+
+TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
+  const TCommandCaptions captions = TranslateCommandCaptions(0x0409, L"1.0");
+  const struct {
+    TCommandSwitches Switches;
+    unsigned CheckedId;
+  } cases[] = {
+      {{true, false, false}, 1027},
+      {{false, true, false}, 1030},
+      {{false, false, true}, 1034},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.CheckedId);
+    for (const TSystemMenuItem& item : SystemMenuItems(captions, c.Switches))
+      EXPECT_EQ(item.Checked, item.Id == c.CheckedId) << item.Id;
+    const TSystemMenuItem one = SystemMenuItem(static_cast<TCommandId>(c.CheckedId), captions, c.Switches);
+    EXPECT_TRUE(one.Checked);
+    EXPECT_FALSE(one.Separator);
+  }
+  const auto all = SystemMenuItems(captions, {true, true, true});
+  EXPECT_TRUE(all[1].Checked && all[2].Checked && all[3].Checked);
+  EXPECT_FALSE(all[4].Checked || all[5].Checked || all[7].Checked);
+}
+
+TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
+  TCommandId command = TCommandId::Settings;
+  for (unsigned id = 1026; id <= 1035; ++id) {
+    ASSERT_TRUE(CommandOfSysCommand(id, command)) << id;
+    EXPECT_EQ(static_cast<unsigned>(command), id);
+    // Every command has an item in the menu.
+    bool listed = false;
+    for (const auto& item : SystemMenuItems(TranslateCommandCaptions(0x0409, L""), {}))
+      listed = listed || item.Id == id;
+    EXPECT_TRUE(listed) << id;
+  }
+  // SC_CLOSE, SC_MOVE, SC_KEYMENU, the neighbours, and a value whose low 16 bits would match.
+  const std::uintptr_t others[] = {0, 1025, 1036, 0xF060, 0xF010, 0xF100, 0x10000u + 1027};
+  for (std::uintptr_t wParam : others) {
+    command = TCommandId::Settings;
+    EXPECT_FALSE(CommandOfSysCommand(wParam, command)) << wParam;
+    EXPECT_EQ(command, TCommandId::Settings);
+  }
+}
