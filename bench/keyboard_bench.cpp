@@ -11,6 +11,7 @@
 #include "fakes/fake_keyboard_desktop.h"
 #include "fakes/fake_keyboard_services.h"
 #include "fakes/recording_key_injector.h"
+#include "keyboard/builtin_layouts.h"
 #include "keyboard/lv_keyboard.h"
 #include "render/fonts.h"
 #include "render/theme.h"
@@ -65,8 +66,10 @@ class TCountingSurfaceFactory : public TSurfaceFactory {
 // Legends that answer from a small table, as the real ones do after their first fill.
 class TTableLegends : public TKeyLegends {
  public:
-  void PrepareLegends(TLvKeyboard&) override {}
-  std::wstring GetLegend(const TLvKeyboard&, std::uint8_t code) override {
+  TPreparedLegends PrepareLegends(THkl, const TKeyNames& keyNames, TKeyboardServices&) override {
+    return {keyNames, 0};
+  }
+  std::wstring GetLegend(std::int32_t, const TKeyboardState&, std::uint8_t code) override {
     return std::wstring(1, static_cast<wchar_t>(code));
   }
 };
@@ -95,10 +98,8 @@ struct TBenchKeyboard {
   // "Standard" at the size the main window gives it on a 1920 x 1040 work area.
   void ShowStandard() {
     keyboard->LoadLayout(1);
-    const int layoutWidth = keyboard->Width();
-    const int layoutHeight = keyboard->Height();
-    keyboard->SetImageSize(297, 724);
-    keyboard->ScaleKeys(layoutWidth, layoutHeight);
+    keyboard->SetImageSize(724, 297);
+    keyboard->ScaleKeys();
     keyboard->Redraw(true);
   }
 };
@@ -133,7 +134,7 @@ void BM_KeyPressPresented(benchmark::State& state) {
   bool pressed = false;
   for (auto _ : state) {
     pressed = !pressed;
-    key->SetPressed(pressed);
+    rig.keyboard->SetKeyPressed(key->Code(), pressed);
     rig.keyboard->Present();
   }
 }
@@ -147,7 +148,7 @@ void BM_ModifierPressPresented(benchmark::State& state) {
   bool pressed = false;
   for (auto _ : state) {
     pressed = !pressed;
-    key->SetPressed(pressed);
+    rig.keyboard->SetKeyPressed(key->Code(), pressed);
   }
 }
 BENCHMARK(BM_ModifierPressPresented);

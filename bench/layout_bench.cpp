@@ -1,6 +1,7 @@
 // Parse time of each built-in keyboard layout (the work of one layout load before keys are built).
 #include <benchmark/benchmark.h>
 
+#include "keyboard/builtin_layouts.h"
 #include "keyboard/layout_text.h"
 
 static void BM_ParseBuiltinLayout(benchmark::State& state) {

@@ -12,6 +12,7 @@
 #include "keyboard/key_legends.h"
 #include "keyboard/keyboard_desktop.h"
 #include "keyboard/lang_chars_fill.h"
+#include "keyboard/lv_keyboard.h"
 
 namespace {
 
@@ -105,9 +106,7 @@ void BM_PrepareKnownLanguage(benchmark::State& state) {
   const THkl order[] = {GermanHkl, UsEnglishHkl, FrenchHkl};
   int i = 0;
   for (auto _ : state) {
-    kb.FHkl = order[i++ % 3];
-    rig.legends.PrepareLegends(kb);
-    benchmark::DoNotOptimize(kb.FLangIndex);
+    benchmark::DoNotOptimize(rig.legends.PrepareLegends(order[i++ % 3], kb.KeyNames(), rig.services));
   }
   if (rig.services.ToUnicodeCalls != 3 * 2464) state.SkipWithError("a known table was filled again");
 }
@@ -132,7 +131,8 @@ BENCHMARK(BM_SwitchBackWithLayout)->Unit(benchmark::kMicrosecond);
 void BM_GetLegendAllCharacterKeys(benchmark::State& state) {
   TBenchKeyboard rig;
   TLvKeyboard& kb = *rig.keyboard;
-  kb.FKeyState[165] = kb.FKeyState[18] = 0x81;
+  kb.SetKeyStateByte(165, 0x81);
+  kb.SetKeyStateByte(18, 0x81);
   for (auto _ : state) {
     std::size_t length = 0;
     for (int code = 1; code <= 255; ++code) length += kb.GetLegend(static_cast<std::uint8_t>(code)).size();

@@ -27,9 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kb.FillKeyNames();
   kb.SetPaintEnabled(false);
   for (int code = 1; code <= layout.KeysRead; ++code) kb.AddKey(static_cast<std::uint8_t>(code), layout.Points[code]);
-  kb.SetImageSize(layout.Height, layout.Width);
-  kb.SetImageSize(height, width);
-  kb.ScaleKeys(layout.Width, layout.Height);
+  kb.SetImageSize(layout.Width, layout.Height);
+  kb.SetDesignSize(layout.Width, layout.Height);
+  kb.SetImageSize(width, height);
+  kb.ScaleKeys();
   kb.SetPaintEnabled(true);
   kb.SetHkl(GermanHkl);
   kb.SetHkl(0x04090409);
@@ -41,14 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int code = 1; code <= 255; ++code) {
     TLvBtn* key = kb.Key(code);
     if (!key) continue;
-    key->SetPressed(true);
+    kb.SetKeyPressed(static_cast<std::uint8_t>(code), true);
     key->SetHot(true);
     key->LegendRect();
     key->PaintTo(kb.Image().Canvas(), false);
     key->PaintTo(kb.Image().Canvas(), true);
-    key->SetPressed(false);
+    kb.SetKeyPressed(static_cast<std::uint8_t>(code), false);
     key->SetHot(false);
-    for (const TPoint& p : key->FPoints) key->HitTest(p.x, p.y);
+    for (const TPoint& p : key->Points()) key->HitTest(p.x, p.y);
     key->HitTest(key->GetLeft() + key->GetWidth() / 2, key->GetTop() + key->GetHeight() / 2);
   }
   kb.SetPaintEnabled(true);

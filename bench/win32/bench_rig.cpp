@@ -1,7 +1,8 @@
 #include "bench_rig.h"
 
 #include "app/window_sizing.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/startup_environment.h"
 #include "render/fonts.h"
 #include "render/win32/font_enum.h"
 #include "render/win32/theme_win32.h"
@@ -16,7 +17,7 @@ constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 
 TBenchModuleStart::TBenchModuleStart() {
   static const bool started = [] {
-    InitLvLib();
+    InitStartupEnvironment();
     DetectFonts();
     return true;
   }();
@@ -118,9 +119,7 @@ TBenchKeyboard::~TBenchKeyboard() {
 
 TRect TBenchKeyboard::LoadAndShow(int layout) {
   Keyboard->LoadLayout(layout);
-  LayoutWidth = Keyboard->Width();
-  LayoutHeight = Keyboard->Height();
-  const TSize size = InitialClientSize(LayoutWidth, LayoutHeight, BenchWorkArea);
+  const TSize size = InitialClientSize(Keyboard->DesignWidth(), Keyboard->DesignHeight(), BenchWorkArea);
   if (PaintBox.Width() != size.Width || PaintBox.Height() != size.Height)
     Window.SetClientSize(size.Width, size.Height);
   Resize(size.Width, size.Height);
@@ -128,13 +127,12 @@ TRect TBenchKeyboard::LoadAndShow(int layout) {
 }
 
 void TBenchKeyboard::Resize(int width, int height) {
-  FitKeyboard(*Keyboard, width, height, LayoutWidth, LayoutHeight);
+  FitKeyboard(*Keyboard, width, height);
 }
 
-void TBenchKeyboard::FitKeyboard(TLvKeyboard& keyboard, int width, int height, int layoutWidth,
-                                 int layoutHeight) {
-  keyboard.SetImageSize(height, width);
-  keyboard.ScaleKeys(layoutWidth, layoutHeight);
+void TBenchKeyboard::FitKeyboard(TLvKeyboard& keyboard, int width, int height) {
+  keyboard.SetImageSize(width, height);
+  keyboard.ScaleKeys();
   if (const TLvBtn* escape = keyboard.Key(27))
     UpdateLegendFontSizes(escape->GetWidth(), escape->GetHeight(), ScreenPixelsPerInch());
   keyboard.Redraw(true);

@@ -88,7 +88,7 @@ class TBenchKeyboard {
   // The program's FormResize work at a client size.
   void Resize(int width, int height);
   // The same work for any keyboard control whose layout is layoutWidth x layoutHeight.
-  static void FitKeyboard(TLvKeyboard& keyboard, int width, int height, int layoutWidth, int layoutHeight);
+  static void FitKeyboard(TLvKeyboard& keyboard, int width, int height);
 
   // Centre of a key in the keyboard image.
   TPoint KeyCentre(int code) const;
@@ -107,6 +107,4 @@ class TBenchKeyboard {
   std::unique_ptr<TWin32InputWindow> InputWindow;
   std::unique_ptr<TKeyPress> Press;
   std::unique_ptr<TPointerInput> Pointer;
-  int LayoutWidth = 0;
-  int LayoutHeight = 0;
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bench_sections.h"
+#include "keyboard/builtin_layouts.h"
 #include "keyboard/layout_text.h"
 
 namespace {

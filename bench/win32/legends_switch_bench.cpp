@@ -30,7 +30,7 @@ void DropTable(THkl hkl) {
 void BenchLegends(TBenchKeyboard& rig) {
   PrintHeader("legend tables and language switches");
   TLvKeyboard& kb = *rig.Keyboard;
-  const THkl first = kb.FHkl;
+  const THkl first = kb.Hkl();
   bool loaded = false;
   const THkl second = SecondLanguage(rig.Services, first, loaded);
   std::printf("input languages: shown %08X, second %08X (%s); installed:", static_cast<unsigned>(first),
@@ -45,11 +45,10 @@ void BenchLegends(TBenchKeyboard& rig) {
            }));
 
   // PrepareLegends of a language without a table: key names, fill lock, fill.
-  kb.FHkl = second;
   PrintRow("PrepareLegends of a new language (names, lock, fill)",
-           Measure(30, [&] { kb.PrepareLegends(); }, [&] { DropTable(second); }), 20.0);
-  kb.FHkl = first;
-  kb.PrepareLegends();
+           Measure(30, [&] { rig.Legends.PrepareLegends(second, kb.KeyNames(), rig.Services); },
+                   [&] { DropTable(second); }),
+           20.0);
 
   // The first switch to a language: placement, new table, recomposed picture.
   PrintRow("SetHkl to a new language (place, fill, redraw)", Measure(30, [&] { kb.SetHkl(second); }, [&] {

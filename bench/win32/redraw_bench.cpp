@@ -20,10 +20,10 @@ void BenchKeyPress(TBenchKeyboard& rig) {
   TClockMs clock;
   for (int i = 0; i < 1003; ++i) {
     long long t0 = clock.Now();
-    key->SetPressed(true);
+    kb.SetKeyPressed(key->Code(), true);
     kb.Present();
     long long t1 = clock.Now();
-    key->SetPressed(false);
+    kb.SetKeyPressed(key->Code(), false);
     kb.Present();
     long long t2 = clock.Now();
     if (i >= 3) {
@@ -32,17 +32,17 @@ void BenchKeyPress(TBenchKeyboard& rig) {
     }
     if (i % 50 == 0) rig.Window.Pump();
   }
-  PrintRow("\"A\" SetPressed(true) + Present", press, 0.5);
-  PrintRow("\"A\" SetPressed(false) + Present", release, 0.5);
+  PrintRow("\"A\" SetKeyPressed(true) + Present", press, 0.5);
+  PrintRow("\"A\" SetKeyPressed(false) + Present", release, 0.5);
 
   // A modifier recomposes the whole keyboard: every legend may change.
   TLvBtn* shift = kb.Key(160);
   TSamples latch, unlatch;
   for (int i = 0; i < 203; ++i) {
     long long t0 = clock.Now();
-    shift->SetPressed(true);
+    kb.SetKeyPressed(shift->Code(), true);
     long long t1 = clock.Now();
-    shift->SetPressed(false);
+    kb.SetKeyPressed(shift->Code(), false);
     long long t2 = clock.Now();
     if (i >= 3) {
       latch.Add(clock.Between(t0, t1));
@@ -50,7 +50,7 @@ void BenchKeyPress(TBenchKeyboard& rig) {
     }
     if (i % 20 == 0) rig.Window.Pump();
   }
-  PrintRow("left Shift SetPressed(true) (whole keyboard recomposed)", latch);
-  PrintRow("left Shift SetPressed(false)", unlatch);
+  PrintRow("left Shift SetKeyPressed(true) (whole keyboard recomposed)", latch);
+  PrintRow("left Shift SetKeyPressed(false)", unlatch);
   rig.Window.Pump();
 }

@@ -9,7 +9,7 @@
 #include "keyboard/vk_classes.h"
 #include "profiling_canvas.h"
 #include "render/theme.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 
@@ -33,9 +33,8 @@ void ProfileKeyboard(TBenchKeyboard& rig) {
   kb.FillKeyNames();
   auto loadAndShow = [&kb] {
     kb.LoadLayout(1);
-    const int layoutWidth = kb.Width(), layoutHeight = kb.Height();
-    const TSize size = InitialClientSize(layoutWidth, layoutHeight, BenchWorkArea);
-    TBenchKeyboard::FitKeyboard(kb, size.Width, size.Height, layoutWidth, layoutHeight);
+    const TSize size = InitialClientSize(kb.DesignWidth(), kb.DesignHeight(), BenchWorkArea);
+    TBenchKeyboard::FitKeyboard(kb, size.Width, size.Height);
   };
   loadAndShow();
   kb.SetActive(true);
@@ -45,19 +44,18 @@ void ProfileKeyboard(TBenchKeyboard& rig) {
   Profiled("load plus full redraw", profile, 30, loadAndShow);
   Profiled("LoadLayout alone (includes a Redraw(true) at 441x181)", profile, 30, [&] { kb.LoadLayout(1); });
   Profiled("load plus full redraw, painting held off until the resize is done", profile, 30, [&] {
-    kb.FPaintEnabled = false;
+    kb.SetPaintEnabled(false);
     loadAndShow();
-    kb.FPaintEnabled = true;
-    kb.Redraw(true);
+    kb.SetPaintEnabled(true);
   });
   loadAndShow();
   Profiled("Redraw(true)", profile, 100, [&] { kb.Redraw(true); });
   Profiled("Redraw(false)", profile, 100, [&] { kb.Redraw(false); });
   TLvBtn* key = kb.Key('A');
   Profiled("\"A\" pressed + Present, released + Present", profile, 200, [&] {
-    key->SetPressed(true);
+    kb.SetKeyPressed(key->Code(), true);
     kb.Present();
-    key->SetPressed(false);
+    kb.SetKeyPressed(key->Code(), false);
     kb.Present();
   });
   rig.Window.Pump();
@@ -175,7 +173,7 @@ int FillWithOneTranslation(TLangChars& table, TKeyboardServices& services) {
 
 void TimeFillVariants(TBenchKeyboard& rig) {
   PrintHeader("legend table fill: where the time goes");
-  const THkl hkl = rig.Keyboard->FHkl;
+  const THkl hkl = rig.Keyboard->Hkl();
   int calls = 0;
   PrintRow("FillLangChars (two translations per combination)", Measure(20, [&] {
              TLangChars table;
@@ -198,7 +196,7 @@ void TimeFillVariants(TBenchKeyboard& rig) {
 
 void TimeKeyboardServices(TBenchKeyboard& rig) {
   PrintHeader("single keyboard-service calls (a fill makes 2464 of each)");
-  const THkl hkl = rig.Keyboard->FHkl;
+  const THkl hkl = rig.Keyboard->Hkl();
   TWin32KeyboardServices& s = rig.Services;
   PrintRow("MapVirtualKeyExW(VK_A, MAPVK_VK_TO_VSC)", Measure(5000, [&] { s.MapVirtualKeyExW('A', MapVkVkToVsc, hkl); }));
   const unsigned scan = s.MapVirtualKeyExW('A', MapVkVkToVsc, hkl);

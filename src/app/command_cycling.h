@@ -1,7 +1,7 @@
 #pragma once
 // The numbers that the apply operations and the cycling commands ("Change colors", "Change
 // keyboard type") give the colour scheme and the keyboard type.
-#include "keyboard/layout_text.h"
+#include "keyboard/builtin_layouts.h"
 #include "render/theme.h"
 
 // The value SetColorScheme / SetKeyboardType keep: a number above the last scheme or layout

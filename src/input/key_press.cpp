@@ -2,22 +2,10 @@
 
 #include "keyboard/lv_keyboard.h"
 #include "keyboard/vk_classes.h"
+#include "keyboard/vk_codes.h"
 #include "render/lv_btn.h"
 
 namespace {
-
-constexpr std::uint8_t VkBack = 8;
-constexpr std::uint8_t VkReturn = 13;
-constexpr std::uint8_t VkCapital = 20;
-constexpr std::uint8_t VkLeft = 37;
-constexpr std::uint8_t VkUp = 38;
-constexpr std::uint8_t VkRight = 39;
-constexpr std::uint8_t VkDown = 40;
-constexpr std::uint8_t VkDelete = 46;
-constexpr std::uint8_t VkNumLock = 144;
-constexpr std::uint8_t VkScroll = 145;
-constexpr std::uint8_t VkLShift = 160;
-constexpr std::uint8_t VkLControl = 162;
 
 // Keys that repeat even when key repeat is switched off: Backspace, the arrows, Delete.
 bool AlwaysRepeats(std::uint8_t code) {
@@ -46,7 +34,7 @@ void TKeyPress::PressKey(std::uint8_t code, TMouseButton button) {
     // A second button went down on another key while one is held: let go of the first, so that
     // it does not stay down in the system, and give the new key the full delay before it repeats.
     FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatDelay));
-    SendKey(FPressedBtn->FKeyCode, true);
+    SendKey(FPressedBtn->Code(), true);
   }
   FPressedBtn = key;
   if (button == TMouseButton::Middle) {
@@ -69,22 +57,22 @@ void TKeyPress::SendPressedKeyDown() {
   } else {
     interval = static_cast<unsigned>(FRepeatDelay);
   }
-  SendKey(FPressedBtn->FKeyCode, false);
+  SendKey(FPressedBtn->Code(), false);
   FWindow.EnableTimer(TInputTimer::tmrPress, true, interval);
 }
 
 void TKeyPress::SendKey(std::uint8_t code, bool up) {
   TLvBtn* key = FKeyboard.Key(code);
-  const bool extended = (code == VkReturn && key) ? key->FExtended : IsExtendedVk(code);
+  const bool extended = (code == VkReturn && key) ? key->Extended() : IsExtendedVk(code);
   FInjector.SendKeyEvent(code, up, extended);
-  if (key) key->SetPressed(!up);
+  FKeyboard.SetKeyPressed(code, !up);
 }
 
 void TKeyPress::ReleaseHeldKey() {
   if (!FWindow.TimerEnabled(TInputTimer::tmrPress)) return;
   FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatInterval));
   FKeyboard.ClearHover(false);
-  if (FPressedBtn) SendKey(FPressedBtn->FKeyCode, true);
+  if (FPressedBtn) SendKey(FPressedBtn->Code(), true);
   for (int code = 1; code <= 255; ++code) {
     const TLvBtn* key = FKeyboard.Key(code);
     if (key && key != FPressedBtn && FLatched[code] && FKeyboard.IsKeyDown(static_cast<std::uint8_t>(code))) {
@@ -92,7 +80,7 @@ void TKeyPress::ReleaseHeldKey() {
       FLatched[code] = false;
     }
   }
-  if (FPressedBtn) FPressedBtn->SetPressed(false);
+  if (FPressedBtn) FKeyboard.SetKeyPressed(FPressedBtn->Code(), false);
   FPressedBtn = nullptr;
 }
 
@@ -105,7 +93,7 @@ void TKeyPress::AppsKeyPress() {
 void TKeyPress::ReleaseKeys() {
   FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatDelay));
   if (FPressedBtn) {
-    SendKey(FPressedBtn->FKeyCode, true);
+    SendKey(FPressedBtn->Code(), true);
     FPressedBtn = nullptr;
   }
   for (int code = 1; code <= 255; ++code) {
@@ -117,7 +105,7 @@ void TKeyPress::ReleaseKeys() {
 
 void TKeyPress::tmrPressTimer(bool enableKeyRepeat) {
   if (!FPressedBtn) return;
-  const std::uint8_t code = FPressedBtn->FKeyCode;
+  const std::uint8_t code = FPressedBtn->Code();
   if (!enableKeyRepeat && !AlwaysRepeats(code)) return;
   if (NeverRepeats(code)) return;
   SendPressedKeyDown();
@@ -126,8 +114,8 @@ void TKeyPress::tmrPressTimer(bool enableKeyRepeat) {
 void TKeyPress::tmrCapsLockTimer() {
   std::uint8_t state = static_cast<std::uint8_t>(FKeyboard.Services().GetKeyState(VkCapital) & 0xFF);
   if (state >= 0x80) state = static_cast<std::uint8_t>(state - 0x80);
-  if (state != FKeyboard.FKeyState[VkCapital]) {
-    FKeyboard.FKeyState[VkCapital] = state;
+  if (state != FKeyboard.KeyState()[VkCapital]) {
+    FKeyboard.SetKeyStateByte(VkCapital, state);
     FKeyboard.Redraw(false);
   }
 }

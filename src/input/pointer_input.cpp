@@ -2,11 +2,10 @@
 
 #include "input/key_press.h"
 #include "keyboard/lv_keyboard.h"
+#include "keyboard/vk_codes.h"
 #include "render/lv_btn.h"
 
 namespace {
-
-constexpr int VkApps = 93;
 
 // Clears a flag for the lifetime of the guard and sets it when the guard ends.
 class TClearedWhile {
@@ -72,7 +71,7 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
     const TLvBtn* key = FKeyboard.Key(code);
     if (!key || !key->HitTest(X, Y)) continue;
     hit = true;
-    if (code == VkApps && FKeyboard.FPressedCount == 0)
+    if (code == VkApps && FKeyboard.PressedCount() == 0)
       FPress.AppsKeyPress();
     else
       FPress.PressKey(static_cast<std::uint8_t>(code), button);

@@ -3,6 +3,32 @@
 // joined by CR LF with no line break after the last line.
 #include "keyboard/builtin_layouts.h"
 
+#include <array>
+
+namespace {
+
+int KindSlot(int index) { return (index >= 2 && index <= LayoutCount) ? index - 1 : 0; }
+
+}  // namespace
+
+const std::wstring& LayoutText(int index) {
+  static const std::array<std::wstring, LayoutCount> texts = [] {
+    std::array<std::wstring, LayoutCount> t;
+    for (int i = 0; i < LayoutCount; ++i) t[i] = BuiltinLayoutTexts[i];
+    return t;
+  }();
+  return texts[KindSlot(index)];
+}
+
+const std::wstring& LayoutListItem(int index) {
+  static const std::array<std::wstring, LayoutCount> names = [] {
+    std::array<std::wstring, LayoutCount> n;
+    for (int i = 0; i < LayoutCount; ++i) n[i] = BuiltinLayoutNames[i];
+    return n;
+  }();
+  return names[KindSlot(index)];
+}
+
 const wchar_t* const BuiltinLayoutNames[LayoutCount] = {
     L"Standard",
     L"Standard + Arrows",

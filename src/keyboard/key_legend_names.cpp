@@ -1,6 +1,7 @@
 #include "keyboard/key_legend_names.h"
 
 #include "i18n/orv_languages.h"
+#include "keyboard/vk_codes.h"
 
 namespace {
 
@@ -13,10 +14,10 @@ struct TLocalisedName {
 
 // The keys whose names are translated; the English text is the source text of the translation.
 const TLocalisedName LocalisedNames[] = {
-    {27, L"Esc"},     {19, L"Pause"}, {20, L"Caps"},     {33, L"PgUp"},  {34, L"PgDn"},
-    {35, L"End"},     {36, L"Home"},  {44, L"PrtScr"},   {45, L"Ins"},   {46, L"Del"},
-    {145, L"ScrLk"},  {160, L"Shift"}, {161, L"Shift"},  {13, L"Enter"}, {162, L"Ctrl"},
-    {163, L"Ctrl"},
+    {VkEscape, L"Esc"},    {VkPause, L"Pause"},   {VkCapital, L"Caps"},  {VkPrior, L"PgUp"},
+    {VkNext, L"PgDn"},     {VkEnd, L"End"},       {VkHome, L"Home"},     {VkSnapshot, L"PrtScr"},
+    {VkInsert, L"Ins"},    {VkDelete, L"Del"},    {VkScroll, L"ScrLk"},  {VkLShift, L"Shift"},
+    {VkRShift, L"Shift"},  {VkReturn, L"Enter"},  {VkLControl, L"Ctrl"}, {VkRControl, L"Ctrl"},
 };
 
 }  // namespace
@@ -24,14 +25,14 @@ const TLocalisedName LocalisedNames[] = {
 void LocaliseKeyNames(TKeyNames& names, THkl hkl, std::uint16_t uiLang) {
   const auto lang = static_cast<std::uint16_t>(hkl & 0xFFFF);
   for (const TLocalisedName& n : LocalisedNames) names[n.Code] = Translate(n.English, lang, uiLang);
-  names[165] = L"Alt";
+  names[VkRMenu] = L"Alt";
 }
 
 void UpdateAltGrName(TKeyNames& names, bool hasAltGr, THkl hkl) {
   if (!hasAltGr)
-    names[165] = L"Alt";
+    names[VkRMenu] = L"Alt";
   else if ((hkl & 0xFF) == GermanPrimaryLang)
-    names[165] = L"Alt Gr";
+    names[VkRMenu] = L"Alt Gr";
   else
-    names[165] = L"AltGr";
+    names[VkRMenu] = L"AltGr";
 }

@@ -2,40 +2,44 @@
 
 #include <utility>
 
-#include "keyboard/key_legend_names.h"
 #include "keyboard/lang_chars_fill.h"
+#include "keyboard/vk_codes.h"
 
 TLangCharsLegends::TLangCharsLegends(TLangCharsList& list, TNamedObjects& namedObjects,
                                      std::function<std::uint16_t()> uiLanguage)
     : FList(list), FNamedObjects(namedObjects), FUiLanguage(std::move(uiLanguage)) {}
 
-void TLangCharsLegends::PrepareLegends(TLvKeyboard& keyboard) {
-  LocaliseKeyNames(keyboard.FKeyNames, keyboard.FHkl, FUiLanguage ? FUiLanguage() : 0);
+TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& keyNames,
+                                                   TKeyboardServices& services) {
+  TPreparedLegends prepared;
+  prepared.KeyNames = keyNames;
+  LocaliseKeyNames(prepared.KeyNames, hkl, FUiLanguage ? FUiLanguage() : 0);
 
-  int index = FindLangChars(FList, keyboard.FHkl);
+  int index = FindLangChars(FList, hkl);
   if (index < 0) {
     TFillLock lock(FNamedObjects);
     TLangChars& table = FList.emplace_back();
     index = static_cast<int>(FList.size()) - 1;
-    keyboard.FLangIndex = index;
-    table.Hkl = keyboard.FHkl;
+    table.Hkl = hkl;
     table.HasAltGr = false;
-    FillLangChars(table, keyboard.Services());
+    FillLangChars(table, services);
   }
-  keyboard.FLangIndex = index;
-  UpdateAltGrName(keyboard.FKeyNames, FList[index].HasAltGr, keyboard.FHkl);
+  prepared.LangIndex = index;
+  UpdateAltGrName(prepared.KeyNames, FList[index].HasAltGr, hkl);
+  return prepared;
 }
 
-std::wstring TLangCharsLegends::GetLegend(const TLvKeyboard& keyboard, std::uint8_t code) {
-  const TKeyboardState& s = keyboard.FKeyState;
-  std::wstring legend = GetLegendFor(keyboard, code, s[16] != 0, s[165] != 0, s[17] != 0, s[20] != 0);
-  if (legend.empty()) legend = GetLegendFor(keyboard, code, false, false, false, false);
+std::wstring TLangCharsLegends::GetLegend(std::int32_t langIndex, const TKeyboardState& s,
+                                          std::uint8_t code) {
+  std::wstring legend = GetLegendFor(langIndex, code, s[VkShift] != 0, s[VkRMenu] != 0,
+                                     s[VkControl] != 0, s[VkCapital] != 0);
+  if (legend.empty()) legend = GetLegendFor(langIndex, code, false, false, false, false);
   return legend;
 }
 
-std::wstring TLangCharsLegends::GetLegendFor(const TLvKeyboard& keyboard, std::uint8_t code,
-                                             bool shift, bool altGr, bool ctrl, bool caps) const {
-  const std::int32_t index = keyboard.FLangIndex;
-  if (index < 0 || static_cast<std::size_t>(index) >= FList.size()) return {};
-  return FList[index].Chars[code][shift][altGr][ctrl][caps];
+std::wstring TLangCharsLegends::GetLegendFor(std::int32_t langIndex, std::uint8_t code,
+                                             bool shift, bool altGr, bool ctrl,
+                                             bool caps) const {
+  if (langIndex < 0 || static_cast<std::size_t>(langIndex) >= FList.size()) return {};
+  return FList[langIndex].Chars[code][shift][altGr][ctrl][caps];
 }

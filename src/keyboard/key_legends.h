@@ -6,31 +6,32 @@
 #include <functional>
 #include <string>
 
+#include "keyboard/key_legend_source.h"
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill_lock.h"
-#include "keyboard/lv_keyboard.h"
 
 class TLangCharsLegends : public TKeyLegends {
  public:
   // list holds the tables (the program passes LangCharsList); namedObjects serves the fill lock;
   // uiLanguage answers the user-interface language, which names the keys while no input
-  // language is known (FHkl 0).
+  // language is known (hkl 0).
   TLangCharsLegends(TLangCharsList& list, TNamedObjects& namedObjects,
                     std::function<std::uint16_t()> uiLanguage);
 
-  // Localises the key names for keyboard.FHkl, finds its table or computes a new one, sets
-  // keyboard.FLangIndex and names the right Alt key. A language seen before costs no translation
-  // of characters and no lock.
-  void PrepareLegends(TLvKeyboard& keyboard) override;
+  // Localises the key names for hkl, finds its table or computes a new one and names the right
+  // Alt key. A language seen before costs no translation of characters and no lock.
+  TPreparedLegends PrepareLegends(THkl hkl, const TKeyNames& keyNames,
+                                  TKeyboardServices& services) override;
 
-  // The legend of code under keyboard.FKeyState (Shift: byte 16, AltGr: byte 165, Ctrl: byte 17,
-  // Caps Lock: byte 20, each counting when non-zero); where that combination yields nothing, the
-  // character without modifiers.
-  std::wstring GetLegend(const TLvKeyboard& keyboard, std::uint8_t code) override;
+  // The legend of code under state (Shift: byte 16, AltGr: byte 165, Ctrl: byte 17, Caps Lock:
+  // byte 20, each counting when non-zero); where that combination yields nothing, the character
+  // without modifiers.
+  std::wstring GetLegend(std::int32_t langIndex, const TKeyboardState& state,
+                         std::uint8_t code) override;
 
-  // Chars of the keyboard's current table (empty while it has none).
-  std::wstring GetLegendFor(const TLvKeyboard& keyboard, std::uint8_t code, bool shift,
-                            bool altGr, bool ctrl, bool caps) const;
+  // Chars of table langIndex (empty when there is no such table).
+  std::wstring GetLegendFor(std::int32_t langIndex, std::uint8_t code, bool shift, bool altGr,
+                            bool ctrl, bool caps) const;
 
  private:
   TLangCharsList& FList;

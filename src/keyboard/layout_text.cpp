@@ -2,12 +2,9 @@
 
 #include <climits>
 
-#include "keyboard/builtin_layouts.h"
 #include "platform/text_helpers.h"
 
 namespace {
-
-int KindSlot(int index) { return (index >= 2 && index <= LayoutCount) ? index - 1 : 0; }
 
 // Splits at CR LF, lone CR and lone LF.
 std::vector<std::wstring> SplitLines(const std::wstring& text) {
@@ -107,24 +104,6 @@ bool ReadSize(const std::wstring* value, int defaultValue, int& size) {
 }
 
 }  // namespace
-
-const std::wstring& LayoutText(int index) {
-  static const std::array<std::wstring, LayoutCount> texts = [] {
-    std::array<std::wstring, LayoutCount> t;
-    for (int i = 0; i < LayoutCount; ++i) t[i] = BuiltinLayoutTexts[i];
-    return t;
-  }();
-  return texts[KindSlot(index)];
-}
-
-const std::wstring& LayoutListItem(int index) {
-  static const std::array<std::wstring, LayoutCount> names = [] {
-    std::array<std::wstring, LayoutCount> n;
-    for (int i = 0; i < LayoutCount; ++i) n[i] = BuiltinLayoutNames[i];
-    return n;
-  }();
-  return names[KindSlot(index)];
-}
 
 TLayoutDescription ParseLayoutText(const std::wstring& text) {
   // Of several lines with the same name only the first one counts, so one pass collects the

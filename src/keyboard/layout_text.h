@@ -1,5 +1,5 @@
 #pragma once
-// Layout description texts: choosing the text of a keyboard kind and parsing it.
+// Layout description texts and their parser (the built-in texts are in builtin_layouts.h).
 //
 // A layout text is made of lines (ended by CR LF, lone CR or lone LF) of the form name=value:
 // "Height" and "Width" (any letter case) give the layout size, a virtual-key code 1..255 in
@@ -11,9 +11,6 @@
 
 #include "platform/geometry.h"
 
-// Number of built-in keyboard kinds; they are numbered 1..LayoutCount.
-constexpr int LayoutCount = 6;
-
 // Size taken when a text has no (or an empty) "Height" / "Width" line.
 constexpr int LayoutDefaultHeight = 300;
 constexpr int LayoutDefaultWidth = 800;
@@ -23,14 +20,6 @@ constexpr int LayoutMaxPoints = 255;
 
 // Largest magnitude of a coordinate, a height or a width; a value beyond it is no valid number.
 constexpr int LayoutMaxCoordinate = 32767;
-
-// The built-in text of keyboard kind `index`: kinds 2..6 give their own text, every other
-// integer (0, negative, above 6) gives the text of kind 1.
-const std::wstring& LayoutText(int index);
-
-// The list item naming keyboard kind `index` ("Standard", "Standard + Arrows", "Compact",
-// "Compact + Arrows", "Touch", "Narrow"); other integers give the name of kind 1, like LayoutText.
-const std::wstring& LayoutListItem(int index);
 
 // Outline points of one key, in layout units (origin top-left, y downwards).
 using TLayoutPoints = std::vector<TPoint>;

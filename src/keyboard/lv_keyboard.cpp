@@ -1,9 +1,10 @@
 #include "keyboard/lv_keyboard.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "keyboard/builtin_layouts.h"
 #include "keyboard/vk_classes.h"
+#include "keyboard/vk_codes.h"
 #include "keyboard/vk_names.h"
 #include "platform/screen_scale.h"
 #include "render/theme.h"
@@ -37,20 +38,6 @@ class TLayoutUnloader {
   THkl hkl_;
 };
 
-std::vector<int> FlatPoints(const TLayoutPoints& points) {
-  std::vector<int> flat;
-  flat.reserve(points.size() * 2);
-  for (const TPoint& p : points) {
-    flat.push_back(p.x);
-    flat.push_back(p.y);
-  }
-  return flat;
-}
-
-int ScaleCoordinate(int layoutValue, long double factor) {
-  return TLvBtn::LimitCoordinate(std::ceil(static_cast<long double>(layoutValue) * factor));
-}
-
 }  // namespace
 
 TLvKeyboard::TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces,
@@ -66,7 +53,7 @@ TLvKeyboard::TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces,
   FImage = FSurfaces.CreateSurface();
   ComputeBoldLimits();
   SetHkl(FServices.GetForegroundKeyboardLayout());
-  SetControlSize(FPaintBox->Height(), FPaintBox->Width());
+  SetControlSize(FPaintBox->Width(), FPaintBox->Height());
   ClearKeys();
 }
 
@@ -84,7 +71,8 @@ bool TLvKeyboard::LoadLayout(int index) {
 
   const TLayoutDescription layout = ParseLayoutText(LayoutText(index));
   if (!layout.SizeRead) return false;
-  SetControlSize(layout.Height, layout.Width);
+  SetControlSize(layout.Width, layout.Height);
+  SetDesignSize(layout.Width, layout.Height);
   for (int code = 1; code <= layout.KeysRead; ++code)
     AddKey(static_cast<std::uint8_t>(code), layout.Points[code]);
   if (!layout.Succeeded()) return false;
@@ -103,10 +91,12 @@ void TLvKeyboard::FillKeyNames() {
   Redraw(true);
 }
 
+void TLvKeyboard::SetKeyName(std::uint8_t code, const std::wstring& name) { FKeyNames[code] = name; }
+
 void TLvKeyboard::AddKey(std::uint8_t code, const TLayoutPoints& points) {
   if (code == 0) return;
   FreeKey(code);
-  FKeys[code] = std::make_unique<TLvBtn>(*this, code, FImage->Canvas(), FlatPoints(points));
+  FKeys[code] = std::make_unique<TLvBtn>(*this, code, FImage->Canvas(), points);
 }
 
 void TLvKeyboard::FreeKey(std::uint8_t code) { FreeKeyObject(code, true); }
@@ -118,8 +108,8 @@ void TLvKeyboard::FreeKeyObject(std::uint8_t code, bool detach) {
   if (FHoverBtn == key.get()) FHoverBtn = nullptr;
   if (detach)
     for (auto& other : FKeys)
-      if (other && other->FPlaceKey == key.get()) other->SetPlaceKey(nullptr);
-  if (key->FPressed) FPressedCount = std::max(0, FPressedCount - 1);
+      if (other && other->PlaceKey() == key.get()) other->SetPlaceKey(nullptr);
+  if (key->Pressed()) FPressedCount = std::max(0, FPressedCount - 1);
 }
 
 void TLvKeyboard::ClearKeys() {
@@ -128,17 +118,17 @@ void TLvKeyboard::ClearKeys() {
   FHoverBtn = nullptr;
 }
 
-void TLvKeyboard::SetControlSize(int height, int width) {
+void TLvKeyboard::SetControlSize(int width, int height) {
   FHeight = height;
   FWidth = width;
   FImage->SetSize(width, height);
 }
 
-void TLvKeyboard::SetImageSize(int height, int width) {
+void TLvKeyboard::SetImageSize(int width, int height) {
   const int oldHeight = FHeight;
   const int oldWidth = FWidth;
   try {
-    SetControlSize(height, width);
+    SetControlSize(width, height);
   } catch (...) {
     // The keyboard keeps its previous size.
     FHeight = oldHeight;
@@ -150,20 +140,17 @@ void TLvKeyboard::SetImageSize(int height, int width) {
   }
 }
 
-void TLvKeyboard::ScaleKeys(int layoutWidth, int layoutHeight) {
-  if (layoutWidth <= 0 || layoutHeight <= 0) return;
-  const long double fx = static_cast<long double>(FWidth) / layoutWidth;
-  const long double fy = static_cast<long double>(FHeight) / layoutHeight;
-  for (int code = 1; code <= 255; ++code) {
-    TLvBtn* key = FKeys[code].get();
-    if (!key) continue;
-    for (std::size_t i = 0; i < key->FPoints.size(); ++i) {
-      TPoint& p = key->FPoints[i];
-      if (p == TLvBtn::Separator) continue;
-      p.x = ScaleCoordinate(key->FLayoutPoints[i].x, fx);
-      p.y = ScaleCoordinate(key->FLayoutPoints[i].y, fy);
-    }
-  }
+void TLvKeyboard::SetDesignSize(int width, int height) {
+  FDesignWidth = width;
+  FDesignHeight = height;
+}
+
+void TLvKeyboard::ScaleKeys() {
+  if (FDesignWidth <= 0 || FDesignHeight <= 0) return;
+  const long double fx = static_cast<long double>(FWidth) / FDesignWidth;
+  const long double fy = static_cast<long double>(FHeight) / FDesignHeight;
+  for (auto& key : FKeys)
+    if (key) key->ScaleOutline(fx, fy);
 }
 
 void TLvKeyboard::ComputeBoldLimits() {
@@ -191,7 +178,7 @@ void TLvKeyboard::Redraw(bool rebuild) {
     for (int code = 1; code <= 255; ++code) {
       TLvBtn* key = FKeys[code].get();
       if (!key) continue;
-      key->SetColors(buffer, false, false, key->FKeyCode);
+      key->SetColors(buffer, false, false, key->Code());
       key->PaintTo(buffer, true);
     }
   }
@@ -200,8 +187,7 @@ void TLvKeyboard::Redraw(bool rebuild) {
   for (int code = 1; code <= 255; ++code) {
     TLvBtn* key = FKeys[code].get();
     if (!key) continue;
-    key->FShapePressed = false;
-    key->FShapeHot = false;
+    key->ForgetDrawnShape();
     key->Paint();
   }
   Present();
@@ -215,7 +201,7 @@ void TLvKeyboard::TrackHover(int x, int y) {
   bool extended = false;
   if (FHoverBtn && FHoverBtn->HitTest(x, y, extended)) {
     // Still on the hover key: nothing to draw, but the part under the pointer may have changed.
-    FHoverBtn->FExtended = extended;
+    FHoverBtn->SetExtended(extended);
     return;
   }
   ClearHover(false);
@@ -223,7 +209,7 @@ void TLvKeyboard::TrackHover(int x, int y) {
     TLvBtn* key = FKeys[code].get();
     if (!key || !key->HitTest(x, y, extended)) continue;
     FHoverBtn = key;
-    key->FExtended = extended;
+    key->SetExtended(extended);
     key->SetHot(true);
     break;
   }
@@ -244,20 +230,20 @@ void TLvKeyboard::SetActive(bool active) {
   ResetKeys();
   ReadKeyboardState();
   FPressedCount = 0;
-  if (FHoverBtn) FHoverBtn->FHot = false;  // drawn normal by the redraw below
+  if (FHoverBtn) FHoverBtn->SetHotState(false);  // drawn normal by the redraw below
   FHoverBtn = nullptr;
   Redraw(false);
 }
 
 void TLvKeyboard::ResetKeys() {
-  for (auto& key : FKeys)
-    if (key) key->SetPressed(false);
+  for (int code = 1; code <= 255; ++code) SetKeyPressed(static_cast<std::uint8_t>(code), false);
   Present();
 }
 
 void TLvKeyboard::ReadKeyboardState() {
   FServices.GetKeyboardState(FKeyState);
-  for (int mouseButton : {1, 2, 4, 5, 6}) FKeyState[mouseButton] = 0;
+  for (TVk mouseButton : {VkLButton, VkRButton, VkMButton, VkXButton1, VkXButton2})
+    FKeyState[mouseButton] = 0;
   auto release = [this](int code) {
     if (FKeyState[code] == 0) return;
     if (FKeyState[code] >= 0x80)
@@ -265,17 +251,17 @@ void TLvKeyboard::ReadKeyboardState() {
                              IsExtendedVk(static_cast<std::uint8_t>(code)));
     FKeyState[code] = 0;
   };
-  FKeyState[16] = 0;
-  release(160);
-  release(161);
-  FKeyState[17] = 0;
-  release(162);
-  release(163);
-  FKeyState[18] = 0;
-  release(164);
-  release(165);
-  release(91);
-  release(92);
+  FKeyState[VkShift] = 0;
+  release(VkLShift);
+  release(VkRShift);
+  FKeyState[VkControl] = 0;
+  release(VkLControl);
+  release(VkRControl);
+  FKeyState[VkMenu] = 0;
+  release(VkLMenu);
+  release(VkRMenu);
+  release(VkLWin);
+  release(VkRWin);
 }
 
 void TLvKeyboard::SetPaintEnabled(bool enabled) {
@@ -311,33 +297,69 @@ void TLvKeyboard::PlaceKeys() {
     TLvBtn* physical = FKeys[m].get();
     if (!physical) continue;
     // The physical key's own object loses its place; it gets one again if its code comes later.
-    if (physical->FPlaceKey == physical) physical->SetPlaceKey(nullptr);
+    if (physical->PlaceKey() == physical) physical->SetPlaceKey(nullptr);
     key->SetPlaceKey(physical);
-    physical->SetPressed(false);
+    SetKeyPressed(static_cast<std::uint8_t>(m), false);
   }
 }
 
 void TLvKeyboard::PrepareLegends() {
-  if (FLegends) FLegends->PrepareLegends(*this);
+  if (!FLegends) return;
+  TPreparedLegends prepared = FLegends->PrepareLegends(FHkl, FKeyNames, FServices);
+  FKeyNames = std::move(prepared.KeyNames);
+  FLangIndex = prepared.LangIndex;
 }
 
-std::wstring TLvKeyboard::GetLegend(std::uint8_t code) {
-  return FLegends ? FLegends->GetLegend(*this, code) : std::wstring();
+std::wstring TLvKeyboard::GetLegend(std::uint8_t code) const { return Legend(code, FKeyState); }
+
+std::wstring TLvKeyboard::Legend(std::uint8_t code, const TKeyboardState& state) const {
+  return FLegends ? FLegends->GetLegend(FLangIndex, state, code) : std::wstring();
 }
+
+void TLvKeyboard::SetKeyPressed(std::uint8_t code, bool down) {
+  TLvBtn* key = FKeys[code].get();
+  if (!key || key->Pressed() == down) return;
+  key->SetPressedState(down);
+  UpdateKeyState(code, down);
+  if (down)
+    ++FPressedCount;
+  else
+    FPressedCount = std::max(0, FPressedCount - 1);
+  if (IsLockOrModifierVk(code))
+    Redraw(false);
+  else
+    key->Paint();
+}
+
+void TLvKeyboard::UpdateKeyState(std::uint8_t code, bool down) {
+  if (code == VkCapital || code == VkNumLock || code == VkScroll) {
+    if (down) FKeyState[code] = FKeyState[code] == KeyStateToggled ? 0 : KeyStateToggled;
+    return;
+  }
+  FKeyState[code] = down ? KeyStateDown : 0;
+  auto follow = [this](TVk generic, TVk left, TVk right) {
+    FKeyState[generic] = (FKeyState[left] != 0 || FKeyState[right] != 0) ? KeyStateDown : 0;
+  };
+  if (code == VkLShift || code == VkRShift) follow(VkShift, VkLShift, VkRShift);
+  if (code == VkLControl || code == VkRControl) follow(VkControl, VkLControl, VkRControl);
+  if (code == VkLMenu || code == VkRMenu) follow(VkMenu, VkLMenu, VkRMenu);
+}
+
+void TLvKeyboard::SetKeyStateByte(std::uint8_t code, std::uint8_t value) { FKeyState[code] = value; }
 
 bool TLvKeyboard::IsModifierKey(std::uint8_t code) const { return IsModifierVk(code); }
 
 bool TLvKeyboard::IsKeyDown(std::uint8_t code) const {
   const TLvBtn* key = FKeys[code].get();
-  return key && key->FPressed;
+  return key && key->Pressed();
 }
 
 void TLvKeyboard::ReleasePressedKeys() {
   for (int code = 1; code <= 255; ++code) {
     TLvBtn* key = FKeys[code].get();
-    if (!key || !key->FPressed) continue;
-    FInjector.SendKeyEvent(static_cast<std::uint16_t>(code), true, key->FExtended);
-    key->SetPressed(false);
+    if (!key || !key->Pressed()) continue;
+    FInjector.SendKeyEvent(static_cast<std::uint16_t>(code), true, key->Extended());
+    SetKeyPressed(static_cast<std::uint8_t>(code), false);
   }
 }
 

@@ -14,28 +14,15 @@
 #include <vector>
 
 #include "input/key_injection.h"
+#include "keyboard/key_legend_source.h"
 #include "keyboard/keyboard_desktop.h"
 #include "keyboard/keyboard_services.h"
 #include "keyboard/layout_text.h"
 #include "render/canvas.h"
+#include "render/key_draw_context.h"
 #include "render/lv_btn.h"
 
-class TLvKeyboard;
-
-// Where the character legends come from: the per-language legend tables. The keyboard control
-// calls PrepareLegends after the input language (FHkl) or the layout changed, and key drawing asks
-// GetLegend for the character of a key under the current FKeyState.
-class TKeyLegends {
- public:
-  virtual ~TKeyLegends() = default;
-  // Localises the key names (FKeyNames) and finds or computes the legend table of
-  // keyboard.FHkl, setting keyboard.FLangIndex.
-  virtual void PrepareLegends(TLvKeyboard& keyboard) = 0;
-  // The character legend of a key code for the modifier state in keyboard.FKeyState.
-  virtual std::wstring GetLegend(const TLvKeyboard& keyboard, std::uint8_t code) = 0;
-};
-
-class TLvKeyboard {
+class TLvKeyboard : public TKeyDrawContext {
  public:
   // paintBox is the visible control the picture is copied onto (not owned); surfaces creates the
   // image and the back buffer. legends may be none: then keys show no character legend.
@@ -46,21 +33,28 @@ class TLvKeyboard {
   TLvKeyboard& operator=(const TLvKeyboard&) = delete;
 
   // Builds the key table from the built-in layout text of index (1..6; any other index loads
-  // layout 1) and makes the control the layout's size. False when the text does not parse: the
-  // keys read before the failure stay, painting stays disabled, placement and legends are not
-  // updated.
+  // layout 1) and makes the control and its design size the layout's size. False when the text
+  // does not parse: the keys read before the failure stay, painting stays disabled, placement and
+  // legends are not updated.
   bool LoadLayout(int index);
-  // Copies the default key names into FKeyNames and rebuilds the picture.
+  // Copies the default key names into the key names and rebuilds the picture.
   void FillKeyNames();
+  // Sets the name shown on the key of a code; it shows from the next paint on.
+  void SetKeyName(std::uint8_t code, const std::wstring& name);
   void AddKey(std::uint8_t code, const TLayoutPoints& points);
   void FreeKey(std::uint8_t code);
   void ClearKeys();
 
   // Sets the size of the control and its picture; a failure keeps the previous size.
-  void SetImageSize(int height, int width);
-  // Rescales every key's outline from the layout size to the control's size (ceiling, x and y
-  // separately). A layout size of 0 or less changes nothing.
-  void ScaleKeys(int layoutWidth, int layoutHeight);
+  void SetImageSize(int width, int height);
+  // The size of the loaded layout, in layout units (0 before the first load).
+  int DesignWidth() const { return FDesignWidth; }
+  int DesignHeight() const { return FDesignHeight; }
+  // Sets the design size without loading a layout (for keys added one by one).
+  void SetDesignSize(int width, int height);
+  // Rescales every key's outline from the design size to the control's size (ceiling, x and y
+  // separately). A design size of 0 or less changes nothing.
+  void ScaleKeys();
 
   // Composes the picture and presents it; rebuild also redraws the back buffer. While painting is
   // disabled only the rebuild request is remembered.
@@ -70,20 +64,36 @@ class TLvKeyboard {
   // Makes the key under (x, y) the hover key; the lowest code wins where outlines overlap.
   void TrackHover(int x, int y);
   void ClearHover(bool present);
+  // The key under the pointer, or none.
+  TLvBtn* HoverKey() const { return FHoverBtn; }
+
+  // Shows the key of code pressed or released: updates the keyboard state and the pressed count.
+  // A lock or modifier key recomposes the whole keyboard (every legend may change); any other key
+  // repaints itself. No key of that code, or no change, does nothing.
+  void SetKeyPressed(std::uint8_t code, bool down);
+  // Sets one byte of the keyboard state as shown, without drawing (the lock keys' toggles follow
+  // the system this way).
+  void SetKeyStateByte(std::uint8_t code, std::uint8_t value);
 
   // Activation (once, when the main window is first shown): releases every key, takes the
   // keyboard state over from the system with no modifier down (sending key-ups for modifiers the
   // system shows down) and redraws.
   void SetActive(bool active);
+  bool Active() const { return FActive; }
   void SetPaintEnabled(bool enabled);
   // Switches to an input language: places the keys, prepares its legends and redraws. 0, handles
   // whose upper 16 bits are 0, and the current handle are ignored.
   void SetHkl(THkl hkl);
-  // Gives every character key the outline of the physical key that produces its code in FHkl.
+  THkl Hkl() const { return FHkl; }
+  // Gives every character key the outline of the physical key that produces its code in Hkl().
   void PlaceKeys();
 
+  // Asks the legends for the key names and the legend table of Hkl() and keeps them.
   void PrepareLegends();
-  std::wstring GetLegend(std::uint8_t code);
+  // The character legend of a key code under the keyboard state as shown.
+  std::wstring GetLegend(std::uint8_t code) const;
+  // The index of the current language's legend table.
+  std::int32_t LangIndex() const { return FLangIndex; }
 
   bool IsModifierKey(std::uint8_t code) const;
   // Whether the key object of code exists and is pressed.
@@ -92,7 +102,7 @@ class TLvKeyboard {
   void ReleasePressedKeys();
   // Releases every key object, then presents.
   void ResetKeys();
-  // Fills FKeyState from the system with no modifier down; see SetActive.
+  // Fills the keyboard state from the system with no modifier down; see SetActive.
   void ReadKeyboardState();
 
   // The key object of a code, or none.
@@ -104,36 +114,50 @@ class TLvKeyboard {
   TSurface& Image() { return *FImage; }
   TSurface& BackBuffer() { return *FBackBuffer; }
   TKeyboardServices& Services() { return FServices; }
+  const TKeyNames& KeyNames() const { return FKeyNames; }
 
-  TSurface* FPaintBox;
-  bool FActive = false;
-  bool FPaintEnabled = true;
-  TLvBtn* FHoverBtn = nullptr;
-  THkl FHkl = 0;
-  std::int32_t FLangIndex = 0;
-  std::int32_t FPressedCount = 0;
-  std::unique_ptr<TSurface> FBackBuffer;
-  bool FNeedsRebuild = true;
-  std::int32_t FBoldNameLimit = 14;
-  std::int32_t FBoldCharLimit = 16;
-  // Indexed directly by the code; slot 0 is never used.
-  std::array<std::unique_ptr<TLvBtn>, 256> FKeys;
-  TKeyboardState FKeyState{};
-  // Indexed directly by the code; entry 0 is never used.
-  std::array<std::wstring, 256> FKeyNames;
+  // What the keys read while they draw.
+  bool PaintEnabled() const override { return FPaintEnabled; }
+  const std::wstring& KeyName(std::uint8_t code) const override { return FKeyNames[code]; }
+  int PressedCount() const override { return FPressedCount; }
+  const TKeyboardState& KeyState() const override { return FKeyState; }
+  int BoldNameLimit() const override { return FBoldNameLimit; }
+  int BoldCharLimit() const override { return FBoldCharLimit; }
+  std::wstring Legend(std::uint8_t code, const TKeyboardState& state) const override;
 
  private:
-  void SetControlSize(int height, int width);
+  void SetControlSize(int width, int height);
   // Frees a key object; detach also clears every other key's reference to it as place key.
   void FreeKeyObject(std::uint8_t code, bool detach);
   void ComputeBoldLimits();
+  // Follows a key press in the keyboard state: down or up for ordinary keys and modifiers (the
+  // generic Shift, Ctrl and Alt bytes follow their left and right keys), a toggle for the locks.
+  void UpdateKeyState(std::uint8_t code, bool down);
 
+  TSurface* FPaintBox;
   TSurfaceFactory& FSurfaces;
   TKeyboardServices& FServices;
   TKeyInjector& FInjector;
   TKeyboardDesktop& FDesktop;
   TKeyLegends* FLegends;
   std::unique_ptr<TSurface> FImage;
+  std::unique_ptr<TSurface> FBackBuffer;
   int FWidth = 0;
   int FHeight = 0;
+  int FDesignWidth = 0;
+  int FDesignHeight = 0;
+  bool FActive = false;
+  bool FPaintEnabled = true;
+  bool FNeedsRebuild = true;
+  TLvBtn* FHoverBtn = nullptr;
+  THkl FHkl = 0;
+  std::int32_t FLangIndex = 0;
+  std::int32_t FPressedCount = 0;
+  std::int32_t FBoldNameLimit = 14;
+  std::int32_t FBoldCharLimit = 16;
+  // Indexed directly by the code; slot 0 is never used.
+  std::array<std::unique_ptr<TLvBtn>, 256> FKeys;
+  TKeyboardState FKeyState{};
+  // Indexed directly by the code; entry 0 is never used.
+  TKeyNames FKeyNames;
 };

@@ -1,43 +1,49 @@
 #include "keyboard/vk_classes.h"
 
+#include "keyboard/vk_codes.h"
+
 namespace {
 
-bool InRange(std::uint8_t vk, int first, int last) { return vk >= first && vk <= last; }
+bool InRange(std::uint8_t vk, TVk first, TVk last) { return vk >= first && vk <= last; }
 
 }  // namespace
 
-bool IsModifierVk(std::uint8_t vk) { return vk == 91 || vk == 92 || InRange(vk, 160, 165); }
+bool IsModifierVk(std::uint8_t vk) {
+  return vk == VkLWin || vk == VkRWin || InRange(vk, VkLShift, VkRMenu);
+}
 
 bool IsLockOrModifierVk(std::uint8_t vk) {
-  return vk == 20 || vk == 144 || vk == 145 || IsModifierVk(vk);
+  return vk == VkCapital || vk == VkNumLock || vk == VkScroll || IsModifierVk(vk);
 }
 
 bool IsCharacterVk(std::uint8_t vk) {
-  return vk == 32 || InRange(vk, 48, 90) || InRange(vk, 96, 111) || InRange(vk, 186, 194) ||
-         InRange(vk, 219, 226);
+  return vk == VkSpace || InRange(vk, Vk0, VkZ) || InRange(vk, VkNumpad0, VkDivide) ||
+         InRange(vk, VkOem1, VkAbntC2) || InRange(vk, VkOem4, VkOem102);
 }
 
 bool IsPositionVk(std::uint8_t vk) {
-  return InRange(vk, 48, 90) || InRange(vk, 186, 194) || InRange(vk, 219, 226);
+  return InRange(vk, Vk0, VkZ) || InRange(vk, VkOem1, VkAbntC2) || InRange(vk, VkOem4, VkOem102);
 }
 
 bool IsExtendedVk(std::uint8_t vk) {
-  return InRange(vk, 33, 46) || vk == 91 || vk == 92 || vk == 93 || vk == 95 || vk == 111 ||
-         vk == 144 || vk == 161 || vk == 163 || vk == 165 || InRange(vk, 166, 183);
+  return InRange(vk, VkPrior, VkDelete) || vk == VkLWin || vk == VkRWin || vk == VkApps ||
+         vk == VkSleep || vk == VkDivide || vk == VkNumLock || vk == VkRShift ||
+         vk == VkRControl || vk == VkRMenu || InRange(vk, VkBrowserBack, VkLaunchApp2);
 }
 
 bool IsCommandVk(std::uint8_t vk) {
   switch (vk) {
-    case 8: case 9: case 13: case 19: case 20: case 21: case 22: case 23: case 24: case 25:
-    case 27: case 33: case 34: case 35: case 36: case 37: case 38: case 39: case 40: case 44:
-    case 45: case 46: case 91: case 92: case 93: case 144: case 145: case 160: case 161:
-    case 162: case 163: case 164: case 165:
+    case VkBack: case VkTab: case VkReturn: case VkPause: case VkCapital:
+    case VkEscape: case VkPrior: case VkNext: case VkEnd: case VkHome: case VkLeft: case VkUp:
+    case VkRight: case VkDown: case VkSnapshot: case VkInsert: case VkDelete: case VkLWin:
+    case VkRWin: case VkApps: case VkNumLock: case VkScroll: case VkLShift: case VkRShift:
+    case VkLControl: case VkRControl: case VkLMenu: case VkRMenu:
       return true;
     default:
-      return false;
+      return InRange(vk, VkKana, VkKanji);  // the input method keys
   }
 }
 
 bool IsFunctionVk(std::uint8_t vk) {
-  return InRange(vk, 112, 135) || InRange(vk, 166, 183) || vk == 232;
+  return InRange(vk, VkF1, VkF24) || InRange(vk, VkBrowserBack, VkLaunchApp2) || vk == VkOem232;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "keyboard/vk_codes.h"
 #include "platform/rounding.h"
 #include "platform/screen_scale.h"
 #include "render/theme.h"
@@ -42,15 +43,13 @@ struct TGlyphRow {
 };
 
 constexpr TGlyphRow kGlyphs[] = {
-    {8, 0xE750, 3, 0xE083, 5, 0xF0D5, 5},   // Backspace
-    {37, 0xE00E, 1, 0xE27F, 2, 0xF0E7, 2},  // Left
-    {38, 0xE010, 1, 0xE1FE, 2, 0xF0E9, 2},  // Up
-    {39, 0xE00F, 1, 0xE27E, 2, 0xF0E8, 2},  // Right
-    {40, 0xE011, 1, 0xE1FC, 2, 0xF0EA, 2},  // Down
-    {93, 0xE115, 1, 0xE115, 2, 0xF033, 7},  // Apps
+    {VkBack, 0xE750, 3, 0xE083, 5, 0xF0D5, 5},   // Backspace
+    {VkLeft, 0xE00E, 1, 0xE27F, 2, 0xF0E7, 2},  // Left
+    {VkUp, 0xE010, 1, 0xE1FE, 2, 0xF0E9, 2},  // Up
+    {VkRight, 0xE00F, 1, 0xE27E, 2, 0xF0E8, 2},  // Right
+    {VkDown, 0xE011, 1, 0xE1FC, 2, 0xF0EA, 2},  // Down
+    {VkApps, 0xE115, 1, 0xE115, 2, 0xF033, 7},  // Apps
 };
-
-constexpr int kVkApps = 93;
 
 }  // namespace
 
@@ -112,7 +111,7 @@ void UpdateLegendFontSizes(int escapeWidth, int escapeHeight, int screenPpi) {
 }
 
 std::optional<TKeyGlyph> KeyGlyph(int nameVk, int pressedCount) {
-  if (nameVk == kVkApps && pressedCount != 0) return std::nullopt;
+  if (nameVk == VkApps && pressedCount != 0) return std::nullopt;
   for (const auto& row : kGlyphs) {
     if (row.vk != nameVk) continue;
     if (HasSegoeFluentIcons) return TKeyGlyph{L"Segoe Fluent Icons", row.fluent, row.fluentPlus};

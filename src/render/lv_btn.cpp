@@ -1,10 +1,11 @@
 #include "render/lv_btn.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
-#include "keyboard/lv_keyboard.h"
 #include "keyboard/vk_classes.h"
+#include "keyboard/vk_codes.h"
 #include "platform/rounding.h"
 #include "render/fonts.h"
 #include "render/theme.h"
@@ -18,41 +19,28 @@ bool PtInRect(int l, int t, int r, int b, const TPoint& p) {
 
 bool IsSeparator(const TPoint& p) { return p.x == -1 && p.y == -1; }
 
-// Restores a keyboard-state byte when leaving the scope, also by an exception.
-class TByteRestorer {
- public:
-  explicit TByteRestorer(std::uint8_t& byte) : byte_(byte), saved_(byte) {}
-  ~TByteRestorer() { byte_ = saved_; }
-  TByteRestorer(const TByteRestorer&) = delete;
-  TByteRestorer& operator=(const TByteRestorer&) = delete;
-
- private:
-  std::uint8_t& byte_;
-  std::uint8_t saved_;
-};
+int ScaleCoordinate(int layoutValue, long double factor) {
+  return TLvBtn::LimitCoordinate(std::ceil(static_cast<long double>(layoutValue) * factor));
+}
 
 }  // namespace
 
-TLvBtn::TLvBtn(TLvKeyboard& keyboard, std::uint8_t keyCode, TCanvas& canvas,
-               const std::vector<int>& points)
+TLvBtn::TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas,
+               const std::vector<TPoint>& points)
     : FKeyCode(keyCode),
       FCanvas(&canvas),
-      FKeyboard(keyboard),
+      FContext(context),
       FPlaceKey(this),
       FExtended(IsExtendedVk(keyCode)) {
   SetPoints(points);
   Paint();
 }
 
-void TLvBtn::SetPoints(const std::vector<int>& points) {
-  if (points.size() % 2 != 0) return;
-  const int n = static_cast<int>(points.size() / 2);
-  if (n > MaxPoints) return;
-  SetPointCount(n);
-  for (int i = 0; i < n; ++i) {
-    FPoints[i] = TPoint{LimitCoordinate(points[2 * i]), LimitCoordinate(points[2 * i + 1])};
-    FLayoutPoints[i] = FPoints[i];
-  }
+void TLvBtn::SetPoints(const std::vector<TPoint>& points) {
+  if (points.size() > static_cast<std::size_t>(MaxPoints)) return;
+  FPoints.clear();
+  for (const TPoint& p : points) FPoints.push_back({LimitCoordinate(p.x), LimitCoordinate(p.y)});
+  FLayoutPoints = FPoints;
 }
 
 int TLvBtn::LimitCoordinate(long double value) {
@@ -61,10 +49,17 @@ int TLvBtn::LimitCoordinate(long double value) {
   return static_cast<int>(value);
 }
 
-void TLvBtn::SetPointCount(int count) {
-  if (count == PointCount()) return;
-  FPoints.resize(count);
-  FLayoutPoints.resize(count);
+void TLvBtn::ScaleOutline(long double fx, long double fy) {
+  for (std::size_t i = 0; i < FPoints.size(); ++i) {
+    if (FPoints[i] == Separator) continue;
+    FPoints[i].x = ScaleCoordinate(FLayoutPoints[i].x, fx);
+    FPoints[i].y = ScaleCoordinate(FLayoutPoints[i].y, fy);
+  }
+}
+
+void TLvBtn::ForgetDrawnShape() {
+  FShapePressed = false;
+  FShapeHot = false;
 }
 
 void TLvBtn::SetHot(bool value) {
@@ -72,46 +67,12 @@ void TLvBtn::SetHot(bool value) {
   Paint();
 }
 
-void TLvBtn::SetPressed(bool value) {
-  if (value == FPressed) return;
-  FPressed = value;
-  UpdateKeyState();
-  if (value)
-    ++FKeyboard.FPressedCount;
-  else
-    FKeyboard.FPressedCount = std::max(0, FKeyboard.FPressedCount - 1);
-  if (IsLockOrModifierVk(FKeyCode))
-    FKeyboard.Redraw(false);
-  else
-    Paint();
-}
-
-void TLvBtn::UpdateKeyState() {
-  auto& state = FKeyboard.FKeyState;
-  const std::uint8_t code = FKeyCode;
-  if (code == 20 || code == 144 || code == 145) {
-    if (FPressed) state[code] = state[code] == 1 ? 0 : 1;
-    return;
-  }
-  state[code] = FPressed ? 0x81 : 0;
-  auto follow = [&state](int generic, int left, int right) {
-    state[generic] = (state[left] != 0 || state[right] != 0) ? 0x81 : 0;
-  };
-  if (code == 160 || code == 161) follow(16, 160, 161);
-  if (code == 162 || code == 163) follow(17, 162, 163);
-  if (code == 164 || code == 165) follow(18, 164, 165);
-}
-
-void TLvBtn::SetPlaceKey(TLvBtn* key) {
-  if (key != FPlaceKey) FPlaceKey = key;
-}
-
 void TLvBtn::SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk) {
   FDrawPressed = pressed;
   FDrawHot = hot;
-  if (FKeyCode == 20) {
+  if (FKeyCode == VkCapital) {
     // Caps Lock shows the toggle state, and its outline is redrawn on every paint.
-    FDrawPressed = FKeyboard.FKeyState[20] != 0;
+    FDrawPressed = FContext.KeyState()[VkCapital] != 0;
     FShapePressed = !FDrawPressed;
   }
   TColor pen, brush;
@@ -147,7 +108,7 @@ void TLvBtn::SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t cla
 }
 
 void TLvBtn::Paint() {
-  if (FKeyboard.FPaintEnabled) PaintTo(*FCanvas, false);
+  if (FContext.PaintEnabled()) PaintTo(*FCanvas, false);
 }
 
 void TLvBtn::PaintTo(TCanvas& canvas, bool outlineOnly) {
@@ -268,7 +229,7 @@ void TLvBtn::ShiftByVertices(const std::vector<TPoint>& points, TLegendBox& b) c
 
 void TLvBtn::CentreTextRect(TCanvas& canvas, TLegendBox& b) {
   const std::uint8_t ownVk = FKeyCode;
-  if (IsCharacterVk(ownVk) || (ownVk >= 112 && ownVk <= 135)) {
+  if (IsCharacterVk(ownVk) || (ownVk >= VkF1 && ownVk <= VkF24)) {
     b.L = b.cx - 16;
     b.T = b.cy - 16;
     b.R = b.cx + 16;
@@ -278,7 +239,7 @@ void TLvBtn::CentreTextRect(TCanvas& canvas, TLegendBox& b) {
   canvas.SetFontName(Theme.NameFontName);
   canvas.SetFontSize(FDrawHot ? Theme.NameFontSize + 2 : Theme.NameFontSize);
   canvas.SetFontStyle(NameStyle());
-  const std::wstring& name = FKeyboard.FKeyNames[FPlaceKey->FKeyCode];
+  const std::wstring& name = FContext.KeyName(FPlaceKey->FKeyCode);
   const TTextSize size = canvas.TextExtent(name);
   const int w = std::max(size.Width / 2 + 2, 16);
   const int h = std::max(size.Height + 2, 16);
@@ -313,18 +274,19 @@ long double TLvBtn::SizeFactor() const {
 }
 
 TFontStyles TLvBtn::NameStyle() const {
-  return Theme.NameFontSize < FKeyboard.FBoldNameLimit ? Theme.NameFontStyle : TFontStyles();
+  return Theme.NameFontSize < FContext.BoldNameLimit() ? Theme.NameFontStyle : TFontStyles();
 }
 
 bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
   const std::uint8_t nameVk = FPlaceKey->FKeyCode;
   const std::uint8_t ownVk = FKeyCode;
-  if (IsCharacterVk(nameVk) || ownVk == 32) return false;
+  if (IsCharacterVk(nameVk) || ownVk == VkSpace) return false;
 
   canvas.SetFontColor(FNameColor);
   int base = Theme.NameFontSize;
   switch (ownVk) {
-    case 19: case 33: case 34: case 35: case 36: case 44: case 145:
+    case VkPause: case VkPrior: case VkNext: case VkEnd: case VkHome: case VkSnapshot:
+    case VkScroll:
       base = std::max(base - 2, 3);
       break;
     default:
@@ -336,9 +298,9 @@ bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
   canvas.SetFontStyle(NameStyle());
   canvas.SetBrushStyle(TBrushStyle::Clear);
 
-  const std::wstring& name = FKeyboard.FKeyNames[nameVk];
+  const std::wstring& name = FContext.KeyName(nameVk);
   bool glyphDrawn = false;
-  if (const auto glyph = KeyGlyph(nameVk, FKeyboard.FPressedCount)) {
+  if (const auto glyph = KeyGlyph(nameVk, FContext.PressedCount())) {
     canvas.SetFontName(glyph->FontName);
     canvas.SetFontStyle(TFontStyles());
     canvas.SetFontSize(size + glyph->SizeIncrement);
@@ -362,23 +324,18 @@ bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
 
 void TLvBtn::DrawChars(TCanvas& canvas, const TRect& textRect) {
   const std::uint8_t ownVk = FKeyCode;
-  if (ownVk == 32) return;  // the space bar has no legend
+  if (ownVk == VkSpace) return;  // the space bar has no legend
 
-  std::wstring text;
-  {
-    // A held Ctrl without right Alt does not change the characters shown.
-    auto& state = FKeyboard.FKeyState;
-    const bool hideCtrl = state[17] != 0 && state[165] == 0;
-    TByteRestorer restore(state[17]);
-    if (hideCtrl) state[17] = 0;
-    canvas.SetFontColor(FCharColor);
-    canvas.SetFontSize(RoundHalfEven(Theme.CharFontSize * SizeFactor()));
-    canvas.SetFontName(Theme.CharFontName);
-    canvas.SetFontStyle(Theme.CharFontSize < FKeyboard.FBoldCharLimit ? Theme.CharFontStyle
-                                                                       : TFontStyles());
-    canvas.SetBrushStyle(TBrushStyle::Clear);
-    text = FKeyboard.GetLegend(ownVk);
-  }
+  // A held Ctrl without right Alt does not change the characters shown.
+  TKeyboardState state = FContext.KeyState();
+  if (state[VkControl] != 0 && state[VkRMenu] == 0) state[VkControl] = 0;
+  canvas.SetFontColor(FCharColor);
+  canvas.SetFontSize(RoundHalfEven(Theme.CharFontSize * SizeFactor()));
+  canvas.SetFontName(Theme.CharFontName);
+  canvas.SetFontStyle(Theme.CharFontSize < FContext.BoldCharLimit() ? Theme.CharFontStyle
+                                                                     : TFontStyles());
+  canvas.SetBrushStyle(TBrushStyle::Clear);
+  const std::wstring text = FContext.Legend(ownVk, state);
   if (!text.empty()) DrawTextFmt(canvas, textRect, text, tfCentredLegend);
   canvas.SetBrushStyle(TBrushStyle::Solid);
 }

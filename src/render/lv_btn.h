@@ -2,14 +2,16 @@
 // One key of the on-screen keyboard: its virtual-key code, its outline (a rectangle given by two
 // corners, or a polygon), its pressed and hover states, hit testing and drawing.
 //
-// Keys are created and owned by the keyboard control (TLvKeyboard); they draw on its image
-// canvas with the colours and fonts of Theme.
+// Keys are created and owned by the keyboard control (TLvKeyboard), which alone changes their
+// pressed state; they draw on its image canvas with the colours and fonts of Theme and
+// read the rest of what they show through the keyboard's drawing context.
 #include <cstdint>
 #include <vector>
 
 #include "platform/geometry.h"
 #include "render/canvas.h"
 #include "render/colors.h"
+#include "render/key_draw_context.h"
 
 class TLvKeyboard;
 
@@ -25,31 +27,39 @@ class TLvBtn {
   // A coordinate limited to that range (the nearest end for anything beyond it).
   static int LimitCoordinate(long double value);
 
-  // points is the flat list x0, y0, x1, y1, ... of the outline in layout units, each limited to
-  // MaxCoordinate. An odd-length list (or one of more than MaxPoints points) leaves the key
-  // without an outline. The new key is
-  // its own place key and paints itself if the keyboard's painting is enabled.
-  TLvBtn(TLvKeyboard& keyboard, std::uint8_t keyCode, TCanvas& canvas,
-         const std::vector<int>& points);
+  // points is the outline in layout units, each coordinate limited to MaxCoordinate; one of more
+  // than MaxPoints points leaves the key without an outline. The new key is its own place key
+  // and paints itself if the keyboard's painting is enabled. context is the keyboard the key
+  // belongs to.
+  TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas,
+         const std::vector<TPoint>& points);
   TLvBtn(const TLvBtn&) = delete;
   TLvBtn& operator=(const TLvBtn&) = delete;
 
-  void SetPoints(const std::vector<int>& points);
-  void SetPointCount(int count);
+  std::uint8_t Code() const { return FKeyCode; }
+  bool Pressed() const { return FPressed; }
+  bool Hot() const { return FHot; }
+  // Which part of a two-part outline the pointer is on (for Enter: the numeric-pad one).
+  bool Extended() const { return FExtended; }
+  void SetExtended(bool value) { FExtended = value; }
+  // The key whose outline this key is drawn in and hit-tested against; none hides the key.
+  TLvBtn* PlaceKey() const { return FPlaceKey; }
+  void SetPlaceKey(TLvBtn* key) { FPlaceKey = key; }
+  // The outline in pixels of the keyboard image, and in layout units.
+  const std::vector<TPoint>& Points() const { return FPoints; }
+  const std::vector<TPoint>& LayoutPoints() const { return FLayoutPoints; }
   int PointCount() const { return static_cast<int>(FPoints.size()); }
   bool IsRect() const { return PointCount() == 2; }
 
   // Hover state; repaints the key (also when the value does not change).
   void SetHot(bool value);
-  // Pressed state; updates the keyboard's FKeyState and FPressedCount. A lock or modifier key
-  // recomposes the whole keyboard (every legend may change); any other key repaints itself.
-  // Setting the current value again does nothing.
-  void SetPressed(bool value);
-  // The key whose outline this key is drawn in and hit-tested against; none hides the key.
-  void SetPlaceKey(TLvBtn* key);
 
   // Chooses pen, brush and legend colours for a state and a colour class code.
   void SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk);
+  // What the last SetColors chose: the legend colours and whether the key is drawn pressed.
+  TColor NameColor() const { return FNameColor; }
+  TColor CharColor() const { return FCharColor; }
+  bool DrawnPressed() const { return FDrawPressed; }
   // Draws the key on canvas: with outlineOnly the outline in the colours set before, otherwise
   // the outline (where its drawn state changed) and the legend in the key's current state.
   void PaintTo(TCanvas& canvas, bool outlineOnly);
@@ -57,7 +67,7 @@ class TLvBtn {
   void Paint();
 
   // Whether (x, y), in pixels of the keyboard image, lies on the place key's outline. extended
-  // tells which part of a two-part outline was hit (the key's FExtended for one-part outlines).
+  // tells which part of a two-part outline was hit (the key's Extended() for one-part outlines).
   bool HitTest(int x, int y) const;
   bool HitTest(int x, int y, bool& extended) const;
 
@@ -79,29 +89,25 @@ class TLvBtn {
   // polygon for more; one point is never inside).
   static bool PointInOutline(const std::vector<TPoint>& points, int x, int y);
 
-  std::uint8_t FKeyCode;
-  bool FPressed = false;
-  bool FHot = false;
-  TCanvas* FCanvas;
-  TLvKeyboard& FKeyboard;
-  TLvBtn* FPlaceKey;
-  bool FExtended;
-  TColor FNameColor = 0;
-  TColor FCharColor = 0;
-  bool FDrawPressed = false;
-  bool FDrawHot = false;
-  bool FShapePressed = false;
-  bool FShapeHot = false;
-  std::vector<TPoint> FPoints;
-  std::vector<TPoint> FLayoutPoints;
-
  private:
+  // The keyboard changes what the key shows: pressed and hover state, the outline's scale.
+  friend class TLvKeyboard;
+
   // Legend rectangle: L, T, R, B and the centre cx, cy.
   struct TLegendBox {
     int L = 0, T = 0, R = 0, B = 0, cx = 0, cy = 0;
   };
 
-  void UpdateKeyState();
+  // Pressed state as the keyboard sets it; the keyboard repaints.
+  void SetPressedState(bool value) { FPressed = value; }
+  // Hover state without a repaint.
+  void SetHotState(bool value) { FHot = value; }
+  // Forgets which state the outline was last drawn in, so that the next paint draws it.
+  void ForgetDrawnShape();
+  // Places the outline at its layout points times the factors (rounded up, x and y separately).
+  void ScaleOutline(long double fx, long double fy);
+
+  void SetPoints(const std::vector<TPoint>& points);
   void DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force);
   void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points);
   bool ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
@@ -118,4 +124,20 @@ class TLvBtn {
   long double SizeFactor() const;
   // The configured name style below the bold limit, regular from it on.
   TFontStyles NameStyle() const;
+
+  std::uint8_t FKeyCode;
+  bool FPressed = false;
+  bool FHot = false;
+  TCanvas* FCanvas;
+  const TKeyDrawContext& FContext;
+  TLvBtn* FPlaceKey;
+  bool FExtended;
+  TColor FNameColor = 0;
+  TColor FCharColor = 0;
+  bool FDrawPressed = false;
+  bool FDrawHot = false;
+  bool FShapePressed = false;
+  bool FShapeHot = false;
+  std::vector<TPoint> FPoints;
+  std::vector<TPoint> FLayoutPoints;
 };

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "i18n/orv_languages.h"
-#include "keyboard/layout_text.h"
+#include "keyboard/builtin_layouts.h"
 #include "platform/rounding.h"
 #include "render/theme.h"
 

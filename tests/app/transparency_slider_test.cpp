@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "fakes/fake_canvas.h"
+#include "keyboard/builtin_layouts.h"
 #include "keyboard/layout_text.h"
 
 namespace {

@@ -104,16 +104,16 @@ TEST(KeyPress, HeldKeyIsShownPressedUntilReleased) {
   EXPECT_TRUE(rig.Shown(65));
   EXPECT_TRUE(rig.Shown(160));
   EXPECT_EQ(rig.press.FPressedBtn, rig.keyboard.Key(65));
-  EXPECT_EQ(rig.keyboard.FKeyState[65], 0x81);
+  EXPECT_EQ(rig.keyboard.KeyState()[65], 0x81);
   rig.MouseUp(rig.Centre(65), B::Right);
   EXPECT_FALSE(rig.Shown(65));
   EXPECT_FALSE(rig.Shown(160));
-  EXPECT_EQ(rig.keyboard.FPressedCount, 0);
+  EXPECT_EQ(rig.keyboard.PressedCount(), 0);
 }
 
 TEST(KeyPress, LatchedKeysTheWindowDidNotLatchAreLeftAlone) {
   TInputRig rig;
-  rig.keyboard.Key(164)->SetPressed(true);  // shown pressed, but not by a click of this window
+  rig.keyboard.SetKeyPressed(164, true);  // shown pressed, but not by a click of this window
   rig.Click(65);
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65), KeyUp(65)}));
   EXPECT_TRUE(rig.Shown(164));
@@ -133,7 +133,7 @@ TEST(KeyPress, SecondButtonOnAnotherKeyReleasesTheHeldKeyFirst) {
   EXPECT_TRUE(rig.TakeEvents().empty());
   rig.MouseUp(rig.Centre(83), B::Right);
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(83), KeyUp(160)}));
-  EXPECT_EQ(rig.keyboard.FPressedCount, 0);
+  EXPECT_EQ(rig.keyboard.PressedCount(), 0);
 }
 
 TEST(KeyPress, ReleaseKeysLetsGoOfTheHeldKeyAndEveryLatchedKey) {
@@ -146,7 +146,7 @@ TEST(KeyPress, ReleaseKeysLetsGoOfTheHeldKeyAndEveryLatchedKey) {
   EXPECT_EQ(rig.press.FPressedBtn, nullptr);
   EXPECT_FALSE(rig.window.TimerEnabled(TInputTimer::tmrPress));
   for (int code = 1; code <= 255; ++code) EXPECT_FALSE(rig.press.FLatched[code]) << code;
-  EXPECT_EQ(rig.keyboard.FPressedCount, 0);
+  EXPECT_EQ(rig.keyboard.PressedCount(), 0);
   // The layout can now be replaced: nothing refers to the old key objects.
   const TPoint a = rig.Centre(65);
   rig.keyboard.ClearKeys();
@@ -290,11 +290,11 @@ class CapsLockTimer : public testing::TestWithParam<TCapsCase> {};
 
 TEST_P(CapsLockTimer, TakesTheToggleStateWithoutTheDownBit) {
   TInputRig rig;
-  rig.keyboard.FKeyState[20] = GetParam().Shown == 0 ? 1 : 0;
+  rig.keyboard.SetKeyStateByte(20, GetParam().Shown == 0 ? 1 : 0);
   rig.services.SetSystemKey(20, GetParam().System);
   rig.paintBox.Fake().ClearOps();
   rig.press.tmrCapsLockTimer();
-  EXPECT_EQ(rig.keyboard.FKeyState[20], GetParam().Shown);
+  EXPECT_EQ(rig.keyboard.KeyState()[20], GetParam().Shown);
   EXPECT_FALSE(rig.paintBox.Fake().OpsOf(FakeOpKind::Draw).empty()) << "redrawn after a change";
   rig.paintBox.Fake().ClearOps();
   rig.press.tmrCapsLockTimer();
@@ -309,22 +309,22 @@ TEST(KeyPress, CapsLockTimerFollowsOnlyCapsLock) {
   TInputRig rig;
   rig.services.SetSystemKey(144, 0x01);
   rig.services.SetSystemKey(145, 0x01);
-  rig.keyboard.FKeyState[144] = 0;
-  rig.keyboard.FKeyState[145] = 0;
+  rig.keyboard.SetKeyStateByte(144, 0);
+  rig.keyboard.SetKeyStateByte(145, 0);
   rig.press.tmrCapsLockTimer();
-  EXPECT_EQ(rig.keyboard.FKeyState[144], 0);
-  EXPECT_EQ(rig.keyboard.FKeyState[145], 0);
+  EXPECT_EQ(rig.keyboard.KeyState()[144], 0);
+  EXPECT_EQ(rig.keyboard.KeyState()[145], 0);
 }
 
 TEST(KeyPress, HklTimerHandsTheForegroundInputLanguageToTheKeyboard) {
   TInputRig rig;
-  ASSERT_EQ(rig.keyboard.FHkl, UsEnglishHkl);
+  ASSERT_EQ(rig.keyboard.Hkl(), UsEnglishHkl);
   rig.services.ForegroundHkl = GermanHkl;
   rig.press.tmrHKLTimer();
-  EXPECT_EQ(rig.keyboard.FHkl, GermanHkl);
+  EXPECT_EQ(rig.keyboard.Hkl(), GermanHkl);
   rig.services.ForegroundHkl = 0;  // no foreground window: the language stays
   rig.press.tmrHKLTimer();
-  EXPECT_EQ(rig.keyboard.FHkl, GermanHkl);
+  EXPECT_EQ(rig.keyboard.Hkl(), GermanHkl);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST(PointerInput, TouchPressEndsAWindowDragAndTakesTheKeyUnderTheFinger) {
   ASSERT_TRUE(rig.pointer.Dragging());
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 1);
   EXPECT_FALSE(rig.pointer.Dragging());
-  EXPECT_EQ(rig.keyboard.FHoverBtn, rig.keyboard.Key(65));
+  EXPECT_EQ(rig.keyboard.HoverKey(), rig.keyboard.Key(65));
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65)}));
 }
 
@@ -221,9 +221,9 @@ TEST(PointerInput, PointerEnterAndLeaveTrackTheHoverKey) {
   TInputRig rig;
   rig.pointer.WMPointerEnter(rig.Centre(83).x, rig.Centre(83).y, FromPen);
   EXPECT_TRUE(rig.pointer.FPointerInRange);
-  EXPECT_EQ(rig.keyboard.FHoverBtn, rig.keyboard.Key(83));
+  EXPECT_EQ(rig.keyboard.HoverKey(), rig.keyboard.Key(83));
   rig.pointer.WMPointerLeave();
-  EXPECT_EQ(rig.keyboard.FHoverBtn, nullptr);
+  EXPECT_EQ(rig.keyboard.HoverKey(), nullptr);
 }
 
 // --- What stays highlighted after a touch is lifted ---
@@ -246,7 +246,7 @@ TEST_P(TouchLifted, LeavesTheKeyHighlightedOnlyWithAVisibleCursorAndAPenInRange)
   rig.window.CursorSuppressed = c.CursorSuppressed;
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 4);
   rig.Touch(TTouchKind::LButtonUp, rig.Centre(65), 4);
-  EXPECT_EQ(rig.keyboard.FHoverBtn, c.StaysHighlighted ? rig.keyboard.Key(65) : nullptr);
+  EXPECT_EQ(rig.keyboard.HoverKey(), c.StaysHighlighted ? rig.keyboard.Key(65) : nullptr);
   EXPECT_EQ(rig.TakeEvents(), ClickOf(65));
 }
 
@@ -278,7 +278,7 @@ TEST_P(MoveAfterTouch, IsIgnoredFor500MsWhileTheCursorIsHidden) {
   rig.window.CursorSuppressed = c.CursorSuppressed;
   rig.window.Advance(c.After);
   rig.pointer.pbKeyboardMouseMove(TSender::PaintBox, rig.Centre(83).x, rig.Centre(83).y, FromMouse);
-  EXPECT_EQ(rig.keyboard.FHoverBtn, c.Tracked ? rig.keyboard.Key(83) : nullptr);
+  EXPECT_EQ(rig.keyboard.HoverKey(), c.Tracked ? rig.keyboard.Key(83) : nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quiet, MoveAfterTouch,
@@ -294,8 +294,8 @@ TEST(PointerInput, LeavingTheKeyboardReleasesTheHeldKey) {
   rig.MouseDown(rig.Centre(65), B::Right);
   rig.pointer.pbKeyboardMouseLeave(TSender::PaintBox, FromMouse);
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(160), KeyDown(65), KeyUp(65), KeyUp(160)}));
-  EXPECT_EQ(rig.keyboard.FHoverBtn, nullptr);
-  EXPECT_EQ(rig.keyboard.FPressedCount, 0);
+  EXPECT_EQ(rig.keyboard.HoverKey(), nullptr);
+  EXPECT_EQ(rig.keyboard.PressedCount(), 0);
   // The release that follows outside finds nothing to do.
   rig.MouseUp({500, 500}, B::Right);
   EXPECT_TRUE(rig.TakeEvents().empty());
@@ -307,7 +307,7 @@ TEST(PointerInput, LeavingWhileAPenIsInRangeKeepsTheKey) {
   rig.pointer.WMPointerEnter(rig.Centre(65).x, rig.Centre(65).y, FromPen);
   rig.pointer.pbKeyboardMouseLeave(TSender::PaintBox, FromMouse);
   EXPECT_TRUE(rig.Shown(65));
-  EXPECT_EQ(rig.keyboard.FHoverBtn, rig.keyboard.Key(65));
+  EXPECT_EQ(rig.keyboard.HoverKey(), rig.keyboard.Key(65));
 }
 
 TEST(PointerInput, LosingTheCaptureEndsTheHeldKeyAsItsReleaseWould) {

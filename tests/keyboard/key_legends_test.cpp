@@ -23,6 +23,7 @@
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/lang_chars_fill_lock.h"
+#include "keyboard/lv_keyboard.h"
 #include "keyboard/vk_classes.h"
 
 namespace {
@@ -403,17 +404,17 @@ struct TLegendsRig {
     keyboard->LoadLayout(1);
     keyboard->SetActive(true);
   }
-  const TLangChars& Current() { return list.at(keyboard->FLangIndex); }
+  const TLangChars& Current() { return list.at(keyboard->LangIndex()); }
 };
 
 TEST(KeyLegends, ConstructionPreparesTheForegroundLanguage) {
   TLegendsRig rig(GermanHkl);
   ASSERT_EQ(rig.list.size(), 1u);
   EXPECT_EQ(rig.list[0].Hkl, GermanHkl);
-  EXPECT_EQ(rig.Kb().FLangIndex, 0);
+  EXPECT_EQ(rig.Kb().LangIndex(), 0);
   EXPECT_TRUE(rig.list[0].HasAltGr);
-  EXPECT_EQ(rig.Kb().FKeyNames[160], L"Umschalt");
-  EXPECT_EQ(rig.Kb().FKeyNames[165], L"Alt Gr");
+  EXPECT_EQ(rig.Kb().KeyName(160), L"Umschalt");
+  EXPECT_EQ(rig.Kb().KeyName(165), L"Alt Gr");
 }
 
 struct TShownCase {
@@ -453,12 +454,12 @@ class KeyLegendsShownTest : public ::testing::TestWithParam<TShownCase> {};
 TEST_P(KeyLegendsShownTest, GetLegendFollowsFKeyState) {
   const TShownCase& c = GetParam();
   TLegendsRig rig(c.Hkl);
-  for (const int b : c.Latched) rig.Kb().FKeyState[b] = Down;
-  if (c.CapsOn) rig.Kb().FKeyState[20] = 1;
-  const TKeyboardState before = rig.Kb().FKeyState;
+  for (const int b : c.Latched) rig.Kb().SetKeyStateByte(b, Down);
+  if (c.CapsOn) rig.Kb().SetKeyStateByte(20, 1);
+  const TKeyboardState before = rig.Kb().KeyState();
 
   EXPECT_EQ(rig.Kb().GetLegend(c.Code), c.Expected);
-  EXPECT_EQ(rig.Kb().FKeyState, before);  // only read
+  EXPECT_EQ(rig.Kb().KeyState(), before);  // only read
 }
 
 INSTANTIATE_TEST_SUITE_P(States, KeyLegendsShownTest, ::testing::ValuesIn(ShownCases),
@@ -467,11 +468,12 @@ INSTANTIATE_TEST_SUITE_P(States, KeyLegendsShownTest, ::testing::ValuesIn(ShownC
 TEST(KeyLegends, GetLegendForReadsTheCurrentTable) {
   TLegendsRig rig(GermanHkl);
   rig.Kb().SetHkl(FrenchHkl);
-  EXPECT_EQ(rig.legends.GetLegendFor(rig.Kb(), 49, true, false, false, false), L"1");
-  EXPECT_EQ(rig.legends.GetLegendFor(rig.Kb(), 69, false, true, true, false), L"\u20AC");
-  EXPECT_EQ(rig.legends.GetLegendFor(rig.Kb(), 65, false, false, true, false), L"");
-  rig.Kb().FLangIndex = 5;  // no such table: nothing rather than a stray read
-  EXPECT_EQ(rig.legends.GetLegendFor(rig.Kb(), 65, false, false, false, false), L"");
+  const std::int32_t french = rig.Kb().LangIndex();
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 49, true, false, false, false), L"1");
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 69, false, true, true, false), L"\u20AC");
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 65, false, false, true, false), L"");
+  // No such table: nothing rather than a stray read.
+  EXPECT_EQ(rig.legends.GetLegendFor(5, 65, false, false, false, false), L"");
 }
 
 // The legends drawn on the keyboard image while keys are latched.
@@ -494,7 +496,7 @@ TEST(KeyLegends, DrawnLegendsFollowLatchedModifiers) {
     SCOPED_TRACE(c.Name);
     TLegendsRig rig(c.Hkl);
     rig.LoadActive();
-    for (const int code : c.Pressed) rig.Kb().Key(code)->SetPressed(true);
+    for (const int code : c.Pressed) rig.Kb().SetKeyPressed(code, true);
     auto& image = static_cast<FakeSurface&>(rig.Kb().Image()).Fake();
     image.ClearOps();
     rig.Kb().Redraw(false);
@@ -532,8 +534,8 @@ TEST_P(KeyLegendsNamesTest, KeysAreNamedInTheInputLanguage) {
   TLegendsRig rig;
   rig.LoadActive();
   rig.Kb().SetHkl(c.Hkl);
-  for (const auto& [code, name] : c.Expected) EXPECT_EQ(rig.Kb().FKeyNames[code], name) << code;
-  EXPECT_EQ(rig.Kb().FKeyNames[8], L"Backsp");  // names outside the seventeen stay
+  for (const auto& [code, name] : c.Expected) EXPECT_EQ(rig.Kb().KeyName(code), name) << code;
+  EXPECT_EQ(rig.Kb().KeyName(8), L"Backsp");  // names outside the seventeen stay
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, KeyLegendsNamesTest, ::testing::ValuesIn(NamesCases),
@@ -552,8 +554,8 @@ TEST(KeyLegends, NamesFollowEverySwitchAlsoBackToAKnownLanguage) {
   };
   for (const auto& [hkl, names] : steps) {
     rig.Kb().SetHkl(hkl);
-    EXPECT_EQ(rig.Kb().FKeyNames[160], names[0]) << std::hex << hkl;
-    EXPECT_EQ(rig.Kb().FKeyNames[165], names[1]) << std::hex << hkl;
+    EXPECT_EQ(rig.Kb().KeyName(160), names[0]) << std::hex << hkl;
+    EXPECT_EQ(rig.Kb().KeyName(165), names[1]) << std::hex << hkl;
   }
 }
 
@@ -561,8 +563,8 @@ TEST(KeyLegends, WithoutAnInputLanguageKeysAreNamedInTheUserInterfaceLanguage) {
   TLegendsRig rig(0);  // no foreground language: the handle stays 0
   rig.uiLang = 0x040C;
   rig.LoadActive();
-  EXPECT_EQ(rig.Kb().FHkl, 0u);
-  EXPECT_EQ(rig.Kb().FKeyNames[160], L"Maj");
+  EXPECT_EQ(rig.Kb().Hkl(), 0u);
+  EXPECT_EQ(rig.Kb().KeyName(160), L"Maj");
   ASSERT_EQ(rig.list.size(), 1u);
   EXPECT_EQ(rig.list[0].Hkl, 0u);
   // Handle 0 translates with the thread's layout (English in the fake).
@@ -576,14 +578,14 @@ TEST(KeyLegends, YAndZSwapPlacesUnderGermanAndBackUnderEnglish) {
   TLvBtn* z = rig.Kb().Key(90);
 
   rig.Kb().SetHkl(GermanHkl);
-  EXPECT_EQ(y->FPlaceKey, z);
-  EXPECT_EQ(z->FPlaceKey, y);
+  EXPECT_EQ(y->PlaceKey(), z);
+  EXPECT_EQ(z->PlaceKey(), y);
   EXPECT_EQ(rig.Kb().GetLegend(89), L"y");  // drawn where English has Z
   EXPECT_EQ(rig.Kb().GetLegend(90), L"z");
 
   rig.Kb().SetHkl(UsEnglishHkl);
-  EXPECT_EQ(y->FPlaceKey, y);
-  EXPECT_EQ(z->FPlaceKey, z);
+  EXPECT_EQ(y->PlaceKey(), y);
+  EXPECT_EQ(z->PlaceKey(), z);
   EXPECT_EQ(rig.Kb().GetLegend(89), L"y");
 }
 
@@ -604,7 +606,7 @@ TEST(KeyLegends, EachLanguageIsFilledOnceUnderTheLockAndFoundAfterwards) {
   EXPECT_EQ(rig.list.size(), 3u);
   EXPECT_EQ(rig.services.ToUnicodeCalls, translations);  // no translation on the way back
   EXPECT_EQ(rig.namedObjects.Creates.size(), 3u);        // and no lock
-  EXPECT_EQ(rig.Kb().FLangIndex, 1);
+  EXPECT_EQ(rig.Kb().LangIndex(), 1);
   EXPECT_EQ(rig.Current().Hkl, GermanHkl);
   EXPECT_EQ(rig.Kb().GetLegend(69), L"e");
 
@@ -622,7 +624,7 @@ TEST(KeyLegends, ASecondKeyboardReusesTheTablesOfTheList) {
                      &rig.legends);
   EXPECT_EQ(rig.list.size(), 1u);
   EXPECT_EQ(rig.services.ToUnicodeCalls, translations);
-  EXPECT_EQ(second.FKeyNames[165], L"Alt Gr");
+  EXPECT_EQ(second.KeyName(165), L"Alt Gr");
 }
 
 TEST(KeyLegends, FillsWithoutTheNameWhileAnotherProcessKeepsIt) {
@@ -634,7 +636,7 @@ TEST(KeyLegends, FillsWithoutTheNameWhileAnotherProcessKeepsIt) {
   EXPECT_EQ(objects.Sleeps.size(), 25u);
   EXPECT_EQ(rig.list.size(), 2u);
   EXPECT_EQ(rig.Kb().GetLegend(221), L"\u00B4");
-  EXPECT_EQ(rig.Kb().FKeyNames[165], L"Alt Gr");
+  EXPECT_EQ(rig.Kb().KeyName(165), L"Alt Gr");
   EXPECT_EQ(objects.OpenHandles[L"FillPrintCharsMutex"], 1);  // only the other's handle
 }
 

@@ -78,15 +78,16 @@ class TFakeKeyLegends : public TKeyLegends {
  public:
   int PrepareCalls = 0;
   std::vector<THkl> PreparedFor;
-  // FKeyState[17] as seen by each GetLegend call.
+  // Byte 17 (Ctrl) of the keyboard state as seen by each GetLegend call.
   std::vector<int> CtrlSeen;
 
-  void PrepareLegends(TLvKeyboard& keyboard) override {
+  TPreparedLegends PrepareLegends(THkl hkl, const TKeyNames& keyNames, TKeyboardServices&) override {
     ++PrepareCalls;
-    PreparedFor.push_back(keyboard.FHkl);
+    PreparedFor.push_back(hkl);
+    return {keyNames, 0};
   }
-  std::wstring GetLegend(const TLvKeyboard& keyboard, std::uint8_t code) override {
-    CtrlSeen.push_back(keyboard.FKeyState[17]);
+  std::wstring GetLegend(std::int32_t, const TKeyboardState& state, std::uint8_t code) override {
+    CtrlSeen.push_back(state[17]);
     return L"c" + std::to_wstring(code);
   }
 };

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "keyboard/builtin_layouts.h"
+
 static void PrintTo(const TPoint& p, std::ostream* os) { *os << "(" << p.x << "," << p.y << ")"; }
 
 namespace {

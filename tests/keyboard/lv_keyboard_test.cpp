@@ -53,7 +53,7 @@ TEST_P(LoadLayoutTest, FillsEverySlotAndDrawsEveryOutlineOnce) {
   EXPECT_EQ(rig.Kb().Height(), c.height);
   EXPECT_EQ(rig.Kb().Image().Width(), c.width);
   EXPECT_EQ(rig.Kb().Image().Height(), c.height);
-  EXPECT_TRUE(rig.Kb().FPaintEnabled);
+  EXPECT_TRUE(rig.Kb().PaintEnabled());
   EXPECT_EQ(rig.desktop.BusyHistory, (std::vector<int>{1, 0}));
   EXPECT_EQ(rig.legends.PrepareCalls, preparesBefore + 1);
   // The back buffer was rebuilt: background, then every outline in its normal state.
@@ -78,7 +78,7 @@ TEST(LvKeyboard, ConstructionTakesTheForegroundLanguageAndDrawsNothing) {
   rig.services.ForegroundHkl = GermanHkl;
   rig.ClearOps();
   rig.Recreate();
-  EXPECT_EQ(rig.Kb().FHkl, GermanHkl);
+  EXPECT_EQ(rig.Kb().Hkl(), GermanHkl);
   EXPECT_EQ(rig.legends.PreparedFor.back(), GermanHkl);
   EXPECT_EQ(rig.Kb().Width(), 600);
   EXPECT_EQ(rig.Kb().Height(), 250);
@@ -92,12 +92,12 @@ TEST(LvKeyboard, NewLayoutForgetsHoverAndPressedKeys) {
   TKeyboardRig rig;
   rig.LoadActive();
   rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
-  rig.Key(66).SetPressed(true);
-  ASSERT_EQ(rig.Kb().FPressedCount, 1);
+  rig.Kb().SetKeyPressed(66, true);
+  ASSERT_EQ(rig.Kb().PressedCount(), 1);
 
   ASSERT_TRUE(rig.Kb().LoadLayout(2));
-  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
-  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  EXPECT_EQ(rig.Kb().PressedCount(), 0);
   for (int code = 1; code <= 255; ++code) EXPECT_FALSE(rig.Kb().IsKeyDown(code)) << code;
 }
 
@@ -106,25 +106,25 @@ TEST(LvKeyboard, ReplacingAKeyLeavesNoReferenceToTheOldObject) {
   rig.LoadActive();
   rig.Kb().SetHkl(GermanHkl);  // Y is drawn in Z's outline
   rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
-  rig.Key(90).SetPressed(true);
+  rig.Kb().SetKeyPressed(90, true);
 
   rig.Kb().AddKey(90, {{0, 0}, {10, 10}});
   rig.Kb().AddKey(65, {{20, 0}, {30, 10}});
-  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
-  EXPECT_EQ(rig.Kb().FKeys[89]->FPlaceKey, nullptr);  // no outline until the next placement
-  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  EXPECT_EQ(rig.Kb().Key(89)->PlaceKey(), nullptr);  // no outline until the next placement
+  EXPECT_EQ(rig.Kb().PressedCount(), 0);
   rig.Kb().TrackHover(kCentreZ.x, kCentreZ.y);
   rig.Kb().Redraw(true);
-  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
+  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
 }
 
 TEST(LvKeyboard, FillKeyNamesCopiesTheDefaultNamesAndRebuilds) {
   TKeyboardRig rig;
   rig.LoadActive();
-  rig.Kb().FKeyNames[8] = L"changed";
+  rig.Kb().SetKeyName(8, L"changed");
   rig.Kb().FillKeyNames();
-  for (int code = 1; code <= 255; ++code) EXPECT_EQ(rig.Kb().FKeyNames[code], VKNames[code]);
-  EXPECT_EQ(rig.Kb().FKeyNames[8], L"Backsp");
+  for (int code = 1; code <= 255; ++code) EXPECT_EQ(rig.Kb().KeyName(code), VKNames[code]);
+  EXPECT_EQ(rig.Kb().KeyName(8), L"Backsp");
   EXPECT_EQ(Shapes(rig.Back()), 75);
 }
 
@@ -132,32 +132,34 @@ TEST(LvKeyboard, ScaleKeysStretchesWithCeiling) {
   TKeyboardRig rig;
   rig.LoadActive();
   // Twice the layout size of "Standard".
-  rig.Kb().SetImageSize(362, 882);
-  rig.Kb().ScaleKeys(441, 181);
+  rig.Kb().SetImageSize(882, 362);
+  rig.Kb().ScaleKeys();
   EXPECT_EQ(rig.Kb().Image().Width(), 882);
   EXPECT_EQ(rig.Kb().Image().Height(), 362);
-  EXPECT_EQ(rig.Key(8).FPoints,
+  EXPECT_EQ(rig.Key(8).Points(),
             (std::vector<TPoint>{{780, 120}, {880, 120}, {880, 60}, {780, 60}}));
-  EXPECT_EQ(rig.Key(8).FLayoutPoints,
+  EXPECT_EQ(rig.Key(8).LayoutPoints(),
             (std::vector<TPoint>{{390, 60}, {440, 60}, {440, 30}, {390, 30}}));
 
   // The size for a 1920 x 1040 work area: 30 x 1.64 = 49.2 becomes 50.
-  rig.Kb().SetImageSize(297, 724);
-  rig.Kb().ScaleKeys(441, 181);
-  EXPECT_EQ(rig.Key(27).FPoints, (std::vector<TPoint>{{0, 50}, {50, 50}, {50, 0}, {0, 0}}));
+  rig.Kb().SetImageSize(724, 297);
+  rig.Kb().ScaleKeys();
+  EXPECT_EQ(rig.Key(27).Points(), (std::vector<TPoint>{{0, 50}, {50, 50}, {50, 0}, {0, 0}}));
 
   // 400 wide shown 600 wide: 31 becomes 47 (46.5 rounded up); separators stay.
   rig.Kb().AddKey(200, {{31, 10}, {50, 21}});
   rig.Kb().AddKey(201, {{31, 0}, {40, 0}, {40, 9}, {-1, -1}, {1, 1}, {3, 1}, {3, 3}});
-  rig.Kb().SetImageSize(300, 600);
-  rig.Kb().ScaleKeys(400, 200);
-  EXPECT_EQ(rig.Key(200).FPoints, (std::vector<TPoint>{{47, 15}, {75, 32}}));
-  EXPECT_EQ(rig.Key(201).FPoints, (std::vector<TPoint>{{47, 0}, {60, 0}, {60, 14}, {-1, -1},
+  rig.Kb().SetImageSize(600, 300);
+  rig.Kb().SetDesignSize(400, 200);
+  rig.Kb().ScaleKeys();
+  EXPECT_EQ(rig.Key(200).Points(), (std::vector<TPoint>{{47, 15}, {75, 32}}));
+  EXPECT_EQ(rig.Key(201).Points(), (std::vector<TPoint>{{47, 0}, {60, 0}, {60, 14}, {-1, -1},
                                                        {2, 2}, {5, 2}, {5, 5}}));
 
   // A layout size of 0 changes nothing.
-  rig.Kb().ScaleKeys(0, 200);
-  EXPECT_EQ(rig.Key(200).FPoints, (std::vector<TPoint>{{47, 15}, {75, 32}}));
+  rig.Kb().SetDesignSize(0, 200);
+  rig.Kb().ScaleKeys();
+  EXPECT_EQ(rig.Key(200).Points(), (std::vector<TPoint>{{47, 15}, {75, 32}}));
 }
 
 TEST(LvKeyboard, LayoutAtTheCoordinateLimitScaledFarBeyondTheIntRangeStaysUsable) {
@@ -170,14 +172,15 @@ TEST(LvKeyboard, LayoutAtTheCoordinateLimitScaledFarBeyondTheIntRangeStaysUsable
   rig.Kb().AddKey(65, layout.Points[65]);
   rig.Kb().AddKey(66, layout.Points[66]);
   rig.Kb().SetImageSize(80000, 80000);
-  rig.Kb().ScaleKeys(layout.Width, layout.Height);
-  EXPECT_EQ(rig.Key(65).FPoints, (std::vector<TPoint>{{0, 0}, {TLvBtn::MaxCoordinate, TLvBtn::MaxCoordinate}}));
-  EXPECT_EQ(rig.Key(66).FPoints[0], (TPoint{-TLvBtn::MaxCoordinate, 0}));
+  rig.Kb().SetDesignSize(layout.Width, layout.Height);
+  rig.Kb().ScaleKeys();
+  EXPECT_EQ(rig.Key(65).Points(), (std::vector<TPoint>{{0, 0}, {TLvBtn::MaxCoordinate, TLvBtn::MaxCoordinate}}));
+  EXPECT_EQ(rig.Key(66).Points()[0], (TPoint{-TLvBtn::MaxCoordinate, 0}));
   rig.Kb().Redraw(true);
   rig.Kb().TrackHover(40000, 40000);
-  EXPECT_EQ(rig.Kb().FHoverBtn, &rig.Key(65));
+  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(65));
   rig.Kb().TrackHover(-100, 100);
-  EXPECT_EQ(rig.Kb().FHoverBtn, &rig.Key(66));
+  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(66));
 }
 
 TEST(LvKeyboard, RedrawWhilePaintingIsDisabledWaitsForEnabling) {
@@ -202,13 +205,13 @@ TEST(LvKeyboard, OnlyLoadResizeNamesAndSchemeChangesRebuildTheBackBuffer) {
   struct Step { const char* what; std::function<void(TLvKeyboard&)> act; bool rebuilds; };
   const Step steps[] = {
       {"load", [](TLvKeyboard& k) { k.LoadLayout(1); }, true},
-      {"resize", [](TLvKeyboard& k) { k.SetImageSize(300, 700); k.ScaleKeys(441, 181); k.Redraw(true); }, true},
+      {"resize", [](TLvKeyboard& k) { k.SetImageSize(700, 300); k.ScaleKeys(); k.Redraw(true); }, true},
       {"scheme change", [](TLvKeyboard& k) { k.Redraw(true); }, true},
       {"key names", [](TLvKeyboard& k) { k.FillKeyNames(); }, true},
-      {"Caps Lock timer", [](TLvKeyboard& k) { k.FKeyState[20] = 1; k.Redraw(false); }, false},
+      {"Caps Lock timer", [](TLvKeyboard& k) { k.SetKeyStateByte(20, 1); k.Redraw(false); }, false},
       {"new language", [](TLvKeyboard& k) { k.SetHkl(GermanHkl); }, false},
-      {"modifier press", [](TLvKeyboard& k) { k.Key(160)->SetPressed(true); }, false},
-      {"key press", [](TLvKeyboard& k) { k.Key(65)->SetPressed(true); }, false},
+      {"modifier press", [](TLvKeyboard& k) { k.SetKeyPressed(160, true); }, false},
+      {"key press", [](TLvKeyboard& k) { k.SetKeyPressed(65, true); }, false},
       {"hover", [](TLvKeyboard& k) { k.TrackHover(kCentreB.x, kCentreB.y); }, false},
   };
   for (const Step& s : steps) {
@@ -222,17 +225,17 @@ TEST(LvKeyboard, KeyPressRepaintsOneKeyAndModifierPressRecomposes) {
   TKeyboardRig rig;
   rig.LoadActive();
 
-  rig.Key(65).SetPressed(true);
+  rig.Kb().SetKeyPressed(65, true);
   const auto polygons = rig.Image().OpsOf(FakeOpKind::Polygon);
   ASSERT_EQ(polygons.size(), 1u);
-  EXPECT_EQ(polygons[0].Points, rig.Key(65).FPoints);
+  EXPECT_EQ(polygons[0].Points, rig.Key(65).Points());
   EXPECT_EQ(polygons[0].BrushColor, Theme.DownFace);
   EXPECT_EQ(rig.ImageOps(FakeOpKind::Text), 1);
   EXPECT_EQ(rig.ImageOps(FakeOpKind::Draw), 0);
-  rig.Key(65).SetPressed(false);
+  rig.Kb().SetKeyPressed(65, false);
 
   rig.ClearOps();
-  rig.Key(160).SetPressed(true);
+  rig.Kb().SetKeyPressed(160, true);
   // The image is restored from the back buffer, every key draws its legend (Space has none),
   // and only outlines that differ from the normal state are drawn: Shift, and Caps Lock, which
   // always draws its outline.
@@ -247,8 +250,8 @@ TEST(LvKeyboard, HoverRedrawsAtMostTwoKeysAndNothingInsideTheHoverKey) {
   TKeyboardRig rig;
   rig.LoadActive();
   rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
-  EXPECT_EQ(rig.Kb().FHoverBtn, &rig.Key(65));
-  EXPECT_TRUE(rig.Key(65).FHot);
+  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(65));
+  EXPECT_TRUE(rig.Key(65).Hot());
   EXPECT_EQ(rig.ImageShapes(), 1);
   EXPECT_EQ(rig.Presents(), 1);
 
@@ -258,23 +261,23 @@ TEST(LvKeyboard, HoverRedrawsAtMostTwoKeysAndNothingInsideTheHoverKey) {
   EXPECT_TRUE(rig.Box().Ops().empty());
 
   rig.Kb().TrackHover(kCentreB.x, kCentreB.y);
-  EXPECT_EQ(rig.Kb().FHoverBtn, &rig.Key(66));
-  EXPECT_FALSE(rig.Key(65).FHot);
+  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(66));
+  EXPECT_FALSE(rig.Key(65).Hot());
   EXPECT_EQ(rig.ImageShapes(), 2);
   EXPECT_EQ(rig.ImageOps(FakeOpKind::Text), 2);
   EXPECT_EQ(rig.Presents(), 1);
 
   rig.ClearOps();
   rig.Kb().TrackHover(-5, -5);  // inside no outline
-  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
-  EXPECT_FALSE(rig.Key(66).FHot);
+  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  EXPECT_FALSE(rig.Key(66).Hot());
   EXPECT_EQ(rig.ImageShapes(), 1);
   EXPECT_EQ(rig.Presents(), 1);
 
   rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
   rig.ClearOps();
   rig.Kb().ClearHover(true);
-  EXPECT_EQ(rig.Kb().FHoverBtn, nullptr);
+  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
   EXPECT_EQ(rig.Presents(), 1);
 }
 
@@ -283,9 +286,9 @@ TEST(LvKeyboard, OverlappingOutlinesGiveTheHoverToTheLowestCode) {
   rig.Kb().AddKey(70, {{0, 0}, {50, 30}});
   rig.Kb().AddKey(65, {{20, 0}, {70, 30}});
   rig.Kb().TrackHover(30, 10);
-  EXPECT_EQ(rig.Kb().FHoverBtn, rig.Kb().Key(65));
+  EXPECT_EQ(rig.Kb().HoverKey(), rig.Kb().Key(65));
   rig.Kb().TrackHover(10, 10);
-  EXPECT_EQ(rig.Kb().FHoverBtn, rig.Kb().Key(70));
+  EXPECT_EQ(rig.Kb().HoverKey(), rig.Kb().Key(70));
 }
 
 TEST(LvKeyboard, HoverRecordsWhichPartOfATwoPartKeyIsUnderThePointer) {
@@ -294,13 +297,13 @@ TEST(LvKeyboard, HoverRecordsWhichPartOfATwoPartKeyIsUnderThePointer) {
                        {20, 20}, {40, 20}, {40, 40}, {20, 40}});
   TLvBtn& enter = rig.Key(13);
   rig.Kb().TrackHover(30, 30);
-  EXPECT_TRUE(enter.FExtended);
+  EXPECT_TRUE(enter.Extended());
   rig.ClearOps();
   rig.Kb().TrackHover(10, 10);  // same key, main part: no drawing, but the flag follows
-  EXPECT_FALSE(enter.FExtended);
+  EXPECT_FALSE(enter.Extended());
   EXPECT_TRUE(rig.Image().Ops().empty());
 
-  enter.SetPressed(true);
+  rig.Kb().SetKeyPressed(enter.Code(), true);
   rig.Kb().ReleasePressedKeys();
   EXPECT_EQ(rig.injector.Events, (std::vector<TKeyEvent>{KeyUp(13, false)}));
 }
@@ -312,7 +315,7 @@ TEST(LvKeyboard, IgnoredInputLanguagesChangeAndDrawNothing) {
   const int prepares = rig.legends.PrepareCalls;
   for (THkl hkl : {THkl{0}, THkl{0x0409}, UsEnglishHkl}) {
     rig.Kb().SetHkl(hkl);
-    EXPECT_EQ(rig.Kb().FHkl, UsEnglishHkl) << hkl;
+    EXPECT_EQ(rig.Kb().Hkl(), UsEnglishHkl) << hkl;
   }
   EXPECT_EQ(rig.services.MapCalls, 0);
   EXPECT_EQ(rig.legends.PrepareCalls, prepares);
@@ -320,7 +323,7 @@ TEST(LvKeyboard, IgnoredInputLanguagesChangeAndDrawNothing) {
   EXPECT_TRUE(rig.Box().Ops().empty());
 
   rig.Kb().SetHkl(GermanHkl);
-  EXPECT_EQ(rig.Kb().FHkl, GermanHkl);
+  EXPECT_EQ(rig.Kb().Hkl(), GermanHkl);
   EXPECT_EQ(rig.legends.PrepareCalls, prepares + 1);
   EXPECT_EQ(rig.Presents(), 1);
 }
@@ -330,8 +333,8 @@ TEST(LvKeyboard, NewLanguageBeforeActivationIsNotDrawn) {
   rig.Kb().LoadLayout(1);
   rig.ClearOps();
   rig.Kb().SetHkl(GermanHkl);
-  EXPECT_EQ(rig.Kb().FHkl, GermanHkl);
-  EXPECT_EQ(rig.Kb().FKeys[89]->FPlaceKey, rig.Kb().Key(90));
+  EXPECT_EQ(rig.Kb().Hkl(), GermanHkl);
+  EXPECT_EQ(rig.Kb().Key(89)->PlaceKey(), rig.Kb().Key(90));
   EXPECT_TRUE(rig.Image().Ops().empty());
   EXPECT_TRUE(rig.Box().Ops().empty());
 }
@@ -352,17 +355,17 @@ TEST_P(PlaceKeysTest, CharacterKeysMoveToTheirPhysicalKeyAndBack) {
   rig.LoadActive();
   rig.Kb().SetHkl(c.hkl);
   for (const auto& p : c.places)
-    EXPECT_EQ(rig.Kb().FKeys[p.first]->FPlaceKey, rig.Kb().Key(p.second))
+    EXPECT_EQ(rig.Kb().Key(p.first)->PlaceKey(), rig.Kb().Key(p.second))
         << c.name << ": key " << p.first;
   // Keys outside the moving classes keep their own outline.
   for (int code : {8, 13, 32, 112, 160})
-    EXPECT_EQ(rig.Kb().FKeys[code]->FPlaceKey, rig.Kb().Key(code)) << code;
+    EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << code;
 
   rig.Kb().SetHkl(GermanHkl == c.hkl ? FrenchHkl : GermanHkl);
   rig.services.ForegroundHkl = UsEnglishHkl;
   rig.Kb().SetHkl(UsEnglishHkl);
   for (int code = 1; code <= 255; ++code)
-    EXPECT_EQ(rig.Kb().FKeys[code]->FPlaceKey, rig.Kb().Key(code)) << "back to US: " << code;
+    EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << "back to US: " << code;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -385,15 +388,15 @@ TEST(LvKeyboard, MovedKeyIsDrawnAndHitInItsPlaceKeysOutline) {
   EXPECT_TRUE(rig.Key(90).HitTest(kCentreY.x, kCentreY.y));
 
   rig.ClearOps();
-  y.SetPressed(true);
+  rig.Kb().SetKeyPressed(y.Code(), true);
   const auto polygons = rig.Image().OpsOf(FakeOpKind::Polygon);
   ASSERT_EQ(polygons.size(), 1u);
-  EXPECT_EQ(polygons[0].Points, rig.Key(90).FLayoutPoints);  // layout key 90's outline
+  EXPECT_EQ(polygons[0].Points, rig.Key(90).LayoutPoints());  // layout key 90's outline
   const auto texts = rig.Image().Texts();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].Text, L"c89");  // with its own character
   rig.Kb().TrackHover(kCentreZ.x, kCentreZ.y);
-  EXPECT_EQ(rig.Kb().FHoverBtn, &y);
+  EXPECT_EQ(rig.Kb().HoverKey(), &y);
 }
 
 TEST(LvKeyboard, ReferenceLayoutIsLoadedAndUnloadedWhenNotInstalled) {
@@ -403,7 +406,7 @@ TEST(LvKeyboard, ReferenceLayoutIsLoadedAndUnloadedWhenNotInstalled) {
   rig.Kb().SetHkl(GermanHkl);
   EXPECT_EQ(rig.services.Loaded, (std::vector<std::wstring>{L"04090409"}));
   EXPECT_EQ(rig.services.Unloaded, (std::vector<THkl>{UsEnglishHkl}));
-  EXPECT_EQ(rig.Kb().FKeys[89]->FPlaceKey, rig.Kb().Key(90));
+  EXPECT_EQ(rig.Kb().Key(89)->PlaceKey(), rig.Kb().Key(90));
 
   // If the reference cannot be loaded, the thread's layout maps; where nothing maps, keys keep
   // their own outline and nothing is unloaded.
@@ -413,7 +416,7 @@ TEST(LvKeyboard, ReferenceLayoutIsLoadedAndUnloadedWhenNotInstalled) {
   rig.Kb().SetHkl(UsEnglishHkl);
   EXPECT_TRUE(rig.services.Unloaded.empty());
   for (int code = 1; code <= 255; ++code)
-    EXPECT_EQ(rig.Kb().FKeys[code]->FPlaceKey, rig.Kb().Key(code)) << code;
+    EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << code;
 }
 
 struct ActivationCase {
@@ -431,15 +434,15 @@ TEST_P(SetActiveTest, StartsWithNoModifierDown) {
   const ActivationCase& c = GetParam();
   TKeyboardRig rig;
   rig.Kb().LoadLayout(1);
-  rig.Key(65).SetPressed(true);  // shown pressed before activation
+  rig.Kb().SetKeyPressed(65, true);  // shown pressed before activation
   for (const auto& b : c.system) rig.services.SetSystemKey(b.first, static_cast<std::uint8_t>(b.second));
   rig.ClearOps();
 
   rig.Kb().SetActive(true);
   EXPECT_EQ(rig.injector.Events, c.events);
-  for (const auto& e : c.expected) EXPECT_EQ(rig.Kb().FKeyState[e.first], e.second) << e.first;
+  for (const auto& e : c.expected) EXPECT_EQ(rig.Kb().KeyState()[e.first], e.second) << e.first;
   EXPECT_FALSE(rig.Kb().IsKeyDown(65));
-  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  EXPECT_EQ(rig.Kb().PressedCount(), 0);
   EXPECT_GE(rig.Presents(), 1);
 
   // A second activation does nothing.
@@ -469,21 +472,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LvKeyboard, ReleasePressedKeysSendsKeyUpsInCodeOrder) {
   TKeyboardRig rig;
   rig.LoadActive();
-  rig.Key(165).SetPressed(true);  // right Alt latched
-  rig.Key(160).SetPressed(true);
-  ASSERT_EQ(rig.Kb().FPressedCount, 2);
+  rig.Kb().SetKeyPressed(165, true);  // right Alt latched
+  rig.Kb().SetKeyPressed(160, true);
+  ASSERT_EQ(rig.Kb().PressedCount(), 2);
   rig.Kb().ReleasePressedKeys();
   EXPECT_EQ(rig.injector.Events, (std::vector<TKeyEvent>{KeyUp(160), KeyUp(165, true)}));
-  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  EXPECT_EQ(rig.Kb().PressedCount(), 0);
   EXPECT_FALSE(rig.Kb().IsKeyDown(165));
-  EXPECT_EQ(rig.Kb().FKeyState[18], 0);
+  EXPECT_EQ(rig.Kb().KeyState()[18], 0);
 }
 
 TEST(LvKeyboard, KeyQueries) {
   TKeyboardRig rig;
   EXPECT_FALSE(rig.Kb().IsKeyDown(65));  // no key objects yet
   rig.LoadActive();
-  rig.Key(65).SetPressed(true);
+  rig.Kb().SetKeyPressed(65, true);
   EXPECT_TRUE(rig.Kb().IsKeyDown(65));
   EXPECT_FALSE(rig.Kb().IsKeyDown(66));
   EXPECT_FALSE(rig.Kb().IsKeyDown(0));

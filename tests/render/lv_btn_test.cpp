@@ -23,8 +23,8 @@ class LvBtnTest : public ::testing::Test {
 
   // Paints a key in a given state and returns the text operations drawn.
   std::vector<FakeCanvasOp> PaintIn(TLvBtn& key, bool pressed, bool hot) {
-    key.FPressed = pressed;
-    key.FHot = hot;
+    rig.Kb().SetKeyPressed(key.Code(), pressed);
+    key.SetHot(hot);
     rig.Image().ClearOps();
     key.Paint();
     return rig.Image().Texts();
@@ -34,12 +34,12 @@ class LvBtnTest : public ::testing::Test {
 const std::vector<TPoint> kSquare = {{0, 60}, {60, 60}, {60, 0}, {0, 0}};
 
 TEST_F(LvBtnTest, RectangleCoversBothCornersAndLegendMovesWhenPressed) {
-  rig.Kb().FKeyNames[27] = L"Esc";
+  rig.Kb().SetKeyName(27, L"Esc");
   TLvBtn& key = AddRect(27, 0, 0, 60, 30);
   EXPECT_EQ(key.LegendRect(), (TRect{2, 1, 58, 28}));
 
   rig.Image().ClearOps();
-  key.SetPressed(true);
+  rig.Kb().SetKeyPressed(key.Code(), true);
   const auto shapes = rig.Image().OpsOf(FakeOpKind::Rectangle);
   ASSERT_EQ(shapes.size(), 1u);
   EXPECT_EQ(shapes[0].Rect, (TRect{0, 0, 61, 31}));  // right and bottom exclusive
@@ -64,7 +64,7 @@ TEST_F(LvBtnTest, HitTestOfRectangleAndPolygon) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.key->HitTest(c.x, c.y), c.inside)
-        << "key " << int(c.key->FKeyCode) << " at " << c.x << "," << c.y;
+        << "key " << int(c.key->Code()) << " at " << c.x << "," << c.y;
 }
 
 TEST_F(LvBtnTest, HitTestOfAnOutlineReachingTheEndsOfTheIntegerRange) {
@@ -81,7 +81,7 @@ TEST_F(LvBtnTest, HitTestOfAnOutlineReachingTheEndsOfTheIntegerRange) {
 
 TEST_F(LvBtnTest, CoordinatesBeyondTheDrawableRangeAreLimitedAndStillDrawn) {
   TLvBtn& rect = AddRect(65, INT_MIN, 0, INT_MAX, 30);
-  EXPECT_EQ(rect.FPoints, (std::vector<TPoint>{{-TLvBtn::MaxCoordinate, 0}, {TLvBtn::MaxCoordinate, 30}}));
+  EXPECT_EQ(rect.Points(), (std::vector<TPoint>{{-TLvBtn::MaxCoordinate, 0}, {TLvBtn::MaxCoordinate, 30}}));
   EXPECT_EQ(rect.GetWidth(), 2 * TLvBtn::MaxCoordinate);
   TLvBtn& polygon = Add(66, {{INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}, {0, INT_MIN}});
   EXPECT_EQ(polygon.GetHeight(), 2 * TLvBtn::MaxCoordinate);
@@ -116,7 +116,7 @@ TEST_F(LvBtnTest, TwoPartOutlineTellsWhichPartWasHit) {
 
   // Each part is drawn as its own polygon; the separator is no vertex.
   rig.Image().ClearOps();
-  enter.SetPressed(true);
+  rig.Kb().SetKeyPressed(enter.Code(), true);
   const auto polygons = rig.Image().OpsOf(FakeOpKind::Polygon);
   ASSERT_EQ(polygons.size(), 2u);
   for (const auto& p : polygons) {
@@ -126,19 +126,21 @@ TEST_F(LvBtnTest, TwoPartOutlineTellsWhichPartWasHit) {
 }
 
 TEST_F(LvBtnTest, OutlineFormsWithoutShapeAreNeitherDrawnNorHit) {
-  struct Case { std::vector<int> flat; int pointCount; };
-  const Case cases[] = {{{}, 0}, {{5, 5}, 1}, {{0, 0, 10}, 0} /* odd: no outline */};
+  struct Case { std::vector<TPoint> points; int pointCount; };
+  const Case cases[] = {{{}, 0},
+                        {{{5, 5}}, 1},
+                        {std::vector<TPoint>(TLvBtn::MaxPoints + 1, TPoint{5, 5}), 0} /* too many: no outline */};
   for (const Case& c : cases) {
-    FakeCanvas canvas;
-    TLvBtn key(rig.Kb(), 65, canvas, c.flat);
-    key.SetPressed(true);
-    key.PaintTo(canvas, true);
+    rig.Image().ClearOps();
+    TLvBtn& key = Add(65, c.points);
+    rig.Kb().SetKeyPressed(key.Code(), true);
+    key.PaintTo(rig.Image(), true);
     EXPECT_EQ(key.PointCount(), c.pointCount);
-    EXPECT_EQ(key.FLayoutPoints.size(), key.FPoints.size());
-    EXPECT_TRUE(canvas.Ops().empty());
+    EXPECT_EQ(key.LayoutPoints().size(), key.Points().size());
+    EXPECT_TRUE(rig.Image().Ops().empty());
     EXPECT_FALSE(key.HitTest(5, 5));
     EXPECT_FALSE(key.HitTest(0, 0));
-    key.SetPressed(false);
+    rig.Kb().SetKeyPressed(key.Code(), false);
   }
 }
 
@@ -179,21 +181,21 @@ TEST_F(LvBtnTest, ColoursFollowStateThenClass) {
     key.SetColors(canvas, c.pressed, c.hot, static_cast<std::uint8_t>(c.classVk));
     EXPECT_EQ(canvas.PenColor(), c.pen) << c.code;
     EXPECT_EQ(canvas.BrushColor(), c.brush) << c.code;
-    EXPECT_EQ(key.FNameColor, c.name) << c.code;
-    EXPECT_EQ(key.FCharColor, c.chr) << c.code;
+    EXPECT_EQ(key.NameColor(), c.name) << c.code;
+    EXPECT_EQ(key.CharColor(), c.chr) << c.code;
   }
 }
 
 TEST_F(LvBtnTest, CapsLockIsDrawnPressedExactlyWhenItsByteIsSet) {
   TLvBtn& caps = AddRect(20, 0, 0, 60, 30);
   FakeCanvas canvas;
-  rig.Kb().FKeyState[20] = 0;
+  rig.Kb().SetKeyStateByte(20, 0);
   caps.SetColors(canvas, true, false, 20);
-  EXPECT_FALSE(caps.FDrawPressed);
+  EXPECT_FALSE(caps.DrawnPressed());
   EXPECT_EQ(canvas.BrushColor(), Theme.CmdFace);
-  rig.Kb().FKeyState[20] = 1;
+  rig.Kb().SetKeyStateByte(20, 1);
   caps.SetColors(canvas, false, false, 20);
-  EXPECT_TRUE(caps.FDrawPressed);
+  EXPECT_TRUE(caps.DrawnPressed());
   EXPECT_EQ(canvas.BrushColor(), Theme.DownFace);
 }
 
@@ -218,7 +220,7 @@ TEST_F(LvBtnTest, OutlineIsRedrawnOnlyWhenItsStateChangesExceptCapsLock) {
 
 TEST_F(LvBtnTest, PressingUpdatesTheKeyboardState) {
   for (int code : {20, 144, 145, 160, 161, 162, 163, 164, 165}) AddRect(code, 0, 0, 10, 10);
-  auto& state = rig.Kb().FKeyState;
+  auto& state = rig.Kb().KeyState();
 
   struct Step { int code; bool press; std::vector<std::pair<int, int>> expected; };
   const Step steps[] = {
@@ -238,35 +240,35 @@ TEST_F(LvBtnTest, PressingUpdatesTheKeyboardState) {
       {165, false, {{165, 0}, {18, 0}}},
   };
   for (const Step& s : steps) {
-    rig.Key(s.code).SetPressed(s.press);
+    rig.Kb().SetKeyPressed(s.code, s.press);
     for (const auto& e : s.expected)
       EXPECT_EQ(state[e.first], e.second) << "byte " << e.first << " after code " << s.code;
   }
 
   // A Caps Lock byte that shows the key down (0x81) becomes 1 on the next press.
-  state[20] = 0x81;
-  rig.Key(20).SetPressed(true);
+  rig.Kb().SetKeyStateByte(20, 0x81);
+  rig.Kb().SetKeyPressed(20, true);
   EXPECT_EQ(state[20], 1);
 }
 
 TEST_F(LvBtnTest, PressedCountFollowsChangesOnlyAndNeverDropsBelowZero) {
   TLvBtn& key = AddRect(65, 0, 0, 30, 30);
   rig.Image().ClearOps();
-  key.SetPressed(false);  // already released: nothing
-  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  rig.Kb().SetKeyPressed(key.Code(), false);  // already released: nothing
+  EXPECT_EQ(rig.Kb().PressedCount(), 0);
   EXPECT_TRUE(rig.Image().Ops().empty());
 
-  key.SetPressed(true);
-  key.SetPressed(true);
-  EXPECT_EQ(rig.Kb().FPressedCount, 1);
-  rig.Kb().FPressedCount = 0;
-  key.SetPressed(false);
-  EXPECT_EQ(rig.Kb().FPressedCount, 0);
+  rig.Kb().SetKeyPressed(key.Code(), true);
+  rig.Kb().SetKeyPressed(key.Code(), true);
+  EXPECT_EQ(rig.Kb().PressedCount(), 1);
+  rig.Kb().SetKeyPressed(key.Code(), false);
+  rig.Kb().SetKeyPressed(key.Code(), false);
+  EXPECT_EQ(rig.Kb().PressedCount(), 0);
 }
 
 TEST_F(LvBtnTest, NameSizeFollowsStateAndShortensLongNames) {
-  rig.Kb().FKeyNames[36] = L"Home";
-  rig.Kb().FKeyNames[27] = L"Esc";
+  rig.Kb().SetKeyName(36, L"Home");
+  rig.Kb().SetKeyName(27, L"Esc");
   TLvBtn& home = AddRect(36, 0, 0, 200, 30);
   TLvBtn& esc = AddRect(27, 0, 40, 200, 70);
   struct Case { TLvBtn* key; int nameSize; bool pressed, hot; int size; TColor color; };
@@ -285,7 +287,7 @@ TEST_F(LvBtnTest, NameSizeFollowsStateAndShortensLongNames) {
     Theme.NameFontSize = static_cast<std::uint16_t>(c.nameSize);
     const auto texts = PaintIn(*c.key, c.pressed, c.hot);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].Font.Size, c.size) << int(c.key->FKeyCode) << " " << c.pressed << c.hot;
+    EXPECT_EQ(texts[0].Font.Size, c.size) << int(c.key->Code()) << " " << c.pressed << c.hot;
     EXPECT_EQ(texts[0].Font.Color, c.color);
     EXPECT_EQ(texts[0].Font.Name, Theme.NameFontName);
     EXPECT_EQ(texts[0].BrushStyle, TBrushStyle::Clear);
@@ -294,7 +296,7 @@ TEST_F(LvBtnTest, NameSizeFollowsStateAndShortensLongNames) {
 }
 
 TEST_F(LvBtnTest, LegendsAreBoldOnlyBelowTheLimits) {
-  rig.Kb().FKeyNames[27] = L"Esc";
+  rig.Kb().SetKeyName(27, L"Esc");
   TLvBtn& esc = AddRect(27, 0, 0, 200, 30);
   TLvBtn& letter = AddRect(65, 0, 40, 200, 70);
   const TFontStyles bold(TFontStyle::Bold);
@@ -319,14 +321,14 @@ TEST_F(LvBtnTest, WideNamesAreLeftAlignedNarrowOnesCentred) {
   const Case cases[] = {{L"Backsp", tfCentredLegend}, {L"1234567", tfCentredLegend},
                         {L"Backspace", tfLeftLegend}};
   for (const Case& c : cases) {
-    rig.Kb().FKeyNames[9] = c.name;
+    rig.Kb().SetKeyName(9, c.name);
     EXPECT_EQ(PaintIn(tab, false, false).at(0).Format, c.format) << c.name;
   }
 }
 
 TEST_F(LvBtnTest, GlyphKeysUseTheSymbolFontWhileNoKeyIsPressed) {
-  rig.Kb().FKeyNames[8] = L"Backsp";
-  rig.Kb().FKeyNames[93] = L"Menu";
+  rig.Kb().SetKeyName(8, L"Backsp");
+  rig.Kb().SetKeyName(93, L"Menu");
   TLvBtn& back = AddRect(8, 0, 0, 60, 30);
   TLvBtn& apps = AddRect(93, 0, 40, 60, 70);
 
@@ -342,14 +344,15 @@ TEST_F(LvBtnTest, GlyphKeysUseTheSymbolFontWhileNoKeyIsPressed) {
   EXPECT_EQ(text.Format, tfCentredLegend);
 
   EXPECT_EQ(PaintIn(apps, false, false).at(0).Text, std::wstring(1, L'\uE115'));
-  rig.Kb().FPressedCount = 1;  // e.g. a latched Shift
+  AddRect(160, 0, 80, 60, 110);
+  rig.Kb().SetKeyPressed(160, true);  // a latched Shift
   EXPECT_EQ(PaintIn(apps, false, false).at(0).Text, L"Menu");
-  rig.Kb().FPressedCount = 0;
+  rig.Kb().SetKeyPressed(160, false);
 }
 
 TEST_F(LvBtnTest, GlyphMissingFromTheSymbolFontFallsBackToTheName) {
   // Some installations' Wingdings lack the Backspace and Apps glyphs: an empty box would show.
-  rig.Kb().FKeyNames[8] = L"Backsp";
+  rig.Kb().SetKeyName(8, L"Backsp");
   TLvBtn& back = AddRect(8, 0, 0, 60, 30);
   TLvBtn& left = AddRect(37, 0, 40, 60, 70);
   HasWingdings = true;
@@ -371,7 +374,7 @@ TEST_F(LvBtnTest, GlyphMissingFromTheSymbolFontFallsBackToTheName) {
 TEST_F(LvBtnTest, CharacterLegendComesFromTheLegendsWithCtrlAloneHidden) {
   TLvBtn& letter = AddRect(65, 0, 0, 60, 30);
   TLvBtn& space = AddRect(32, 0, 40, 200, 70);
-  auto& state = rig.Kb().FKeyState;
+  auto& state = rig.Kb().KeyState();
 
   const auto texts = PaintIn(letter, true, false);
   ASSERT_EQ(texts.size(), 1u);
@@ -385,8 +388,8 @@ TEST_F(LvBtnTest, CharacterLegendComesFromTheLegendsWithCtrlAloneHidden) {
   struct Case { int ctrl, rightAlt, seen; };
   const Case cases[] = {{0x81, 0, 0}, {0x81, 0x81, 0x81}, {0, 0x81, 0}};
   for (const Case& c : cases) {
-    state[17] = static_cast<std::uint8_t>(c.ctrl);
-    state[165] = static_cast<std::uint8_t>(c.rightAlt);
+    rig.Kb().SetKeyStateByte(17, static_cast<std::uint8_t>(c.ctrl));
+    rig.Kb().SetKeyStateByte(165, static_cast<std::uint8_t>(c.rightAlt));
     PaintIn(letter, false, false);
     EXPECT_EQ(rig.legends.CtrlSeen.back(), c.seen);
     EXPECT_EQ(state[17], c.ctrl);  // restored after the lookup

@@ -25,11 +25,14 @@
 #include "fakes/fake_keyboard_services.h"
 #include "fakes/recording_key_injector.h"
 #include "keyboard/keyboard_desktop.h"
+#include "keyboard/builtin_layouts.h"
 #include "keyboard/layout_text.h"
 #include "keyboard/lv_keyboard.h"
 #include "keyboard/win32/key_legends_win32.h"
 #include "keyboard/win32/keyboard_services_win32.h"
-#include "platform/win32/lv_lib.h"
+#include "keyboard/vk_codes.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/startup_environment.h"
 #include "render/fonts.h"
 #include "render/theme.h"
 #include "render/win32/font_enum.h"
@@ -37,9 +40,6 @@
 #include "render/win32/theme_win32.h"
 
 namespace {
-
-constexpr std::uint8_t VkLShift = 160;
-constexpr std::uint8_t VkRMenu = 165;
 
 struct TRenderArgs {
   int Layout = 1;
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
   if (!ParseArgs(argc, argv, args)) return Usage();
 
   // Module start, before any window would exist.
-  InitLvLib();
+  InitStartupEnvironment();
   DetectFonts();
 
   // The client size the keyboard window gets on this work area for the layout's size.
@@ -168,25 +168,24 @@ int main(int argc, char** argv) {
   ApplyColorScheme(args.Scheme);
   keyboard.FillKeyNames();
   keyboard.LoadLayout(args.Layout);
-  const int layoutWidth = keyboard.Width(), layoutHeight = keyboard.Height();
   keyboard.Redraw(false);
   auto updateFontSizes = [&keyboard] {
-    if (const TLvBtn* escape = keyboard.Key(27))
+    if (const TLvBtn* escape = keyboard.Key(VkEscape))
       UpdateLegendFontSizes(escape->GetWidth(), escape->GetHeight(), ScreenPixelsPerInch());
   };
   updateFontSizes();
   // FormShow, then FormResize.
   keyboard.SetActive(true);
   keyboard.SetPaintEnabled(true);
-  keyboard.SetImageSize(client.Height, client.Width);
-  keyboard.ScaleKeys(layoutWidth, layoutHeight);
+  keyboard.SetImageSize(client.Width, client.Height);
+  keyboard.ScaleKeys();
   updateFontSizes();
   keyboard.Redraw(true);
 
   // A latched modifier is shown pressed, as a click on it shows it.
   auto latch = [&keyboard](std::uint8_t code, const char* name) {
     if (TLvBtn* key = keyboard.Key(code); key && key->GetWidth() > 0)
-      key->SetPressed(true);
+      keyboard.SetKeyPressed(code, true);
     else
       std::fprintf(stderr, "orvilla_render: layout has no %s key\n", name);
   };

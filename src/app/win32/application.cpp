@@ -8,28 +8,25 @@ constexpr wchar_t kClassName[] = L"TOrvillaApplication";
 
 TApplication::TApplication() {
   WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = &TApplication::WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
   wc.hIconSm = wc.hIcon;
   wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterWindowClass(wc);
   // A visible window of no size: it gives the program its taskbar button without showing anything.
-  FHandle = CreateWindowExW(0, kClassName, L"Orvilla",
-                            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                            nullptr, nullptr, wc.hInstance, this);
+  CreateBoundWindow(0, kClassName, L"Orvilla", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                    0, 0, 0, 0, nullptr);
 }
 
 TApplication::~TApplication() {
-  if (FHandle) DestroyWindow(FHandle);
+  if (Handle()) DestroyWindow(Handle());
 }
 
-void TApplication::SetTitle(const wchar_t* title) { SetWindowTextW(FHandle, title); }
+void TApplication::SetTitle(const wchar_t* title) { SetWindowTextW(Handle(), title); }
 
 void TApplication::Minimize() {
   if (FMinimized) return;
-  ShowWindow(FHandle, SW_MINIMIZE);
+  ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 int TApplication::Run() {
@@ -39,16 +36,6 @@ int TApplication::Run() {
     DispatchMessageW(&msg);
   }
   return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
-}
-
-LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TApplication*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->FHandle = window;
-  }
-  auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,5 +59,5 @@ LRESULT TApplication::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       // The application window is never meant to be seen: pass activation on to the keyboard.
       return 0;
   }
-  return DefWindowProcW(FHandle, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }

@@ -5,14 +5,12 @@
 
 #include <functional>
 
-class TApplication {
+#include "app/win32/base_window.h"
+
+class TApplication : public TBaseWindow<TApplication> {
  public:
   TApplication();
   ~TApplication();
-  TApplication(const TApplication&) = delete;
-  TApplication& operator=(const TApplication&) = delete;
-
-  HWND Handle() const { return FHandle; }
   void SetTitle(const wchar_t* title);
   void SetMainWindow(HWND window) { FMainWindow = window; }
 
@@ -26,10 +24,9 @@ class TApplication {
   int Run();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class TBaseWindow<TApplication>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND FHandle = nullptr;
   HWND FMainWindow = nullptr;
   bool FMinimized = false;
 };

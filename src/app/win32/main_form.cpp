@@ -1,18 +1,16 @@
 #include "app/win32/main_form.h"
 
-#include <shlobj.h>
 #include <windowsx.h>
 
-#include "app/command_captions.h"
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
 #include "app/window_rules.h"
 #include "app/window_opacity.h"
 #include "app/window_sizing.h"
-#include "platform/rounding.h"
 #include "platform/debug_log.h"
-#include "platform/rounding.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/program_file.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/startup_environment.h"
 #include "render/fonts.h"
 #include "render/win32/gdi_canvas.h"
 #include "render/win32/theme_win32.h"
@@ -22,11 +20,8 @@
 #include "input/win32/foreground_window.h"
 #include "input/win32/pointer_messages.h"
 #include "input/win32/tablet_service.h"
-#include "settings/settings_file_choice.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
-
-TMainForm* MainForm = nullptr;
 
 namespace {
 
@@ -36,12 +31,6 @@ constexpr DWORD kSizeableStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_TH
 // Design size of the client area at 96 pixels per inch; the real size is set by BuildKeyboard.
 constexpr int kDesignClientWidth = 790;
 constexpr int kDesignClientHeight = 271;
-
-// Restores a flag to true when a scope ends, also on an error.
-struct TFlagRestorer {
-  bool& flag;
-  ~TFlagRestorer() { flag = true; }
-};
 
 // The search for the window that gets the foreground back after a restore from the taskbar.
 struct TRestoreSearch {
@@ -75,11 +64,8 @@ DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) {
 }
 
 TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
-  MainForm = this;
   WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS | CS_OWNDC;
-  wc.lpfnWndProc = &TMainForm::WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
   wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -87,42 +73,35 @@ TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = nullptr;
   wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);
+  RegisterWindowClass(wc);
 
   RECT r{0, 0, kDesignClientWidth, kDesignClientHeight};
   const DWORD exStyle = CreateParamsExStyle(WS_EX_LAYERED);
   AdjustWindowRectEx(&r, kSizeableStyle, FALSE, exStyle);
-  CreateWindowExW(exStyle, kClassName, MainCaption(), kSizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  r.right - r.left, r.bottom - r.top, owner, nullptr, wc.hInstance, this);
+  CreateBoundWindow(exStyle, kClassName, MainCaption(), kSizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    r.right - r.left, r.bottom - r.top, owner);
   // A layered window is invisible until its opacity is set.
-  SetLayeredWindowAttributes(FHandle, 0, 255, LWA_ALPHA);
+  SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
   // An error while the window is built (a settings file that cannot be written, say) is shown in
-  // the standard error box, and the keyboard runs with what was built; one that struck before the
-  // keyboard existed ends the program (the caller shows it).
+  // the standard error box, and the keyboard runs with what was built. One that struck before the
+  // keyboard existed ends the program: the caller shows it, and the window base takes the window
+  // down with it.
   try {
     FormCreate();
   } catch (const std::exception& error) {
-    if (!FKeyboard || !FKeyPress || !FPointer) {
-      // No destructor runs for an object whose constructor fails: the window goes now, unbound
-      // from this object first.
-      SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
-      DestroyWindow(FHandle);
-      FHandle = nullptr;
-      if (MainForm == this) MainForm = nullptr;
-      throw;
-    }
-    ShowErrorBox(FHandle, error);
+    if (!FKeyboard || !FKeyPress || !FPointer) throw;
+    ShowErrorBox(Handle(), error);
   }
 }
 
 TMainForm::~TMainForm() {
-  if (FHandle) DestroyWindow(FHandle);
-  if (MainForm == this) MainForm = nullptr;
+  // Destroyed while the object is whole, so that FormDestroy still runs.
+  if (Handle()) DestroyWindow(Handle());
 }
 
 void TMainForm::FormCreate() {
   Log(L"MainForm");
-  ChooseSettingsFile();
+  ChooseSettingsFile(FAppIni);
   FShown = false;
   FSizingGuard = true;
   FFitWidth = false;
@@ -131,7 +110,7 @@ void TMainForm::FormCreate() {
   FLastWorkAreaHeight = 0;
   FLastMonitor = nullptr;
 
-  FPaintBox = std::make_unique<TWindowSurface>(FHandle);
+  FPaintBox = std::make_unique<TWindowSurface>(Handle());
   FSurfaces = std::make_unique<TGdiSurfaceFactory>();
   FServices = CreateSystemKeyboardServices();
   FInjector = CreateSystemKeyInjector();
@@ -143,16 +122,13 @@ void TMainForm::FormCreate() {
   FKeyboard->SetPaintEnabled(false);
   auto timerId = [](TInputTimer t) { return t == TInputTimer::tmrPress ? tmrPress : tmrSettings; };
   FInputWindow = std::make_unique<TWin32InputWindow>(
-      FHandle, [this, timerId](TInputTimer t, bool on, unsigned ms) { EnableTimer(timerId(t), on, ms); },
+      Handle(), [this, timerId](TInputTimer t, bool on, unsigned ms) { EnableTimer(timerId(t), on, ms); },
       [this, timerId](TInputTimer t) { return TimerEnabled(timerId(t)); });
   // The press state starts with nothing held or latched, a repeat delay of 600 ms and an interval
   // of 20 ms; the pointer filters start with no press seen, and mouse presses are ignored while a
   // pen is in range on Windows builds from 16215 on.
   FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
   FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
-
-  FSliderDragging = false;
-  FSliderHot = false;
 
   ChooseLegendFonts();
   FColorScheme = FAppIni.ReadInteger(L"Colors", DefaultColorScheme());
@@ -165,15 +141,13 @@ void TMainForm::FormCreate() {
   BuildKeyboard();
   UpdateLegendFontSizes();
 
-  const TRect wa = WorkArea();
-  RECT r{};
-  GetWindowRect(FHandle, &r);
-  const TPoint pos = DefaultWindowPosition(wa, r.right - r.left, r.bottom - r.top);
-  SetWindowPos(FHandle, nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const TRect window = WindowRect(Handle());
+  const TPoint pos = DefaultWindowPosition(WorkArea(), window.Width(), window.Height());
+  SetWindowPos(Handle(), nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   SetFitWidth(FAppIni.ReadBool(L"FitWidth", false));
   {
-    THwndPlacementWindow placement(FHandle);
+    THwndPlacementWindow placement(Handle());
     FAppIni.LoadFormPlacement(placement, false);
   }
   SetLockSize(FAppIni.ReadBool(L"LockSize", false));
@@ -186,23 +160,6 @@ void TMainForm::FormCreate() {
   EnableTimer(tmrCaption, true, 600000);
 }
 
-void TMainForm::TranslateCaptions() {
-  const TCommandCaptions c = TranslateCommandCaptions(GetUserDefaultUILanguage(), GetAppVersion());
-  pmiEnableKeyRepeat.Caption = c.EnableKeyRepeat;
-  pmiFitWidth.Caption = c.FitWidth;
-  pmiLockSize.Caption = c.LockSize;
-  pmiChangeColors.Caption = c.ChangeColors;
-  pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
-  pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
-  pmiOnlineHelp.Caption = c.OnlineHelp;
-  pmiAboutORV.Caption = c.AboutOrvilla;
-  pmiAboutSNT.Caption = c.AboutSentaro;
-}
-
-void TMainForm::ShowFirstRunPage() {
-  if (FirstRunPageDue()) pmiOnlineHelpClick();
-}
-
 void TMainForm::RegisterTouch() {
   // FPointer starts with no touch seen, no contact holding a press, and the current tick count.
   if (!IsWin7OrLater) return;
@@ -212,19 +169,17 @@ void TMainForm::RegisterTouch() {
     FUnregisterTouchWindow = reinterpret_cast<UnregisterTouchWindowFn>(find("UnregisterTouchWindow"));
     FTouch = TTouchFunctions::Resolve(User32Handle);
     if (FRegisterTouchWindow && FUnregisterTouchWindow && FTouch.Available())
-      FRegisterTouchWindow(FHandle, 2 /* TWF_WANTPALM */);
+      FRegisterTouchWindow(Handle(), 2 /* TWF_WANTPALM */);
   }
-  SetTabletPenServiceProperty(FHandle);
+  SetTabletPenServiceProperty(Handle());
 }
 
 void TMainForm::BuildKeyboard() {
   FKeyboard->LoadLayout(FKeyboardType);
-  FKbdWidth = FKeyboard->Width();
-  FKbdHeight = FKeyboard->Height();
   {
     FSizingGuard = false;
     TFlagRestorer restore{FSizingGuard};
-    const TSize size = InitialClientSize(FKbdWidth, FKbdHeight, WorkArea());
+    const TSize size = InitialClientSize(FKeyboard->DesignWidth(), FKeyboard->DesignHeight(), WorkArea());
     SetClientSize(size.Width, size.Height);
   }
   FKeyboard->Redraw(false);
@@ -238,102 +193,26 @@ void TMainForm::UpdateLegendFontSizes() {
 
 void TMainForm::FormResize() {
   if (!FShown) return;
-  RECT client{};
-  GetClientRect(FHandle, &client);
-  FKeyboard->SetImageSize(client.bottom, client.right);
-  FKeyboard->ScaleKeys(FKbdWidth, FKbdHeight);
+  const TRect client = ClientRect(Handle());
+  FKeyboard->SetImageSize(client.Width(), client.Height());
+  FKeyboard->ScaleKeys();
   UpdateLegendFontSizes();
   FKeyboard->Redraw(true);
 }
 
-void TMainForm::UpdateBorder() {
-  // Locked: a single border with the system menu and the minimise button; otherwise sizeable,
-  // with the maximise button too. The extended styles stay as they are.
-  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE));
-  const DWORD wanted = FLockSize ? (style & ~(WS_THICKFRAME | WS_MAXIMIZEBOX)) | WS_SYSMENU | WS_MINIMIZEBOX
-                                 : style | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-  if (wanted == style) return;
-  SetWindowLongPtrW(FHandle, GWL_STYLE, static_cast<LONG_PTR>(wanted));
-  SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // A new border brings the system's default system menu back: add the program's items again.
-  GetSystemMenu(FHandle, TRUE);
-  BuildSystemMenu();
-}
-
-void TMainForm::BuildSystemMenu() {}
-
-void TMainForm::SetEnableKeyRepeat(bool value) {
-  FEnableKeyRepeat = value;
-  pmiEnableKeyRepeat.Checked = value;
-  FAppIni.WriteBool(L"EnableKeyRepeat", value);
-}
-
-void TMainForm::SetFitWidth(bool value) {
-  FFitWidth = value;
-  {
-    FSizingGuard = false;
-    TFlagRestorer restore{FSizingGuard};
-    const TRect wa = WorkArea();
-    RECT r{};
-    GetWindowRect(FHandle, &r);
-    if (value) {
-      SetWindowPos(FHandle, nullptr, wa.Left, r.top, wa.Width(), r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (FKbdHeight > 0) {
-      RECT client{};
-      GetClientRect(FHandle, &client);
-      const int clientWidth = RoundHalfEven(static_cast<double>(client.bottom) / FKbdHeight * FKbdWidth);
-      SetClientSize(clientWidth, client.bottom);
-      GetWindowRect(FHandle, &r);
-      const int width = r.right - r.left;
-      SetWindowPos(FHandle, nullptr, (wa.Left + wa.Right - width) / 2, r.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
-  pmiFitWidth.Checked = value;
-  FAppIni.WriteBool(L"FitWidth", value);
-}
-
-void TMainForm::SetLockSize(bool value) {
-  FLockSize = value;
-  pmiLockSize.Checked = value;
-  {
-    // The size stored is the one the window had before it was locked.
-    THwndPlacementWindow placement(FHandle);
-    FAppIni.SaveFormPlacement(placement, false);
-  }
-  UpdateBorder();
-  FAppIni.WriteBool(L"LockSize", value);
-}
-
-void TMainForm::SetTransparency(int value) {
-  FTransparency = value;
-  // Whatever the store holds, the window is never made invisible: the applied opacity is limited.
-  SetLayeredWindowAttributes(FHandle, 0, AppliedOpacity(value), LWA_ALPHA);
-  ScheduleLazySave();
-}
-
-void TMainForm::ScheduleLazySave() {
-  if (!FHandle) return;
-  EnableTimer(tmrLazySaveSettings, false, 3000);
-  EnableTimer(tmrLazySaveSettings, true, 3000);
-}
-
-void TMainForm::pmiOnlineHelpClick() {}
-
 void TMainForm::Show() {
   const bool first = !FShown;
   // A stored maximised state is applied here, never by activating the window.
-  if (first && IsZoomed(FHandle))
-    ShowMaximizedWithoutActivation(FHandle);
+  if (first && IsZoomed(Handle()))
+    ShowMaximizedWithoutActivation(Handle());
   else
-    ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   if (first) FormShow();
 }
 
 void TMainForm::FormShow() {
   if (IsWin8OrLater && HasMultiTouchDigitizer()) StopTabletService();
-  KeepOnWorkArea(FHandle);
+  KeepOnWorkArea(Handle());
   FKeyboard->SetActive(true);
   // The keys are scaled to the window while painting is still off, so that the keyboard is drawn
   // once, at its final size.
@@ -352,7 +231,7 @@ void TMainForm::FormClose() {
 void TMainForm::FormDestroy() {
   FClosing = true;
   ReleaseAllKeys();
-  if (FUnregisterTouchWindow) FUnregisterTouchWindow(FHandle);
+  if (FUnregisterTouchWindow) FUnregisterTouchWindow(Handle());
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
 }
 
@@ -369,7 +248,7 @@ void TMainForm::ApplicationEventsMainMinimize() {
 void TMainForm::ApplicationEventsMainRestore() {
   // Restoring from the taskbar activated the program: hand the foreground back to the window the
   // user was working in.
-  TRestoreSearch search{{FHandle, Application ? Application->Handle() : nullptr}, nullptr};
+  TRestoreSearch search{{Handle(), Application ? Application->Handle() : nullptr}, nullptr};
   EnumWindows(&FindRestoreTarget, reinterpret_cast<LPARAM>(&search));
   if (search.RestoreTarget) ForceForegroundWindow(search.RestoreTarget, true);
   OnTimer(tmrHKL);
@@ -378,15 +257,14 @@ void TMainForm::ApplicationEventsMainRestore() {
   EnableTimer(tmrCapsLock, true, 1000);
 }
 
-void TMainForm::tmrCaptionTimer() { SetWindowTextW(FHandle, MainCaption()); }
+void TMainForm::tmrCaptionTimer() { SetWindowTextW(Handle(), MainCaption()); }
 
 void TMainForm::EnableTimer(TTimerId id, bool enabled, UINT interval) {
   FTimerEnabled[id] = enabled;
-  FTimerInterval[id] = interval;
   if (enabled)
-    SetTimer(FHandle, id, interval, nullptr);
+    SetTimer(Handle(), id, interval, nullptr);
   else
-    KillTimer(FHandle, id);
+    KillTimer(Handle(), id);
 }
 
 void TMainForm::OnTimer(TTimerId id) {
@@ -397,7 +275,7 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
       FAppIni.WriteInteger(L"AlphaBlend", FTransparency);
-      THwndPlacementWindow placement(FHandle);
+      THwndPlacementWindow placement(Handle());
       FAppIni.SaveFormPlacement(placement, false);
       break;
     }
@@ -417,17 +295,14 @@ void TMainForm::OnTimer(TTimerId id) {
 }
 
 void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
-  RECT current{};
-  GetWindowRect(FHandle, &current);
-  const TRect window{current.left, current.top, current.right, current.bottom};
+  const TRect window = WindowRect(Handle());
 
   // The primary monitor's work area decides whether the window stays against the right or bottom
   // edge when the taskbar changes; a position change that a z-order change carried becomes a move.
-  RECT primary{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &primary, 0);
-  const int w = primary.right - primary.left;
-  const int h = primary.bottom - primary.top;
-  HMONITOR monitor = MonitorFromWindow(FHandle, MONITOR_DEFAULTTONEAREST);
+  const TRect primary = PrimaryWorkArea();
+  const int w = primary.Width();
+  const int h = primary.Height();
+  HMONITOR monitor = MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST);
   const TPoint requested = (pos.flags & SWP_NOMOVE) ? TPoint{window.Left, window.Top} : TPoint{pos.x, pos.y};
   TPoint moved = KeepAgainstWorkAreaEdges(window, requested, FLastWorkAreaWidth, FLastWorkAreaHeight,
                                           monitor == FLastMonitor, w, h);
@@ -465,11 +340,6 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
   if (!FClosing && (moves || sizes)) ScheduleLazySave();
 }
 
-void TMainForm::tmrSettingsTimer() {
-  EnableTimer(tmrSettings, false, 100);
-  // The settings dialog is not part of the program yet: nothing to show.
-}
-
 void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
@@ -477,7 +347,7 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      SetCapture(FHandle);
+      SetCapture(Handle());
       FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Left, x, y, origin);
       break;
     case WM_RBUTTONDOWN:
@@ -490,7 +360,7 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONUP:
       FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Left, x, y, origin);
-      if (GetCapture() == FHandle) {
+      if (GetCapture() == Handle()) {
         // Our own release of the capture is no loss of it.
         FReleasingCapture = true;
         ReleaseCapture();
@@ -505,15 +375,14 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEMOVE: {
       if (!FTrackingMouseLeave) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, FHandle, 0};
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
         FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
         FPointer->pbKeyboardMouseEnter(TSender::PaintBox);
       }
-      RECT client{};
-      GetClientRect(FHandle, &client);
-      const bool inside = x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+      const TRect client = ClientRect(Handle());
+      const bool inside = x >= client.Left && x < client.Right && y >= client.Top && y < client.Bottom;
       // While the window is dragged the pointer may run ahead of the window: keep following it.
-      if (!inside && GetCapture() == FHandle && !FPointer->Dragging())
+      if (!inside && GetCapture() == Handle() && !FPointer->Dragging())
         FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
       else
         FPointer->pbKeyboardMouseMove(TSender::PaintBox, x, y, origin);
@@ -526,37 +395,14 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-TRect TMainForm::WorkArea() const {
-  MONITORINFO mi{};
-  mi.cbSize = sizeof(mi);
-  GetMonitorInfoW(MonitorFromWindow(FHandle, MONITOR_DEFAULTTOPRIMARY), &mi);
-  return {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
-}
+TRect TMainForm::WorkArea() const { return MonitorWorkArea(Handle(), MONITOR_DEFAULTTOPRIMARY); }
 
 void TMainForm::SetClientSize(int width, int height) {
   RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(FHandle, GWL_EXSTYLE)));
-  SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+  SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->FHandle = window;
-  }
-  auto* self = reinterpret_cast<TMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  // Errors must not unwind through the system's frames: a failing command (a settings file that
-  // can no longer be written, say) is reported and the program goes on.
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ShowErrorBox(window, error);
-    return 0;
-  }
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -571,8 +417,8 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      BeginPaint(FHandle, &ps);
-      EndPaint(FHandle, &ps);
+      BeginPaint(Handle(), &ps);
+      EndPaint(Handle(), &ps);
       if (FPointer) FPointer->pbKeyboardPaint();
       return 0;
     }
@@ -591,14 +437,14 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TOUCH:
       if (FPointer && FTouch.Available()) {
-        HandleTouchMessage(FHandle, wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
+        HandleTouchMessage(Handle(), wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
         return 0;
       }
       break;
     case WM_POINTERENTER:
       if (FPointer) {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ScreenToClient(FHandle, &p);
+        ScreenToClient(Handle(), &p);
         FPointer->WMPointerEnter(p.x, p.y, CurrentMessageOrigin());
       }
       return 0;
@@ -610,11 +456,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCAPTION || wParam == HTSYSMENU || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT))
-        ForceForegroundWindow(FHandle, true);
+        ForceForegroundWindow(Handle(), true);
       break;
     case WM_CAPTURECHANGED:
       // Another window took the mouse: the button-up will never come here.
-      if (FPointer && !FReleasingCapture && reinterpret_cast<HWND>(lParam) != FHandle) FPointer->CaptureLost();
+      if (FPointer && !FReleasingCapture && reinterpret_cast<HWND>(lParam) != Handle()) FPointer->CaptureLost();
       return 0;
     case WM_CANCELMODE:
       // A modal box or a menu is opening: no press may outlive it.
@@ -641,21 +487,21 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(FHandle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       FormResize();
       return 0;
     }
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(FHandle, GW_OWNER)) {
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(Handle(), GW_OWNER)) {
         // The taskbar button belongs to the application window: minimise the program there.
-        ShowWindow(GetWindow(FHandle, GW_OWNER), SW_MINIMIZE);
+        ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
         return 0;
       }
       break;
     case WM_CLOSE:
       FormClose();
-      DestroyWindow(FHandle);
+      DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:
       // The program ends with this window whatever happens here: a save that fails is reported
@@ -667,9 +513,6 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      FHandle = nullptr;
-      break;
   }
-  return DefWindowProcW(FHandle, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }

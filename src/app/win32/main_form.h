@@ -1,11 +1,14 @@
 #pragma once
 // The keyboard window: topmost, never activated by a click, layered for its opacity.
+// main_form.cpp holds the window and its message dispatch; main_form_settings.cpp the operations
+// that apply a setting and the commands.
 #include <windows.h>
 
 #include <array>
 #include <memory>
 #include <string>
 
+#include "app/win32/base_window.h"
 #include "keyboard/keyboard_desktop.h"
 #include "keyboard/keyboard_services.h"
 #include "keyboard/lv_keyboard.h"
@@ -26,6 +29,12 @@ struct TMenuItem {
   bool Checked = false;
 };
 
+// Sets a flag back to true when a scope ends, also on an error.
+struct TFlagRestorer {
+  bool& flag;
+  ~TFlagRestorer() { flag = true; }
+};
+
 enum TTimerId : UINT_PTR {
   tmrPress = 1,
   tmrHKL = 2,
@@ -35,15 +44,11 @@ enum TTimerId : UINT_PTR {
   tmrCaption = 6,
 };
 
-class TMainForm {
+class TMainForm : public TBaseWindow<TMainForm> {
  public:
   // Creates the window (hidden), owned by the application window, and runs FormCreate.
   TMainForm(HWND owner, TAppIni& appIni);
   ~TMainForm();
-  TMainForm(const TMainForm&) = delete;
-  TMainForm& operator=(const TMainForm&) = delete;
-
-  HWND Handle() const { return FHandle; }
 
   // Shows the window without activating it; the first showing runs FormShow.
   void Show();
@@ -84,6 +89,9 @@ class TMainForm {
   TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiChangeColors, pmiChangeKeyboardType,
       pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
+ private:
+  friend class TBaseWindow<TMainForm>;
+
   // State fields.
   bool FShown = false;
   int FKeyboardType = 1;
@@ -92,19 +100,14 @@ class TMainForm {
   bool FEnableKeyRepeat = false;
   bool FFitWidth = false;
   bool FLockSize = false;
+  // False while the program itself sizes the window: the size rules do not apply then.
   bool FSizingGuard = true;
-  int FKbdWidth = 0;
-  int FKbdHeight = 0;
   int FLastWorkAreaWidth = 0;
   int FLastWorkAreaHeight = 0;
   HMONITOR FLastMonitor = nullptr;
   // The pointer and press state (drag origin, held and latched keys, repeat timing, the pointer
   // filters and touch contacts) lives in FPointer and FKeyPress.
-  bool FSliderDragging = false;
-  bool FSliderHot = false;
 
- private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void EnableTimer(TTimerId id, bool enabled, UINT interval);
@@ -123,7 +126,6 @@ class TMainForm {
   // Moves and sizes: the size lock, Fit width, the work-area edges and snapping.
   void WindowPosChanging(WINDOWPOS& pos);
 
-  HWND FHandle = nullptr;
   TAppIni& FAppIni;
   std::unique_ptr<TWindowSurface> FPaintBox;
   std::unique_ptr<TSurfaceFactory> FSurfaces;
@@ -133,7 +135,6 @@ class TMainForm {
   std::unique_ptr<TKeyLegends> FLegends;
   std::unique_ptr<TLvKeyboard> FKeyboard;
   std::array<bool, 7> FTimerEnabled{};
-  std::array<UINT, 7> FTimerInterval{};
 
   std::unique_ptr<TWin32InputWindow> FInputWindow;
   std::unique_ptr<TKeyPress> FKeyPress;
@@ -151,5 +152,3 @@ class TMainForm {
   UnregisterTouchWindowFn FUnregisterTouchWindow = nullptr;
   TTouchFunctions FTouch;
 };
-
-extern TMainForm* MainForm;

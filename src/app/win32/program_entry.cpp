@@ -5,12 +5,14 @@
 #include "app/win32/fatal_error.h"
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/busy_cursor_display.h"
+#include "platform/win32/program_file.h"
+#include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
 #include "settings/win32/app_ini_module.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  InitLvLib();
+  InitStartupEnvironment();
   InstallBusyCursorDisplay();
   DetectFonts();
   TAppIniModule settings(CommandLineArgs());

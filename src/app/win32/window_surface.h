@@ -5,31 +5,24 @@
 
 #include <memory>
 
+#include "platform/win32/screen.h"
+#include "platform/win32/win32_handles.h"
 #include "render/win32/gdi_canvas.h"
 
 class TWindowSurface : public TSurface {
  public:
-  explicit TWindowSurface(HWND window) : FWindow(window), FCanvas(std::make_unique<TGdiCanvas>(GetDC(window))) {}
-  ~TWindowSurface() override {
-    HDC dc = FCanvas->Handle();
-    FCanvas.reset();  // selects the DC's own objects back first
-    ReleaseDC(FWindow, dc);
-  }
-  TWindowSurface(const TWindowSurface&) = delete;
-  TWindowSurface& operator=(const TWindowSurface&) = delete;
+  explicit TWindowSurface(HWND window)
+      : FWindow(window), FDc(GetWindowDc(window)), FCanvas(std::make_unique<TGdiCanvas>(FDc.Get())) {}
 
   // The size follows the window's client area.
   void SetSize(int, int) override {}
-  int Width() const override { return ClientRect().right; }
-  int Height() const override { return ClientRect().bottom; }
+  int Width() const override { return ClientRect(FWindow).Width(); }
+  int Height() const override { return ClientRect(FWindow).Height(); }
   TCanvas& Canvas() override { return *FCanvas; }
 
  private:
-  RECT ClientRect() const {
-    RECT r{};
-    GetClientRect(FWindow, &r);
-    return r;
-  }
   HWND FWindow;
+  TWindowDc FDc;
+  // Goes before the device context: it selects the context's own objects back first.
   std::unique_ptr<TGdiCanvas> FCanvas;
 };

@@ -1,20 +1,12 @@
 #include "input/win32/tablet_service.h"
 
-#include <windows.h>
-
-#include <memory>
-#include <type_traits>
+#include "platform/win32/win32_handles.h"
 
 bool TabletServiceStopped = false;
 
 namespace {
 
 constexpr wchar_t TabletServiceName[] = L"TabletInputService";
-
-struct TServiceHandleCloser {
-  void operator()(SC_HANDLE handle) const { CloseServiceHandle(handle); }
-};
-using TServiceHandle = std::unique_ptr<std::remove_pointer_t<SC_HANDLE>, TServiceHandleCloser>;
 
 // The service, opened with access, and the manager it was opened through (closed in reverse
 // order). The service handle is empty when either could not be opened.
@@ -25,8 +17,8 @@ struct TOpenedService {
 
 TOpenedService OpenTabletService(DWORD access) {
   TOpenedService s;
-  s.Manager.reset(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
-  if (s.Manager) s.Service.reset(OpenServiceW(s.Manager.get(), TabletServiceName, access));
+  s.Manager.Reset(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+  if (s.Manager) s.Service.Reset(OpenServiceW(s.Manager.Get(), TabletServiceName, access));
   return s;
 }
 
@@ -36,12 +28,21 @@ void StopTabletService() {
   const TOpenedService s = OpenTabletService(SERVICE_STOP | SERVICE_QUERY_STATUS);
   if (!s.Service) return;
   SERVICE_STATUS status{};
-  if (!QueryServiceStatus(s.Service.get(), &status) || status.dwCurrentState != SERVICE_RUNNING) return;
-  ControlService(s.Service.get(), SERVICE_CONTROL_STOP, &status);
+  if (!QueryServiceStatus(s.Service.Get(), &status) || status.dwCurrentState != SERVICE_RUNNING) return;
+  ControlService(s.Service.Get(), SERVICE_CONTROL_STOP, &status);
   TabletServiceStopped = true;
 }
 
 void StartTabletService() {
   const TOpenedService s = OpenTabletService(SERVICE_START | SERVICE_QUERY_STATUS);
-  if (s.Service) StartServiceW(s.Service.get(), 0, nullptr);
+  if (s.Service) StartServiceW(s.Service.Get(), 0, nullptr);
 }
+
+void SetTabletPenServiceProperty(HWND window) {
+  static constexpr wchar_t kProperty[] = L"MicrosoftTabletPenServiceProperty";
+  const ATOM atom = GlobalAddAtomW(kProperty);
+  SetPropW(window, kProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0x01010019)));
+  if (atom) GlobalDeleteAtom(atom);
+}
+
+bool HasMultiTouchDigitizer() { return (GetSystemMetrics(SM_DIGITIZER) & 0x40) != 0; }

@@ -2,26 +2,7 @@
 
 #include <vector>
 
-namespace {
-
-// Closes a WM_TOUCH handle when the message has been handled, also after an error.
-class TTouchInputHandle {
- public:
-  TTouchInputHandle(HTOUCHINPUT handle, TTouchFunctions::CloseTouchInputHandleFn close)
-      : handle_(handle), close_(close) {}
-  ~TTouchInputHandle() {
-    if (close_) close_(handle_);
-  }
-  TTouchInputHandle(const TTouchInputHandle&) = delete;
-  TTouchInputHandle& operator=(const TTouchInputHandle&) = delete;
-  HTOUCHINPUT get() const { return handle_; }
-
- private:
-  HTOUCHINPUT handle_;
-  TTouchFunctions::CloseTouchInputHandleFn close_;
-};
-
-}  // namespace
+#include "platform/win32/win32_handles.h"
 
 TTouchFunctions TTouchFunctions::Resolve(HMODULE user32) {
   TTouchFunctions f;
@@ -48,11 +29,11 @@ TTouchEvent TouchToMouseEvent(const TOUCHINPUT& input, HWND window, const TTouch
 
 void HandleTouchMessage(HWND window, WPARAM wParam, LPARAM lParam, const TTouchFunctions& touch,
                         TPointerInput& pointer, TMessageOrigin origin) {
-  const TTouchInputHandle handle(reinterpret_cast<HTOUCHINPUT>(lParam), touch.CloseTouchInputHandle);
+  const TTouchInputHandle handle(reinterpret_cast<HTOUCHINPUT>(lParam), TTouchInputCloser{touch.CloseTouchInputHandle});
   if (!touch.GetTouchInputInfo) return;
   const UINT count = LOWORD(wParam);
   std::vector<TOUCHINPUT> inputs(count);
-  if (count == 0 || !touch.GetTouchInputInfo(handle.get(), count, inputs.data(), sizeof(TOUCHINPUT))) return;
+  if (count == 0 || !touch.GetTouchInputInfo(handle.Get(), count, inputs.data(), sizeof(TOUCHINPUT))) return;
   for (const TOUCHINPUT& input : inputs)
     pointer.HandleTouchPoint(TouchToMouseEvent(input, window, touch), static_cast<int>(input.dwID), origin);
 }

@@ -1,6 +1,7 @@
 #include "input/win32/win32_input_window.h"
 
 #include "input/win32/pointer_messages.h"
+#include "platform/win32/screen.h"
 
 TPoint TWin32InputWindow::CursorPos() {
   POINT p{};
@@ -11,9 +12,8 @@ TPoint TWin32InputWindow::CursorPos() {
 bool TWin32InputWindow::IsCursorSuppressed() { return ::IsCursorSuppressed(); }
 
 TPoint TWin32InputWindow::WindowPos() {
-  RECT r{};
-  GetWindowRect(FHandle, &r);
-  return {r.left, r.top};
+  const TRect r = WindowRect(FHandle);
+  return {r.Left, r.Top};
 }
 
 void TWin32InputWindow::MoveWindowTo(int left, int top) {

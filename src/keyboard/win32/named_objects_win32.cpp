@@ -2,18 +2,17 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_handles.h"
+
 namespace {
 
 // Owns one kernel object handle and closes it when destroyed.
 class TWin32NamedHandle : public TNamedObjectHandle {
  public:
   explicit TWin32NamedHandle(HANDLE handle) : FHandle(handle) {}
-  ~TWin32NamedHandle() override { ::CloseHandle(FHandle); }
-  TWin32NamedHandle(const TWin32NamedHandle&) = delete;
-  TWin32NamedHandle& operator=(const TWin32NamedHandle&) = delete;
 
  private:
-  HANDLE FHandle;
+  TKernelHandle FHandle;
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "render/fonts.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM dat
 
 std::vector<std::wstring> ListInstalledFontFaces() {
   std::vector<std::wstring> faces;
-  const TScreenDc screen;
+  const TWindowDc screen = GetScreenDc();
   if (!screen.Get()) return faces;
   EnumFontsW(screen.Get(), nullptr, AddFace, reinterpret_cast<LPARAM>(&faces));
   return faces;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/screen.h"
+
 
 COLORREF ResolveColor(TColor color) {
   if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
@@ -21,12 +23,6 @@ UINT DrawTextFlags(TTextFormat format) {
   return flags;
 }
 
-int ScreenPpi() {
-  const TScreenDc screen;
-  const int ppi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
-  return ppi > 0 ? ppi : 96;
-}
-
 // Selects obj and remembers what the DC had selected before the canvas first changed it.
 void SelectRemembering(HDC dc, HGDIOBJ obj, HGDIOBJ& original) {
   const HGDIOBJ previous = SelectObject(dc, obj);
@@ -36,7 +32,7 @@ void SelectRemembering(HDC dc, HGDIOBJ obj, HGDIOBJ& original) {
 }  // namespace
 
 TGdiCanvas::TGdiCanvas(HDC dc, int pixelsPerInch)
-    : dc_(dc), pixelsPerInch_(pixelsPerInch > 0 ? pixelsPerInch : ScreenPpi()) {}
+    : dc_(dc), pixelsPerInch_(pixelsPerInch > 0 ? pixelsPerInch : ScreenPixelsPerInch()) {}
 
 TGdiCanvas::~TGdiCanvas() {
   // Our pen, brush and font must not be selected when their handles delete them.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "render/canvas.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 // The RGB value a colour is drawn with: system colours through GetSysColor.
 COLORREF ResolveColor(TColor color);
@@ -93,7 +93,7 @@ class TGdiSurface : public TSurface {
   COLORREF Pixel(int x, int y) const;
 
  private:
-  TMemoryDc dc_;
+  TMemoryDc dc_{CreateCompatibleDC(nullptr)};
   TBitmapHandle bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
   const std::uint32_t* bits_ = nullptr;  // top-down rows of 0x00RRGGBB pixels

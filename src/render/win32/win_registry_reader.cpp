@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 std::optional<std::uint32_t> TWinRegistryReader::ReadCurrentUserDword(
     const std::wstring& keyPath, const std::wstring& valueName) const {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/command_line.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/program_file.h"
 #include "settings/first_run.h"
 #include "settings/settings_file_choice.h"
 #include "settings/win32/profile_ini_file.h"
@@ -18,13 +18,17 @@ TAppIniModule::TAppIniModule(const std::vector<std::wstring>& args) {
 
 TAppIniModule::~TAppIniModule() { AppIni.reset(); }
 
-void ChooseSettingsFile() {
-  if (!AppIni) return;
+void ChooseSettingsFile(TAppIni& ini) {
   TWin32SettingsFileSystem files;
-  ChooseSettingsFile(*AppIni, files, ProgramFileName(), ExePath);
+  ChooseSettingsFile(ini, files, ProgramFileName(), ExePath);
 }
 
-bool FirstRunPageDue() {
-  if (!AppIni) return false;
-  return FirstRunPageDue(*AppIni, ProgramFileName(), GetSpecialFolderPath(SpecialFolderProgramFiles));
+bool FirstRunPageDue(TAppIni& ini) {
+  return FirstRunPageDue(ini, ProgramFileName(), GetSpecialFolderPath(SpecialFolderProgramFiles));
 }
+
+void ChooseSettingsFile() {
+  if (AppIni) ChooseSettingsFile(*AppIni);
+}
+
+bool FirstRunPageDue() { return AppIni && FirstRunPageDue(*AppIni); }

@@ -16,8 +16,11 @@ class TAppIniModule {
   ~TAppIniModule();
 };
 
-// Moves AppIni to Orvilla.ini beside the executable when that is where the settings belong.
-void ChooseSettingsFile();
+// Moves the store to Orvilla.ini beside the executable when that is where the settings belong.
+void ChooseSettingsFile(TAppIni& ini);
+// The first-run counter "Site" of the store: whether the online help page should open now.
+bool FirstRunPageDue(TAppIni& ini);
 
-// The first-run counter "Site" of AppIni: whether the online help page should open now.
+// The same for AppIni; nothing to do, and no page due, while it does not exist.
+void ChooseSettingsFile();
 bool FirstRunPageDue();

@@ -5,35 +5,14 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "render/button_images.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 // An image list, destroyed with ImageList_Destroy.
-class TImageList {
- public:
-  TImageList() = default;
-  explicit TImageList(HIMAGELIST list) : list_(list) {}
-  TImageList(const TImageList&) = delete;
-  TImageList& operator=(const TImageList&) = delete;
-  TImageList(TImageList&& other) noexcept : list_(std::exchange(other.list_, nullptr)) {}
-  TImageList& operator=(TImageList&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.list_, nullptr));
-    return *this;
-  }
-  ~TImageList() { Reset(); }
-
-  HIMAGELIST Get() const { return list_; }
-  explicit operator bool() const { return list_ != nullptr; }
-  void Reset(HIMAGELIST list = nullptr) {
-    if (list_) ImageList_Destroy(list_);
-    list_ = list;
-  }
-
- private:
-  HIMAGELIST list_ = nullptr;
+struct TImageListDestroyer {
+  void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
 };
+using TImageList = TUniqueHandle<HIMAGELIST, TImageListDestroyer>;
 
 // A top-down 32-bit DIB section holding the image's pixels, alpha straight as drawn.
 TBitmapHandle ArgbDibSection(const TArgbImage& image);

@@ -1,5 +1,7 @@
 #include "settings/win32/hwnd_placement.h"
 
+#include "platform/win32/screen.h"
+
 namespace {
 
 constexpr UINT kKeepOrder = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
@@ -80,12 +82,9 @@ void ShowMaximizedWithoutActivation(HWND window) {
 }
 
 void CenterOnWorkArea(HWND window) {
-  MONITORINFO mi{};
-  mi.cbSize = sizeof(mi);
-  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi)) return;
-  RECT r{};
-  GetWindowRect(window, &r);
-  const TRect workArea{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom};
-  const TPoint p = CenterOnWorkArea(workArea, r.right - r.left, r.bottom - r.top);
+  const TRect workArea = MonitorWorkArea(window, MONITOR_DEFAULTTONEAREST);
+  if (workArea == TRect{}) return;
+  const TRect r = WindowRect(window);
+  const TPoint p = CenterOnWorkArea(workArea, r.Width(), r.Height());
   SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | kKeepOrder);
 }

@@ -4,25 +4,8 @@
 
 #include <memory>
 
+#include "platform/win32/win32_handles.h"
 #include "settings/settings_backends.h"
-
-// Owns one open registry key handle and closes it.
-class TRegKey {
- public:
-  TRegKey() = default;
-  explicit TRegKey(HKEY key) : FKey(key) {}
-  TRegKey(const TRegKey&) = delete;
-  TRegKey& operator=(const TRegKey&) = delete;
-  ~TRegKey() { Reset(); }
-  HKEY Get() const { return FKey; }
-  void Reset(HKEY key = nullptr) {
-    if (FKey) RegCloseKey(FKey);
-    FKey = key;
-  }
-
- private:
-  HKEY FKey = nullptr;
-};
 
 // Key paths are absolute from the root, with or without a leading backslash.
 class TWin32Registry : public TRegistryBackend {

@@ -8,7 +8,8 @@
 #include "app/web_links.h"
 #include "app/win32/fatal_error.h"
 #include "input/win32/foreground_window.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/startup_environment.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ void TSettingsForm::ApplyDpi(int dpi) {
   TFontHandle newFont(CreateFontIndirectW(&font));
   if (!newFont) newFont.Reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 
-  TScreenDc screen;
+  const TWindowDc screen = GetScreenDc();
   const HGDIOBJ oldFont = SelectObject(screen.Get(), newFont.Get());
   for (const auto& c : FPlan.Controls) {
     const HWND control = Control(c.Control);

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "app/command_captions.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 #include "settings/settings_dialog_plan.h"
 #include "settings/settings_target.h"
 #include "settings/win32/button_image_list.h"

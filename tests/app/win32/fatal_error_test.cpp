@@ -20,8 +20,8 @@ TEST(FatalError, CrashReleasesEveryKeyShownPressed) {
   TFakeKeyboardDesktop desktop;
   TLvKeyboard keyboard(paintBox, surfaces, services, injector, desktop);
   ASSERT_TRUE(keyboard.LoadLayout(1));
-  keyboard.Key(160)->SetPressed(true);
-  keyboard.Key(165)->SetPressed(true);
+  keyboard.SetKeyPressed(160, true);
+  keyboard.SetKeyPressed(165, true);
 
   InstallFatalErrorHandler([&keyboard] { keyboard.ReleasePressedKeys(); });
   EXPECT_EQ(SetUnhandledExceptionFilter(nullptr), &FatalErrorFilter);
@@ -29,7 +29,7 @@ TEST(FatalError, CrashReleasesEveryKeyShownPressed) {
   EXPECT_EQ(FatalErrorFilter(nullptr), EXCEPTION_CONTINUE_SEARCH);
   const std::vector<TKeyEvent> expected{KeyUp(160), KeyUp(165, true)};
   EXPECT_EQ(injector.Events, expected);
-  EXPECT_EQ(keyboard.FPressedCount, 0);
+  EXPECT_EQ(keyboard.PressedCount(), 0);
 
   // A second failure finds nothing left to release.
   FatalErrorFilter(nullptr);

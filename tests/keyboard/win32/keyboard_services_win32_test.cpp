@@ -127,26 +127,29 @@ TEST(Win32KeyLegends, KeyboardShowsTheEnglishLegendsAndNames) {
   ASSERT_TRUE(keyboard.LoadLayout(1));
   keyboard.SetHkl(UsEnglishHkl);
 
-  ASSERT_GE(keyboard.FLangIndex, 0);
-  ASSERT_LT(static_cast<std::size_t>(keyboard.FLangIndex), LangCharsList.size());
-  EXPECT_EQ(LangCharsList[keyboard.FLangIndex].Hkl, UsEnglishHkl);
+  ASSERT_GE(keyboard.LangIndex(), 0);
+  ASSERT_LT(static_cast<std::size_t>(keyboard.LangIndex()), LangCharsList.size());
+  EXPECT_EQ(LangCharsList[keyboard.LangIndex()].Hkl, UsEnglishHkl);
   EXPECT_EQ(keyboard.GetLegend(65), L"a");
-  keyboard.FKeyState[16] = keyboard.FKeyState[160] = 0x81;
+  keyboard.SetKeyStateByte(16, 0x81);
+  keyboard.SetKeyStateByte(160, 0x81);
   EXPECT_EQ(keyboard.GetLegend(49), L"!");
-  keyboard.FKeyState[16] = keyboard.FKeyState[160] = 0;
-  keyboard.FKeyState[165] = keyboard.FKeyState[18] = 0x81;
+  keyboard.SetKeyStateByte(16, 0);
+  keyboard.SetKeyStateByte(160, 0);
+  keyboard.SetKeyStateByte(165, 0x81);
+  keyboard.SetKeyStateByte(18, 0x81);
   EXPECT_EQ(keyboard.GetLegend(69), L"e");  // no AltGr character: the plain one
-  EXPECT_EQ(keyboard.FKeyNames[165], L"Alt");
-  EXPECT_EQ(keyboard.FKeyNames[160], L"Shift");
+  EXPECT_EQ(keyboard.KeyName(165), L"Alt");
+  EXPECT_EQ(keyboard.KeyName(160), L"Shift");
 
   // A second switch to the same language reuses its table.
   const std::size_t tables = LangCharsList.size();
   keyboard.SetHkl(0x04070407);
-  EXPECT_EQ(keyboard.FKeyNames[160], L"Umschalt");
+  EXPECT_EQ(keyboard.KeyName(160), L"Umschalt");
   keyboard.SetHkl(UsEnglishHkl);
   EXPECT_EQ(LangCharsList.size(), tables + 1);
-  EXPECT_EQ(keyboard.FKeyNames[160], L"Shift");
-  EXPECT_EQ(LangCharsList[keyboard.FLangIndex].Hkl, UsEnglishHkl);
+  EXPECT_EQ(keyboard.KeyName(160), L"Shift");
+  EXPECT_EQ(LangCharsList[keyboard.LangIndex()].Hkl, UsEnglishHkl);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/program_file.h"
 #include "settings/app_ini.h"
 #include "settings/win32/app_ini_module.h"
 

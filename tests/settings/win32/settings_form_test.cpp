@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/web_links.h"
-#include "platform/win32/lv_lib.h"
+#include "platform/win32/startup_environment.h"
 #include "settings/win32/settings_form.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/command_captions.h"
-#include "render/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 #include "settings/win32/settings_form.h"
 
 namespace {
@@ -49,8 +49,8 @@ bool SaveScreenRect(const RECT& r, const wchar_t* path) {
   TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap || !bits) return false;
   {
-    TScreenDc screen;
-    TMemoryDc memory;
+    const TWindowDc screen = GetScreenDc();
+    const TMemoryDc memory(CreateCompatibleDC(nullptr));
     const HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
     BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
     SelectObject(memory.Get(), old);

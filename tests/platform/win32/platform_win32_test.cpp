@@ -7,7 +7,9 @@
 
 #include "platform/debug_log.h"
 #include "platform/text_helpers.h"
-#include "platform/win32/lv_lib.h"
+#include "input/win32/tablet_service.h"
+#include "platform/win32/program_file.h"
+#include "platform/win32/startup_environment.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ struct TestWindow {
 
 }  // namespace
 
-TEST(LvLibWin32, VersionResourceOfTheProgram) {
+TEST(PlatformWin32, VersionResourceOfTheProgram) {
   // The program beside the tests carries the version resource of this build.
   EXPECT_EQ(GetVersionValue(OrvillaExe(), L"FileVersion"), L"1.0.0.0");
   EXPECT_EQ(GetVersionValue(OrvillaExe(), L"ProductVersion"), L"1.0");
@@ -32,8 +34,8 @@ TEST(LvLibWin32, VersionResourceOfTheProgram) {
   EXPECT_EQ(GetVersionValue(PathCombine(ProgramFolder(), L"missing.exe"), L"FileVersion"), L"");
 }
 
-TEST(LvLibWin32, VersionFlagsAgreeWithEachOther) {
-  InitLvLib();
+TEST(PlatformWin32, VersionFlagsAgreeWithEachOther) {
+  InitStartupEnvironment();
   EXPECT_NE(User32Handle, nullptr);
   EXPECT_TRUE(IsWin7OrLater);  // every Windows the program supports touch on, and Wine
   EXPECT_TRUE(!IsWin10OrLater || IsWin8OrLater);
@@ -44,19 +46,19 @@ TEST(LvLibWin32, VersionFlagsAgreeWithEachOther) {
   EXPECT_FALSE(VersionAtLeast(5, 9, 6, 1));
 }
 
-TEST(LvLibWin32, PenServicePropertyIsSetOnTheWindow) {
+TEST(PlatformWin32, PenServicePropertyIsSetOnTheWindow) {
   TestWindow window;
   SetTabletPenServiceProperty(window.handle);
   EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropW(window.handle, L"MicrosoftTabletPenServiceProperty")),
             0x01010019u);
 }
 
-TEST(LvLibWin32, NoMultiTouchDigitizerUnderTheTestDisplay) {
+TEST(PlatformWin32, NoMultiTouchDigitizerUnderTheTestDisplay) {
   EXPECT_EQ(HasMultiTouchDigitizer(), (GetSystemMetrics(SM_DIGITIZER) & 0x40) != 0);
   EXPECT_FALSE(HasMultiTouchDigitizer());
 }
 
-TEST(LvLibWin32, LogWritesEveryLineBesideTheProgramOnlyInDebugMode) {
+TEST(PlatformWin32, LogWritesEveryLineBesideTheProgramOnlyInDebugMode) {
   const std::wstring path = PathCombine(ProgramFolder(), L"Log.txt");
   DeleteFileW(path.c_str());
   DebugMode = false;
