@@ -85,12 +85,16 @@ TEST_F(LvBtnTest, CoordinatesBeyondTheDrawableRangeAreLimitedAndStillDrawn) {
   EXPECT_EQ(rect.GetWidth(), 2 * TLvBtn::MaxCoordinate);
   TLvBtn& polygon = Add(66, {{INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}, {0, INT_MIN}});
   EXPECT_EQ(polygon.GetHeight(), 2 * TLvBtn::MaxCoordinate);
+  // Pressing the key repaints it, outline and all.
   rig.Image().ClearOps();
-  PaintIn(rect, true, false);
-  PaintIn(polygon, false, true);
+  rig.Kb().SetKeyPressed(rect.Code(), true);
   ASSERT_EQ(rig.Image().OpsOf(FakeOpKind::Rectangle).size(), 1u);
   EXPECT_EQ(rig.Image().OpsOf(FakeOpKind::Rectangle)[0].Rect,
             (TRect{-TLvBtn::MaxCoordinate, 0, TLvBtn::MaxCoordinate + 1, 31}));
+  rig.Image().ClearOps();
+  polygon.SetHot(true);
+  polygon.Paint();
+  EXPECT_EQ(rig.Image().OpsOf(FakeOpKind::Polygon).size(), 1u);
   EXPECT_TRUE(polygon.HitTest(0, 0));
 }
 
