@@ -93,6 +93,26 @@ e2e_key_center() {
   y0=$(echo "$ys" | head -1); y1=$(echo "$ys" | tail -1)
   KEY_X=$(( CLIENT_X + (x0 + x1) * CLIENT_W / 2 / 441 ))
   KEY_Y=$(( CLIENT_Y + (y0 + y1) * CLIENT_H / 2 / 181 ))
+  # The key's bounds on the screen too.
+  KEY_L=$(( CLIENT_X + x0 * CLIENT_W / 441 )); KEY_R=$(( CLIENT_X + x1 * CLIENT_W / 441 ))
+  KEY_T=$(( CLIENT_Y + y0 * CLIENT_H / 181 )); KEY_B=$(( CLIENT_Y + y1 * CLIENT_H / 181 ))
+}
+
+# The keyboard window's opacity as the system has it (its layered alpha, 255 when not layered).
+e2e_opacity() {
+  "$ORV_WINE" "$TARGET_EXE" /opacity "$(orv_winepath "$E2E_DIR/opacity.txt")" >/dev/null 2>&1 ||
+    e2e_fail "no keyboard window to measure"
+  tr -d '\r\n' < "$E2E_DIR/opacity.txt"
+}
+
+# A value of Orvilla.ini's section "Main", or nothing.
+e2e_ini_value() {
+  tr -d '\r' < "$(dirname "$ORVILLA_EXE")/Orvilla.ini" | sed -n "s/^$1=//p" | tail -1
+}
+
+# A command of the keyboard's system menu, by its id.
+e2e_syscommand() {
+  "$ORV_WINE" "$TARGET_EXE" /syscommand "$1" >/dev/null 2>&1 || e2e_fail "no keyboard for system command $1"
 }
 
 # Clicks a key of the layout with a mouse button (1 left, 2 middle, 3 right).

@@ -114,6 +114,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     SendMessageW(owner, WM_SYSCOMMAND, path == L"/minimize" ? SC_MINIMIZE : SC_RESTORE, 0);
     return 0;
   }
+  if (path.rfind(L"/syscommand ", 0) == 0) {
+    // A command of the keyboard's system menu, as choosing it there sends it.
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    if (!keyboard) return 1;
+    SendMessageW(keyboard, WM_SYSCOMMAND, static_cast<WPARAM>(_wtoi(path.c_str() + 12)), 0);
+    return 0;
+  }
   if (path == L"/quit") {
     // Ends the keyboard's message loop from outside, as a WM_QUIT posted to its thread does.
     HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);

@@ -32,6 +32,7 @@ void TApplication::Minimize() {
 int TApplication::Run() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (OnPreTranslateMessage && OnPreTranslateMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

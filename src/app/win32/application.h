@@ -19,6 +19,9 @@ class TApplication : public TBaseWindow<TApplication> {
 
   std::function<void()> OnMinimize;
   std::function<void()> OnRestore;
+  // Sees every message before it is translated and dispatched (the settings dialog's keyboard
+  // navigation); true when it handled the message.
+  std::function<bool(MSG&)> OnPreTranslateMessage;
 
   // Runs the message loop until the main window is gone; returns the exit code.
   int Run();

@@ -5,6 +5,8 @@
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
 #include "app/window_rules.h"
+#include "app/transparency_slider.h"
+#include "app/win32/transparency_panel.h"
 #include "app/window_opacity.h"
 #include "app/window_sizing.h"
 #include "platform/debug_log.h"
@@ -22,6 +24,7 @@
 #include "input/win32/tablet_service.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
+#include "settings/win32/settings_form.h"
 
 namespace {
 
@@ -130,6 +133,14 @@ void TMainForm::FormCreate() {
   FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
   FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
 
+  pnlTransparency = std::make_unique<TTransparencyPanel>(
+      Handle(), [this] { return FTransparency; },
+      [this](int value) {
+        SetTransparency(value);
+        if (FSettingsForm) FSettingsForm->SetTrackBarPosition(FTransparency);
+      },
+      [this] { return FPointer->FTouchActive; });
+
   ChooseLegendFonts();
   FColorScheme = FAppIni.ReadInteger(L"Colors", DefaultColorScheme());
   ApplyColorScheme(FColorScheme);
@@ -176,6 +187,8 @@ void TMainForm::RegisterTouch() {
 
 void TMainForm::BuildKeyboard() {
   FKeyboard->LoadLayout(FKeyboardType);
+  // The slider's visibility follows the stored number, not the layout it loaded.
+  pnlTransparency->SetVisible(TransparencySliderVisible(FKeyboardType));
   {
     FSizingGuard = false;
     TFlagRestorer restore{FSizingGuard};
@@ -198,6 +211,15 @@ void TMainForm::FormResize() {
   FKeyboard->ScaleKeys();
   UpdateLegendFontSizes();
   FKeyboard->Redraw(true);
+  PlaceTransparencyPanel();
+}
+
+void TMainForm::PlaceTransparencyPanel() {
+  const TKeyBoxOf keyBox = [this](std::uint8_t code) {
+    const TLvBtn* key = FKeyboard->Key(code);
+    return key ? TKeyBox{key->GetLeft(), key->GetTop(), key->GetWidth(), key->GetHeight()} : TKeyBox{};
+  };
+  pnlTransparency->Place(TransparencyPanelBounds(FKeyboardType, keyBox), ScreenPixelsPerInch());
 }
 
 void TMainForm::Show() {
@@ -492,13 +514,19 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FormResize();
       return 0;
     }
-    case WM_SYSCOMMAND:
+    case WM_SYSCOMMAND: {
+      TCommandId command;
+      if (CommandOfSysCommand(wParam, command)) {
+        RunCommand(command);
+        return 0;
+      }
       if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(Handle(), GW_OWNER)) {
         // The taskbar button belongs to the application window: minimise the program there.
         ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
         return 0;
       }
       break;
+    }
     case WM_CLOSE:
       FormClose();
       DestroyWindow(Handle());

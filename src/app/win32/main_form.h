@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "app/command_captions.h"
+#include "app/system_menu_plan.h"
 #include "app/win32/base_window.h"
 #include "keyboard/keyboard_desktop.h"
 #include "keyboard/keyboard_services.h"
@@ -20,7 +22,10 @@
 #include "platform/geometry.h"
 #include "render/canvas.h"
 #include "settings/app_ini.h"
+#include "settings/settings_target.h"
 
+class TSettingsForm;
+class TTransparencyPanel;
 class TWindowSurface;
 
 // One command of the program: its translated caption and its check mark.
@@ -44,7 +49,7 @@ enum TTimerId : UINT_PTR {
   tmrCaption = 6,
 };
 
-class TMainForm : public TBaseWindow<TMainForm> {
+class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
  public:
   // Creates the window (hidden), owned by the application window, and runs FormCreate.
   TMainForm(HWND owner, TAppIni& appIni);
@@ -76,14 +81,47 @@ class TMainForm : public TBaseWindow<TMainForm> {
   void FormResize();
   void UpdateBorder();
 
-  // Apply operations of the settings.
-  void SetEnableKeyRepeat(bool value);
-  void SetFitWidth(bool value);
-  void SetLockSize(bool value);
-  void SetTransparency(int value);
+  // Apply operations of the settings: each applies its value at once, updates the check marks and
+  // stores it (the opacity through the lazy save). Used at start-up, by the commands, by the
+  // transparency slider and by the settings dialog.
+  void SetEnableKeyRepeat(bool value) override;
+  void SetFitWidth(bool value) override;
+  void SetLockSize(bool value) override;
+  void SetKeyboardType(int value) override;
+  void SetColorScheme(int value) override;
+  void SetTransparency(int value) override;
   void BuildSystemMenu();
   void ScheduleLazySave();
+  // Moves the window into its monitor's work area when it is not wholly on that monitor.
+  void KeepOnMonitor();
+
+  // What the settings dialog reads and asks of this window.
+  bool EnableKeyRepeat() const override { return FEnableKeyRepeat; }
+  bool FitWidth() const override { return FFitWidth; }
+  bool LockSize() const override { return FLockSize; }
+  int KeyboardType() const override { return FKeyboardType; }
+  int ColorScheme() const override { return FColorScheme; }
+  int Transparency() const override { return FTransparency; }
+  TRect WindowBounds() const override;
+  void RestoreLeftAndWidth(int left, int width) override;
+  void FitAspectCentred(const TRect& workArea) override;
+  // Opens a web page or shell target in the default handler; failures are ignored.
+  void OpenUrl(const std::wstring& url) override;
+
+  // The settings dialog, created after this window (null until then and after it is gone).
+  void SetSettingsForm(TSettingsForm* form) { FSettingsForm = form; }
+
+  // The commands of the system menu.
+  void RunCommand(TCommandId command);
+  void pmiEnableKeyRepeatClick();
+  void pmiFitWidthClick();
+  void pmiLockSizeClick();
+  void pmiChangeColorsClick();
+  void pmiChangeKeyboardTypeClick();
+  void pmiOnlineKeyboardClick();
   void pmiOnlineHelpClick();
+  void pmiAboutORVClick();
+  void pmiAboutSNTClick();
 
   // The commands, holding their translated captions and check marks.
   TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiChangeColors, pmiChangeKeyboardType,
@@ -121,6 +159,13 @@ class TMainForm : public TBaseWindow<TMainForm> {
 
   void tmrCaptionTimer();
   void tmrSettingsTimer();
+  // The check mark of a switch's system-menu item follows its field.
+  void UpdateMenuCheck(TCommandId command);
+  TCommandSwitches Switches() const { return {FEnableKeyRepeat, FFitWidth, FLockSize}; }
+  // The transparency slider's place on the keyboard, after every resize.
+  void PlaceTransparencyPanel();
+  // The client width that follows the layout's aspect at the current height, centred on workArea.
+  void SizeToAspectCentred(const TRect& workArea);
   // Mouse messages of the client area (the paint box pbKeyboard).
   void HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Moves and sizes: the size lock, Fit width, the work-area edges and snapping.
@@ -139,6 +184,10 @@ class TMainForm : public TBaseWindow<TMainForm> {
   std::unique_ptr<TWin32InputWindow> FInputWindow;
   std::unique_ptr<TKeyPress> FKeyPress;
   std::unique_ptr<TPointerInput> FPointer;
+  std::unique_ptr<TTransparencyPanel> pnlTransparency;
+  TSettingsForm* FSettingsForm = nullptr;
+  // The translated captions of the commands.
+  TCommandCaptions FCaptions;
   bool FTrackingMouseLeave = false;
   // The window is being destroyed: nothing more is scheduled.
   bool FClosing = false;

@@ -1,9 +1,17 @@
 // The keyboard window's operations that apply a setting (and store it), and its commands.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "app/command_captions.h"
+#include "app/command_cycling.h"
+#include "app/transparency_slider.h"
+#include "app/web_links.h"
 #include "app/win32/main_form.h"
+#include "app/win32/transparency_panel.h"
 #include "app/window_opacity.h"
+#include "render/win32/theme_win32.h"
+#include "settings/win32/settings_form.h"
 #include "app/window_rules.h"
 #include "platform/rounding.h"
 #include "platform/win32/program_file.h"
@@ -13,6 +21,7 @@
 
 void TMainForm::TranslateCaptions() {
   const TCommandCaptions c = TranslateCommandCaptions(GetUserDefaultUILanguage(), GetAppVersion());
+  FCaptions = c;
   pmiEnableKeyRepeat.Caption = c.EnableKeyRepeat;
   pmiFitWidth.Caption = c.FitWidth;
   pmiLockSize.Caption = c.LockSize;
@@ -43,10 +52,28 @@ void TMainForm::UpdateBorder() {
   BuildSystemMenu();
 }
 
-void TMainForm::BuildSystemMenu() {}
+void TMainForm::BuildSystemMenu() {
+  const HMENU menu = GetSystemMenu(Handle(), FALSE);
+  if (!menu) return;
+  for (const TSystemMenuItem& item : SystemMenuItems(FCaptions, Switches())) {
+    if (item.Separator)
+      AppendMenuW(menu, MF_SEPARATOR, 0, L"");
+    else
+      AppendMenuW(menu, MF_STRING | (item.Checked ? MF_CHECKED : MF_UNCHECKED), item.Id, item.Caption.c_str());
+  }
+}
+
+void TMainForm::UpdateMenuCheck(TCommandId command) {
+  const HMENU menu = GetSystemMenu(Handle(), FALSE);
+  if (!menu) return;
+  const TSystemMenuItem item = SystemMenuItem(command, FCaptions, Switches());
+  ModifyMenuW(menu, item.Id, MF_BYCOMMAND | MF_STRING | (item.Checked ? MF_CHECKED : MF_UNCHECKED), item.Id,
+              item.Caption.c_str());
+}
 
 void TMainForm::SetEnableKeyRepeat(bool value) {
   FEnableKeyRepeat = value;
+  UpdateMenuCheck(TCommandId::EnableKeyRepeat);
   pmiEnableKeyRepeat.Checked = value;
   FAppIni.WriteBool(L"EnableKeyRepeat", value);
 }
@@ -60,22 +87,18 @@ void TMainForm::SetFitWidth(bool value) {
     const TRect window = WindowRect(Handle());
     if (value) {
       SetWindowPos(Handle(), nullptr, wa.Left, window.Top, wa.Width(), window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (FKeyboard->DesignHeight() > 0) {
-      const TRect client = ClientRect(Handle());
-      const int clientWidth = RoundHalfEven(static_cast<double>(client.Bottom) / FKeyboard->DesignHeight() *
-                                            FKeyboard->DesignWidth());
-      SetClientSize(clientWidth, client.Bottom);
-      const TRect resized = WindowRect(Handle());
-      SetWindowPos(Handle(), nullptr, (wa.Left + wa.Right - resized.Width()) / 2, resized.Top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+      SizeToAspectCentred(wa);
     }
   }
+  UpdateMenuCheck(TCommandId::FitWidth);
   pmiFitWidth.Checked = value;
   FAppIni.WriteBool(L"FitWidth", value);
 }
 
 void TMainForm::SetLockSize(bool value) {
   FLockSize = value;
+  UpdateMenuCheck(TCommandId::LockSize);
   pmiLockSize.Checked = value;
   {
     // The size stored is the one the window had before it was locked.
@@ -89,9 +112,113 @@ void TMainForm::SetLockSize(bool value) {
 void TMainForm::SetTransparency(int value) {
   FTransparency = value;
   // Whatever the store holds, the window is never made invisible: the applied opacity is limited.
-  SetLayeredWindowAttributes(Handle(), 0, AppliedOpacity(value), LWA_ALPHA);
+  // Layered only below full opacity: an opaque window draws faster without it.
+  const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  const BYTE alpha = AppliedOpacity(value);
+  if (alpha < 255) {
+    if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(Handle(), 0, alpha, LWA_ALPHA);
+  } else if (exStyle & WS_EX_LAYERED) {
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  if (pnlTransparency) pnlTransparency->Repaint();
   ScheduleLazySave();
 }
+
+void TMainForm::SetKeyboardType(int value) {
+  FKeyboardType = KeyboardTypeToApply(value);
+  FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
+  // No key this keyboard pressed or latched may stay down once its key objects are replaced.
+  ReleaseAllKeys();
+  {
+    FShown = false;
+    TFlagRestorer shown{FShown};
+    BuildKeyboard();
+  }
+  FormResize();
+  KeepOnMonitor();
+}
+
+void TMainForm::SetColorScheme(int value) {
+  FColorScheme = ColorSchemeToApply(value);
+  FAppIni.WriteInteger(L"Colors", FColorScheme);
+  ApplyColorScheme(FColorScheme);
+  FKeyboard->Redraw(true);
+  if (pnlTransparency) pnlTransparency->Repaint();
+}
+
+void TMainForm::KeepOnMonitor() {
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (!GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &mi)) return;
+  // The test takes the whole monitor and the move the work area: a window over the taskbar only
+  // stays where it is.
+  const TRect w = WindowRect(Handle());
+  if (w.Right > mi.rcMonitor.right || w.Bottom > mi.rcMonitor.bottom || w.Left < mi.rcMonitor.left ||
+      w.Top < mi.rcMonitor.top)
+    KeepOnWorkArea(Handle());
+}
+
+void TMainForm::SizeToAspectCentred(const TRect& workArea) {
+  if (FKeyboard->DesignHeight() <= 0) return;
+  const TRect client = ClientRect(Handle());
+  const int clientWidth =
+      RoundHalfEven(static_cast<double>(client.Bottom) / FKeyboard->DesignHeight() * FKeyboard->DesignWidth());
+  SetClientSize(clientWidth, client.Bottom);
+  const TRect resized = WindowRect(Handle());
+  SetWindowPos(Handle(), nullptr, (workArea.Left + workArea.Right - resized.Width()) / 2, resized.Top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TRect TMainForm::WindowBounds() const { return WindowRect(Handle()); }
+
+void TMainForm::RestoreLeftAndWidth(int left, int width) {
+  FSizingGuard = false;
+  TFlagRestorer restore{FSizingGuard};
+  const TRect window = WindowRect(Handle());
+  SetWindowPos(Handle(), nullptr, left, window.Top, width, window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainForm::FitAspectCentred(const TRect& workArea) {
+  FSizingGuard = false;
+  TFlagRestorer restore{FSizingGuard};
+  SizeToAspectCentred(workArea);
+}
+
+void TMainForm::OpenUrl(const std::wstring& url) {
+  const std::wstring target = UrlToOpen(url, GetUserDefaultUILanguage());
+  // No browser or no handler: nothing to report.
+  ShellExecuteW(Handle(), nullptr, target.c_str(), nullptr, L"", SW_SHOWNORMAL);
+}
+
+void TMainForm::RunCommand(TCommandId command) {
+  switch (command) {
+    case TCommandId::EnableKeyRepeat: pmiEnableKeyRepeatClick(); break;
+    case TCommandId::FitWidth: pmiFitWidthClick(); break;
+    case TCommandId::LockSize: pmiLockSizeClick(); break;
+    case TCommandId::ChangeColors: pmiChangeColorsClick(); break;
+    case TCommandId::ChangeKeyboardType: pmiChangeKeyboardTypeClick(); break;
+    case TCommandId::OnlineKeyboard: pmiOnlineKeyboardClick(); break;
+    case TCommandId::OnlineHelp: pmiOnlineHelpClick(); break;
+    case TCommandId::AboutOrvilla: pmiAboutORVClick(); break;
+    case TCommandId::AboutSentaro: pmiAboutSNTClick(); break;
+    case TCommandId::Settings: tmrSettingsTimer(); break;
+  }
+}
+
+void TMainForm::pmiEnableKeyRepeatClick() { SetEnableKeyRepeat(!FEnableKeyRepeat); }
+void TMainForm::pmiFitWidthClick() { SetFitWidth(!FFitWidth); }
+void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
+// The cycling commands go on from the stored number, not from the field.
+void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
+void TMainForm::pmiChangeKeyboardTypeClick() {
+  SetKeyboardType(NextKeyboardType(FAppIni.ReadInteger(L"Keyboard", 1)));
+}
+void TMainForm::pmiOnlineKeyboardClick() { OpenUrl(OnlineKeyboardUrl(GetUserDefaultUILanguage())); }
+void TMainForm::pmiOnlineHelpClick() { OpenUrl(OnlineHelpUrl(GetUserDefaultUILanguage())); }
+void TMainForm::pmiAboutORVClick() { OpenUrl(AboutOrvillaUrl(GetUserDefaultUILanguage())); }
+void TMainForm::pmiAboutSNTClick() { OpenUrl(AboutSentaroUrl(GetUserDefaultUILanguage())); }
 
 void TMainForm::ScheduleLazySave() {
   if (!Handle()) return;
@@ -99,10 +226,8 @@ void TMainForm::ScheduleLazySave() {
   EnableTimer(tmrLazySaveSettings, true, 3000);
 }
 
-void TMainForm::pmiOnlineHelpClick() {}
-
 void TMainForm::tmrSettingsTimer() {
   EnableTimer(tmrSettings, false, 100);
-  // The settings dialog is not part of the program yet: nothing to show.
+  if (FSettingsForm) FSettingsForm->ShowSettings();
 }
 
