@@ -1,0 +1,137 @@
+// The keyboard window's system menu and commands on the real window: the program's items under
+// the system's own, exactly once also after the border changed twice, with check marks that follow
+// the switches; "Change colors" and "Change keyboard type" apply and store the next number.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/win32/main_form.h"
+#include "platform/win32/program_file.h"
+#include "platform/win32/startup_environment.h"
+#include "render/win32/font_enum.h"
+#include "settings/win32/app_ini_module.h"
+
+namespace {
+
+struct TMenuEntry {
+  UINT Id;
+  std::wstring Text;
+  bool Checked;
+};
+
+std::vector<TMenuEntry> ProgramItems(HWND window) {
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  std::vector<TMenuEntry> items;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    const UINT id = GetMenuItemID(menu, i);
+    if (id < 1026 || id > 1035) continue;
+    wchar_t text[256] = L"";
+    GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+    items.push_back({id, text, (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) != 0});
+  }
+  return items;
+}
+
+bool CheckedOf(HWND window, UINT id) {
+  for (const TMenuEntry& item : ProgramItems(window))
+    if (item.Id == id) return item.Checked;
+  ADD_FAILURE() << "no item " << id;
+  return false;
+}
+
+// A keyboard window on settings of its own: Orvilla.ini beside the test program, first run over.
+class MainFormMenu : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitStartupEnvironment();
+    DetectFonts();
+    ini_ = ProgramFolder() + L"\\Orvilla.ini";
+    DeleteFileW(ini_.c_str());
+    WritePrivateProfileStringW(L"Main", L"Site", L"1", ini_.c_str());
+    module_ = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
+    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
+  }
+  void TearDown() override {
+    form_.reset();
+    module_.reset();
+    DeleteFileW(ini_.c_str());
+  }
+  int Stored(const wchar_t* key) { return GetPrivateProfileIntW(L"Main", key, -1, ini_.c_str()); }
+  void Command(UINT id) { SendMessageW(form_->Handle(), WM_SYSCOMMAND, id, 0); }
+
+  std::wstring ini_;
+  std::unique_ptr<TAppIniModule> module_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
+  const std::vector<UINT> order{1027, 1030, 1034, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
+  auto ids = [this] {
+    std::vector<UINT> result;
+    for (const TMenuEntry& item : ProgramItems(form_->Handle())) result.push_back(item.Id);
+    return result;
+  };
+  EXPECT_EQ(ids(), order);
+  const HMENU menu = GetSystemMenu(form_->Handle(), FALSE);
+  // The system's own items (Close among them) stay above the program's.
+  int closeAt = -1, firstOwn = -1;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if (GetMenuItemID(menu, i) == SC_CLOSE) closeAt = i;
+    if (GetMenuItemID(menu, i) == 1027 && firstOwn < 0) firstOwn = i;
+  }
+  EXPECT_GE(closeAt, 0);
+  EXPECT_LT(closeAt, firstOwn);
+  EXPECT_EQ(ProgramItems(form_->Handle())[0].Text, L"Enable key repeat");
+
+  // Locking and unlocking change the border twice: the items are still there exactly once, and
+  // the check mark followed the switch each time.
+  Command(1034);
+  EXPECT_TRUE(CheckedOf(form_->Handle(), 1034));
+  EXPECT_EQ(ids(), order);
+  Command(1034);
+  EXPECT_FALSE(CheckedOf(form_->Handle(), 1034));
+  EXPECT_EQ(ids(), order);
+  EXPECT_EQ(Stored(L"LockSize"), 0);
+}
+
+TEST_F(MainFormMenu, SwitchCommandsToggleTheirCheckMarkAndStore) {
+  const bool repeat = CheckedOf(form_->Handle(), 1027);
+  EXPECT_TRUE(repeat);  // on by default
+  Command(1027);
+  EXPECT_FALSE(CheckedOf(form_->Handle(), 1027));
+  EXPECT_EQ(Stored(L"EnableKeyRepeat"), 0);
+  Command(1030);
+  EXPECT_TRUE(CheckedOf(form_->Handle(), 1030));
+  EXPECT_EQ(Stored(L"FitWidth"), 1);
+}
+
+TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
+  Command(1028);  // nothing stored yet: the scheme after 1
+  EXPECT_EQ(Stored(L"Colors"), 2);
+  EXPECT_EQ(form_->ColorScheme(), 2);
+  WritePrivateProfileStringW(L"Main", L"Colors", L"10", ini_.c_str());
+  Command(1028);
+  EXPECT_EQ(Stored(L"Colors"), 1);
+
+  Command(1029);
+  EXPECT_EQ(Stored(L"Keyboard"), 2);
+  EXPECT_EQ(form_->KeyboardType(), 2);
+  WritePrivateProfileStringW(L"Main", L"Keyboard", L"6", ini_.c_str());
+  Command(1029);
+  EXPECT_EQ(Stored(L"Keyboard"), 1);
+  EXPECT_EQ(form_->KeyboardType(), 1);
+}
+
+TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
+  // An id outside the program's range changes nothing of the program's.
+  Command(1036);
+  EXPECT_EQ(Stored(L"Colors"), -1);
+  EXPECT_EQ(Stored(L"Keyboard"), -1);
+  EXPECT_TRUE(IsWindow(form_->Handle()));
+}
+
+}  // namespace
