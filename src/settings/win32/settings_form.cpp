@@ -105,43 +105,41 @@ TSettingsForm::TSettingsForm(HWND owner, TSettingsTarget& target, const TCommand
   InitCommonControlsEx(&icc);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
   if (!GetClassInfoExW(instance, kClassName, &wc)) {
-    wc.lpfnWndProc = &TSettingsForm::WindowProc;
+    wc = WNDCLASSEXW{};
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
     wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) throw std::runtime_error("The settings window class could not be registered");
+    RegisterWindowClass(wc);
   }
   // Created on the keyboard window's monitor, so that it starts with that monitor's DPI.
   const TRect area = WorkAreaOf(owner, MONITOR_DEFAULTTOPRIMARY);
-  CreateWindowExW(kExStyle, kClassName, FPlan.Title.c_str(), kStyle, area.Left, area.Top, 100, 100, owner,
-                  nullptr, instance, this);
-  if (!FHandle) throw std::runtime_error("The settings window could not be created");
+  CreateBoundWindow(kExStyle, kClassName, FPlan.Title.c_str(), kStyle, area.Left, area.Top, 100, 100, owner);
+  if (!Handle()) throw std::runtime_error("The settings window could not be created");
   try {
     FormCreate();
   } catch (...) {
-    DestroyWindow(FHandle);
+    DestroyWindow(Handle());
     throw;
   }
 }
 
 TSettingsForm::~TSettingsForm() {
   // The system destroys an owned window with its owner; otherwise it goes here.
-  if (FHandle) DestroyWindow(FHandle);
+  if (Handle()) DestroyWindow(Handle());
 }
 
 HWND TSettingsForm::Control(TSettingsControl control) const {
-  return GetDlgItem(FHandle, static_cast<int>(control));
+  return GetDlgItem(Handle(), static_cast<int>(control));
 }
 
-bool TSettingsForm::Visible() const { return FHandle && IsWindowVisible(FHandle); }
+bool TSettingsForm::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
 void TSettingsForm::FormCreate() {
   CreateControls();
-  const TRect area = WorkAreaOf(FHandle, MONITOR_DEFAULTTONEAREST);
-  ApplyDpi(WindowDpi(FHandle));
+  const TRect area = WorkAreaOf(Handle(), MONITOR_DEFAULTTONEAREST);
+  ApplyDpi(WindowDpi(Handle()));
   SetClientSize(area.Left, area.Top);
 }
 
@@ -150,7 +148,7 @@ void TSettingsForm::CreateControls() {
   for (const auto& c : FPlan.Controls) {
     const DWORD exStyle = c.Kind == Kind::ListBox ? WS_EX_CLIENTEDGE : 0;
     const HWND control =
-        CreateWindowExW(exStyle, ControlClass(c.Kind), c.Text.c_str(), ControlStyle(c), 0, 0, 0, 0, FHandle,
+        CreateWindowExW(exStyle, ControlClass(c.Kind), c.Text.c_str(), ControlStyle(c), 0, 0, 0, 0, Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.Id())), instance, nullptr);
     if (!control) throw std::runtime_error("A control of the settings window could not be created");
     for (const auto& item : c.Items) SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -164,11 +162,11 @@ void TSettingsForm::CreateControls() {
     if (!c.Hint.empty()) {
       // The tooltip window belongs to the dialog and goes with it.
       const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                           0, 0, 0, 0, FHandle, nullptr, instance, nullptr);
+                                           0, 0, 0, 0, Handle(), nullptr, instance, nullptr);
       TOOLINFOW tool{};
       tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      tool.hwnd = FHandle;
+      tool.hwnd = Handle();
       tool.uId = reinterpret_cast<UINT_PTR>(control);
       tool.lpszText = const_cast<wchar_t*>(c.Hint.c_str());
       if (tooltip) SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -204,23 +202,23 @@ void TSettingsForm::ApplyDpi(int dpi) {
   SelectObject(screen.Get(), oldFont);
   FFont = std::move(newFont);  // the old font goes only once no control uses it
   SetButtonImages();
-  InvalidateRect(FHandle, nullptr, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TSettingsForm::SetClientSize(int left, int top) {
   const RECT r = WindowRectForClient(ScaleToDpi(FPlan.ClientWidth, FDpi), ScaleToDpi(FPlan.ClientHeight, FDpi), FDpi);
-  SetWindowPos(FHandle, nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TSettingsForm::PlaceCentred() {
   // A move onto a monitor of another DPI resizes the window: centre it again at its new size.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    const HWND owner = GetWindow(FHandle, GW_OWNER);
+    const HWND owner = GetWindow(Handle(), GW_OWNER);
     const TRect area = WorkAreaOf(owner, owner ? MONITOR_DEFAULTTONEAREST : MONITOR_DEFAULTTOPRIMARY);
     RECT r{};
-    GetWindowRect(FHandle, &r);
+    GetWindowRect(Handle(), &r);
     const int dpi = FDpi;
-    SetWindowPos(FHandle, nullptr, (area.Left + area.Right - (r.right - r.left)) / 2,
+    SetWindowPos(Handle(), nullptr, (area.Left + area.Right - (r.right - r.left)) / 2,
                  (area.Top + area.Bottom - (r.bottom - r.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (FDpi == dpi) break;
   }
@@ -269,7 +267,7 @@ void TSettingsForm::FillControls() {
 
 void TSettingsForm::ShowSettings() {
   const HWND foreground = GetForegroundWindow();
-  if (foreground && foreground != FHandle && foreground != GetWindow(FHandle, GW_OWNER))
+  if (foreground && foreground != Handle() && foreground != GetWindow(Handle(), GW_OWNER))
     FPreviousForeground = foreground;
   if (!Visible()) {
     const TRect bounds = FTarget.WindowBounds();
@@ -282,11 +280,11 @@ void TSettingsForm::ShowSettings() {
       FPlaced = true;
     }
     FFocus = nullptr;  // each opening starts at the first control
-    ShowWindow(FHandle, SW_SHOW);
+    ShowWindow(Handle(), SW_SHOW);
     SetButtonImages();
   }
   // The keyboard window never activates: the dialog takes the foreground itself.
-  ForceForegroundWindow(FHandle, true);
+  ForceForegroundWindow(Handle(), true);
 }
 
 void TSettingsForm::Close() {
@@ -294,9 +292,9 @@ void TSettingsForm::Close() {
   const HWND previous = std::exchange(FPreviousForeground, nullptr);
   // Typing goes on where it was: the window that had the foreground before gets it back, which
   // also keeps the system from activating the keyboard window when the dialog goes.
-  if (GetForegroundWindow() == FHandle && previous && IsWindow(previous) && IsWindowVisible(previous))
+  if (GetForegroundWindow() == Handle() && previous && IsWindow(previous) && IsWindowVisible(previous))
     ForceForegroundWindow(previous, false);
-  ShowWindow(FHandle, SW_HIDE);
+  ShowWindow(Handle(), SW_HIDE);
 }
 
 void TSettingsForm::SetTrackBarPosition(int position) {
@@ -307,15 +305,15 @@ void TSettingsForm::SetTrackBarPosition(int position) {
 }
 
 bool TSettingsForm::PreTranslateMessage(MSG& msg) {
-  if (!Visible() || (msg.hwnd != FHandle && !IsChild(FHandle, msg.hwnd))) return false;
+  if (!Visible() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
     // Enter presses the focused push button, else the default button.
     const HWND focus = GetFocus();
-    const HWND button = focus && IsChild(FHandle, focus) && IsPushButton(focus) ? focus : Control(FPlan.DefaultButton);
-    SendMessageW(FHandle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    const HWND button = focus && IsChild(Handle(), focus) && IsPushButton(focus) ? focus : Control(FPlan.DefaultButton);
+    SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return true;
   }
-  return IsDialogMessageW(FHandle, &msg) != FALSE;
+  return IsDialogMessageW(Handle(), &msg) != FALSE;
 }
 
 bool TSettingsForm::Checked(TSettingsControl control) const {
@@ -341,7 +339,7 @@ void TSettingsForm::chkFitWidthClick() {
   if (FSavedLeft != 0 && !FSavedFitWidth)
     FTarget.RestoreLeftAndWidth(FSavedLeft, FSavedWidth);
   else
-    FTarget.FitAspectCentred(WorkAreaOf(FHandle, MONITOR_DEFAULTTONEAREST));
+    FTarget.FitAspectCentred(WorkAreaOf(Handle(), MONITOR_DEFAULTTONEAREST));
 }
 
 void TSettingsForm::lbKeyboardTypeClick() {
@@ -409,10 +407,10 @@ void TSettingsForm::OnCommand(int id, int code) {
 void TSettingsForm::OnActivate(bool active) {
   if (!active) {
     const HWND focus = GetFocus();
-    if (focus && IsChild(FHandle, focus)) FFocus = focus;
+    if (focus && IsChild(Handle(), focus)) FFocus = focus;
     return;
   }
-  if (FFocus && IsChild(FHandle, FFocus)) {
+  if (FFocus && IsChild(Handle(), FFocus)) {
     SetFocus(FFocus);
     return;
   }
@@ -422,30 +420,8 @@ void TSettingsForm::OnActivate(bool active) {
 
 // --- The window procedure. The object is bound to its window from WM_NCCREATE to WM_NCDESTROY.
 
-LRESULT CALLBACK TSettingsForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TSettingsForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->FHandle = window;
-  }
-  auto* self = reinterpret_cast<TSettingsForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (self) self->FHandle = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  // Errors must not unwind through the system's frames: a setting that cannot be stored is
-  // reported and the program goes on.
-  try {
-    return self->HandleMessage(window, message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ShowErrorBox(window, error);
-    return 0;
-  }
-}
-
-LRESULT TSettingsForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND window = Handle();
   switch (message) {
     case WM_COMMAND:
       if (lParam) OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -486,5 +462,5 @@ LRESULT TSettingsForm::HandleMessage(HWND window, UINT message, WPARAM wParam, L
     default:
       break;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }

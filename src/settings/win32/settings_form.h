@@ -8,12 +8,13 @@
 #include <cstdint>
 
 #include "app/command_captions.h"
+#include "app/win32/base_window.h"
 #include "platform/win32/win32_handles.h"
 #include "settings/settings_dialog_plan.h"
 #include "settings/settings_target.h"
 #include "settings/win32/button_image_list.h"
 
-class TSettingsForm {
+class TSettingsForm : public TBaseWindow<TSettingsForm> {
  public:
   // FormCreate: creates the window hidden, owned by owner (the keyboard window; may be null), on
   // owner's monitor and at that monitor's DPI, with its texts in the user's interface language.
@@ -23,7 +24,6 @@ class TSettingsForm {
   TSettingsForm(const TSettingsForm&) = delete;
   TSettingsForm& operator=(const TSettingsForm&) = delete;
 
-  HWND Handle() const { return FHandle; }
   HWND Control(TSettingsControl control) const;
   bool Visible() const;
   int Dpi() const { return FDpi; }
@@ -46,8 +46,8 @@ class TSettingsForm {
   bool PreTranslateMessage(MSG& msg);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class TBaseWindow<TSettingsForm>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void FormCreate();
   void CreateControls();
@@ -74,7 +74,6 @@ class TSettingsForm {
   void btnAboutSNTClick();
   void btnCloseClick();
 
-  HWND FHandle = nullptr;
   TSettingsTarget& FTarget;
   const TSettingsDialogPlan FPlan;
   const std::uint16_t FUiLanguage;
