@@ -83,8 +83,15 @@ endif()
 
 # Renders keyboards off-screen into bitmaps, for screenshots of every layout, scheme and language.
 file(GLOB ORVILLA_RENDER_TOOL CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/win32/*.cpp)
+list(FILTER ORVILLA_RENDER_TOOL EXCLUDE REGEX "/bare_window\\.cpp$")
 if(ORVILLA_RENDER_TOOL)
   add_executable(orvilla_render ${ORVILLA_RENDER_TOOL})
   target_include_directories(orvilla_render PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(orvilla_render PRIVATE orvilla_win32)
 endif()
+
+# A bare window of the keyboard window's kind and nothing else: the yardstick of the start-up time
+# and memory that scripts/bench.sh measures.
+add_executable(orvilla_bare_window WIN32 tools/win32/bare_window.cpp)
+target_link_options(orvilla_bare_window PRIVATE -municode -s)
+target_link_libraries(orvilla_bare_window PRIVATE user32)
