@@ -110,7 +110,11 @@ void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bo
 void FillLangChars(TLangChars& table, TKeyboardServices& services) {
   TFillTranslator translator(services, table.Hkl);
   for (const bool caps : {false, true})
-    for (const bool shift : {false, true})
-      for (const bool altGr : {false, true})
-        for (const bool ctrl : {false, true}) FillCombination(table, translator, shift, altGr, ctrl, caps);
+    for (const bool shift : {false, true}) {
+      FillCombination(table, translator, shift, false, false, caps);
+      FillCombination(table, translator, shift, false, true, caps);
+      FillCombination(table, translator, shift, true, false, caps);
+      // AltGr already holds Ctrl down: with Ctrl chosen too the keyboard state is the same.
+      for (auto& key : table.Chars) key[shift][true][true][caps] = key[shift][true][false][caps];
+    }
 }

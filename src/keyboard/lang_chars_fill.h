@@ -45,6 +45,7 @@ void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bo
 // gives, but a key is translated a second time only where the system may hold a dead key: after a
 // dead key (whose second translation gives its accent and clears the state), and at the start,
 // where the state left by earlier translations is not known. An ordinary key from a clear state
-// gives the same text twice and leaves the state clear, so its second translation is left out:
-// about 16 translations per key instead of 32.
+// gives the same text twice and leaves the state clear, so its second translation is left out.
+// AltGr with Ctrl is the same keyboard state as AltGr alone, and is copied from it: about 12
+// translations per key instead of 32.
 void FillLangChars(TLangChars& table, TKeyboardServices& services);
