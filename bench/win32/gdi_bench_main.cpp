@@ -4,10 +4,12 @@
 //
 // Usage: orvilla_win32_bench.exe [layouts] [redraw] [press] [road] [legends] [profile]
 //        (default: all)
+//        orvilla_win32_bench.exe startup: the start-up steps once, in this fresh process, alone
 #include <cstdio>
 #include <cstring>
 
 #include "bench_sections.h"
+#include "startup_bench.h"
 #include "keyboard/lang_chars_fill.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
       if (std::strcmp(argv[i], name) == 0) return true;
     return false;
   };
+  if (argc == 2 && std::strcmp(argv[1], "startup") == 0) return BenchStartup();
   {
     // The first translations of a process pay for the system's one-off keyboard set-up; the
     // program pays it once, at start-up, with its first legend table.

@@ -123,28 +123,8 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
   rig.Window.Pump();
 }
 
-// What KeyToText makes of one translation (the same trimming).
-std::wstring TextOf(const wchar_t* buffer, int n) {
-  auto trim = [](std::wstring text) {
-    std::size_t first = 0, last = text.size();
-    while (first < last && text[first] <= L' ') ++first;
-    while (last > first && text[last - 1] <= L' ') --last;
-    return text.substr(first, last - first);
-  };
-  std::wstring text;
-  if (n == 1)
-    text = trim(std::wstring(buffer, 2)).substr(0, 1);
-  else if (n >= 2 && n <= 255)
-    text = trim(std::wstring(buffer, 2));
-  if (text.size() == 2 && text[0] == text[1]) text.resize(1);
-  return text;
-}
-
-// A table filled with one translation per combination, and a second only after a dead key (whose
-// first translation stores the accent, so the second is needed to read it and clear the state).
-// Returns the number of ToUnicodeEx calls. The table must equal FillLangChars's.
-int FillWithOneTranslation(TLangChars& table, TKeyboardServices& services) {
-  int calls = 0;
+// The table as it was filled before: GetKeyChars, two translations, for every key and combination.
+void FillTwice(TLangChars& table, TKeyboardServices& services) {
   for (int c = 1; c <= 255; ++c) {
     const auto code = static_cast<std::uint8_t>(c);
     if (!IsCharacterVk(code)) continue;
@@ -152,50 +132,56 @@ int FillWithOneTranslation(TLangChars& table, TKeyboardServices& services) {
       for (const bool shift : {false, true})
         for (const bool altGr : {false, true})
           for (const bool ctrl : {false, true}) {
-            const TKeyboardState state = ModifierState(shift, altGr, ctrl, caps);
-            const unsigned scan = services.MapVirtualKeyExW(code, MapVkVkToVsc, table.Hkl);
-            wchar_t buffer[2] = {L' ', L' '};
-            int n = services.ToUnicodeEx(code, scan, state, buffer, 2, 0, table.Hkl);
-            ++calls;
-            std::wstring text;
-            if (n < 0) {
-              text = KeyToText(services, code, state, table.Hkl);
-              ++calls;
-            } else {
-              text = TextOf(buffer, n);
-            }
+            std::wstring text = GetKeyChars(services, code, ModifierState(shift, altGr, ctrl, caps), table.Hkl);
             if (altGr && !text.empty()) table.HasAltGr = true;
             table.Chars[code][shift][altGr][ctrl][caps] = std::move(text);
           }
   }
-  return calls;
 }
+
+// Keyboard services that count the translations.
+class TCountingServices : public TWin32KeyboardServices {
+ public:
+  int Translations = 0;
+  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState, wchar_t* buffer,
+                  int bufferSize, unsigned flags, THkl hkl) override {
+    ++Translations;
+    return TWin32KeyboardServices::ToUnicodeEx(virtKey, scanCode, keyState, buffer, bufferSize, flags, hkl);
+  }
+};
 
 void TimeFillVariants(TBenchKeyboard& rig) {
   PrintHeader("legend table fill: where the time goes");
   const THkl hkl = rig.Keyboard->Hkl();
-  int calls = 0;
-  PrintRow("FillLangChars (two translations per combination)", Measure(20, [&] {
+  PrintRow("two translations per combination (GetKeyChars, before)", Measure(20, [&] {
+             TLangChars table;
+             table.Hkl = hkl;
+             FillTwice(table, rig.Services);
+           }));
+  PrintRow("FillLangChars (a second translation after a dead key)", Measure(20, [&] {
              TLangChars table;
              table.Hkl = hkl;
              FillLangChars(table, rig.Services);
-           }));
-  PrintRow("one translation, a second only after a dead key", Measure(20, [&] {
+           }), 20.0);
+  PrintRow("FillLangCharsCombination: the combination on screen", Measure(20, [&] {
              TLangChars table;
              table.Hkl = hkl;
-             calls = FillWithOneTranslation(table, rig.Services);
-           }));
-  TLangChars reference, single;
-  reference.Hkl = single.Hkl = hkl;
-  FillLangChars(reference, rig.Services);
-  FillWithOneTranslation(single, rig.Services);
-  const bool same = reference.Chars == single.Chars && reference.HasAltGr == single.HasAltGr;
-  std::printf("one translation: %d ToUnicodeEx calls instead of 2464; same table: %s\n", calls,
+             FillLangCharsCombination(table, rig.Services, false, false, false, false);
+           }), 5.0);
+  TCountingServices counting;
+  TLangChars reference, filled;
+  reference.Hkl = filled.Hkl = hkl;
+  FillTwice(reference, counting);
+  const int before = counting.Translations;
+  FillLangChars(filled, counting);
+  const int now = counting.Translations - before;
+  const bool same = reference.Chars == filled.Chars && reference.HasAltGr == filled.HasAltGr;
+  std::printf("FillLangChars: %d ToUnicodeEx calls instead of %d; same table: %s\n", now, before,
               same ? "yes" : "NO");
 }
 
 void TimeKeyboardServices(TBenchKeyboard& rig) {
-  PrintHeader("single keyboard-service calls (a fill makes 2464 of each)");
+  PrintHeader("single keyboard-service calls (a fill makes about 924 of each)");
   const THkl hkl = rig.Keyboard->Hkl();
   TWin32KeyboardServices& s = rig.Services;
   PrintRow("MapVirtualKeyExW(VK_A, MAPVK_VK_TO_VSC)", Measure(5000, [&] { s.MapVirtualKeyExW('A', MapVkVkToVsc, hkl); }));

@@ -17,20 +17,26 @@ std::wstring TrimControls(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code,
-                       const TKeyboardState& keyState, THkl hkl) {
+TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code,
+                             const TKeyboardState& keyState, THkl hkl) {
   wchar_t buffer[2] = {L' ', L' '};
   const unsigned scanCode = services.MapVirtualKeyExW(code, MapVkVkToVsc, hkl);
-  const int n = services.ToUnicodeEx(code, scanCode, keyState, buffer, 2, 0, hkl);
+  TKeyTranslation result;
+  result.Count = services.ToUnicodeEx(code, scanCode, keyState, buffer, 2, 0, hkl);
 
-  std::wstring text;
-  if (n == 1) {
+  std::wstring& text = result.Text;
+  if (result.Count == 1) {
     text = TrimControls(std::wstring(buffer, 2)).substr(0, 1);
-  } else if (n >= 2 && n <= 255) {
+  } else if (result.Count >= 2 && result.Count <= 255) {
     text = TrimControls(std::wstring(buffer, 2));
   }
   if (text.size() == 2 && text[0] == text[1]) text.resize(1);
-  return text;
+  return result;
+}
+
+std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code,
+                       const TKeyboardState& keyState, THkl hkl) {
+  return TranslateKey(services, code, keyState, hkl).Text;
 }
 
 std::wstring GetKeyChars(TKeyboardServices& services, std::uint8_t code,
@@ -48,18 +54,67 @@ TKeyboardState ModifierState(bool shift, bool altGr, bool ctrl, bool caps) {
   return state;
 }
 
-void FillLangChars(TLangChars& table, TKeyboardServices& services) {
+namespace {
+
+// The translations of one fill, in order. It follows whether the system may hold a dead key: a
+// dead key is stored by its translation, cleared by any translation that yields a character, and
+// kept by one that yields nothing. A key is translated a second time only when a dead key may be
+// held before its first translation or is held after it.
+class TFillTranslator {
+ public:
+  TFillTranslator(TKeyboardServices& services, THkl hkl) : FServices(services), FHkl(hkl) {}
+
+  // What GetKeyChars gives for this key and state.
+  std::wstring Translate(std::uint8_t code, const TKeyboardState& state) {
+    const bool mayHoldBefore = FMayHoldDeadKey;
+    TKeyTranslation first = Once(code, state);
+    // From a clear state an ordinary key gives the same text again and leaves the state clear.
+    if (!mayHoldBefore && first.Count >= 0) return std::move(first.Text);
+    return Once(code, state).Text;
+  }
+
+ private:
+  TKeyTranslation Once(std::uint8_t code, const TKeyboardState& state) {
+    TKeyTranslation result = TranslateKey(FServices, code, state, FHkl);
+    if (result.Count < 0) FMayHoldDeadKey = true;
+    if (result.Count > 0) FMayHoldDeadKey = false;
+    return result;
+  }
+
+  TKeyboardServices& FServices;
+  THkl FHkl;
+  // Before the first translation the state is whatever earlier translations left.
+  bool FMayHoldDeadKey = true;
+};
+
+void FillCombination(TLangChars& table, TFillTranslator& translator, bool shift, bool altGr,
+                     bool ctrl, bool caps) {
+  const TKeyboardState state = ModifierState(shift, altGr, ctrl, caps);
   for (int c = 1; c <= 255; ++c) {
     const auto code = static_cast<std::uint8_t>(c);
     if (!IsCharacterVk(code)) continue;
-    for (const bool caps : {false, true})
-      for (const bool shift : {false, true})
-        for (const bool altGr : {false, true})
-          for (const bool ctrl : {false, true}) {
-            const TKeyboardState state = ModifierState(shift, altGr, ctrl, caps);
-            std::wstring text = GetKeyChars(services, code, state, table.Hkl);
-            if (altGr && !text.empty()) table.HasAltGr = true;
-            table.Chars[code][shift][altGr][ctrl][caps] = std::move(text);
-          }
+    std::wstring text = translator.Translate(code, state);
+    if (altGr && !text.empty()) table.HasAltGr = true;
+    table.Chars[code][shift][altGr][ctrl][caps] = std::move(text);
   }
+}
+
+}  // namespace
+
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift,
+                              bool altGr, bool ctrl, bool caps) {
+  TFillTranslator translator(services, table.Hkl);
+  FillCombination(table, translator, shift, altGr, ctrl, caps);
+}
+
+void FillLangChars(TLangChars& table, TKeyboardServices& services) {
+  TFillTranslator translator(services, table.Hkl);
+  for (const bool caps : {false, true})
+    for (const bool shift : {false, true}) {
+      FillCombination(table, translator, shift, false, false, caps);
+      FillCombination(table, translator, shift, false, true, caps);
+      FillCombination(table, translator, shift, true, false, caps);
+      // AltGr already holds Ctrl down: with Ctrl chosen too the keyboard state is the same.
+      for (auto& key : table.Chars) key[shift][true][true][caps] = key[shift][true][false][caps];
+    }
 }

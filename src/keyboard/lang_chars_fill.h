@@ -6,9 +6,20 @@
 #include "keyboard/keyboard_services.h"
 #include "keyboard/lang_chars.h"
 
-// The text that key code produces in keyState under hkl (one ToUnicodeEx call into a buffer of two
-// characters), with blanks and control characters removed from both ends. A dead key, or a key
-// that produces nothing, gives an empty text; two equal characters are reduced to one.
+// What one ToUnicodeEx call gave: its count (negative for a dead key) and the text made of it.
+struct TKeyTranslation {
+  int Count = 0;
+  std::wstring Text;
+};
+
+// One translation of key code in keyState under hkl (one ToUnicodeEx call into a buffer of two
+// characters): the count, and the text with blanks and control characters removed from both
+// ends. A dead key, or a key that produces nothing, gives an empty text; two equal characters are
+// reduced to one.
+TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code,
+                             const TKeyboardState& keyState, THkl hkl);
+
+// The text of TranslateKey.
 std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code,
                        const TKeyboardState& keyState, THkl hkl);
 
@@ -23,6 +34,18 @@ std::wstring GetKeyChars(TKeyboardServices& services, std::uint8_t code,
 // byte is 0.
 TKeyboardState ModifierState(bool shift, bool altGr, bool ctrl, bool caps);
 
-// Fills table.Chars of every character key for table.Hkl, under all 16 combinations, and sets
-// table.HasAltGr when any AltGr combination yields a character. 32 translations per key.
+// Fills table.Chars of every character key for table.Hkl under one combination, and sets
+// table.HasAltGr when the combination has AltGr and yields a character. Each entry is what
+// GetKeyChars gives, with fewer translations (see FillLangChars).
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift,
+                              bool altGr, bool ctrl, bool caps);
+
+// Fills table.Chars of every character key for table.Hkl under all 16 combinations, and sets
+// table.HasAltGr when any AltGr combination yields a character. Every entry is what GetKeyChars
+// gives, but a key is translated a second time only where the system may hold a dead key: after a
+// dead key (whose second translation gives its accent and clears the state), and at the start,
+// where the state left by earlier translations is not known. An ordinary key from a clear state
+// gives the same text twice and leaves the state clear, so its second translation is left out.
+// AltGr with Ctrl is the same keyboard state as AltGr alone, and is copied from it: about 12
+// translations per key instead of 32.
 void FillLangChars(TLangChars& table, TKeyboardServices& services);

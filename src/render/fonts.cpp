@@ -62,6 +62,12 @@ void DetectFonts(const std::vector<std::wstring>& installedFaces) {
   HasSegoeUISymbol = !HasSegoeFluentIcons && Contains(installedFaces, L"Segoe UI Symbol");
 }
 
+const std::vector<std::wstring>& LegendFontCandidates() {
+  static const std::vector<std::wstring> faces = {L"Segoe UI Variable Text", L"Segoe UI", L"Tahoma",
+                                                  L"Segoe Fluent Icons", L"Wingdings", L"Segoe UI Symbol"};
+  return faces;
+}
+
 std::wstring LegendFontFace() {
   if (HasSegoeUIVariableText) return L"Segoe UI Variable Text";
   if (HasSegoeUI) return L"Segoe UI";

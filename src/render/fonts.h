@@ -19,8 +19,12 @@ extern bool HasSegoeUISymbol;
 extern bool HasWingdings;
 
 // Sets the six flags from the names of the installed faces (letter case ignored). The Windows
-// program lists the faces with ListInstalledFontFaces (render/win32/font_enum.h).
+// program asks the system about the faces of LegendFontCandidates only (render/win32/font_enum.h);
+// other faces in the list change nothing.
 void DetectFonts(const std::vector<std::wstring>& installedFaces);
+
+// The faces DetectFonts looks for, in no particular order.
+const std::vector<std::wstring>& LegendFontCandidates();
 
 // The text face the flags allow: Segoe UI Variable Text, Segoe UI, Tahoma, else Arial.
 std::wstring LegendFontFace();

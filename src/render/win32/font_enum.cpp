@@ -25,6 +25,11 @@ int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM dat
   return 1;
 }
 
+int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one font of the face is enough
+}
+
 }  // namespace
 
 std::vector<std::wstring> ListInstalledFontFaces() {
@@ -35,4 +40,20 @@ std::vector<std::wstring> ListInstalledFontFaces() {
   return faces;
 }
 
-void DetectFonts() { DetectFonts(ListInstalledFontFaces()); }
+std::vector<std::wstring> InstalledFontFacesAmong(const std::vector<std::wstring>& faces) {
+  std::vector<std::wstring> installed;
+  const TWindowDc screen = GetScreenDc();
+  if (!screen.Get()) return installed;
+  for (const auto& face : faces) {
+    if (face.empty() || face.size() >= LF_FACESIZE) continue;
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    face.copy(wanted.lfFaceName, face.size());
+    bool found = false;
+    EnumFontFamiliesExW(screen.Get(), &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
+    if (found) installed.push_back(face);
+  }
+  return installed;
+}
+
+void DetectFonts() { DetectFonts(InstalledFontFacesAmong(LegendFontCandidates())); }

@@ -7,5 +7,9 @@
 // order EnumFontsW reports them.
 std::vector<std::wstring> ListInstalledFontFaces();
 
-// DetectFonts on the installed faces; run once before any window exists.
+// Those of the given faces that are installed for the screen, each asked about by name (no list of
+// every font is made).
+std::vector<std::wstring> InstalledFontFacesAmong(const std::vector<std::wstring>& faces);
+
+// DetectFonts on the installed faces among LegendFontCandidates; run once before any window exists.
 void DetectFonts();

@@ -15,6 +15,7 @@
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/lv_keyboard.h"
+#include "keyboard/vk_classes.h"
 #include "keyboard/win32/key_legends_win32.h"
 #include "render/win32/gdi_canvas.h"
 
@@ -72,6 +73,30 @@ INSTANTIATE_TEST_SUITE_P(Keys, UsEnglishTableTest, ::testing::ValuesIn(UsCharCas
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(UsEnglishTable, HasNoAltGrCharacters) { EXPECT_FALSE(UsTable().HasAltGr); }
+
+// The fill translates a key a second time only after a dead key; with the system's translation
+// its table must be that of two translations (GetKeyChars) for every key and combination.
+TEST(UsEnglishTable, EqualsTheTableOfTwoTranslationsPerCombination) {
+  TWin32KeyboardServices services;
+  for (const THkl hkl : services.GetKeyboardLayoutList(8)) {
+    auto twice = std::make_unique<TLangChars>();
+    auto once = std::make_unique<TLangChars>();
+    twice->Hkl = once->Hkl = hkl;
+    for (int c = 1; c <= 255; ++c) {
+      const auto code = static_cast<std::uint8_t>(c);
+      if (!IsCharacterVk(code)) continue;
+      for (int combo = 0; combo < 16; ++combo) {
+        const bool shift = combo & 1, altGr = combo & 2, ctrl = combo & 4, caps = combo & 8;
+        std::wstring text = GetKeyChars(services, code, ModifierState(shift, altGr, ctrl, caps), hkl);
+        if (altGr && !text.empty()) twice->HasAltGr = true;
+        twice->Chars[code][shift][altGr][ctrl][caps] = std::move(text);
+      }
+    }
+    FillLangChars(*once, services);
+    EXPECT_TRUE(twice->Chars == once->Chars) << std::hex << hkl;
+    EXPECT_EQ(twice->HasAltGr, once->HasAltGr) << std::hex << hkl;
+  }
+}
 
 TEST(Win32KeyboardServices, MapsBetweenCodesAndScanCodes) {
   TWin32KeyboardServices services;

@@ -89,4 +89,15 @@ TEST(FontEnum, ListsEachInstalledFaceOnce) {
   DetectFonts(std::vector<std::wstring>{});
 }
 
+TEST(FontEnum, FindsExactlyTheInstalledFacesAmongThoseAskedAbout) {
+  const auto all = ListInstalledFontFaces();
+  ASSERT_FALSE(all.empty());
+  const std::wstring missing = L"No Such Face Anywhere";
+  const std::vector<std::wstring> asked = {all.front(), missing, all.back()};
+  std::vector<std::wstring> expected = {all.front()};
+  if (all.size() > 1) expected.push_back(all.back());
+  EXPECT_EQ(InstalledFontFacesAmong(asked), expected);
+  EXPECT_TRUE(InstalledFontFacesAmong({missing}).empty());
+}
+
 }  // namespace
