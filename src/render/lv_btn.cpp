@@ -127,7 +127,7 @@ bool TLvBtn::SetHoverProgress(int permille) {
   permille = std::clamp(permille, 0, 1000);
   if (permille == FHoverProgress) return false;
   // A shorter bar needs the face drawn again underneath it.
-  if (permille < FHoverProgress) ForgetDrawnShape();
+  if (permille < FHoverProgress) FFaceStale = true;
   FHoverProgress = permille;
   Paint();
   return true;
@@ -156,7 +156,8 @@ void TLvBtn::DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& point
 
 void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force) {
   if (points.size() < 2) return;
-  if (!force && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
+  if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
+  FFaceStale = false;
   FShapePressed = FDrawPressed;
   FShapeHot = FDrawHot;
   if (points.size() == 2) {

@@ -145,6 +145,8 @@ class TLvBtn {
   bool FShapePressed = false;
   bool FShapeHot = false;
   int FHoverProgress = 0;
+  // The face must be drawn again at the next paint (a hover bar grew shorter).
+  bool FFaceStale = false;
   std::vector<TPoint> FPoints;
   std::vector<TPoint> FLayoutPoints;
 };
