@@ -8,6 +8,7 @@ struct TCommandCaptions {
   std::wstring EnableKeyRepeat;
   std::wstring FitWidth;
   std::wstring LockSize;
+  std::wstring HoverPress;
   std::wstring ChangeColors;
   std::wstring ChangeKeyboardType;
   std::wstring OnlineKeyboard;

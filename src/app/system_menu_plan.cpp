@@ -14,6 +14,7 @@ const std::wstring& CaptionOf(TCommandId id, const TCommandCaptions& c) {
     case TCommandId::Settings: return c.Settings;
     case TCommandId::LockSize: return c.LockSize;
     case TCommandId::OnlineKeyboard: return c.OnlineKeyboard;
+    case TCommandId::HoverPress: return c.HoverPress;
   }
   return c.Settings;  // not reached: every id is listed above
 }
@@ -23,12 +24,13 @@ bool CheckedOf(TCommandId id, const TCommandSwitches& s) {
     case TCommandId::EnableKeyRepeat: return s.EnableKeyRepeat;
     case TCommandId::FitWidth: return s.FitWidth;
     case TCommandId::LockSize: return s.LockSize;
+    case TCommandId::HoverPress: return s.HoverPress;
     default: return false;
   }
 }
 
 constexpr unsigned kFirstId = static_cast<unsigned>(TCommandId::AboutOrvilla);
-constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::OnlineKeyboard);
+constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::HoverPress);
 
 }  // namespace
 
@@ -50,6 +52,7 @@ std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
       item(TCommandId::EnableKeyRepeat),
       item(TCommandId::FitWidth),
       item(TCommandId::LockSize),
+      item(TCommandId::HoverPress),
       item(TCommandId::ChangeColors),
       item(TCommandId::ChangeKeyboardType),
       separator,

@@ -19,13 +19,15 @@ enum class TCommandId : unsigned {
   Settings = 1033,
   LockSize = 1034,
   OnlineKeyboard = 1035,
+  HoverPress = 1036,
 };
 
-// The three switches whose menu items carry a check mark.
+// The switches whose menu items carry a check mark.
 struct TCommandSwitches {
   bool EnableKeyRepeat = false;
   bool FitWidth = false;
   bool LockSize = false;
+  bool HoverPress = false;
 };
 
 // One AppendMenuW call: a separator (id 0, empty caption) or a plain string item.
@@ -36,7 +38,7 @@ struct TSystemMenuItem {
   bool Checked = false;
 };
 
-// The fourteen items appended, in order, under the system's own items.
+// The fifteen items appended, in order, under the system's own items.
 std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
                                              const TCommandSwitches& switches);
 

@@ -120,11 +120,44 @@ void TLvBtn::PaintTo(TCanvas& canvas, bool outlineOnly) {
   }
   SetColors(canvas, FPressed, FHot, place->FKeyCode);
   DrawFace(canvas, place->FPoints);
+  if (FHoverProgress > 0 && !FDrawPressed) DrawHoverProgress(canvas, place->FPoints);
+}
+
+bool TLvBtn::SetHoverProgress(int permille) {
+  permille = std::clamp(permille, 0, 1000);
+  if (permille == FHoverProgress) return false;
+  // A shorter bar needs the face drawn again underneath it.
+  if (permille < FHoverProgress) FFaceStale = true;
+  FHoverProgress = permille;
+  Paint();
+  return true;
+}
+
+void TLvBtn::DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& points) {
+  if (points.size() < 2) return;
+  TLegendBox box;
+  ComputeBounds(points, box);
+  const int thickness = std::max(3, (box.B - box.T) / 8);
+  const int bottom = box.B - 2;
+  const int top = bottom - thickness;
+  if (top <= box.T) return;
+  // The bar runs where both its edges lie on the outline (the narrow foot of a two-row Enter).
+  int left = box.L + 2;
+  int right = box.R - 2;
+  while (left < right && !(HitTest(left, top) && HitTest(left, bottom - 1))) ++left;
+  while (right > left && !(HitTest(right - 1, top) && HitTest(right - 1, bottom - 1))) --right;
+  if (right <= left) return;
+  const int end = left + static_cast<int>(static_cast<long long>(right - left) * FHoverProgress / 1000);
+  if (end <= left) return;
+  canvas.SetBrushColor(Theme.DownFace);
+  canvas.SetBrushStyle(TBrushStyle::Solid);
+  canvas.FillRect(TRect{left, top, end, bottom});
 }
 
 void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force) {
   if (points.size() < 2) return;
-  if (!force && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
+  if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
+  FFaceStale = false;
   FShapePressed = FDrawPressed;
   FShapeHot = FDrawHot;
   if (points.size() == 2) {

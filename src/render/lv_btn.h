@@ -53,6 +53,11 @@ class TLvBtn {
 
   // Hover state; repaints the key (also when the value does not change).
   void SetHot(bool value);
+  // How far the hover time has run on this key, 0 to 1000 (0 shows nothing): a bar in the pressed
+  // colour grows along the key's bottom. Repaints the key when the value changes; returns whether
+  // it did.
+  bool SetHoverProgress(int permille);
+  int HoverProgress() const { return FHoverProgress; }
 
   // Chooses pen, brush and legend colours for a state and a colour class code.
   void SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk);
@@ -110,6 +115,7 @@ class TLvBtn {
   void SetPoints(const std::vector<TPoint>& points);
   void DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force);
   void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points);
+  void DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& points);
   bool ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
   void FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
   void ComputeBounds(const std::vector<TPoint>& points, TLegendBox& box) const;
@@ -138,6 +144,9 @@ class TLvBtn {
   bool FDrawHot = false;
   bool FShapePressed = false;
   bool FShapeHot = false;
+  int FHoverProgress = 0;
+  // The face must be drawn again at the next paint (a hover bar grew shorter).
+  bool FFaceStale = false;
   std::vector<TPoint> FPoints;
   std::vector<TPoint> FLayoutPoints;
 };

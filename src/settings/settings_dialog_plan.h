@@ -30,6 +30,10 @@ enum class TSettingsControl : int {
   btnAboutORV,
   lblInfo,
   btnAboutSNT,
+  chkHoverPress,
+  lblHoverTime,
+  tbHoverTime,
+  lblHoverTimeValue,
 };
 
 // The button pictures, by their index in the image lists (index 1, a star, is not used).
@@ -70,6 +74,19 @@ struct TSettingsDialogPlan {
 constexpr int kTrackBarMin = 50;
 constexpr int kTrackBarMax = 255;
 constexpr int kTrackBarPageSize = 50;
+
+// The hover time's track bar counts tenths of a second (0.5 to 3 s), a page is half a second.
+constexpr int kHoverTrackBarMin = 5;
+constexpr int kHoverTrackBarMax = 30;
+constexpr int kHoverTrackBarPageSize = 5;
+// The height of the hover band (its check box and its track bar) under the three switches; every
+// control below it sits that much lower than without it.
+constexpr int kHoverBandHeight = 60;
+// The track bar position of a hover time in milliseconds (limited), and the time of a position.
+int HoverTrackBarPosition(int milliseconds);
+int HoverTimeOfPosition(int position);
+// The hover time as the dialog shows it beside its track bar ("1.5 s").
+std::wstring HoverTimeText(int milliseconds);
 
 // The dialog in the user's interface language: texts through Translate and LabelColon (a
 // French label ends in " :"), the switches' and buttons' texts from the command captions.

@@ -12,13 +12,15 @@ class TSettingsTarget {
   virtual ~TSettingsTarget() = default;
 
   // The current settings (FEnableKeyRepeat, FFitWidth, FLockSize, FKeyboardType, FColorScheme,
-  // FTransparency).
+  // FTransparency, and hover typing with its time in milliseconds).
   virtual bool EnableKeyRepeat() const = 0;
   virtual bool FitWidth() const = 0;
   virtual bool LockSize() const = 0;
   virtual int KeyboardType() const = 0;
   virtual int ColorScheme() const = 0;
   virtual int Transparency() const = 0;
+  virtual bool HoverPress() const = 0;
+  virtual int HoverTime() const = 0;
 
   // The keyboard window's bounds on the screen.
   virtual TRect WindowBounds() const = 0;
@@ -29,6 +31,8 @@ class TSettingsTarget {
   virtual void SetKeyboardType(int value) = 0;
   virtual void SetColorScheme(int value) = 0;
   virtual void SetTransparency(int value) = 0;
+  virtual void SetHoverPress(bool value) = 0;
+  virtual void SetHoverTime(int milliseconds) = 0;
 
   // After Fit width was turned off in the dialog, with the size lock suspended (also on failure):
   // the window goes back to this Left and width; its top and height stay.

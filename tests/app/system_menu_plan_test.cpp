@@ -14,7 +14,7 @@ struct Expected {
 
 }  // namespace
 
-TEST(SystemMenuPlan, FourteenItemsInOrderWithTheirIdsAndCaptions) {
+TEST(SystemMenuPlan, FifteenItemsInOrderWithTheirIdsAndCaptions) {
   const TCommandCaptions captions = TranslateCommandCaptions(0x0409, L"1.2.3");
   const auto items = SystemMenuItems(captions, {});
   const Expected expected[] = {
@@ -22,6 +22,7 @@ TEST(SystemMenuPlan, FourteenItemsInOrderWithTheirIdsAndCaptions) {
       {false, 1027, L"Enable key repeat"},
       {false, 1030, L"Fit width"},
       {false, 1034, L"Lock window size"},
+      {false, 1036, L"Hover to type"},
       {false, 1028, L"Change colors"},
       {false, 1029, L"Change keyboard type"},
       {true, 0, L""},
@@ -46,8 +47,10 @@ TEST(SystemMenuPlan, FourteenItemsInOrderWithTheirIdsAndCaptions) {
 TEST(SystemMenuPlan, CaptionsFollowTheInterfaceLanguage) {
   const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), {});
   EXPECT_EQ(items[1].Caption, L"Tastendruckwiederholung aktivieren");
-  EXPECT_EQ(items[7].Caption, L"Einstellungen");
-  EXPECT_EQ(items[11].Caption, L"Über Orvilla 1.0");
+  // No translation in the table: the English text.
+  EXPECT_EQ(items[4].Caption, L"Hover to type");
+  EXPECT_EQ(items[8].Caption, L"Einstellungen");
+  EXPECT_EQ(items[12].Caption, L"Über Orvilla 1.0");
 }
 
 TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
@@ -56,9 +59,10 @@ TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
     TCommandSwitches Switches;
     unsigned CheckedId;
   } cases[] = {
-      {{true, false, false}, 1027},
-      {{false, true, false}, 1030},
-      {{false, false, true}, 1034},
+      {{true, false, false, false}, 1027},
+      {{false, true, false, false}, 1030},
+      {{false, false, true, false}, 1034},
+      {{false, false, false, true}, 1036},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.CheckedId);
@@ -68,14 +72,14 @@ TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
     EXPECT_TRUE(one.Checked);
     EXPECT_FALSE(one.Separator);
   }
-  const auto all = SystemMenuItems(captions, {true, true, true});
-  EXPECT_TRUE(all[1].Checked && all[2].Checked && all[3].Checked);
-  EXPECT_FALSE(all[4].Checked || all[5].Checked || all[7].Checked);
+  const auto all = SystemMenuItems(captions, {true, true, true, true});
+  EXPECT_TRUE(all[1].Checked && all[2].Checked && all[3].Checked && all[4].Checked);
+  EXPECT_FALSE(all[5].Checked || all[6].Checked || all[8].Checked);
 }
 
 TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
   TCommandId command = TCommandId::Settings;
-  for (unsigned id = 1026; id <= 1035; ++id) {
+  for (unsigned id = 1026; id <= 1036; ++id) {
     ASSERT_TRUE(CommandOfSysCommand(id, command)) << id;
     EXPECT_EQ(static_cast<unsigned>(command), id);
     // Every command has an item in the menu.
@@ -85,7 +89,7 @@ TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
     EXPECT_TRUE(listed) << id;
   }
   // SC_CLOSE, SC_MOVE, SC_KEYMENU, the neighbours, and a value whose low 16 bits would match.
-  const std::uintptr_t others[] = {0, 1025, 1036, 0xF060, 0xF010, 0xF100, 0x10000u + 1027};
+  const std::uintptr_t others[] = {0, 1025, 1037, 0xF060, 0xF010, 0xF100, 0x10000u + 1027};
   for (std::uintptr_t wParam : others) {
     command = TCommandId::Settings;
     EXPECT_FALSE(CommandOfSysCommand(wParam, command)) << wParam;

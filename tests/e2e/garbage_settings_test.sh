@@ -6,7 +6,7 @@
 source "$(dirname "$0")/e2e_lib.sh"
 
 INI="$(dirname "$ORVILLA_EXE")/Orvilla.ini"
-KEYS="Keyboard Colors FitWidth LockSize EnableKeyRepeat AlphaBlend Site
+KEYS="Keyboard Colors FitWidth LockSize EnableKeyRepeat HoverPress HoverTime AlphaBlend Site
       TMainFormTop TMainFormLeft TMainFormHeight TMainFormWidth TMainFormState"
 
 # Writes Orvilla.ini with every key set to the same text.

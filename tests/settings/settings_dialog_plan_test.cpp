@@ -23,7 +23,8 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
   EXPECT_EQ(plan.FontName, L"Tahoma");
   EXPECT_EQ(plan.FontPointSize, 8);
   EXPECT_EQ(plan.ClientWidth, 448);
-  EXPECT_EQ(plan.ClientHeight, 520);
+  // The hover band under the switches makes the dialog taller by its height.
+  EXPECT_EQ(plan.ClientHeight, 520 + 60);
   EXPECT_EQ(plan.DefaultButton, C::btnClose);
   EXPECT_EQ(plan.CancelButton, C::btnClose);
   EXPECT_EQ(plan.Of(C::btnClose).Id(), 2);  // IDCANCEL: Esc closes
@@ -41,18 +42,24 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
       {C::chkEnableKeyRepeat, K::CheckBox, {16, 52, 433, 69}, 1, L"Enable key repeat", -1},
       {C::chkFitWidth, K::CheckBox, {16, 76, 433, 93}, 2, L"Fit width", -1},
       {C::chkLockSize, K::CheckBox, {16, 100, 433, 117}, 3, L"Lock window size", -1},
-      {C::lblKeyboardType, K::Label, {16, 128, 40, 141}, -1, L"Kind:", -1},
-      {C::lbKeyboardType, K::ListBox, {16, 144, 217, 233}, 4, L"", -1},
-      {C::lblColors, K::Label, {232, 128, 266, 141}, -1, L"Colors:", -1},
-      {C::lbColors, K::ListBox, {232, 144, 433, 233}, 5, L"", -1},
-      {C::btnLanguage, K::PushButton, {16, 248, 433, 273}, 6, L"Language preferences", -1},
-      {C::btnOnlineKeyboard, K::ImageButton, {16, 290, 433, 315}, 7, L"Online Keyboard", kImageGlobe},
-      {C::btnHelpOrReview, K::ImageButton, {16, 322, 433, 347}, 8, L"Online Help", kImageQuestionMark},
-      {C::btnAboutORV, K::ImageButton, {16, 354, 433, 379}, 9, L"About Orvilla 1.0", kImageInformation},
-      {C::lblInfo, K::Label, {16, 400, 433, 433}, -1,
+      // The hover band.
+      {C::chkHoverPress, K::CheckBox, {16, 124, 433, 141}, 4, L"Hover to type", -1},
+      {C::lblHoverTime, K::Label, {16, 152, 86, 165}, -1, L"Hover time:", -1},
+      {C::tbHoverTime, K::TrackBar, {104, 148, 337, 175}, 5, L"", -1},
+      {C::lblHoverTimeValue, K::Label, {345, 152, 433, 165}, -1, L"1.0 s", -1},
+      // Everything under the band as before, 60 pixels lower.
+      {C::lblKeyboardType, K::Label, {16, 128 + 60, 40, 141 + 60}, -1, L"Kind:", -1},
+      {C::lbKeyboardType, K::ListBox, {16, 144 + 60, 217, 233 + 60}, 6, L"", -1},
+      {C::lblColors, K::Label, {232, 128 + 60, 266, 141 + 60}, -1, L"Colors:", -1},
+      {C::lbColors, K::ListBox, {232, 144 + 60, 433, 233 + 60}, 7, L"", -1},
+      {C::btnLanguage, K::PushButton, {16, 248 + 60, 433, 273 + 60}, 8, L"Language preferences", -1},
+      {C::btnOnlineKeyboard, K::ImageButton, {16, 290 + 60, 433, 315 + 60}, 9, L"Online Keyboard", kImageGlobe},
+      {C::btnHelpOrReview, K::ImageButton, {16, 322 + 60, 433, 347 + 60}, 10, L"Online Help", kImageQuestionMark},
+      {C::btnAboutORV, K::ImageButton, {16, 354 + 60, 433, 379 + 60}, 11, L"About Orvilla 1.0", kImageInformation},
+      {C::lblInfo, K::Label, {16, 400 + 60, 433, 433 + 60}, -1,
        L"Please purchase Sentaro to access premium features and help us further improve this app.", -1},
-      {C::btnAboutSNT, K::ImageButton, {16, 440, 433, 465}, 10, L"About Sentaro", kImageKeyboard},
-      {C::btnClose, K::PushButton, {358, 480, 433, 505}, 11, L"Close", -1},
+      {C::btnAboutSNT, K::ImageButton, {16, 440 + 60, 433, 465 + 60}, 12, L"About Sentaro", kImageKeyboard},
+      {C::btnClose, K::PushButton, {358, 480 + 60, 433, 505 + 60}, 13, L"Close", -1},
   };
   // Creation order is the tab order, each label right before what it names.
   ASSERT_EQ(plan.Controls.size(), std::size(expected));
@@ -68,6 +75,25 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
     EXPECT_EQ(c.WordWrap, c.Control == C::lblInfo);
   }
   EXPECT_EQ(plan.Of(C::tbTransparency).Hint, L"Transparency");
+  EXPECT_EQ(plan.Of(C::tbHoverTime).Hint, L"Hover time");
+}
+
+TEST(SettingsDialogPlan, HoverTimeTrackBarCountsTenthsWithinTheLimits) {
+  const struct {
+    int Milliseconds, Position, Back;
+    const wchar_t* Text;
+  } cases[] = {
+      {1000, 10, 1000, L"1.0 s"}, {500, 5, 500, L"0.5 s"},   {3000, 30, 3000, L"3.0 s"},
+      {1250, 13, 1300, L"1.3 s"}, {100, 5, 500, L"0.5 s"},   {99999, 30, 3000, L"3.0 s"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Milliseconds);
+    EXPECT_EQ(HoverTrackBarPosition(c.Milliseconds), c.Position);
+    EXPECT_EQ(HoverTimeOfPosition(c.Position), c.Back);
+    EXPECT_EQ(HoverTimeText(c.Milliseconds), c.Text);
+  }
+  EXPECT_EQ(HoverTimeOfPosition(kHoverTrackBarMin), 500);
+  EXPECT_EQ(HoverTimeOfPosition(kHoverTrackBarMax), 3000);
 }
 
 TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguage) {
@@ -88,6 +114,9 @@ TEST(SettingsDialogPlan, TranslatedTextsAndTheFrenchColon) {
   EXPECT_EQ(french.Of(C::lblTransparency).Text, L"Transparence :");
   EXPECT_EQ(french.Of(C::lblKeyboardType).Text, L"Sorte :");
   EXPECT_EQ(french.Of(C::lblColors).Text, L"Couleurs :");
+  // Texts the table has no translation of are shown in English.
+  EXPECT_EQ(french.Of(C::chkHoverPress).Text, L"Hover to type");
+  EXPECT_EQ(french.Of(C::lblHoverTime).Text, L"Hover time :");
   EXPECT_EQ(french.Of(C::btnClose).Text, L"Fermer");
   EXPECT_EQ(french.Of(C::chkEnableKeyRepeat).Text, L"Activer la répétition de touche");
   EXPECT_EQ(french.Of(C::btnAboutORV).Text, L"A propos de Orvilla 1.0");
@@ -107,12 +136,12 @@ TEST(SettingsDialogPlan, BoundsScaleEdgeByEdgeRoundingHalvesToEven) {
     C Control;
     TRect Scaled;
   } cases[] = {
-      {96, C::btnClose, {358, 480, 433, 505}},
-      {192, C::btnClose, {716, 960, 866, 1010}},
-      {144, C::btnClose, {537, 720, 650, 758}},     // 649.5 -> 650, 757.5 -> 758
+      {96, C::btnClose, {358, 540, 433, 565}},
+      {192, C::btnClose, {716, 1080, 866, 1130}},
+      {144, C::btnClose, {537, 810, 650, 848}},     // 649.5 -> 650, 847.5 -> 848
       {144, C::lblTransparency, {24, 30, 129, 50}},  // 49.5 -> 50
       {144, C::tbTransparency, {156, 24, 506, 64}},  // 505.5 -> 506, 64.5 -> 64
-      {120, C::lbColors, {290, 180, 541, 291}},      // 541.25, 291.25
+      {120, C::lbColors, {290, 255, 541, 366}},      // 541.25, 366.25
   };
   const TSettingsDialogPlan plan = Plan(0x0409);
   for (const auto& c : cases) {

@@ -132,6 +132,8 @@ void TMainForm::FormCreate() {
   // pen is in range on Windows builds from 16215 on.
   FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
   FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
+  FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, HoverTimeDefault,
+                                          HoverTolerance(ScreenPixelsPerInch()));
 
   pnlTransparency = std::make_unique<TTransparencyPanel>(
       Handle(), [this] { return FTransparency; },
@@ -165,6 +167,8 @@ void TMainForm::FormCreate() {
   UpdateBorder();
   SetTransparency(FAppIni.ReadInteger(L"AlphaBlend", 255));
   SetEnableKeyRepeat(FAppIni.ReadBool(L"EnableKeyRepeat", true));
+  SetHoverTime(FAppIni.ReadInteger(L"HoverTime", HoverTimeDefault));
+  SetHoverPress(FAppIni.ReadBool(L"HoverPress", false));
   ShowFirstRunPage();
 
   RegisterTouch();
@@ -212,6 +216,7 @@ void TMainForm::FormResize() {
   UpdateLegendFontSizes();
   FKeyboard->Redraw(true);
   PlaceTransparencyPanel();
+  FHover->SetTolerance(HoverTolerance(ScreenPixelsPerInch()));
 }
 
 void TMainForm::PlaceTransparencyPanel() {
@@ -247,6 +252,7 @@ void TMainForm::FormShow() {
 
 void TMainForm::FormClose() {
   if (TabletServiceStopped) StartTabletService();
+  StopHoverCheck();
   ReleaseAllKeys();
 }
 
@@ -263,6 +269,7 @@ void TMainForm::ReleaseAllKeys() {
 }
 
 void TMainForm::ApplicationEventsMainMinimize() {
+  StopHoverCheck();
   EnableTimer(tmrHKL, false, 300);
   EnableTimer(tmrCapsLock, false, 1000);
 }
@@ -313,7 +320,55 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrSettings:
       tmrSettingsTimer();
       break;
+    case tmrHover:
+      tmrHoverTimer();
+      break;
   }
+}
+
+void TMainForm::StartHoverCheck() {
+  if (FHoverPress && !FTimerEnabled[tmrHover]) EnableTimer(tmrHover, true, HoverCheckInterval);
+}
+
+void TMainForm::StopHoverCheck() {
+  if (FTimerEnabled[tmrHover]) EnableTimer(tmrHover, false, HoverCheckInterval);
+  if (FHover) FHover->Stop();
+}
+
+THoverSample TMainForm::HoverSample() const {
+  THoverSample sample;
+  POINT cursor{};
+  if (!IsWindowVisible(Handle()) || IsIconic(Handle()) || !GetCursorPos(&cursor)) return sample;
+  const HWND under = WindowFromPoint(cursor);
+  POINT client = cursor;
+  ScreenToClient(Handle(), &client);
+  sample.Point = {client.x, client.y};
+  if (pnlTransparency && under == pnlTransparency->Handle()) {
+    sample.Place = THoverPlace::Slider;
+  } else {
+    // Another window over the keyboard, the title bar and the border are not the keyboard.
+    const TRect area = ClientRect(Handle());
+    if (under != Handle() || client.x < area.Left || client.x >= area.Right || client.y < area.Top ||
+        client.y >= area.Bottom)
+      return sample;
+    sample.Code = HoverKeyAt(*FKeyboard, client.x, client.y);
+    sample.Place = sample.Code ? THoverPlace::Key : THoverPlace::Background;
+  }
+  sample.ButtonDown =
+      ((GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) | GetAsyncKeyState(VK_MBUTTON)) & 0x8000) != 0;
+  sample.PenOrTouch =
+      FPointer->FPointerInRange || FLastMoveFromPenOrTouch ||
+      (FPointer->FTouchActive &&
+       static_cast<std::uint32_t>(GetTickCount() - FPointer->FLastTouchTick) < TPointerInput::TouchQuietTime);
+  return sample;
+}
+
+void TMainForm::tmrHoverTimer() {
+  const THoverSample sample = HoverSample();
+  FHover->Check(GetTickCount(), sample);
+  // Off the keyboard the check rests; the pointer's next move over the keyboard starts it again.
+  if ((sample.Place == THoverPlace::Outside || sample.Place == THoverPlace::Slider) && !FHover->ReleasePending())
+    EnableTimer(tmrHover, false, HoverCheckInterval);
 }
 
 void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
@@ -396,6 +451,8 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
       break;
     case WM_MOUSEMOVE: {
+      FLastMoveFromPenOrTouch = origin.Pen || origin.Touch;
+      StartHoverCheck();
       if (!FTrackingMouseLeave) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
         FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
@@ -433,7 +490,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A click on a key must leave the focus where it is.
       return MA_NOACTIVATE;
     case WM_TIMER:
-      if (wParam >= tmrPress && wParam <= tmrCaption) OnTimer(static_cast<TTimerId>(wParam));
+      if (wParam >= tmrPress && wParam <= tmrHover) OnTimer(static_cast<TTimerId>(wParam));
       return 0;
     case WM_ERASEBKGND:
       return 1;

@@ -15,6 +15,7 @@
 #include "keyboard/keyboard_services.h"
 #include "keyboard/lv_keyboard.h"
 #include "input/key_injection.h"
+#include "input/hover_typing.h"
 #include "input/key_press.h"
 #include "input/pointer_input.h"
 #include "input/win32/touch_input.h"
@@ -47,6 +48,7 @@ enum TTimerId : UINT_PTR {
   tmrSettings = 4,
   tmrLazySaveSettings = 5,
   tmrCaption = 6,
+  tmrHover = 7,
 };
 
 class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
@@ -90,6 +92,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void SetKeyboardType(int value) override;
   void SetColorScheme(int value) override;
   void SetTransparency(int value) override;
+  void SetHoverPress(bool value) override;
+  void SetHoverTime(int milliseconds) override;
   void BuildSystemMenu();
   void ScheduleLazySave();
   // Moves the window into its monitor's work area when it is not wholly on that monitor.
@@ -102,6 +106,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   int KeyboardType() const override { return FKeyboardType; }
   int ColorScheme() const override { return FColorScheme; }
   int Transparency() const override { return FTransparency; }
+  bool HoverPress() const override { return FHoverPress; }
+  int HoverTime() const override { return FHoverTime; }
   TRect WindowBounds() const override;
   void RestoreLeftAndWidth(int left, int width) override;
   void FitAspectCentred(const TRect& workArea) override;
@@ -116,6 +122,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiEnableKeyRepeatClick();
   void pmiFitWidthClick();
   void pmiLockSizeClick();
+  void pmiHoverPressClick();
   void pmiChangeColorsClick();
   void pmiChangeKeyboardTypeClick();
   void pmiOnlineKeyboardClick();
@@ -124,7 +131,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiAboutSNTClick();
 
   // The commands, holding their translated captions and check marks.
-  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiChangeColors, pmiChangeKeyboardType,
+  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiChangeColors, pmiChangeKeyboardType,
       pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
  private:
@@ -138,6 +145,9 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   bool FEnableKeyRepeat = false;
   bool FFitWidth = false;
   bool FLockSize = false;
+  // Hover typing and its time in milliseconds.
+  bool FHoverPress = false;
+  int FHoverTime = HoverTimeDefault;
   // False while the program itself sizes the window: the size rules do not apply then.
   bool FSizingGuard = true;
   int FLastWorkAreaWidth = 0;
@@ -159,9 +169,16 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
 
   void tmrCaptionTimer();
   void tmrSettingsTimer();
+  // The hover check: runs while hover typing is on and the pointer is over the window.
+  void tmrHoverTimer();
+  // Starts the hover check when hover typing is on; stops it, ending the visit, when not.
+  void StartHoverCheck();
+  void StopHoverCheck();
+  // What lies under the pointer now.
+  THoverSample HoverSample() const;
   // The check mark of a switch's system-menu item follows its field.
   void UpdateMenuCheck(TCommandId command);
-  TCommandSwitches Switches() const { return {FEnableKeyRepeat, FFitWidth, FLockSize}; }
+  TCommandSwitches Switches() const { return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress}; }
   // The transparency slider's place on the keyboard, after every resize.
   void PlaceTransparencyPanel();
   // The client width that follows the layout's aspect at the current height, centred on workArea.
@@ -179,11 +196,14 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   std::unique_ptr<TKeyboardDesktop> FDesktop;
   std::unique_ptr<TKeyLegends> FLegends;
   std::unique_ptr<TLvKeyboard> FKeyboard;
-  std::array<bool, 7> FTimerEnabled{};
+  std::array<bool, 8> FTimerEnabled{};
 
   std::unique_ptr<TWin32InputWindow> FInputWindow;
   std::unique_ptr<TKeyPress> FKeyPress;
   std::unique_ptr<TPointerInput> FPointer;
+  std::unique_ptr<THoverTyping> FHover;
+  // Whether the last mouse move of the client area came from a pen or a finger.
+  bool FLastMoveFromPenOrTouch = false;
   std::unique_ptr<TTransparencyPanel> pnlTransparency;
   TSettingsForm* FSettingsForm = nullptr;
   // The translated captions of the commands.

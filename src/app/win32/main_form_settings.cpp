@@ -25,6 +25,7 @@ void TMainForm::TranslateCaptions() {
   pmiEnableKeyRepeat.Caption = c.EnableKeyRepeat;
   pmiFitWidth.Caption = c.FitWidth;
   pmiLockSize.Caption = c.LockSize;
+  pmiHoverPress.Caption = c.HoverPress;
   pmiChangeColors.Caption = c.ChangeColors;
   pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
   pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
@@ -109,6 +110,24 @@ void TMainForm::SetLockSize(bool value) {
   FAppIni.WriteBool(L"LockSize", value);
 }
 
+void TMainForm::SetHoverPress(bool value) {
+  FHoverPress = value;
+  UpdateMenuCheck(TCommandId::HoverPress);
+  pmiHoverPress.Checked = value;
+  // The check runs only while hover typing is on (and stops by itself off the keyboard).
+  if (value)
+    StartHoverCheck();
+  else
+    StopHoverCheck();
+  FAppIni.WriteBool(L"HoverPress", value);
+}
+
+void TMainForm::SetHoverTime(int milliseconds) {
+  FHoverTime = LimitHoverTime(milliseconds);
+  FHover->SetTime(FHoverTime);
+  FAppIni.WriteInteger(L"HoverTime", FHoverTime);
+}
+
 void TMainForm::SetTransparency(int value) {
   FTransparency = value;
   // Whatever the store holds, the window is never made invisible: the applied opacity is limited.
@@ -130,6 +149,7 @@ void TMainForm::SetKeyboardType(int value) {
   FKeyboardType = KeyboardTypeToApply(value);
   FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
   // No key this keyboard pressed or latched may stay down once its key objects are replaced.
+  StopHoverCheck();
   ReleaseAllKeys();
   {
     FShown = false;
@@ -197,6 +217,7 @@ void TMainForm::RunCommand(TCommandId command) {
     case TCommandId::EnableKeyRepeat: pmiEnableKeyRepeatClick(); break;
     case TCommandId::FitWidth: pmiFitWidthClick(); break;
     case TCommandId::LockSize: pmiLockSizeClick(); break;
+    case TCommandId::HoverPress: pmiHoverPressClick(); break;
     case TCommandId::ChangeColors: pmiChangeColorsClick(); break;
     case TCommandId::ChangeKeyboardType: pmiChangeKeyboardTypeClick(); break;
     case TCommandId::OnlineKeyboard: pmiOnlineKeyboardClick(); break;
@@ -210,6 +231,7 @@ void TMainForm::RunCommand(TCommandId command) {
 void TMainForm::pmiEnableKeyRepeatClick() { SetEnableKeyRepeat(!FEnableKeyRepeat); }
 void TMainForm::pmiFitWidthClick() { SetFitWidth(!FFitWidth); }
 void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
+void TMainForm::pmiHoverPressClick() { SetHoverPress(!FHoverPress); }
 // The cycling commands go on from the stored number, not from the field.
 void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
 void TMainForm::pmiChangeKeyboardTypeClick() {

@@ -7,6 +7,7 @@
 
 #include "app/web_links.h"
 #include "app/win32/fatal_error.h"
+#include "input/hover_press.h"
 #include "input/win32/foreground_window.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
@@ -66,11 +67,11 @@ const wchar_t* ControlClass(Kind kind) {
 DWORD ControlStyle(const TSettingsControlPlan& c) {
   DWORD style = WS_CHILD | WS_VISIBLE;
   if (c.TabOrder >= 0) style |= WS_TABSTOP;
-  // Arrow keys move the focus within a group: the three check boxes, the four buttons of pages
+  // Arrow keys move the focus within a group: the four check boxes, the four buttons of pages
   // and the language, and the last two buttons. A label closes the group before it.
   switch (c.Control) {
-    case C::tbTransparency: case C::chkEnableKeyRepeat: case C::lbKeyboardType: case C::lbColors:
-    case C::btnLanguage: case C::btnAboutSNT:
+    case C::tbTransparency: case C::chkEnableKeyRepeat: case C::tbHoverTime: case C::lbKeyboardType:
+    case C::lbColors: case C::btnLanguage: case C::btnAboutSNT:
       style |= WS_GROUP;
       break;
     default:
@@ -152,7 +153,13 @@ void TSettingsForm::CreateControls() {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.Id())), instance, nullptr);
     if (!control) throw std::runtime_error("A control of the settings window could not be created");
     for (const auto& item : c.Items) SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    if (c.Kind == Kind::TrackBar) {
+    if (c.Control == C::tbHoverTime) {
+      SendMessageW(control, TBM_SETRANGEMIN, FALSE, kHoverTrackBarMin);
+      SendMessageW(control, TBM_SETRANGEMAX, FALSE, kHoverTrackBarMax);
+      SendMessageW(control, TBM_SETPAGESIZE, 0, kHoverTrackBarPageSize);
+      SendMessageW(control, TBM_SETPOS, TRUE, HoverTrackBarPosition(HoverTimeDefault));
+      FHoverTrackBarPosition = HoverTrackBarPosition(HoverTimeDefault);
+    } else if (c.Kind == Kind::TrackBar) {
       SendMessageW(control, TBM_SETRANGEMIN, FALSE, kTrackBarMin);
       SendMessageW(control, TBM_SETRANGEMAX, FALSE, kTrackBarMax);
       SendMessageW(control, TBM_SETPAGESIZE, 0, kTrackBarPageSize);
@@ -252,6 +259,7 @@ void TSettingsForm::FillControls() {
   check(C::chkEnableKeyRepeat, FTarget.EnableKeyRepeat());
   check(C::chkFitWidth, FTarget.FitWidth());
   check(C::chkLockSize, FTarget.LockSize());
+  check(C::chkHoverPress, FTarget.HoverPress());
   auto select = [this](C control, int number) {
     const int items = static_cast<int>(FPlan.Of(control).Items.size());
     SendMessageW(Control(control), LB_SETCURSEL, static_cast<WPARAM>(ListSelection(number, items)), 0);
@@ -263,6 +271,13 @@ void TSettingsForm::FillControls() {
   SendMessageW(trackBar, TBM_SETRANGEMAX, TRUE, kTrackBarMax);
   SendMessageW(trackBar, TBM_SETPOS, TRUE, FTarget.Transparency());
   FTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
+  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, HoverTrackBarPosition(FTarget.HoverTime()));
+  FHoverTrackBarPosition = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
+  ShowHoverTime(HoverTimeOfPosition(FHoverTrackBarPosition));
+}
+
+void TSettingsForm::ShowHoverTime(int milliseconds) {
+  SetWindowTextW(Control(C::lblHoverTimeValue), HoverTimeText(milliseconds).c_str());
 }
 
 void TSettingsForm::ShowSettings() {
@@ -330,6 +345,17 @@ void TSettingsForm::chkEnableKeyRepeatClick() { FTarget.SetEnableKeyRepeat(Check
 
 void TSettingsForm::chkLockSizeClick() { FTarget.SetLockSize(Checked(C::chkLockSize)); }
 
+void TSettingsForm::chkHoverPressClick() { FTarget.SetHoverPress(Checked(C::chkHoverPress)); }
+
+void TSettingsForm::tbHoverTimeChange() {
+  const int position = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
+  if (position == FHoverTrackBarPosition) return;
+  FHoverTrackBarPosition = position;
+  const int time = HoverTimeOfPosition(position);
+  ShowHoverTime(time);
+  FTarget.SetHoverTime(time);
+}
+
 void TSettingsForm::chkFitWidthClick() {
   const bool value = Checked(C::chkFitWidth);
   FTarget.SetFitWidth(value);
@@ -392,6 +418,7 @@ void TSettingsForm::OnCommand(int id, int code) {
     case C::chkEnableKeyRepeat: if (code == BN_CLICKED) chkEnableKeyRepeatClick(); break;
     case C::chkFitWidth: if (code == BN_CLICKED) chkFitWidthClick(); break;
     case C::chkLockSize: if (code == BN_CLICKED) chkLockSizeClick(); break;
+    case C::chkHoverPress: if (code == BN_CLICKED) chkHoverPressClick(); break;
     case C::lbKeyboardType: if (code == LBN_SELCHANGE) lbKeyboardTypeClick(); break;
     case C::lbColors: if (code == LBN_SELCHANGE) lbColorsClick(); break;
     case C::btnLanguage: if (code == BN_CLICKED) btnLanguageClick(); break;
@@ -429,6 +456,7 @@ LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_HSCROLL:
       if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbTransparency)) tbTransparencyChange();
+      if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbHoverTime)) tbHoverTimeChange();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {

@@ -64,6 +64,10 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   void chkEnableKeyRepeatClick();
   void chkFitWidthClick();
   void chkLockSizeClick();
+  void chkHoverPressClick();
+  void tbHoverTimeChange();
+  // The hover time beside its track bar.
+  void ShowHoverTime(int milliseconds);
   void lbKeyboardTypeClick();
   void lbColorsClick();
   void tbTransparencyChange();
@@ -85,6 +89,7 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   bool FPlaced = false;
   HWND FPreviousForeground = nullptr;  // the window to give the foreground back to
   HWND FFocus = nullptr;               // the control that had the focus when the dialog was left
+  int FHoverTrackBarPosition = 0;      // the hover time's position last applied or set
   int FTrackBarPosition = 0;           // the position last applied or set
   // The keyboard window's Left and width when the dialog was last opened; FSavedLeft 0 means none.
   int FSavedLeft = 0;

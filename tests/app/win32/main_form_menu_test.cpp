@@ -28,7 +28,7 @@ std::vector<TMenuEntry> ProgramItems(HWND window) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     const UINT id = GetMenuItemID(menu, i);
-    if (id < 1026 || id > 1035) continue;
+    if (id < 1026 || id > 1036) continue;
     wchar_t text[256] = L"";
     GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
     items.push_back({id, text, (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) != 0});
@@ -69,7 +69,7 @@ class MainFormMenu : public ::testing::Test {
 };
 
 TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
-  const std::vector<UINT> order{1027, 1030, 1034, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
+  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
   auto ids = [this] {
     std::vector<UINT> result;
     for (const TMenuEntry& item : ProgramItems(form_->Handle())) result.push_back(item.Id);
@@ -107,6 +107,35 @@ TEST_F(MainFormMenu, SwitchCommandsToggleTheirCheckMarkAndStore) {
   Command(1030);
   EXPECT_TRUE(CheckedOf(form_->Handle(), 1030));
   EXPECT_EQ(Stored(L"FitWidth"), 1);
+  // Hover typing: off by default, its time stored within its limits.
+  EXPECT_FALSE(CheckedOf(form_->Handle(), 1036));
+  EXPECT_FALSE(form_->TimerEnabled(tmrHover));
+  Command(1036);
+  EXPECT_TRUE(CheckedOf(form_->Handle(), 1036));
+  EXPECT_EQ(Stored(L"HoverPress"), 1);
+  EXPECT_TRUE(form_->HoverPress());
+  Command(1036);
+  EXPECT_FALSE(CheckedOf(form_->Handle(), 1036));
+  EXPECT_EQ(Stored(L"HoverPress"), 0);
+  EXPECT_FALSE(form_->TimerEnabled(tmrHover));
+}
+
+TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
+  const struct {
+    const wchar_t* Stored;
+    int Applied;
+  } cases[] = {{L"100", 500}, {L"1700", 1700}, {L"99999", 3000}, {L"x", 1000}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Applied);
+    form_.reset();
+    WritePrivateProfileStringW(L"Main", L"HoverPress", L"1", ini_.c_str());
+    WritePrivateProfileStringW(L"Main", L"HoverTime", c.Stored, ini_.c_str());
+    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
+    EXPECT_TRUE(form_->HoverPress());
+    EXPECT_TRUE(CheckedOf(form_->Handle(), 1036));
+    EXPECT_EQ(form_->HoverTime(), c.Applied);
+    EXPECT_EQ(Stored(L"HoverTime"), c.Applied);
+  }
 }
 
 TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
@@ -128,7 +157,7 @@ TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
 
 TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
   // An id outside the program's range changes nothing of the program's.
-  Command(1036);
+  Command(1037);
   EXPECT_EQ(Stored(L"Colors"), -1);
   EXPECT_EQ(Stored(L"Keyboard"), -1);
   EXPECT_TRUE(IsWindow(form_->Handle()));

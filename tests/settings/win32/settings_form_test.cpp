@@ -32,6 +32,8 @@ class TRecordingTarget : public TSettingsTarget {
   int keyboardType = 3;
   int colorScheme = 7;
   int transparency = 180;
+  bool hoverPress = true;
+  int hoverTime = 1500;
   TRect bounds{100, 300, 600, 500};
   std::vector<std::wstring> calls;
 
@@ -41,6 +43,8 @@ class TRecordingTarget : public TSettingsTarget {
   int KeyboardType() const override { return keyboardType; }
   int ColorScheme() const override { return colorScheme; }
   int Transparency() const override { return transparency; }
+  bool HoverPress() const override { return hoverPress; }
+  int HoverTime() const override { return hoverTime; }
   TRect WindowBounds() const override { return bounds; }
 
   void SetEnableKeyRepeat(bool value) override { Record(L"SetEnableKeyRepeat", enableKeyRepeat = value); }
@@ -49,6 +53,8 @@ class TRecordingTarget : public TSettingsTarget {
   void SetKeyboardType(int value) override { Record(L"SetKeyboardType", keyboardType = value); }
   void SetColorScheme(int value) override { Record(L"SetColorScheme", colorScheme = value); }
   void SetTransparency(int value) override { Record(L"SetTransparency", transparency = value); }
+  void SetHoverPress(bool value) override { Record(L"SetHoverPress", hoverPress = value); }
+  void SetHoverTime(int value) override { Record(L"SetHoverTime", hoverTime = value); }
   void RestoreLeftAndWidth(int left, int width) override {
     calls.push_back(L"RestoreLeftAndWidth(" + std::to_wstring(left) + L"," + std::to_wstring(width) + L")");
   }
@@ -62,6 +68,12 @@ class TRecordingTarget : public TSettingsTarget {
     calls.push_back(std::wstring(name) + L"(" + std::to_wstring(value) + L")");
   }
 };
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[128] = {};
+  GetWindowTextW(window, text, 128);
+  return text;
+}
 
 MSG KeyMessage(HWND window, UINT message, WPARAM key, LPARAM flags) {
   MSG msg{};
@@ -150,7 +162,7 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   RECT client{};
   GetClientRect(dialog, &client);
   EXPECT_EQ(client.right, ScaleToDpi(448, dpi));
-  EXPECT_EQ(client.bottom, ScaleToDpi(520, dpi));
+  EXPECT_EQ(client.bottom, ScaleToDpi(520 + kHoverBandHeight, dpi));
   const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
   HWND previous = nullptr;
   for (const auto& c : plan.Controls) {
@@ -224,6 +236,11 @@ TEST_F(SettingsForm, ShowSettingsFillsTheControlsFromTheKeyboardWindowAndApplies
   EXPECT_EQ(SendMessageW(Ctl(C::tbTransparency), TBM_GETRANGEMIN, 0, 0), 50);
   EXPECT_EQ(SendMessageW(Ctl(C::tbTransparency), TBM_GETRANGEMAX, 0, 0), 255);
   EXPECT_EQ(SendMessageW(Ctl(C::tbTransparency), TBM_GETPAGESIZE, 0, 0), 50);
+  EXPECT_TRUE(Checked(C::chkHoverPress));
+  EXPECT_EQ(SendMessageW(Ctl(C::tbHoverTime), TBM_GETPOS, 0, 0), 15);
+  EXPECT_EQ(SendMessageW(Ctl(C::tbHoverTime), TBM_GETRANGEMIN, 0, 0), 5);
+  EXPECT_EQ(SendMessageW(Ctl(C::tbHoverTime), TBM_GETRANGEMAX, 0, 0), 30);
+  EXPECT_EQ(WindowText(Ctl(C::lblHoverTimeValue)), L"1.5 s");
   EXPECT_THAT(target_.calls, IsEmpty());
 }
 
@@ -249,6 +266,9 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
       // Page Down on the track bar: one page (50) up from 180.
       {"opacity", [this] { SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_NEXT, 0); },
        L"SetTransparency(230)"},
+      {"hover", [this] { Click(C::chkHoverPress); }, L"SetHoverPress(0)"},
+      // Page Down on the hover time: half a second more than 1.5 s.
+      {"hover time", [this] { SendMessageW(Ctl(C::tbHoverTime), WM_KEYDOWN, VK_NEXT, 0); }, L"SetHoverTime(2000)"},
   };
   Show();
   for (const auto& c : cases) {
@@ -258,6 +278,7 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
     EXPECT_THAT(target_.calls, ElementsAre(c.Expected));
   }
   EXPECT_TRUE(form_->Visible());
+  EXPECT_EQ(WindowText(Ctl(C::lblHoverTimeValue)), L"2.0 s");
 }
 
 TEST_F(SettingsForm, ASecondShowSettingsKeepsTheControlsAsTheyAre) {
@@ -287,7 +308,9 @@ TEST_F(SettingsForm, WhileHiddenNoHandlerActs) {
   SelectListItem(C::lbColors, 3);
   SelectListItem(C::lbKeyboardType, 3);
   SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_PRIOR, 0);
-  for (C button : {C::chkEnableKeyRepeat, C::chkFitWidth, C::chkLockSize, C::btnOnlineKeyboard, C::btnAboutSNT})
+  SendMessageW(Ctl(C::tbHoverTime), WM_KEYDOWN, VK_NEXT, 0);
+  for (C button : {C::chkEnableKeyRepeat, C::chkFitWidth, C::chkLockSize, C::chkHoverPress, C::btnOnlineKeyboard,
+                   C::btnAboutSNT})
     SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(Ctl(button)));
   form_->SetTrackBarPosition(60);

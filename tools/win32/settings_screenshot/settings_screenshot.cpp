@@ -23,6 +23,8 @@ class TStandInKeyboard : public TSettingsTarget {
   int KeyboardType() const override { return 2; }
   int ColorScheme() const override { return 5; }
   int Transparency() const override { return 210; }
+  bool HoverPress() const override { return true; }
+  int HoverTime() const override { return 1500; }
   TRect WindowBounds() const override { return {100, 500, 824, 797}; }
   void SetEnableKeyRepeat(bool) override {}
   void SetFitWidth(bool) override {}
@@ -30,6 +32,8 @@ class TStandInKeyboard : public TSettingsTarget {
   void SetKeyboardType(int) override {}
   void SetColorScheme(int) override {}
   void SetTransparency(int) override {}
+  void SetHoverPress(bool) override {}
+  void SetHoverTime(int) override {}
   void RestoreLeftAndWidth(int, int) override {}
   void FitAspectCentred(const TRect&) override {}
   void OpenUrl(const std::wstring&) override {}

@@ -1,0 +1,44 @@
+#pragma once
+// Hover typing on the keyboard: the hover check (THoverPress) turned into presses on the click
+// road of the pointer handlers, so that latching, the Apps-key branch and the lock keys behave as
+// they do for a left click, and the running time shown on the hovered key.
+//
+// A key that fires is pressed at one check and released at the next, so that it shows pressed
+// for one check interval.
+#include <cstdint>
+
+#include "input/hover_press.h"
+
+class TLvKeyboard;
+class TPointerInput;
+
+class THoverTyping {
+ public:
+  THoverTyping(TLvKeyboard& keyboard, TPointerInput& pointer, int time, int tolerance);
+  THoverTyping(const THoverTyping&) = delete;
+  THoverTyping& operator=(const THoverTyping&) = delete;
+
+  void SetTime(int time) { FHover.SetTime(time); }
+  int Time() const { return FHover.Time(); }
+  void SetTolerance(int tolerance) { FHover.SetTolerance(tolerance); }
+
+  // One check at time now.
+  void Check(std::uint32_t now, const THoverSample& sample);
+  // Ends hover typing for now: a fired key is released, the progress shown is taken away and the
+  // visit forgotten.
+  void Stop();
+  // A key pressed by the last check waits for its release.
+  bool ReleasePending() const { return FReleasePending; }
+
+ private:
+  void ShowProgress(std::uint8_t code, int progress);
+  void ReleaseFired();
+
+  THoverPress FHover;
+  TLvKeyboard& FKeyboard;
+  TPointerInput& FPointer;
+  bool FReleasePending = false;
+  TPoint FFiredAt;
+  // The key that shows a running time (0 none).
+  std::uint8_t FShownKey = 0;
+};
