@@ -37,6 +37,9 @@ class TCountingCanvas : public TCanvas {
   }
   void DrawTextInRect(const TRect&, const std::wstring&, TTextFormat) override { ++Calls; }
   void Draw(int, int, TSurface&) override { ++Calls; }
+  void CopyRect(const TRect&, TSurface&) override { ++Calls; }
+  void ClipTo(const std::vector<TRect>&) override { ++Calls; }
+  void ResetClip() override { ++Calls; }
 
  private:
   int size_ = 8;

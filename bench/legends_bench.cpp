@@ -35,6 +35,9 @@ class TNullCanvas : public TCanvas {
   }
   void DrawTextInRect(const TRect&, const std::wstring&, TTextFormat) override {}
   void Draw(int, int, TSurface&) override {}
+  void CopyRect(const TRect&, TSurface&) override {}
+  void ClipTo(const std::vector<TRect>&) override {}
+  void ResetClip() override {}
 };
 
 class TNullSurface : public TSurface {

@@ -83,6 +83,11 @@ class TProfilingCanvas : public TCanvas {
           [&] { FInner.DrawTextInRect(r, text, format); });
   }
   void Draw(int x, int y, TSurface& source) override;
+  void CopyRect(const TRect& r, TSurface& source) override;
+  void ClipTo(const std::vector<TRect>& rects) override {
+    Timed(TCanvasCall::Settings, [&] { FInner.ClipTo(rects); });
+  }
+  void ResetClip() override { Timed(TCanvasCall::Settings, [&] { FInner.ResetClip(); }); }
 
  private:
   TCanvasCall FontCall(TCanvasCall same, TCanvasCall changed) {
@@ -132,6 +137,12 @@ inline void TProfilingCanvas::Draw(int x, int y, TSurface& source) {
   auto* wrapped = dynamic_cast<TProfilingSurface*>(&source);
   TSurface& real = wrapped ? wrapped->Inner() : source;
   Timed(TCanvasCall::Draw, [&] { FInner.Draw(x, y, real); });
+}
+
+inline void TProfilingCanvas::CopyRect(const TRect& r, TSurface& source) {
+  auto* wrapped = dynamic_cast<TProfilingSurface*>(&source);
+  TSurface& real = wrapped ? wrapped->Inner() : source;
+  Timed(TCanvasCall::Draw, [&] { FInner.CopyRect(r, real); });
 }
 
 class TProfilingSurfaceFactory : public TSurfaceFactory {

@@ -23,6 +23,26 @@ class TBusyReset {
   TKeyboardDesktop& desktop_;
 };
 
+// Restricts a canvas to a region for as long as it lives.
+class TClipScope {
+ public:
+  TClipScope(TCanvas& canvas, const std::vector<TRect>& region) : canvas_(canvas) {
+    canvas_.ClipTo(region);
+  }
+  ~TClipScope() { canvas_.ResetClip(); }
+  TClipScope(const TClipScope&) = delete;
+  TClipScope& operator=(const TClipScope&) = delete;
+
+ private:
+  TCanvas& canvas_;
+};
+
+bool MeetsAny(const TRect& r, const std::vector<TRect>& region) {
+  return std::any_of(region.begin(), region.end(), [&](const TRect& q) {
+    return r.Left < q.Right && q.Left < r.Right && r.Top < q.Bottom && q.Top < r.Bottom;
+  });
+}
+
 // Unloads a layout that PlaceKeys had to load, also if a step fails.
 class TLayoutUnloader {
  public:
@@ -97,6 +117,7 @@ void TLvKeyboard::AddKey(std::uint8_t code, const TLayoutPoints& points) {
   if (code == 0) return;
   FreeKey(code);
   FKeys[code] = std::make_unique<TLvBtn>(*this, code, FImage->Canvas(), points);
+  FNeedsRebuild = true;  // the back buffer lacks its outline
 }
 
 void TLvKeyboard::FreeKey(std::uint8_t code) { FreeKeyObject(code, true); }
@@ -104,6 +125,7 @@ void TLvKeyboard::FreeKey(std::uint8_t code) { FreeKeyObject(code, true); }
 void TLvKeyboard::FreeKeyObject(std::uint8_t code, bool detach) {
   std::unique_ptr<TLvBtn> key = std::move(FKeys[code]);
   if (!key) return;
+  FNeedsRebuild = true;  // the back buffer still holds its outline
   // No reference to the freed key may stay behind, and it no longer counts as pressed.
   if (FHoverBtn == key.get()) FHoverBtn = nullptr;
   if (detach)
@@ -151,6 +173,7 @@ void TLvKeyboard::ScaleKeys() {
   const long double fy = static_cast<long double>(FHeight) / FDesignHeight;
   for (auto& key : FKeys)
     if (key) key->ScaleOutline(fx, fy);
+  FNeedsRebuild = true;  // the back buffer holds the outlines at their old size
 }
 
 void TLvKeyboard::ComputeBoldLimits() {
@@ -189,6 +212,43 @@ void TLvKeyboard::Redraw(bool rebuild) {
     if (!key) continue;
     key->ForgetDrawnShape();
     key->Paint();
+  }
+  Present();
+}
+
+bool TLvKeyboard::PictureCurrent() const {
+  return !FNeedsRebuild && FBackBuffer->Width() == FWidth && FBackBuffer->Height() == FHeight &&
+         FImage->Width() == FWidth && FImage->Height() == FHeight;
+}
+
+void TLvKeyboard::RepaintChangedKeys() {
+  if (!FPaintEnabled) return;
+  if (!PictureCurrent()) {
+    Redraw(false);
+    return;
+  }
+  // The region to repaint: what the changed keys cover, as last painted and as they will be.
+  std::vector<TRect> region;
+  for (const auto& key : FKeys) {
+    if (!key || !key->NeedsRepaint()) continue;
+    if (key->PlaceChangedSincePaint()) {
+      Redraw(false);
+      return;
+    }
+    const TRect bounds = key->PaintBounds();
+    if (bounds.Width() > 0 && bounds.Height() > 0) region.push_back(bounds);
+  }
+  if (!region.empty()) {
+    // Inside the region the image becomes what Redraw draws there: the back buffer, then every
+    // key that reaches into it in code order (outlines are shared between neighbours).
+    TCanvas& image = FImage->Canvas();
+    TClipScope clip(image, region);
+    for (const TRect& r : region) image.CopyRect(r, *FBackBuffer);
+    for (const auto& key : FKeys) {
+      if (!key || !MeetsAny(key->PaintBounds(), region)) continue;
+      key->ForgetDrawnShape();
+      key->PaintWithin(region);
+    }
   }
   Present();
 }
@@ -326,7 +386,7 @@ void TLvKeyboard::SetKeyPressed(std::uint8_t code, bool down) {
   else
     FPressedCount = std::max(0, FPressedCount - 1);
   if (IsLockOrModifierVk(code))
-    Redraw(false);
+    RepaintChangedKeys();
   else
     key->Paint();
 }

@@ -61,6 +61,10 @@ class TLvKeyboard : public TKeyDrawContext {
   void Redraw(bool rebuild);
   // Copies the picture onto the paint box (when painting is enabled).
   void Present();
+  // Repaints only the keys that would look different from their last paint (another state,
+  // legend or name), and what they overlap, then presents: the same picture as Redraw(false).
+  // Recomposes the whole picture instead when the back buffer must be rebuilt or a key has moved.
+  void RepaintChangedKeys();
   // Makes the key under (x, y) the hover key; the lowest code wins where outlines overlap.
   void TrackHover(int x, int y);
   void ClearHover(bool present);
@@ -68,8 +72,8 @@ class TLvKeyboard : public TKeyDrawContext {
   TLvBtn* HoverKey() const { return FHoverBtn; }
 
   // Shows the key of code pressed or released: updates the keyboard state and the pressed count.
-  // A lock or modifier key recomposes the whole keyboard (every legend may change); any other key
-  // repaints itself. No key of that code, or no change, does nothing.
+  // A lock or modifier key repaints every key whose picture changes with it (RepaintChangedKeys);
+  // any other key repaints itself. No key of that code, or no change, does nothing.
   void SetKeyPressed(std::uint8_t code, bool down);
   // Sets one byte of the keyboard state as shown, without drawing (the lock keys' toggles follow
   // the system this way).
@@ -130,6 +134,8 @@ class TLvKeyboard : public TKeyDrawContext {
   // Frees a key object; detach also clears every other key's reference to it as place key.
   void FreeKeyObject(std::uint8_t code, bool detach);
   void ComputeBoldLimits();
+  // Whether the image holds a composition of the current back buffer at the current size.
+  bool PictureCurrent() const;
   // Follows a key press in the keyboard state: down or up for ordinary keys and modifiers (the
   // generic Shift, Ctrl and Alt bytes follow their left and right keys), a toggle for the locks.
   void UpdateKeyState(std::uint8_t code, bool down);

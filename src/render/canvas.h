@@ -100,6 +100,13 @@ class TCanvas {
 
   // Copies the whole of source onto this canvas with its top-left corner at (x, y).
   virtual void Draw(int x, int y, TSurface& source) = 0;
+  // Copies the part r of source onto the same place of this canvas.
+  virtual void CopyRect(const TRect& r, TSurface& source) = 0;
+
+  // Restricts everything drawn from now on to the union of rects (right and bottom exclusive),
+  // until ResetClip.
+  virtual void ClipTo(const std::vector<TRect>& rects) = 0;
+  virtual void ResetClip() = 0;
 };
 
 // An off-screen bitmap with a canvas. A new surface is 0 x 0; SetSize keeps the canvas settings

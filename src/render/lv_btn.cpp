@@ -19,6 +19,18 @@ bool PtInRect(int l, int t, int r, int b, const TPoint& p) {
 
 bool IsSeparator(const TPoint& p) { return p.x == -1 && p.y == -1; }
 
+// The smallest rectangle holding both (an empty one adds nothing).
+TRect Union(const TRect& a, const TRect& b) {
+  if (b.Right <= b.Left || b.Bottom <= b.Top) return a;
+  if (a.Right <= a.Left || a.Bottom <= a.Top) return b;
+  return TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+               std::max(a.Bottom, b.Bottom)};
+}
+
+bool Meets(const TRect& a, const TRect& b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
 int ScaleCoordinate(int layoutValue, long double factor) {
   return TLvBtn::LimitCoordinate(std::ceil(static_cast<long double>(layoutValue) * factor));
 }
@@ -41,6 +53,7 @@ void TLvBtn::SetPoints(const std::vector<TPoint>& points) {
   FPoints.clear();
   for (const TPoint& p : points) FPoints.push_back({LimitCoordinate(p.x), LimitCoordinate(p.y)});
   FLayoutPoints = FPoints;
+  ++FGeneration;
 }
 
 int TLvBtn::LimitCoordinate(long double value) {
@@ -55,6 +68,7 @@ void TLvBtn::ScaleOutline(long double fx, long double fy) {
     FPoints[i].x = ScaleCoordinate(FLayoutPoints[i].x, fx);
     FPoints[i].y = ScaleCoordinate(FLayoutPoints[i].y, fy);
   }
+  ++FGeneration;
 }
 
 void TLvBtn::ForgetDrawnShape() {
@@ -111,8 +125,19 @@ void TLvBtn::Paint() {
   if (FContext.PaintEnabled()) PaintTo(*FCanvas, false);
 }
 
+void TLvBtn::PaintWithin(const std::vector<TRect>& region) {
+  if (!FContext.PaintEnabled()) return;
+  FShown = CurrentLook();
+  TLvBtn* place = FPlaceKey;
+  if (!place || place->FPoints.empty()) return;
+  SetColors(*FCanvas, FPressed, FHot, place->FKeyCode);
+  DrawFace(*FCanvas, place->FPoints, &region);
+  if (FHoverProgress > 0 && !FDrawPressed) DrawHoverProgress(*FCanvas, place->FPoints);
+}
+
 void TLvBtn::PaintTo(TCanvas& canvas, bool outlineOnly) {
   TLvBtn* place = FPlaceKey;
+  if (!outlineOnly) FShown = CurrentLook();
   if (!place || place->FPoints.empty()) return;
   if (outlineOnly) {
     DrawOutline(canvas, place->FPoints, true);
@@ -154,6 +179,53 @@ void TLvBtn::DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& point
   canvas.FillRect(TRect{left, top, end, bottom});
 }
 
+TLvBtn::TLook TLvBtn::CurrentLook() const {
+  TLook look;
+  look.Place = FPlaceKey;
+  if (!FPlaceKey || FPlaceKey->FPoints.size() < 2) return look;
+  look.DrawPressed = FKeyCode == VkCapital ? FContext.KeyState()[VkCapital] != 0 : FPressed;
+  look.Hot = FHot;
+  look.Pressed = FPressed;
+  const std::uint8_t nameVk = FPlaceKey->FKeyCode;
+  if (FKeyCode == VkSpace) return look;
+  if (!IsCharacterVk(nameVk)) {
+    look.Glyph = KeyGlyph(nameVk, FContext.PressedCount()).has_value();
+    look.Text = FContext.KeyName(nameVk);
+    return look;
+  }
+  TKeyboardState state = FContext.KeyState();
+  if (state[VkControl] != 0 && state[VkRMenu] == 0) state[VkControl] = 0;
+  look.Text = FContext.Legend(FKeyCode, state);
+  return look;
+}
+
+bool TLvBtn::NeedsRepaint() const { return !(CurrentLook() == FShown); }
+
+TRect TLvBtn::PaintBounds() {
+  TRect bounds;
+  for (const TLvBtn* place : {FShown.Place, static_cast<const TLvBtn*>(FPlaceKey)}) {
+    if (!place || place->FPoints.size() < 2) continue;
+    TRect outline;
+    bool any = false;
+    for (const TPoint& p : place->FPoints) {
+      if (IsSeparator(p) && place->FPoints.size() > 2) continue;
+      if (!any) outline = TRect{p.x, p.y, p.x + 1, p.y + 1};
+      outline = Union(outline, TRect{p.x, p.y, p.x + 1, p.y + 1});
+      any = true;
+    }
+    bounds = Union(bounds, outline);
+  }
+  if (!FPlaceKey || FPlaceKey->FPoints.size() < 2) return bounds;
+  // The legend as last drawn and as it would be drawn now.
+  for (bool hot : {FShown.Hot, FHot})
+    for (bool pressed : {FShown.Pressed, FPressed}) {
+      TLegendBox box;
+      if (ComputeLegendBox(*FCanvas, hot, pressed, box))
+        bounds = Union(bounds, TRect{box.L + 2, box.T + 1, box.R, box.B});
+    }
+  return bounds;
+}
+
 void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force) {
   if (points.size() < 2) return;
   if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
@@ -177,8 +249,10 @@ void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, boo
   if (part.size() >= 2) canvas.Polygon(part);
 }
 
-bool TLvBtn::ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points,
-                              TLegendBox& box) {
+bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box) {
+  const TLvBtn* place = FPlaceKey;
+  if (!place) return false;
+  const std::vector<TPoint>& points = place->FPoints;
   if (points.size() < 2) return false;
   if (points.size() == 2) {
     box.cx = (points[0].x + points[1].x) / 2;
@@ -187,10 +261,37 @@ bool TLvBtn::ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points
     box.T = points[0].y;
     box.R = points[1].x - 2;
     box.B = points[1].y - 2;
-  } else {
-    FitTextRect(canvas, points, box);
+    return true;
   }
-  if (FPressed) {
+  // Fitting a rectangle into a polygon takes many hit tests, and sometimes the name's size: it is
+  // done once per outline, hover state and, where the name was measured, name font and name.
+  TLegendCache& cache = FLegendCache[hot ? 1 : 0];
+  const std::wstring& name = FContext.KeyName(place->FKeyCode);
+  const int fontSize = hot ? Theme.NameFontSize + 2 : Theme.NameFontSize;
+  const bool fresh = cache.Valid && cache.Place == place && cache.Generation == place->FGeneration &&
+                     (!cache.Measured ||
+                      (cache.FontName == Theme.NameFontName && cache.FontSize == fontSize &&
+                       cache.FontStyle == NameStyle() && cache.Name == name));
+  if (!fresh) {
+    cache = TLegendCache{};
+    cache.Measured = FitTextRect(canvas, points, hot, cache.Box);
+    cache.Place = place;
+    cache.Generation = place->FGeneration;
+    if (cache.Measured) {
+      cache.FontName = Theme.NameFontName;
+      cache.FontSize = fontSize;
+      cache.FontStyle = NameStyle();
+      cache.Name = name;
+    }
+    cache.Valid = true;
+  }
+  box = cache.Box;
+  return true;
+}
+
+bool TLvBtn::ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box) {
+  if (!BaseLegendBox(canvas, hot, box)) return false;
+  if (pressed) {
     // The legend of a pressed key moves one pixel right and down; the outline does not.
     ++box.cx;
     ++box.cy;
@@ -204,15 +305,19 @@ bool TLvBtn::ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points
 
 TRect TLvBtn::LegendRect() {
   TLegendBox box;
-  if (!FPlaceKey || !ComputeLegendBox(*FCanvas, FPlaceKey->FPoints, box)) return TRect{};
+  if (!ComputeLegendBox(*FCanvas, FDrawHot, FPressed, box)) return TRect{};
   return TRect{box.L + 2, box.T + 1, box.R, box.B};
 }
 
-void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points) {
+void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
+                      const std::vector<TRect>* region) {
   TLegendBox box;
-  if (!ComputeLegendBox(canvas, points, box)) return;
+  if (!ComputeLegendBox(canvas, FDrawHot, FPressed, box)) return;
   DrawOutline(canvas, points, false);
   const TRect textRect{box.L + 2, box.T + 1, box.R, box.B};
+  if (region && std::none_of(region->begin(), region->end(),
+                             [&](const TRect& r) { return Meets(r, textRect); }))
+    return;  // the legend lies outside what is repainted
   if (!DrawName(canvas, textRect)) DrawChars(canvas, textRect);
 }
 
@@ -260,17 +365,17 @@ void TLvBtn::ShiftByVertices(const std::vector<TPoint>& points, TLegendBox& b) c
   }
 }
 
-void TLvBtn::CentreTextRect(TCanvas& canvas, TLegendBox& b) {
+bool TLvBtn::CentreTextRect(TCanvas& canvas, bool hot, TLegendBox& b) {
   const std::uint8_t ownVk = FKeyCode;
   if (IsCharacterVk(ownVk) || (ownVk >= VkF1 && ownVk <= VkF24)) {
     b.L = b.cx - 16;
     b.T = b.cy - 16;
     b.R = b.cx + 16;
     b.B = b.cy + 16;
-    return;
+    return false;
   }
   canvas.SetFontName(Theme.NameFontName);
-  canvas.SetFontSize(FDrawHot ? Theme.NameFontSize + 2 : Theme.NameFontSize);
+  canvas.SetFontSize(hot ? Theme.NameFontSize + 2 : Theme.NameFontSize);
   canvas.SetFontStyle(NameStyle());
   const std::wstring& name = FContext.KeyName(FPlaceKey->FKeyCode);
   const TTextSize size = canvas.TextExtent(name);
@@ -280,24 +385,27 @@ void TLvBtn::CentreTextRect(TCanvas& canvas, TLegendBox& b) {
   b.T = b.cy - h;
   b.R = b.cx + w;
   b.B = b.cy + h;
+  return true;
 }
 
 bool TLvBtn::AllCornersInside(const TLegendBox& b) const {
   return HitTest(b.L, b.T) && HitTest(b.R, b.B) && HitTest(b.L, b.B) && HitTest(b.R, b.T);
 }
 
-void TLvBtn::FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box) {
+bool TLvBtn::FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, bool hot,
+                         TLegendBox& box) {
   ComputeBounds(points, box);
   ShrinkCorners(box);
   ClipByVertices(points, box);
-  if (box.B - box.T >= 16 && box.R - box.L >= 16) return;
-  CentreTextRect(canvas, box);
+  if (box.B - box.T >= 16 && box.R - box.L >= 16) return false;
+  const bool measured = CentreTextRect(canvas, hot, box);
   ShiftByVertices(points, box);
   ClipByVertices(points, box);
-  if (AllCornersInside(box)) return;
+  if (AllCornersInside(box)) return measured;
   ComputeBounds(points, box);
   ShrinkCorners(box);
   ClipByVertices(points, box);
+  return measured;
 }
 
 long double TLvBtn::SizeFactor() const {
@@ -348,7 +456,20 @@ bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
     }
   }
   if (!glyphDrawn && !name.empty()) {
-    const bool tooWide = canvas.TextWidth(name) > textRect.Right - textRect.Left;
+    // Measured once per font, name and width.
+    const int width = textRect.Right - textRect.Left;
+    TFitCache& fit = FFitCache;
+    if (!fit.Valid || fit.FontName != Theme.NameFontName || fit.FontSize != size ||
+        fit.FontStyle != NameStyle() || fit.Name != name || fit.Width != width) {
+      fit.TooWide = canvas.TextWidth(name) > width;
+      fit.FontName = Theme.NameFontName;
+      fit.FontSize = size;
+      fit.FontStyle = NameStyle();
+      fit.Name = name;
+      fit.Width = width;
+      fit.Valid = true;
+    }
+    const bool tooWide = fit.TooWide;
     DrawTextFmt(canvas, textRect, name, tooWide ? tfLeftLegend : tfCentredLegend);
   }
   canvas.SetBrushStyle(TBrushStyle::Solid);

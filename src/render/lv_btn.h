@@ -5,7 +5,9 @@
 // Keys are created and owned by the keyboard control (TLvKeyboard), which alone changes their
 // pressed state; they draw on its image canvas with the colours and fonts of Theme and
 // read the rest of what they show through the keyboard's drawing context.
+#include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -90,6 +92,16 @@ class TLvBtn {
   // has no place or fewer than 2 points).
   TRect LegendRect();
 
+  // Whether the key would look different from its last paint on the image: another drawn state,
+  // legend, name, glyph or place. Colour schemes and font sizes are not compared: their changes
+  // redraw the whole keyboard.
+  bool NeedsRepaint() const;
+  // Whether the key was last painted in another place's outline than it has now.
+  bool PlaceChangedSincePaint() const { return FShown.Place != FPlaceKey; }
+  // The part of the image the key's picture covers, as last painted and as it would be painted
+  // now: its place's outline and its legend rectangles (empty without a place or outline).
+  TRect PaintBounds();
+
   // Whether (x, y) lies inside an outline given as points (rectangle for 2 points, even-odd
   // polygon for more; one point is never inside).
   static bool PointInOutline(const std::vector<TPoint>& points, int x, int y);
@@ -103,6 +115,45 @@ class TLvBtn {
     int L = 0, T = 0, R = 0, B = 0, cx = 0, cy = 0;
   };
 
+  // What decides the key's picture besides the colour scheme and the fonts.
+  struct TLook {
+    const TLvBtn* Place = nullptr;
+    bool DrawPressed = false;
+    bool Hot = false;
+    bool Pressed = false;  // moves the legend
+    bool Glyph = false;
+    std::wstring Text;
+    friend bool operator==(const TLook& a, const TLook& b) {
+      return a.Place == b.Place && a.DrawPressed == b.DrawPressed && a.Hot == b.Hot &&
+             a.Pressed == b.Pressed && a.Glyph == b.Glyph && a.Text == b.Text;
+    }
+  };
+
+  // The legend box of one hover state, kept until the outline, the place or (for a box that
+  // needed the name measured) the name font or the name changes.
+  struct TLegendCache {
+    bool Valid = false;
+    const TLvBtn* Place = nullptr;
+    unsigned Generation = 0;
+    bool Measured = false;
+    std::wstring FontName;
+    int FontSize = 0;
+    TFontStyles FontStyle;
+    std::wstring Name;
+    TLegendBox Box;
+  };
+
+  // Whether a key name is too wide for its rectangle, kept for one font, name and width.
+  struct TFitCache {
+    bool Valid = false;
+    std::wstring FontName;
+    int FontSize = 0;
+    TFontStyles FontStyle;
+    std::wstring Name;
+    int Width = 0;
+    bool TooWide = false;
+  };
+
   // Pressed state as the keyboard sets it; the keyboard repaints.
   void SetPressedState(bool value) { FPressed = value; }
   // Hover state without a repaint.
@@ -111,18 +162,26 @@ class TLvBtn {
   void ForgetDrawnShape();
   // Places the outline at its layout points times the factors (rounded up, x and y separately).
   void ScaleOutline(long double fx, long double fy);
+  // Paint, with the legend drawn only where it meets one of the rectangles (the image is clipped
+  // to them).
+  void PaintWithin(const std::vector<TRect>& region);
+  TLook CurrentLook() const;
+  // The legend box of the place's outline for a hover state, before a pressed key's offset.
+  bool BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box);
 
   void SetPoints(const std::vector<TPoint>& points);
   void DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force);
-  void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points);
+  void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
+                const std::vector<TRect>* region = nullptr);
   void DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& points);
-  bool ComputeLegendBox(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
-  void FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, TLegendBox& box);
+  bool ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box);
+  // Whether the legend box needed the key name measured.
+  bool FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, bool hot, TLegendBox& box);
   void ComputeBounds(const std::vector<TPoint>& points, TLegendBox& box) const;
   void ShrinkCorners(TLegendBox& box) const;
   void ClipByVertices(const std::vector<TPoint>& points, TLegendBox& box) const;
   void ShiftByVertices(const std::vector<TPoint>& points, TLegendBox& box) const;
-  void CentreTextRect(TCanvas& canvas, TLegendBox& box);
+  bool CentreTextRect(TCanvas& canvas, bool hot, TLegendBox& box);
   bool AllCornersInside(const TLegendBox& box) const;
   bool DrawName(TCanvas& canvas, const TRect& textRect);
   void DrawChars(TCanvas& canvas, const TRect& textRect);
@@ -149,4 +208,9 @@ class TLvBtn {
   bool FFaceStale = false;
   std::vector<TPoint> FPoints;
   std::vector<TPoint> FLayoutPoints;
+  // Counts the changes of FPoints, so that keys drawn in this outline know their boxes are old.
+  unsigned FGeneration = 0;
+  TLook FShown;
+  std::array<TLegendCache, 2> FLegendCache;  // not hot, hot
+  TFitCache FFitCache;
 };

@@ -1,10 +1,12 @@
 #pragma once
 // A canvas that records what is drawn on it, in order, with the pen, brush and font in force at
 // the time, and a surface that owns one. Text is measured by a simple rule (see Measure) that
-// tests can replace.
+// tests can replace. A canvas can also keep pixels (SetKeepPixels): each operation then paints a
+// simple stand-in for what GDI draws, so that two ways of drawing one picture can be compared.
 #include <functional>
 #include <memory>
 #include <string>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -20,19 +22,19 @@ struct FakeFont {
   }
 };
 
-enum class FakeOpKind { Rectangle, Polygon, FillRect, Text, Draw };
+enum class FakeOpKind { Rectangle, Polygon, FillRect, Text, Draw, CopyRect };
 
 struct FakeCanvasOp {
   FakeOpKind Kind = FakeOpKind::Rectangle;
   TColor PenColor = 0;
   TColor BrushColor = 0;
   TBrushStyle BrushStyle = TBrushStyle::Solid;
-  TRect Rect;                   // Rectangle, FillRect, Text
+  TRect Rect;                   // Rectangle, FillRect, Text, CopyRect
   std::vector<TPoint> Points;   // Polygon
   FakeFont Font;                // Text
   std::wstring Text;            // Text
   TTextFormat Format = 0;       // Text
-  TSurface* Source = nullptr;   // Draw
+  TSurface* Source = nullptr;   // Draw, CopyRect
   int X = 0, Y = 0;             // Draw: target position
   int SourceWidth = 0, SourceHeight = 0;  // Draw: size of the source at the time
 };
@@ -60,6 +62,18 @@ class FakeCanvas : public TCanvas {
   TTextSize TextExtent(const std::wstring& text) override { return Measure(font_, text); }
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override;
   void Draw(int x, int y, TSurface& source) override;
+  void CopyRect(const TRect& r, TSurface& source) override;
+  void ClipTo(const std::vector<TRect>& rects) override;
+  void ResetClip() override;
+
+  // Pixels: kept only after SetKeepPixels(true). Rectangles and polygons fill their inside with
+  // the brush and their edges with the pen; text mixes the text, its font and rectangle into
+  // every pixel of the rectangle (over what is there when the brush is clear); copies copy. Only
+  // pixels inside the clip rectangles change while a clip is set.
+  void SetKeepPixels(bool keep);
+  void ResizePixels(int width, int height);
+  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+  int PixelWidth() const { return pixelWidth_; }
 
   // (face, character) pairs the fonts lack.
   std::vector<std::pair<std::wstring, wchar_t>> MissingGlyphs;
@@ -82,12 +96,23 @@ class FakeCanvas : public TCanvas {
 
  private:
   FakeCanvasOp NewOp(FakeOpKind kind) const;
+  void Plot(int x, int y, std::uint32_t value);
+  std::uint32_t PixelAt(int x, int y) const;
+  void FillPixels(const TRect& r, std::uint32_t value);
+  void LinePixels(TPoint a, TPoint b, std::uint32_t value);
+  void CopyPixels(const TRect& r, int dx, int dy, TSurface& source);
 
   TColor pen_ = 0;
   TColor brush_ = 0xFFFFFF;
   TBrushStyle brushStyle_ = TBrushStyle::Solid;
   FakeFont font_;
   std::vector<FakeCanvasOp> ops_;
+  bool keepPixels_ = false;
+  std::vector<std::uint32_t> pixels_;
+  int pixelWidth_ = 0;
+  int pixelHeight_ = 0;
+  bool clipped_ = false;
+  std::vector<TRect> clip_;
 };
 
 class FakeSurface : public TSurface {
@@ -97,6 +122,8 @@ class FakeSurface : public TSurface {
   int Height() const override { return height_; }
   TCanvas& Canvas() override { return canvas_; }
   FakeCanvas& Fake() { return canvas_; }
+  // Keeps the pixels of the surface (see FakeCanvas::SetKeepPixels).
+  void SetKeepPixels(bool keep);
   int SetSizeCalls() const { return setSizeCalls_; }
 
  private:
@@ -111,6 +138,8 @@ class FakeSurfaceFactory : public TSurfaceFactory {
  public:
   std::unique_ptr<TSurface> CreateSurface() override;
   const std::vector<FakeSurface*>& Created() const { return created_; }
+  // Surfaces created from now on keep their pixels.
+  bool KeepPixels = false;
 
  private:
   std::vector<FakeSurface*> created_;

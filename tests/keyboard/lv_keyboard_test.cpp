@@ -221,7 +221,7 @@ TEST(LvKeyboard, OnlyLoadResizeNamesAndSchemeChangesRebuildTheBackBuffer) {
   }
 }
 
-TEST(LvKeyboard, KeyPressRepaintsOneKeyAndModifierPressRecomposes) {
+TEST(LvKeyboard, KeyPressRepaintsOneKeyAndModifierPressRepaintsWhatChanges) {
   TKeyboardRig rig;
   rig.LoadActive();
 
@@ -236,9 +236,30 @@ TEST(LvKeyboard, KeyPressRepaintsOneKeyAndModifierPressRecomposes) {
 
   rig.ClearOps();
   rig.Kb().SetKeyPressed(160, true);
-  // The image is restored from the back buffer, every key draws its legend (Space has none),
-  // and only outlines that differ from the normal state are drawn: Shift, and Caps Lock, which
-  // always draws its outline.
+  // The test legends do not change with Shift: only Shift itself is repainted, over its own part
+  // of the back buffer.
+  const auto copies = rig.Image().OpsOf(FakeOpKind::CopyRect);
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0].Source, &rig.Kb().BackBuffer());
+  EXPECT_EQ(rig.ImageOps(FakeOpKind::Draw), 0);
+  const auto texts = rig.Image().Texts();
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].Font.Color, Theme.DownName);
+  // Outlines: Shift pressed, and its neighbour Caps Lock, which always draws its outline, within
+  // the repainted part.
+  const auto shapes = rig.Image().OpsOf(FakeOpKind::Polygon);
+  ASSERT_EQ(shapes.size(), 2u);
+  EXPECT_EQ(shapes[0].Points, rig.Key(20).Points());
+  EXPECT_EQ(shapes[1].Points, rig.Key(160).Points());
+  EXPECT_EQ(shapes[1].BrushColor, Theme.DownFace);
+  EXPECT_EQ(rig.Presents(), 1);
+  EXPECT_TRUE(rig.Back().Ops().empty());
+
+  rig.ClearOps();
+  rig.Kb().Redraw(false);
+  // A recomposition restores the image from the back buffer, every key draws its legend (Space
+  // has none), and only outlines that differ from the normal state are drawn: Shift, and Caps
+  // Lock, which always draws its outline.
   EXPECT_EQ(rig.ImageOps(FakeOpKind::Draw), 1);
   EXPECT_EQ(rig.ImageOps(FakeOpKind::Text), 74);
   EXPECT_EQ(rig.ImageShapes(), 2);

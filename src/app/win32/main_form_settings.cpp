@@ -10,6 +10,7 @@
 #include "app/win32/main_form.h"
 #include "app/win32/transparency_panel.h"
 #include "app/window_opacity.h"
+#include "keyboard/paint_hold.h"
 #include "render/win32/theme_win32.h"
 #include "settings/win32/settings_form.h"
 #include "app/window_rules.h"
@@ -152,11 +153,16 @@ void TMainForm::SetKeyboardType(int value) {
   StopHoverCheck();
   ReleaseAllKeys();
   {
-    FShown = false;
-    TFlagRestorer shown{FShown};
-    BuildKeyboard();
+    // The new layout is drawn once, at its final size: not at its own size after the load, nor
+    // again after the resize.
+    TPaintHold hold(*FKeyboard);
+    {
+      FShown = false;
+      TFlagRestorer shown{FShown};
+      BuildKeyboard();
+    }
+    FormResize();
   }
-  FormResize();
   KeepOnMonitor();
 }
 

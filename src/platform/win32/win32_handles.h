@@ -55,6 +55,7 @@ using TPenHandle = TUniqueHandle<HPEN, TGdiObjectCloser>;
 using TBrushHandle = TUniqueHandle<HBRUSH, TGdiObjectCloser>;
 using TFontHandle = TUniqueHandle<HFONT, TGdiObjectCloser>;
 using TBitmapHandle = TUniqueHandle<HBITMAP, TGdiObjectCloser>;
+using TRegionHandle = TUniqueHandle<HRGN, TGdiObjectCloser>;
 
 // A memory device context (CreateCompatibleDC).
 struct TMemoryDcCloser {

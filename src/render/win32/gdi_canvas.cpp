@@ -185,6 +185,24 @@ void TGdiCanvas::Draw(int x, int y, TSurface& source) {
   BitBlt(dc_, x, y, gdi->Width(), gdi->Height(), gdi->Handle(), 0, 0, SRCCOPY);
 }
 
+void TGdiCanvas::CopyRect(const TRect& r, TSurface& source) {
+  auto* gdi = dynamic_cast<TGdiSurface*>(&source);
+  if (!gdi || r.Width() <= 0 || r.Height() <= 0) return;
+  BitBlt(dc_, r.Left, r.Top, r.Width(), r.Height(), gdi->Handle(), r.Left, r.Top, SRCCOPY);
+}
+
+void TGdiCanvas::ClipTo(const std::vector<TRect>& rects) {
+  TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+  if (!region) return;
+  for (const TRect& r : rects) {
+    TRegionHandle part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+    if (part) CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
+  }
+  SelectClipRgn(dc_, region.Get());  // the DC keeps a copy
+}
+
+void TGdiCanvas::ResetClip() { SelectClipRgn(dc_, nullptr); }
+
 TGdiSurface::TGdiSurface(int pixelsPerInch)
     : canvas_(std::make_unique<TGdiCanvas>(dc_.Get(), pixelsPerInch)) {}
 

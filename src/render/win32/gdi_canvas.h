@@ -37,6 +37,9 @@ class TGdiCanvas : public TCanvas {
   TTextSize TextExtent(const std::wstring& text) override;
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override;
   void Draw(int x, int y, TSurface& source) override;
+  void CopyRect(const TRect& r, TSurface& source) override;
+  void ClipTo(const std::vector<TRect>& rects) override;
+  void ResetClip() override;
 
   HDC Handle() const { return dc_; }
   int PixelsPerInch() const { return pixelsPerInch_; }
