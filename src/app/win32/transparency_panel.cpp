@@ -54,6 +54,13 @@ void TTransparencyPanel::Paint(HDC dc) {
   SelectObject(memory.Get(), old);
 }
 
+TPoint TTransparencyPanel::CursorInClient() const {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(Handle(), &cursor);
+  return {cursor.x, cursor.y};
+}
+
 void TTransparencyPanel::Respond(const TSliderResponse& response) {
   if (response.NewTransparency) FOnChange(*response.NewTransparency);
   if (response.Repaint) Repaint();
@@ -93,23 +100,16 @@ LRESULT TTransparencyPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
+    case WM_MBUTTONUP:
       if (!FSlider.Dragging()) return 0;
+      // The drag ends before the capture is given back, so that giving it back is no loss of it.
+      Respond(FSlider.MouseUp(FTouchActive() && IsTouchMessage(), CursorInClient()));
       if (GetCapture() == Handle()) ReleaseCapture();
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      ScreenToClient(Handle(), &cursor);
-      Respond(FSlider.MouseUp(FTouchActive() && IsTouchMessage(), {cursor.x, cursor.y}));
       return 0;
-    }
     case WM_CAPTURECHANGED:
       // Another window took the mouse in the middle of a drag: the drag ends there.
-      if (FSlider.Dragging() && reinterpret_cast<HWND>(lParam) != Handle()) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(Handle(), &cursor);
-        Respond(FSlider.MouseUp(false, {cursor.x, cursor.y}));
-      }
+      if (FSlider.Dragging() && reinterpret_cast<HWND>(lParam) != Handle())
+        Respond(FSlider.MouseUp(false, CursorInClient()));
       return 0;
     case WM_MOUSELEAVE:
       FTrackingLeave = false;

@@ -31,6 +31,8 @@ class TTransparencyPanel : public TBaseWindow<TTransparencyPanel> {
   friend class TBaseWindow<TTransparencyPanel>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Respond(const TSliderResponse& response);
+  // The cursor position in the paint box's client coordinates.
+  TPoint CursorInClient() const;
   void Paint(HDC dc);
 
   TTransparencySlider FSlider;
