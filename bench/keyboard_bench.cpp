@@ -69,12 +69,15 @@ class TCountingSurfaceFactory : public TSurfaceFactory {
 // Legends that answer from a small table, as the real ones do after their first fill.
 class TTableLegends : public TKeyLegends {
  public:
-  TPreparedLegends PrepareLegends(THkl, const TKeyNames& keyNames, TKeyboardServices&) override {
+  TPreparedLegends PrepareLegends(THkl, const TKeyNames& keyNames, const TShownLegends&,
+                                  TKeyboardServices&) override {
     return {keyNames, 0};
   }
-  std::wstring GetLegend(std::int32_t, const TKeyboardState&, std::uint8_t code) override {
+  std::wstring GetLegend(std::int32_t, const TKeyboardState&, std::uint8_t code,
+                         TKeyboardServices&) override {
     return std::wstring(1, static_cast<wchar_t>(code));
   }
+  bool FillPendingLegends(std::int32_t, TKeyboardServices&) override { return false; }
 };
 
 struct TBenchKeyboard {

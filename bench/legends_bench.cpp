@@ -111,7 +111,7 @@ void BM_PrepareKnownLanguage(benchmark::State& state) {
   const THkl order[] = {GermanHkl, UsEnglishHkl, FrenchHkl};
   int i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(rig.legends.PrepareLegends(order[i++ % 3], kb.KeyNames(), rig.services));
+    benchmark::DoNotOptimize(rig.legends.PrepareLegends(order[i++ % 3], kb.KeyNames(), TShownLegends{}, rig.services));
   }
   if (rig.services.ToUnicodeCalls != translations) state.SkipWithError("a known table was filled again");
 }

@@ -3,38 +3,86 @@
 #include <utility>
 
 #include "keyboard/lang_chars_fill.h"
+#include "keyboard/vk_classes.h"
 #include "keyboard/vk_codes.h"
 
 TLangCharsLegends::TLangCharsLegends(TLangCharsList& list, TNamedObjects& namedObjects,
                                      std::function<std::uint16_t()> uiLanguage)
     : FList(list), FNamedObjects(namedObjects), FUiLanguage(std::move(uiLanguage)) {}
 
+namespace {
+
+// The combination a keyboard state selects.
+TLegendCombination CombinationOf(const TKeyboardState& s) {
+  return {s[VkShift] != 0, s[VkRMenu] != 0, s[VkControl] != 0, s[VkCapital] != 0};
+}
+
+// Whether a shown character key lacks its legend under combination.
+bool Lacks(const TLangChars& table, const TLegendCodes& codes,
+           const TLegendCombination& combination) {
+  for (int c = 1; c <= 255; ++c) {
+    const auto code = static_cast<std::uint8_t>(c);
+    if (codes[code] && IsCharacterVk(code) && !table.IsFilled(code, combination)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& keyNames,
+                                                   const TShownLegends& shown,
                                                    TKeyboardServices& services) {
   TPreparedLegends prepared;
   prepared.KeyNames = keyNames;
   LocaliseKeyNames(prepared.KeyNames, hkl, FUiLanguage ? FUiLanguage() : 0);
 
   int index = FindLangChars(FList, hkl);
-  if (index < 0) {
-    TFillLock lock(FNamedObjects);
+  const bool isNew = index < 0;
+  if (isNew) {
     TLangChars& table = FList.emplace_back();
     index = static_cast<int>(FList.size()) - 1;
     table.Hkl = hkl;
     table.HasAltGr = false;
-    FillLangChars(table, services);
+  }
+  TLangChars& table = FList[index];
+  const TLegendCombination plain;
+  const TLegendCombination current = CombinationOf(shown.State);
+  if (isNew || Lacks(table, shown.Codes, plain) || Lacks(table, shown.Codes, current)) {
+    TFillLock lock(FNamedObjects);
+    if (isNew) FillLangCharsAltGr(table, services);
+    FillLangCharsCombination(table, services, plain, shown.Codes);
+    FillLangCharsCombination(table, services, current, shown.Codes);
   }
   prepared.LangIndex = index;
-  UpdateAltGrName(prepared.KeyNames, FList[index].HasAltGr, hkl);
+  UpdateAltGrName(prepared.KeyNames, table.HasAltGr, hkl);
   return prepared;
 }
 
+const std::wstring& TLangCharsLegends::Filled(TLangChars& table, std::uint8_t code,
+                                              const TLegendCombination& combination,
+                                              TKeyboardServices& services) {
+  if (IsCharacterVk(code) && !table.IsFilled(code, combination)) {
+    TFillLock lock(FNamedObjects);
+    FillLangCharsCombination(table, services, combination);
+  }
+  return table.At(code, combination);
+}
+
 std::wstring TLangCharsLegends::GetLegend(std::int32_t langIndex, const TKeyboardState& s,
-                                          std::uint8_t code) {
-  std::wstring legend = GetLegendFor(langIndex, code, s[VkShift] != 0, s[VkRMenu] != 0,
-                                     s[VkControl] != 0, s[VkCapital] != 0);
-  if (legend.empty()) legend = GetLegendFor(langIndex, code, false, false, false, false);
-  return legend;
+                                          std::uint8_t code, TKeyboardServices& services) {
+  if (langIndex < 0 || static_cast<std::size_t>(langIndex) >= FList.size()) return {};
+  TLangChars& table = FList[langIndex];
+  const std::wstring& legend = Filled(table, code, CombinationOf(s), services);
+  return legend.empty() ? Filled(table, code, TLegendCombination{}, services) : legend;
+}
+
+bool TLangCharsLegends::FillPendingLegends(std::int32_t langIndex, TKeyboardServices& services) {
+  if (langIndex < 0 || static_cast<std::size_t>(langIndex) >= FList.size()) return false;
+  TLangChars& table = FList[langIndex];
+  if (LangCharsComplete(table)) return false;
+  TFillLock lock(FNamedObjects);
+  FillNextLangCharsCombination(table, services);
+  return !LangCharsComplete(table);
 }
 
 std::wstring TLangCharsLegends::GetLegendFor(std::int32_t langIndex, std::uint8_t code,

@@ -87,34 +87,82 @@ class TFillTranslator {
   bool FMayHoldDeadKey = true;
 };
 
-void FillCombination(TLangChars& table, TFillTranslator& translator, bool shift, bool altGr,
-                     bool ctrl, bool caps) {
-  const TKeyboardState state = ModifierState(shift, altGr, ctrl, caps);
+// The 12 distinct keyboard states in the order a whole fill takes them: AltGr with Ctrl is left
+// out, it is filled with AltGr alone.
+constexpr TLegendCombination FillOrder[] = {
+    {false, false, false, false}, {false, false, true, false}, {false, true, false, false},
+    {true, false, false, false},  {true, false, true, false},  {true, true, false, false},
+    {false, false, false, true},  {false, false, true, true},  {false, true, false, true},
+    {true, false, false, true},   {true, false, true, true},   {true, true, false, true},
+};
+
+void FillCombination(TLangChars& table, TFillTranslator& translator, TLegendCombination combination,
+                     const TLegendCodes& codes) {
+  if (combination.AltGr) combination.Ctrl = false;
+  TLegendCombination withCtrl = combination;
+  withCtrl.Ctrl = true;
+  const std::uint16_t bits =
+      combination.AltGr ? combination.Bit() | withCtrl.Bit() : combination.Bit();
+  const TKeyboardState state =
+      ModifierState(combination.Shift, combination.AltGr, combination.Ctrl, combination.Caps);
   for (int c = 1; c <= 255; ++c) {
     const auto code = static_cast<std::uint8_t>(c);
-    if (!IsCharacterVk(code)) continue;
+    if (!codes[code] || !IsCharacterVk(code) || (table.Filled[code] & bits) == bits) continue;
     std::wstring text = translator.Translate(code, state);
-    if (altGr && !text.empty()) table.HasAltGr = true;
-    table.Chars[code][shift][altGr][ctrl][caps] = std::move(text);
+    if (combination.AltGr && !text.empty()) table.HasAltGr = true;
+    auto& entry = table.Chars[code][combination.Shift][combination.AltGr];
+    if (combination.AltGr) entry[true][combination.Caps] = text;
+    entry[combination.Ctrl][combination.Caps] = std::move(text);
+    table.Filled[code] |= bits;
   }
+}
+
+bool CombinationComplete(const TLangChars& table, const TLegendCombination& combination) {
+  for (int c = 1; c <= 255; ++c) {
+    const auto code = static_cast<std::uint8_t>(c);
+    if (IsCharacterVk(code) && !table.IsFilled(code, combination)) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
+TLegendCodes AllLegendCodes() { return TLegendCodes().set(); }
+
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services,
+                              const TLegendCombination& combination, const TLegendCodes& codes) {
+  TFillTranslator translator(services, table.Hkl);
+  FillCombination(table, translator, combination, codes);
+}
+
 void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift,
                               bool altGr, bool ctrl, bool caps) {
+  FillLangCharsCombination(table, services, {shift, altGr, ctrl, caps});
+}
+
+void FillLangCharsAltGr(TLangChars& table, TKeyboardServices& services) {
   TFillTranslator translator(services, table.Hkl);
-  FillCombination(table, translator, shift, altGr, ctrl, caps);
+  for (const TLegendCombination& combination : FillOrder)
+    if (combination.AltGr) FillCombination(table, translator, combination, AllLegendCodes());
+}
+
+bool LangCharsComplete(const TLangChars& table) {
+  for (const TLegendCombination& combination : FillOrder)
+    if (!CombinationComplete(table, combination)) return false;
+  return true;
+}
+
+bool FillNextLangCharsCombination(TLangChars& table, TKeyboardServices& services) {
+  for (const TLegendCombination& combination : FillOrder) {
+    if (CombinationComplete(table, combination)) continue;
+    FillLangCharsCombination(table, services, combination);
+    return true;
+  }
+  return false;
 }
 
 void FillLangChars(TLangChars& table, TKeyboardServices& services) {
   TFillTranslator translator(services, table.Hkl);
-  for (const bool caps : {false, true})
-    for (const bool shift : {false, true}) {
-      FillCombination(table, translator, shift, false, false, caps);
-      FillCombination(table, translator, shift, false, true, caps);
-      FillCombination(table, translator, shift, true, false, caps);
-      // AltGr already holds Ctrl down: with Ctrl chosen too the keyboard state is the same.
-      for (auto& key : table.Chars) key[shift][true][true][caps] = key[shift][true][false][caps];
-    }
+  for (const TLegendCombination& combination : FillOrder)
+    FillCombination(table, translator, combination, AllLegendCodes());
 }

@@ -365,15 +365,22 @@ void TLvKeyboard::PlaceKeys() {
 
 void TLvKeyboard::PrepareLegends() {
   if (!FLegends) return;
-  TPreparedLegends prepared = FLegends->PrepareLegends(FHkl, FKeyNames, FServices);
+  TShownLegends shown;
+  shown.State = LegendDrawState(FKeyState);
+  for (int code = 1; code <= 255; ++code) shown.Codes[code] = FKeys[code] && FKeys[code]->Drawn();
+  TPreparedLegends prepared = FLegends->PrepareLegends(FHkl, FKeyNames, shown, FServices);
   FKeyNames = std::move(prepared.KeyNames);
   FLangIndex = prepared.LangIndex;
+}
+
+bool TLvKeyboard::FillPendingLegends() {
+  return FLegends && FLegends->FillPendingLegends(FLangIndex, FServices);
 }
 
 std::wstring TLvKeyboard::GetLegend(std::uint8_t code) const { return Legend(code, FKeyState); }
 
 std::wstring TLvKeyboard::Legend(std::uint8_t code, const TKeyboardState& state) const {
-  return FLegends ? FLegends->GetLegend(FLangIndex, state, code) : std::wstring();
+  return FLegends ? FLegends->GetLegend(FLangIndex, state, code, FServices) : std::wstring();
 }
 
 void TLvKeyboard::SetKeyPressed(std::uint8_t code, bool down) {

@@ -92,8 +92,12 @@ class TLvKeyboard : public TKeyDrawContext {
   // Gives every character key the outline of the physical key that produces its code in Hkl().
   void PlaceKeys();
 
-  // Asks the legends for the key names and the legend table of Hkl() and keeps them.
+  // Asks the legends for the key names and the legend table of Hkl() and keeps them; the legends
+  // of the keys as shown are made ready.
   void PrepareLegends();
+  // Makes one more part of the current language's legend table, for idle time. False when the
+  // table is complete.
+  bool FillPendingLegends();
   // The character legend of a key code under the keyboard state as shown.
   std::wstring GetLegend(std::uint8_t code) const;
   // The index of the current language's legend table.

@@ -5,6 +5,14 @@
 #include <string>
 
 #include "keyboard/keyboard_services.h"
+#include "keyboard/vk_codes.h"
+
+// The keyboard state character legends are drawn in: a held Ctrl without the right Alt does not
+// change the characters shown.
+inline TKeyboardState LegendDrawState(TKeyboardState state) {
+  if (state[VkControl] != 0 && state[VkRMenu] == 0) state[VkControl] = 0;
+  return state;
+}
 
 class TKeyDrawContext {
  public:

@@ -182,7 +182,7 @@ void TLvBtn::DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& point
 TLvBtn::TLook TLvBtn::CurrentLook() const {
   TLook look;
   look.Place = FPlaceKey;
-  if (!FPlaceKey || FPlaceKey->FPoints.size() < 2) return look;
+  if (!Drawn()) return look;
   look.DrawPressed = FKeyCode == VkCapital ? FContext.KeyState()[VkCapital] != 0 : FPressed;
   look.Hot = FHot;
   look.Pressed = FPressed;
@@ -193,9 +193,7 @@ TLvBtn::TLook TLvBtn::CurrentLook() const {
     look.Text = FContext.KeyName(nameVk);
     return look;
   }
-  TKeyboardState state = FContext.KeyState();
-  if (state[VkControl] != 0 && state[VkRMenu] == 0) state[VkControl] = 0;
-  look.Text = FContext.Legend(FKeyCode, state);
+  look.Text = FContext.Legend(FKeyCode, LegendDrawState(FContext.KeyState()));
   return look;
 }
 
@@ -480,9 +478,7 @@ void TLvBtn::DrawChars(TCanvas& canvas, const TRect& textRect) {
   const std::uint8_t ownVk = FKeyCode;
   if (ownVk == VkSpace) return;  // the space bar has no legend
 
-  // A held Ctrl without right Alt does not change the characters shown.
-  TKeyboardState state = FContext.KeyState();
-  if (state[VkControl] != 0 && state[VkRMenu] == 0) state[VkControl] = 0;
+  const TKeyboardState state = LegendDrawState(FContext.KeyState());
   canvas.SetFontColor(FCharColor);
   canvas.SetFontSize(RoundHalfEven(Theme.CharFontSize * SizeFactor()));
   canvas.SetFontName(Theme.CharFontName);

@@ -46,6 +46,8 @@ class TLvBtn {
   void SetExtended(bool value) { FExtended = value; }
   // The key whose outline this key is drawn in and hit-tested against; none hides the key.
   TLvBtn* PlaceKey() const { return FPlaceKey; }
+  // Whether the key is drawn: its place has an outline.
+  bool Drawn() const { return FPlaceKey && FPlaceKey->FPoints.size() >= 2; }
   void SetPlaceKey(TLvBtn* key) { FPlaceKey = key; }
   // The outline in pixels of the keyboard image, and in layout units.
   const std::vector<TPoint>& Points() const { return FPoints; }

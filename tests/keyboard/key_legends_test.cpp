@@ -471,15 +471,23 @@ TEST_P(KeyLegendsShownTest, GetLegendFollowsFKeyState) {
 INSTANTIATE_TEST_SUITE_P(States, KeyLegendsShownTest, ::testing::ValuesIn(ShownCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(KeyLegends, GetLegendForReadsTheCurrentTable) {
+TEST(KeyLegends, GetLegendForReadsWhatIsFilledAndGetLegendFillsWhatIsAsked) {
   TLegendsRig rig(GermanHkl);
+  rig.LoadActive();
   rig.Kb().SetHkl(FrenchHkl);
   const std::int32_t french = rig.Kb().LangIndex();
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 50, false, false, false, false), L"\u00E9");  // shown
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 69, false, true, true, false), L"\u20AC");   // AltGr
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 49, true, false, false, false), L"");        // not yet
+  TKeyboardState shift{};
+  shift[16] = shift[160] = Down;
+  EXPECT_EQ(rig.legends.GetLegend(french, shift, 49, rig.services), L"1");
   EXPECT_EQ(rig.legends.GetLegendFor(french, 49, true, false, false, false), L"1");
-  EXPECT_EQ(rig.legends.GetLegendFor(french, 69, false, true, true, false), L"\u20AC");
   EXPECT_EQ(rig.legends.GetLegendFor(french, 65, false, false, true, false), L"");
   // No such table: nothing rather than a stray read.
   EXPECT_EQ(rig.legends.GetLegendFor(5, 65, false, false, false, false), L"");
+  EXPECT_EQ(rig.legends.GetLegend(5, shift, 65, rig.services), L"");
+  EXPECT_FALSE(rig.legends.FillPendingLegends(5, rig.services));
 }
 
 // The legends drawn on the keyboard image while keys are latched.
@@ -595,34 +603,66 @@ TEST(KeyLegends, YAndZSwapPlacesUnderGermanAndBackUnderEnglish) {
   EXPECT_EQ(rig.Kb().GetLegend(89), L"y");
 }
 
-TEST(KeyLegends, EachLanguageIsFilledOnceUnderTheLockAndFoundAfterwards) {
-  TLegendsRig rig(FrenchHkl);  // neither German nor English met yet
-  ASSERT_EQ(rig.list.size(), 1u);
-  const int creates = static_cast<int>(rig.namedObjects.Creates.size());
-  EXPECT_EQ(creates, 1);
+TEST(KeyLegends, ANewLanguageFillsTheShownLegendsFirstAndTheRestWhenAskedOrIdleUnderTheLock) {
+  TLegendsRig rig;  // English, no layout yet
+  rig.LoadActive();
+  const int englishCalls = rig.services.ToUnicodeCalls;
+  rig.Kb().SetHkl(FrenchHkl);
+  ASSERT_EQ(rig.list.size(), 2u);
+  const TLangChars& french = rig.Current();
+  // The picture's legends and the name of the right Alt key are there at once, from far fewer
+  // translations than the whole table.
+  EXPECT_TRUE(french.HasAltGr);
+  EXPECT_EQ(rig.Kb().KeyName(165), L"AltGr");
+  EXPECT_LT(rig.services.ToUnicodeCalls - englishCalls, 77 * 6);
+  int shown = 0, hidden = 0;
+  for (int code = 1; code <= 255; ++code) {
+    if (!IsCharacterVk(static_cast<std::uint8_t>(code))) continue;
+    const TLvBtn* key = rig.Kb().Key(static_cast<std::uint8_t>(code));
+    const bool onScreen = key && key->Drawn();
+    EXPECT_EQ(french.IsFilled(code, {}), onScreen) << code;
+    EXPECT_FALSE(french.IsFilled(code, {true, false, false, false})) << code;
+    ++(onScreen ? shown : hidden);
+  }
+  EXPECT_GT(shown, 40);
+  EXPECT_GT(hidden, 0);
+  EXPECT_EQ(rig.Kb().GetLegend(50), L"\u00E9");
 
-  rig.Kb().SetHkl(GermanHkl);
-  rig.Kb().SetHkl(UsEnglishHkl);
-  EXPECT_EQ(rig.list.size(), 3u);
-  EXPECT_EQ(rig.namedObjects.Creates.size(), 3u);
-  const int translations = rig.services.ToUnicodeCalls;
-  // Three tables of one translation per key and each of the 12 distinct keyboard states, one more
-  // at the start of each and after each dead key: none for English, 6 for German, 8 for French.
-  EXPECT_EQ(translations, 3 * 77 * 12 + 3 + 6 + 8);
+  // A latched Shift draws the Shift legends, filled when first asked.
+  rig.Kb().SetKeyPressed(160, true);
+  EXPECT_EQ(rig.Kb().GetLegend(50), L"2");
+  EXPECT_TRUE(french.IsFilled(49, {true, false, false, false}));
+  rig.Kb().SetKeyPressed(160, false);
 
-  rig.Kb().SetHkl(GermanHkl);
-  EXPECT_EQ(rig.list.size(), 3u);
-  EXPECT_EQ(rig.services.ToUnicodeCalls, translations);  // no translation on the way back
-  EXPECT_EQ(rig.namedObjects.Creates.size(), 3u);        // and no lock
-  EXPECT_EQ(rig.Kb().LangIndex(), 1);
-  EXPECT_EQ(rig.Current().Hkl, GermanHkl);
-  EXPECT_EQ(rig.Kb().GetLegend(69), L"e");
+  // Idle steps complete the table: the same as a whole fill.
+  int steps = 0;
+  while (rig.Kb().FillPendingLegends()) ++steps;
+  EXPECT_GE(steps, 5);
+  EXPECT_TRUE(LangCharsComplete(french));
+  TFakeKeyboardServices fresh;
+  const TLangChars whole = FilledTable(fresh, FrenchHkl);
+  EXPECT_TRUE(french.Chars == whole.Chars);
+  EXPECT_FALSE(rig.Kb().FillPendingLegends());
 
   // Every translation happened while this process held the name, and the name is gone now.
   EXPECT_EQ(rig.services.TranslationsWithoutName, 0);
   EXPECT_FALSE(rig.namedObjects.Exists(L"FillPrintCharsMutex"));
-  const std::vector<THkl> order = {rig.list[0].Hkl, rig.list[1].Hkl, rig.list[2].Hkl};
-  EXPECT_EQ(order, (std::vector<THkl>{FrenchHkl, GermanHkl, UsEnglishHkl}));
+
+  // Back and forth between languages with complete tables: no translation, no lock.
+  rig.Kb().SetHkl(UsEnglishHkl);
+  while (rig.Kb().FillPendingLegends()) {
+  }
+  const int translations = rig.services.ToUnicodeCalls;
+  const std::size_t locks = rig.namedObjects.Creates.size();
+  rig.Kb().SetHkl(FrenchHkl);
+  rig.Kb().SetHkl(UsEnglishHkl);
+  rig.Kb().SetHkl(FrenchHkl);
+  EXPECT_EQ(rig.list.size(), 2u);
+  EXPECT_EQ(rig.services.ToUnicodeCalls, translations);
+  EXPECT_EQ(rig.namedObjects.Creates.size(), locks);
+  EXPECT_EQ(rig.Kb().LangIndex(), 1);
+  const std::vector<THkl> order = {rig.list[0].Hkl, rig.list[1].Hkl};
+  EXPECT_EQ(order, (std::vector<THkl>{UsEnglishHkl, FrenchHkl}));
 }
 
 TEST(KeyLegends, ASecondKeyboardReusesTheTablesOfTheList) {

@@ -81,15 +81,18 @@ class TFakeKeyLegends : public TKeyLegends {
   // Byte 17 (Ctrl) of the keyboard state as seen by each GetLegend call.
   std::vector<int> CtrlSeen;
 
-  TPreparedLegends PrepareLegends(THkl hkl, const TKeyNames& keyNames, TKeyboardServices&) override {
+  TPreparedLegends PrepareLegends(THkl hkl, const TKeyNames& keyNames, const TShownLegends&,
+                                  TKeyboardServices&) override {
     ++PrepareCalls;
     PreparedFor.push_back(hkl);
     return {keyNames, 0};
   }
-  std::wstring GetLegend(std::int32_t, const TKeyboardState& state, std::uint8_t code) override {
+  std::wstring GetLegend(std::int32_t, const TKeyboardState& state, std::uint8_t code,
+                         TKeyboardServices&) override {
     CtrlSeen.push_back(state[17]);
     return L"c" + std::to_wstring(code);
   }
+  bool FillPendingLegends(std::int32_t, TKeyboardServices&) override { return false; }
 };
 
 struct TKeyboardRig {

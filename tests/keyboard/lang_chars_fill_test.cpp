@@ -122,12 +122,71 @@ TEST(LangCharsFillOnce, ACombinationAloneGivesWhatGetKeyCharsGivesKeyByKeyAlsoAf
     const TKeyboardState altGr = ModifierState(false, true, false, false);
     for (int c = 1; c <= 255; ++c) {
       const auto code = static_cast<std::uint8_t>(c);
-      if (IsCharacterVk(code)) expected.Chars[code][false][true][false][false] = GetKeyChars(twice, code, altGr, hkl);
+      if (!IsCharacterVk(code)) continue;
+      // AltGr with Ctrl is the same keyboard state: both are filled.
+      expected.Chars[code][false][true][false][false] = expected.Chars[code][false][true][true][false] =
+          GetKeyChars(twice, code, altGr, hkl);
       if (!expected.Chars[code][false][true][false][false].empty()) expected.HasAltGr = true;
     }
     FillLangCharsCombination(table, once, false, true, false, false);
     EXPECT_TRUE(SameTables(expected, table));
   }
+}
+
+// A table filled in the pieces the program fills it in: the AltGr combinations and the shown
+// keys under the shown combination first, then a combination per idle step.
+TEST(LangCharsFillInPieces, GivesTheWholeTableAndMarksWhatIsFilled) {
+  struct Case {
+    const char* Name;
+    TLegendCombination Shown;
+    std::vector<int> ShownCodes;
+  };
+  const Case cases[] = {
+      {"PlainLetters", {}, {65, 66, 81, 221, 222}},
+      {"ShiftWithCaps", {true, false, false, true}, {49, 50, 221, 220, 32}},
+      {"AltGrWithCtrl", {false, true, true, false}, {69, 81, 50}},
+      {"NoKeys", {true, false, true, false}, {}},
+  };
+  for (const THkl hkl : FakeLanguages())
+    for (const Case& c : cases) {
+      SCOPED_TRACE(::testing::Message() << std::hex << hkl << " " << c.Name);
+      TFakeKeyboardServices twice, once;
+      once.PendingDead = L'^';  // whatever an earlier translation left
+      const TLangChars expected = TwiceTranslatedTable(twice, hkl);
+      TLangChars table;
+      table.Hkl = hkl;
+      TLegendCodes codes;
+      for (const int code : c.ShownCodes) codes[code] = true;
+
+      FillLangCharsAltGr(table, once);
+      EXPECT_EQ(table.HasAltGr, expected.HasAltGr);  // final before the rest is filled
+      FillLangCharsCombination(table, once, TLegendCombination{}, codes);
+      FillLangCharsCombination(table, once, c.Shown, codes);
+      for (int code = 1; code <= 255; ++code) {
+        const bool character = IsCharacterVk(static_cast<std::uint8_t>(code));
+        const bool shown = character && codes[code];
+        EXPECT_EQ(table.IsFilled(code, c.Shown), shown || (character && c.Shown.AltGr)) << code;
+        EXPECT_FALSE(table.IsFilled(code, {true, false, false, false})) << code;  // asked by none
+        if (shown) {
+          EXPECT_EQ(table.At(code, c.Shown), expected.At(code, c.Shown)) << code;
+        }
+      }
+      EXPECT_FALSE(LangCharsComplete(table));
+
+      int steps = 0;
+      while (FillNextLangCharsCombination(table, once)) ++steps;
+      EXPECT_LE(steps, 12);
+      EXPECT_TRUE(LangCharsComplete(table));
+      EXPECT_TRUE(SameTables(expected, table));
+      // No accent left for the next translation (where nothing translates, nothing clears it).
+      if (once.Find(hkl)) {
+        EXPECT_EQ(once.PendingDead, 0);
+      }
+      // A complete table fills nothing more.
+      const int calls = once.ToUnicodeCalls;
+      FillLangChars(table, once);
+      EXPECT_EQ(once.ToUnicodeCalls, calls);
+    }
 }
 
 }  // namespace

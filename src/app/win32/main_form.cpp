@@ -248,6 +248,7 @@ void TMainForm::FormShow() {
   FKeyboard->SetPaintEnabled(true);
   EnableTimer(tmrHKL, true, 300);
   EnableTimer(tmrCapsLock, true, 1000);
+  StartLegendsFill();
 }
 
 void TMainForm::FormClose() {
@@ -313,6 +314,7 @@ void TMainForm::OnTimer(TTimerId id) {
       break;
     case tmrHKL:
       FKeyPress->tmrHKLTimer();
+      StartLegendsFill();
       break;
     case tmrCapsLock:
       FKeyPress->tmrCapsLockTimer();
@@ -323,7 +325,14 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrHover:
       tmrHoverTimer();
       break;
+    case tmrLegends:
+      if (!FKeyboard->FillPendingLegends()) EnableTimer(tmrLegends, false, LegendsFillInterval);
+      break;
   }
+}
+
+void TMainForm::StartLegendsFill() {
+  if (!FTimerEnabled[tmrLegends]) EnableTimer(tmrLegends, true, LegendsFillInterval);
 }
 
 void TMainForm::StartHoverCheck() {

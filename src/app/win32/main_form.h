@@ -49,7 +49,11 @@ enum TTimerId : UINT_PTR {
   tmrLazySaveSettings = 5,
   tmrCaption = 6,
   tmrHover = 7,
+  tmrLegends = 8,
 };
+
+// Between two idle steps of a legend table's fill, in milliseconds.
+constexpr UINT LegendsFillInterval = 10;
 
 class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
  public:
@@ -174,6 +178,9 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Starts the hover check when hover typing is on; stops it, ending the visit, when not.
   void StartHoverCheck();
   void StopHoverCheck();
+  // Fills the rest of the current language's legend table in idle steps: timer messages come
+  // after input and painting, so a click is never kept waiting for more than one step.
+  void StartLegendsFill();
   // What lies under the pointer now.
   THoverSample HoverSample() const;
   // The check mark of a switch's system-menu item follows its field.
@@ -196,7 +203,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   std::unique_ptr<TKeyboardDesktop> FDesktop;
   std::unique_ptr<TKeyLegends> FLegends;
   std::unique_ptr<TLvKeyboard> FKeyboard;
-  std::array<bool, 8> FTimerEnabled{};
+  std::array<bool, 9> FTimerEnabled{};
 
   std::unique_ptr<TWin32InputWindow> FInputWindow;
   std::unique_ptr<TKeyPress> FKeyPress;

@@ -164,6 +164,7 @@ void TMainForm::SetKeyboardType(int value) {
     FormResize();
   }
   KeepOnMonitor();
+  StartLegendsFill();
 }
 
 void TMainForm::SetColorScheme(int value) {
