@@ -48,7 +48,10 @@ void BenchLegends(TBenchKeyboard& rig) {
   // What a switch to a new language fills before its picture: the shown keys' legends.
   TShownLegends shown;
   shown.State = kb.KeyState();
-  for (int code = 1; code <= 255; ++code) shown.Codes[code] = kb.Key(static_cast<std::uint8_t>(code)) != nullptr;
+  for (int code = 1; code <= 255; ++code) {
+    const TLvBtn* key = kb.Key(static_cast<std::uint8_t>(code));
+    shown.Codes[code] = key && key->Drawn();
+  }
   PrintRow("PrepareLegends of a new language (names, lock, shown keys)",
            Measure(30, [&] { rig.Legends.PrepareLegends(second, kb.KeyNames(), shown, rig.Services); },
                    [&] { DropTable(second); }),

@@ -499,7 +499,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A click on a key must leave the focus where it is.
       return MA_NOACTIVATE;
     case WM_TIMER:
-      if (wParam >= tmrPress && wParam <= tmrHover) OnTimer(static_cast<TTimerId>(wParam));
+      if (wParam >= tmrPress && wParam <= tmrLast) OnTimer(static_cast<TTimerId>(wParam));
       return 0;
     case WM_ERASEBKGND:
       return 1;

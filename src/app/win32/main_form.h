@@ -50,6 +50,7 @@ enum TTimerId : UINT_PTR {
   tmrCaption = 6,
   tmrHover = 7,
   tmrLegends = 8,
+  tmrLast = tmrLegends,
 };
 
 // Between two idle steps of a legend table's fill, in milliseconds.
@@ -203,7 +204,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   std::unique_ptr<TKeyboardDesktop> FDesktop;
   std::unique_ptr<TKeyLegends> FLegends;
   std::unique_ptr<TLvKeyboard> FKeyboard;
-  std::array<bool, 9> FTimerEnabled{};
+  std::array<bool, tmrLast + 1> FTimerEnabled{};
 
   std::unique_ptr<TWin32InputWindow> FInputWindow;
   std::unique_ptr<TKeyPress> FKeyPress;

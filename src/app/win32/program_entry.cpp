@@ -37,13 +37,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
     ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
-    // The settings dialog, hidden until it is asked for.
+    form.Show();
+    // The settings dialog, hidden until it is asked for; made after the keyboard is on screen,
+    // which it does not change. Nothing can ask for it before the message loop runs.
     const std::uint16_t uiLanguage = GetUserDefaultUILanguage();
     TSettingsForm settingsForm(form.Handle(), form, TranslateCommandCaptions(uiLanguage, GetAppVersion()),
                                uiLanguage);
     form.SetSettingsForm(&settingsForm);
     application.OnPreTranslateMessage = [&settingsForm](MSG& msg) { return settingsForm.PreTranslateMessage(msg); };
-    form.Show();
     exitCode = application.Run();
     application.OnPreTranslateMessage = nullptr;
     form.SetSettingsForm(nullptr);
