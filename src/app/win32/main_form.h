@@ -21,6 +21,7 @@
 #include "input/win32/touch_input.h"
 #include "input/win32/win32_input_window.h"
 #include "platform/geometry.h"
+#include "platform/win32/win32_handles.h"
 #include "render/canvas.h"
 #include "settings/app_ini.h"
 #include "settings/settings_target.h"
@@ -220,4 +221,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   RegisterTouchWindowFn FRegisterTouchWindow = nullptr;
   UnregisterTouchWindowFn FUnregisterTouchWindow = nullptr;
   TTouchFunctions FTouch;
+  // shell32, loaded when the first page is opened and kept while the window lives: the shell may
+  // still be at work after ShellExecuteW returns.
+  TModuleHandle FShell32;
 };
