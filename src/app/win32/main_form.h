@@ -116,7 +116,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void OpenUrl(const std::wstring& url) override;
 
   // The settings dialog, created after this window (null until then and after it is gone).
-  void SetSettingsForm(TSettingsForm* form) { FSettingsForm = form; }
+  // Keyboard use of the settings dialog, once it exists (TSettingsForm::PreTranslateMessage).
+  bool PreTranslateSettingsMessage(MSG& msg);
 
   // The commands of the system menu.
   void RunCommand(TCommandId command);
@@ -206,7 +207,6 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Whether the last mouse move of the client area came from a pen or a finger.
   bool FLastMoveFromPenOrTouch = false;
   std::unique_ptr<TTransparencyPanel> pnlTransparency;
-  TSettingsForm* FSettingsForm = nullptr;
   // The translated captions of the commands.
   TCommandCaptions FCaptions;
   bool FTrackingMouseLeave = false;
@@ -224,4 +224,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // shell32, loaded when the first page is opened and kept while the window lives: the shell may
   // still be at work after ShellExecuteW returns.
   TModuleHandle FShell32;
+  // The settings dialog, made when it is first asked for: it and the common controls library it
+  // needs are not held by a keyboard that never opens it. Destroyed first, while all else is whole.
+  std::unique_ptr<TSettingsForm> FSettingsForm;
 };

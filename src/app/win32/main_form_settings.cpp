@@ -259,6 +259,10 @@ void TMainForm::ScheduleLazySave() {
 
 void TMainForm::tmrSettingsTimer() {
   EnableTimer(tmrSettings, false, 100);
-  if (FSettingsForm) FSettingsForm->ShowSettings();
+  if (!FSettingsForm)
+    FSettingsForm = std::make_unique<TSettingsForm>(Handle(), *this, FCaptions, GetUserDefaultUILanguage());
+  FSettingsForm->ShowSettings();
 }
+
+bool TMainForm::PreTranslateSettingsMessage(MSG& msg) { return FSettingsForm && FSettingsForm->PreTranslateMessage(msg); }
 
