@@ -3,7 +3,10 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX WINVER=0x0
 add_compile_options(-municode)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-set(ORVILLA_SYSTEM_LIBS user32 gdi32 comctl32 advapi32 shell32 version ole32 uuid)
+# The program imports no shell32, ole32 or comctl32: they and what they bring along would be
+# mapped from the start. The few shell functions it uses are loaded at run time
+# (system_library.h), the common controls by the settings dialog (common_controls.h).
+set(ORVILLA_SYSTEM_LIBS user32 gdi32 advapi32 version)
 
 # The scripts read which Wine loader runs this build's programs.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -41,7 +44,8 @@ file(GLOB_RECURSE ORVILLA_WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/te
 if(ORVILLA_WINDOWS_TESTS)
   add_executable(orvilla_win32_tests ${ORVILLA_WINDOWS_TESTS})
   target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 gmock gtest_main)
+  # The tests compare the program's own answers with the shell's, and read image lists.
+  target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 shell32 comctl32 gmock gtest_main)
   # The tests read the program file itself.
   add_dependencies(orvilla_win32_tests Orvilla)
   # The program-file tests read the shipped, 32-bit program: in the 64-bit build, the one that the

@@ -3,7 +3,7 @@
 # each for a bounded time on a corpus seeded with the built-in layouts and typical settings:
 #   layout_text_fuzz    the layout text parser
 #   ini_settings_fuzz   the INI integer rules and the settings reads from an INI file or registry
-#   command_line_fuzz   the command-line switches
+#   command_line_fuzz   the command line split into arguments, and its switches
 #   layout_draw_fuzz    a parsed layout scaled, drawn on the test canvas and hit-tested
 # Prints the executions of each and fails when a target finds a fault; the input that shows it is
 # kept in build/fuzz/findings/<target>/.

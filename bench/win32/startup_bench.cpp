@@ -9,7 +9,6 @@
 
 #include <cstdio>
 
-#include "app/command_captions.h"
 #include "app/win32/application.h"
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
@@ -24,7 +23,6 @@
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
 #include "settings/win32/app_ini_module.h"
-#include "settings/win32/settings_form.h"
 
 namespace {
 
@@ -97,16 +95,12 @@ int BenchStartup() {
     PumpMessages();
     clock.Step("shown and painted");
     clock.Total();
-    const std::uint16_t uiLanguage = GetUserDefaultUILanguage();
-    TSettingsForm settingsForm(form.Handle(), form, TranslateCommandCaptions(uiLanguage, GetAppVersion()),
-                               uiLanguage);
-    form.SetSettingsForm(&settingsForm);
+    form.CreateSettingsForm();
     clock.Step("settings dialog made, hidden (after the picture)");
     // After the first picture: what the idle steps fill of the legend table.
     while (form.Keyboard().FillPendingLegends()) {
     }
     clock.Step("rest of the legend table (idle)");
-    form.SetSettingsForm(nullptr);
   }
   Application = nullptr;
   return exitCode;

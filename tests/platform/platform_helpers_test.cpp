@@ -2,6 +2,7 @@
 
 #include "platform/busy_cursor.h"
 #include "platform/command_line.h"
+#include "platform/command_line_cases.h"
 #include "platform/debug_log.h"
 #include "platform/screen_scale.h"
 #include "platform/version_text.h"
@@ -94,6 +95,11 @@ TEST(CommandLine, SwitchNeedsADashOrSlashAndIgnoresCase) {
   EXPECT_FALSE(HasCommandLineSwitch({L"/debugger"}, L"DEBUG"));
   EXPECT_FALSE(HasCommandLineSwitch({L"/", L"-"}, L"DEBUG"));
   EXPECT_FALSE(HasCommandLineSwitch({}, L"COMMON"));
+}
+
+TEST(CommandLine, SplitGivesTheArgumentsTheSystemGives) {
+  for (const TCommandLineCase& c : CommandLineCases())
+    EXPECT_EQ(SplitCommandLine(c.Line), c.Args) << std::string(c.Line.begin(), c.Line.end());
 }
 
 TEST(DebugLog, LinesAreDateTimeColonMessageWithCrLf) {

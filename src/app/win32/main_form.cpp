@@ -98,7 +98,8 @@ TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
 }
 
 TMainForm::~TMainForm() {
-  // Destroyed while the object is whole, so that FormDestroy still runs.
+  // Destroyed while the object is whole, so that FormDestroy still runs; the dialog it owns first.
+  FSettingsForm.reset();
   if (Handle()) DestroyWindow(Handle());
 }
 

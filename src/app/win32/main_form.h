@@ -21,6 +21,7 @@
 #include "input/win32/touch_input.h"
 #include "input/win32/win32_input_window.h"
 #include "platform/geometry.h"
+#include "platform/win32/win32_handles.h"
 #include "render/canvas.h"
 #include "settings/app_ini.h"
 #include "settings/settings_target.h"
@@ -120,7 +121,12 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void OpenUrl(const std::wstring& url) override;
 
   // The settings dialog, created after this window (null until then and after it is gone).
-  void SetSettingsForm(TSettingsForm* form) { FSettingsForm = form; }
+  // Makes the settings dialog, hidden, once at start-up after the keyboard is first shown. When it
+  // cannot be made the error box says why and the keyboard runs on; it is tried again when asked
+  // for.
+  void CreateSettingsForm();
+  // Keyboard use of the settings dialog, once it exists (TSettingsForm::PreTranslateMessage).
+  bool PreTranslateSettingsMessage(MSG& msg);
 
   // The commands of the system menu.
   void RunCommand(TCommandId command);
@@ -213,7 +219,6 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Whether the last mouse move of the client area came from a pen or a finger.
   bool FLastMoveFromPenOrTouch = false;
   std::unique_ptr<TTransparencyPanel> pnlTransparency;
-  TSettingsForm* FSettingsForm = nullptr;
   // The translated captions of the commands.
   TCommandCaptions FCaptions;
   bool FTrackingMouseLeave = false;
@@ -228,4 +233,9 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   RegisterTouchWindowFn FRegisterTouchWindow = nullptr;
   UnregisterTouchWindowFn FUnregisterTouchWindow = nullptr;
   TTouchFunctions FTouch;
+  // shell32, loaded when the first page is opened and kept while the window lives: the shell may
+  // still be at work after ShellExecuteW returns.
+  TModuleHandle FShell32;
+  // The settings dialog (CreateSettingsForm). Destroyed first, while all else is whole.
+  std::unique_ptr<TSettingsForm> FSettingsForm;
 };

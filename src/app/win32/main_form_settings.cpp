@@ -17,6 +17,7 @@
 #include "platform/rounding.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/screen.h"
+#include "platform/win32/system_library.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
 
@@ -215,8 +216,10 @@ void TMainForm::FitAspectCentred(const TRect& workArea) {
 
 void TMainForm::OpenUrl(const std::wstring& url) {
   const std::wstring target = UrlToOpen(url, GetUserDefaultUILanguage());
-  // No browser or no handler: nothing to report.
-  ShellExecuteW(Handle(), nullptr, target.c_str(), nullptr, L"", SW_SHOWNORMAL);
+  if (!FShell32) FShell32 = LoadSystemLibrary(L"shell32.dll");
+  const auto shellExecute = ModuleFunction<decltype(&ShellExecuteW)>(FShell32, "ShellExecuteW");
+  // No shell, no browser or no handler: nothing to report.
+  if (shellExecute) shellExecute(Handle(), nullptr, target.c_str(), nullptr, L"", SW_SHOWNORMAL);
 }
 
 void TMainForm::RunCommand(TCommandId command) {
@@ -257,6 +260,18 @@ void TMainForm::ScheduleLazySave() {
 
 void TMainForm::tmrSettingsTimer() {
   EnableTimer(tmrSettings, false, 100);
+  if (!FSettingsForm) CreateSettingsForm();
   if (FSettingsForm) FSettingsForm->ShowSettings();
 }
+
+void TMainForm::CreateSettingsForm() {
+  if (FSettingsForm) return;
+  try {
+    FSettingsForm = std::make_unique<TSettingsForm>(Handle(), *this, FCaptions, GetUserDefaultUILanguage());
+  } catch (const std::exception& error) {
+    ShowErrorBox(Handle(), error);
+  }
+}
+
+bool TMainForm::PreTranslateSettingsMessage(MSG& msg) { return FSettingsForm && FSettingsForm->PreTranslateMessage(msg); }
 

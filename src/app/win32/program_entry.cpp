@@ -1,9 +1,6 @@
 // Orvilla: an on-screen keyboard that types into whatever program has the focus.
 #include <windows.h>
 
-#include <cstdint>
-
-#include "app/command_captions.h"
 #include "app/win32/application.h"
 #include "app/win32/fatal_error.h"
 #include "app/win32/main_form.h"
@@ -13,7 +10,6 @@
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
 #include "settings/win32/app_ini_module.h"
-#include "settings/win32/settings_form.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitStartupEnvironment();
@@ -37,17 +33,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
     ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
+    application.OnPreTranslateMessage = [&form](MSG& msg) { return form.PreTranslateSettingsMessage(msg); };
     form.Show();
-    // The settings dialog, hidden until it is asked for; made after the keyboard is on screen,
+    // The settings dialog, hidden until it is asked for; made once the keyboard is on screen,
     // which it does not change. Nothing can ask for it before the message loop runs.
-    const std::uint16_t uiLanguage = GetUserDefaultUILanguage();
-    TSettingsForm settingsForm(form.Handle(), form, TranslateCommandCaptions(uiLanguage, GetAppVersion()),
-                               uiLanguage);
-    form.SetSettingsForm(&settingsForm);
-    application.OnPreTranslateMessage = [&settingsForm](MSG& msg) { return settingsForm.PreTranslateMessage(msg); };
+    form.CreateSettingsForm();
     exitCode = application.Run();
     application.OnPreTranslateMessage = nullptr;
-    form.SetSettingsForm(nullptr);
     // However the message loop ended (the window closed, or WM_QUIT from outside), no key this
     // program pressed stays down.
     form.ReleaseAllKeys();

@@ -1,19 +1,11 @@
 #include "platform/win32/program_file.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
+#include "platform/command_line.h"
 #include "platform/version_text.h"
-#include "platform/win32/win32_handles.h"
 
-std::vector<std::wstring> CommandLineArgs() {
-  std::vector<std::wstring> args;
-  int count = 0;
-  const TLocalMemory<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &count));
-  if (!argv) return args;
-  for (int i = 1; i < count; ++i) args.emplace_back(argv.Get()[i]);
-  return args;
-}
+std::vector<std::wstring> CommandLineArgs() { return SplitCommandLine(GetCommandLineW()); }
 
 std::wstring ProgramFileName() {
   std::wstring path(MAX_PATH, L'\0');

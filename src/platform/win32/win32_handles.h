@@ -98,6 +98,12 @@ struct TLocalMemoryFreer {
 template <typename TPointer>
 using TLocalMemory = TUniqueHandle<TPointer, TLocalMemoryFreer<TPointer>>;
 
+// A DLL loaded at run time (LoadLibraryW), freed when its owner goes.
+struct TModuleFreer {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+using TModuleHandle = TUniqueHandle<HMODULE, TModuleFreer>;
+
 // A WM_TOUCH input handle, closed with CloseTouchInputHandle, which exists from Windows 7 on and
 // is looked up at run time.
 struct TTouchInputCloser {

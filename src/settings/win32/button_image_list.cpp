@@ -31,13 +31,13 @@ TBitmapHandle AlphaMask(const TArgbImage& image) {
   return TBitmapHandle(CreateBitmap(size, size, 1, 1, bits.data()));
 }
 
-TImageList ButtonImageList(TButtonPicture picture, int size) {
+TImageList ButtonImageList(const TCommonControls& library, TButtonPicture picture, int size) {
   const TArgbImage image = DrawButtonPicture(picture, size);
-  TImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
+  TImageList list = library.CreateImageList(size);
   if (!list) return {};
   const TBitmapHandle colors = ArgbDibSection(image);
   const TBitmapHandle mask = AlphaMask(image);
   // The list keeps copies of both bitmaps.
-  if (!colors || !mask || ImageList_Add(list.Get(), colors.Get(), mask.Get()) != 0) return {};
+  if (!colors || !mask || library.AddImage(list.Get(), colors.Get(), mask.Get()) != 0) return {};
   return list;
 }

@@ -3,16 +3,9 @@
 // becomes a 32-bit DIB section with its alpha plus a mask, in an image list of its own.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "render/button_images.h"
 #include "platform/win32/win32_handles.h"
-
-// An image list, destroyed with ImageList_Destroy.
-struct TImageListDestroyer {
-  void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
-};
-using TImageList = TUniqueHandle<HIMAGELIST, TImageListDestroyer>;
+#include "settings/win32/common_controls.h"
 
 // A top-down 32-bit DIB section holding the image's pixels, alpha straight as drawn.
 TBitmapHandle ArgbDibSection(const TArgbImage& image);
@@ -21,5 +14,6 @@ TBitmapHandle ArgbDibSection(const TArgbImage& image);
 TBitmapHandle AlphaMask(const TArgbImage& image);
 
 // An image list of size × size 32-bit images with alpha holding only the picture, as a button
-// takes it (BCM_SETIMAGELIST uses one image for every state). Empty when the system refuses.
-TImageList ButtonImageList(TButtonPicture picture, int size);
+// takes it (BCM_SETIMAGELIST uses one image for every state), made by the common controls
+// library, which must outlive it. Empty when the system refuses.
+TImageList ButtonImageList(const TCommonControls& library, TButtonPicture picture, int size);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/win32/system_library.h"
+
 namespace {
 
 class TFileHandle {
@@ -37,15 +39,31 @@ bool ReadExisting(const std::wstring& fileName, std::string& content) {
   }
 }
 
+// The value of an environment variable of the process; empty when it is not set.
+std::wstring EnvironmentVariable(const wchar_t* name) {
+  std::wstring value(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetEnvironmentVariableW(name, &value[0], static_cast<DWORD>(value.size()));
+    if (length < value.size()) {
+      value.resize(length);
+      return value;
+    }
+    value.resize(length);  // the size it needs, with its terminating NUL
+  }
+}
+
 }  // namespace
 
 std::wstring GetSpecialFolderPath(int folderId) {
-  PIDLIST_ABSOLUTE items = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, folderId, &items)) || !items) return {};
+  if (folderId == SpecialFolderProgramFiles) {
+    const std::wstring programFiles = EnvironmentVariable(L"ProgramFiles");
+    if (!programFiles.empty()) return programFiles;
+  }
+  const TModuleHandle shell32 = LoadSystemLibrary(L"shell32.dll");
+  const auto getFolderPath = ModuleFunction<decltype(&SHGetFolderPathW)>(shell32, "SHGetFolderPathW");
+  if (!getFolderPath) return {};
   wchar_t buffer[MAX_PATH + 1] = L"";
-  const BOOL found = SHGetPathFromIDListW(items, buffer);
-  CoTaskMemFree(items);
-  if (!found) return {};
+  if (getFolderPath(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK) return {};
   buffer[MAX_PATH] = L'\0';
   return buffer;
 }

@@ -4,7 +4,10 @@
 
 #include "settings/settings_file_choice.h"
 
-// SHGetSpecialFolderLocation and SHGetPathFromIDListW; empty when either fails.
+// The folder's path; empty when it is not known. The Program Files folder is the one the process
+// has in its environment (ProgramFiles: for a 32-bit program on 64-bit Windows the folder of
+// 32-bit programs, as the shell gives it); the shell is asked only where that is not set, and for
+// every other folder, with shell32 loaded just for the question.
 std::wstring GetSpecialFolderPath(int folderId);
 
 class TWin32SettingsFileSystem : public TSettingsFileSystem {

@@ -102,8 +102,8 @@ bool IsPushButton(HWND control) {
 TSettingsForm::TSettingsForm(HWND owner, TSettingsTarget& target, const TCommandCaptions& captions,
                              std::uint16_t uiLanguage)
     : FTarget(target), FPlan(SettingsDialogPlan(captions, uiLanguage)), FUiLanguage(uiLanguage) {
-  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&icc);
+  // Without the library there are no track bars.
+  if (!FCommonControls) throw std::runtime_error("The settings window could not be created");
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   if (!GetClassInfoExW(instance, kClassName, &wc)) {
@@ -239,7 +239,7 @@ void TSettingsForm::SetButtonImages() {
     if (c.Kind != Kind::ImageButton) continue;
     lists[k] = size == FButtonImageSize && FButtonImages[k]
                    ? std::move(FButtonImages[k])
-                   : ButtonImageList(static_cast<TButtonPicture>(c.ImageIndex), size);
+                   : ButtonImageList(FCommonControls, static_cast<TButtonPicture>(c.ImageIndex), size);
     BUTTON_IMAGELIST images{};
     images.himl = lists[k].Get();
     images.margin = {ScaleToDpi(kImageMargin, FDpi), 0, 0, 0};

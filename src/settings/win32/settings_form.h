@@ -1,7 +1,8 @@
 #pragma once
 // The settings dialog: every setting of the program in one window, each control applying its
-// setting at once through the keyboard window (TSettingsTarget). Created hidden once, owned by the
-// keyboard window, then shown and hidden again; closing it only hides it.
+// setting at once through the keyboard window (TSettingsTarget). Created hidden once at start-up,
+// once the keyboard is shown, owned by the keyboard window, then shown and hidden again; closing it
+// only hides it. It loads the common controls library for as long as it lives.
 #include <windows.h>
 
 #include <array>
@@ -13,6 +14,7 @@
 #include "settings/settings_dialog_plan.h"
 #include "settings/settings_target.h"
 #include "settings/win32/button_image_list.h"
+#include "settings/win32/common_controls.h"
 
 class TSettingsForm : public TBaseWindow<TSettingsForm> {
  public:
@@ -81,6 +83,8 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   TSettingsTarget& FTarget;
   const TSettingsDialogPlan FPlan;
   const std::uint16_t FUiLanguage;
+  // Loaded before, and freed after, every control and image list of the dialog.
+  TCommonControls FCommonControls;
   int FDpi = 96;
   TFontHandle FFont;
   // One image list per image button: a button uses a list of one image for all its states.

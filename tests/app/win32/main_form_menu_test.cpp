@@ -1,6 +1,8 @@
 // The keyboard window's system menu and commands on the real window: the program's items under
 // the system's own, exactly once also after the border changed twice, with check marks that follow
-// the switches; "Change colors" and "Change keyboard type" apply and store the next number.
+// the switches; "Change colors" and "Change keyboard type" apply and store the next number;
+// the settings dialog is made hidden once at start-up (or, where that failed, when "Settings" asks
+// for it) and "Settings" shows that same dialog every time.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -41,6 +43,20 @@ bool CheckedOf(HWND window, UINT id) {
     if (item.Id == id) return item.Checked;
   ADD_FAILURE() << "no item " << id;
   return false;
+}
+
+BOOL CALLBACK AddIfSettingsDialog(HWND window, LPARAM list) {
+  wchar_t name[32] = L"";
+  GetClassNameW(window, name, 32);
+  if (lstrcmpW(name, L"TSettingsForm") == 0) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+// The settings dialogs of this thread: the windows of the dialog's class.
+std::vector<HWND> SettingsDialogs() {
+  std::vector<HWND> found;
+  EnumThreadWindows(GetCurrentThreadId(), &AddIfSettingsDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // A keyboard window on settings of its own: Orvilla.ini beside the test program, first run over.
@@ -153,6 +169,37 @@ TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
   EXPECT_EQ(form_->KeyboardType(), 1);
+}
+
+TEST_F(MainFormMenu, SettingsDialogIsMadeHiddenOnceThenShownByTheCommandUntilTheWindowGoes) {
+  EXPECT_TRUE(SettingsDialogs().empty());
+  form_->CreateSettingsForm();
+  form_->CreateSettingsForm();
+  const std::vector<HWND> dialogs = SettingsDialogs();
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_FALSE(IsWindowVisible(dialogs[0]));
+  EXPECT_EQ(GetWindow(dialogs[0], GW_OWNER), form_->Handle());
+  Command(1033);
+  EXPECT_EQ(SettingsDialogs(), dialogs);
+  EXPECT_TRUE(IsWindowVisible(dialogs[0]));
+  // Closing only hides it; asked for again, the same dialog shows.
+  SendMessageW(dialogs[0], WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(dialogs[0]));
+  Command(1033);
+  EXPECT_EQ(SettingsDialogs(), dialogs);
+  EXPECT_TRUE(IsWindowVisible(dialogs[0]));
+  form_.reset();
+  EXPECT_FALSE(IsWindow(dialogs[0]));
+}
+
+TEST_F(MainFormMenu, SettingsCommandMakesTheDialogWhereNoneWasMade) {
+  EXPECT_TRUE(SettingsDialogs().empty());
+  Command(1033);
+  const std::vector<HWND> dialogs = SettingsDialogs();
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_TRUE(IsWindowVisible(dialogs[0]));
+  form_.reset();
+  EXPECT_TRUE(SettingsDialogs().empty());
 }
 
 TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {

@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "platform/command_line.h"
+#include "platform/command_line_cases.h"
 #include "platform/debug_log.h"
 #include "platform/text_helpers.h"
 #include "input/win32/tablet_service.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 
@@ -24,7 +29,26 @@ struct TestWindow {
   HWND handle;
 };
 
+// The arguments after the program name as the shell splits the command line.
+std::vector<std::wstring> ShellArguments(const std::wstring& line) {
+  int count = 0;
+  const TLocalMemory<LPWSTR*> argv(CommandLineToArgvW(line.c_str(), &count));
+  if (!argv) return {L"(CommandLineToArgvW failed)"};
+  return std::vector<std::wstring>(argv.Get() + (count > 0 ? 1 : 0), argv.Get() + count);
+}
+
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
 }  // namespace
+
+TEST(PlatformWin32, CommandLineIsSplitAsTheShellSplitsIt) {
+  for (const TCommandLineCase& c : CommandLineCases()) {
+    const std::vector<std::wstring> shell = ShellArguments(c.Line);
+    EXPECT_EQ(shell, c.Args) << "CommandLineToArgvW, " << Narrow(c.Line);
+    EXPECT_EQ(SplitCommandLine(c.Line), shell) << Narrow(c.Line);
+  }
+  EXPECT_EQ(CommandLineArgs(), ShellArguments(GetCommandLineW()));
+}
 
 TEST(PlatformWin32, VersionResourceOfTheProgram) {
   // The program beside the tests carries the version resource of this build.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -10,10 +11,58 @@
 #include "settings/win32/settings_files_win32.h"
 #include "settings_temp_folder.h"
 
-TEST(SettingsFilesWin32, SpecialFoldersAreKnownAndAnUnknownIdIsEmpty) {
+namespace {
+
+// What the shell itself says of a folder; empty when it does not know it.
+std::wstring ShellFolder(int folderId) {
+  wchar_t path[MAX_PATH] = L"";
+  return SHGetFolderPathW(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK ? path : L"";
+}
+
+// Sets the process's ProgramFiles variable for the time it lives (null: removes it), then puts
+// back what was there.
+class TProgramFilesVariable {
+ public:
+  explicit TProgramFilesVariable(const wchar_t* value) {
+    wchar_t old[MAX_PATH] = L"";
+    const DWORD length = GetEnvironmentVariableW(kName, old, MAX_PATH);
+    FHad = length > 0 && length < MAX_PATH;
+    if (FHad) FOld = old;
+    SetEnvironmentVariableW(kName, value);
+  }
+  TProgramFilesVariable(const TProgramFilesVariable&) = delete;
+  TProgramFilesVariable& operator=(const TProgramFilesVariable&) = delete;
+  ~TProgramFilesVariable() { SetEnvironmentVariableW(kName, FHad ? FOld.c_str() : nullptr); }
+
+ private:
+  static constexpr const wchar_t* kName = L"ProgramFiles";
+  bool FHad = false;
+  std::wstring FOld;
+};
+
+}  // namespace
+
+TEST(SettingsFilesWin32, SpecialFoldersAreTheShellsAndAnUnknownIdIsEmpty) {
   EXPECT_FALSE(GetSpecialFolderPath(SpecialFolderProgramFiles).empty());
+  EXPECT_EQ(GetSpecialFolderPath(SpecialFolderProgramFiles), ShellFolder(CSIDL_PROGRAM_FILES));
   EXPECT_FALSE(GetSpecialFolderPath(SpecialFolderDesktop).empty());
+  EXPECT_EQ(GetSpecialFolderPath(SpecialFolderDesktop), ShellFolder(CSIDL_DESKTOP));
   EXPECT_EQ(GetSpecialFolderPath(0x7F), L"");
+}
+
+TEST(SettingsFilesWin32, ProgramFilesComesFromTheEnvironmentAndFromTheShellWithout) {
+  const std::wstring shell = ShellFolder(CSIDL_PROGRAM_FILES);
+  ASSERT_FALSE(shell.empty());
+  {
+    TProgramFilesVariable variable(L"Q:\\Programs elsewhere");
+    EXPECT_EQ(GetSpecialFolderPath(SpecialFolderProgramFiles), L"Q:\\Programs elsewhere");
+    // Only that folder is read from the environment.
+    EXPECT_EQ(GetSpecialFolderPath(SpecialFolderDesktop), ShellFolder(CSIDL_DESKTOP));
+  }
+  for (const wchar_t* unusable : {static_cast<const wchar_t*>(nullptr), L""}) {
+    TProgramFilesVariable variable(unusable);
+    EXPECT_EQ(GetSpecialFolderPath(SpecialFolderProgramFiles), shell) << (unusable ? "empty" : "unset");
+  }
 }
 
 TEST(SettingsFilesWin32, WriteTestKeepsAnExistingFileAndCreatesAMissingOneEmpty) {

@@ -440,10 +440,12 @@ TEST_F(SettingsForm, ClosingGivesTheForegroundBackToTheWindowThatHadIt) {
 }
 
 TEST(ButtonImageList, HoldsThePictureAtItsSizeWithItsTransparency) {
+  const TCommonControls library;
+  ASSERT_TRUE(library);
   for (int size : {16, 24, 32}) {
     SCOPED_TRACE(size);
     const TArgbImage picture = DrawButtonPicture(TButtonPicture::Globe, size);
-    const TImageList list = ButtonImageList(TButtonPicture::Globe, size);
+    const TImageList list = ButtonImageList(library, TButtonPicture::Globe, size);
     ASSERT_TRUE(list);
     int cx = 0, cy = 0;
     ASSERT_TRUE(ImageList_GetIconSize(list.Get(), &cx, &cy));
