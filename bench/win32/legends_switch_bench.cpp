@@ -45,6 +45,12 @@ void BenchLegends(TBenchKeyboard& rig) {
              FillLangChars(table, rig.Services);
            }));
 
+  PrintRow("  FillLangCharsAltGr: the four AltGr combinations of a new table", Measure(30, [&] {
+             TLangChars table;
+             table.Hkl = second;
+             FillLangCharsAltGr(table, rig.Services);
+           }));
+
   // What a switch to a new language fills before its picture: the shown keys' legends.
   TShownLegends shown;
   shown.State = kb.KeyState();
