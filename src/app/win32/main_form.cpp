@@ -313,10 +313,12 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrPress:
       FKeyPress->tmrPressTimer(FEnableKeyRepeat);
       break;
-    case tmrHKL:
+    case tmrHKL: {
+      const THkl shown = FKeyboard->Hkl();
       FKeyPress->tmrHKLTimer();
-      StartLegendsFill();
+      if (FKeyboard->Hkl() != shown) StartLegendsFill();  // a new language's table may be partial
       break;
+    }
     case tmrCapsLock:
       FKeyPress->tmrCapsLockTimer();
       break;
