@@ -25,11 +25,17 @@ RECT THwndPlacementWindow::Rect() const {
   return r;
 }
 
+// A bound the window has already changes nothing: no move is made (each costs the window's sizing
+// rules and, under Wine, a trip to the X server).
 void THwndPlacementWindow::Move(int left, int top) {
+  const RECT r = Rect();
+  if (r.left == left && r.top == top) return;
   SetWindowPos(FWindow, nullptr, left, top, 0, 0, SWP_NOSIZE | kKeepOrder);
 }
 
 void THwndPlacementWindow::Resize(int width, int height) {
+  const RECT r = Rect();
+  if (r.right - r.left == width && r.bottom - r.top == height) return;
   SetWindowPos(FWindow, nullptr, 0, 0, width, height, SWP_NOMOVE | kKeepOrder);
 }
 

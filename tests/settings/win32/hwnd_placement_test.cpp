@@ -72,6 +72,37 @@ TEST(HwndPlacement, StoredPlacementMovesAndSizesAnotherWindow) {
   EXPECT_EQ(secondPlacement.State(), TWindowState::Normal);
 }
 
+// Counts the moves and sizings the window is asked for.
+int PositionChanges = 0;
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_WINDOWPOSCHANGING) ++PositionChanges;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(HwndPlacement, BoundsTheWindowHasAlreadyMakeNoMoveOthersOneEach) {
+  TTestForm form(WS_OVERLAPPEDWINDOW);
+  SetWindowLongPtrW(form.handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc));
+  THwndPlacementWindow placement(form.handle);
+  PositionChanges = 0;
+  placement.SetTop(60);
+  placement.SetLeft(50);
+  placement.SetHeight(200);
+  placement.SetWidth(400);
+  EXPECT_EQ(PositionChanges, 0);
+  EXPECT_EQ(WindowRect(form.handle).left, 50);
+
+  placement.SetTop(75);
+  placement.SetLeft(50);
+  placement.SetWidth(420);
+  placement.SetHeight(200);
+  EXPECT_EQ(PositionChanges, 2);
+  const RECT r = WindowRect(form.handle);
+  EXPECT_EQ(r.top, 75);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.right - r.left, 420);
+  EXPECT_EQ(r.bottom - r.top, 200);
+}
+
 TEST(HwndPlacement, CentresOnTheWorkArea) {
   TTestForm form(WS_OVERLAPPEDWINDOW);
   CenterOnWorkArea(form.handle);
