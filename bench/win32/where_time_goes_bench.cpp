@@ -6,6 +6,7 @@
 #include "app/window_sizing.h"
 #include "bench_sections.h"
 #include "keyboard/lang_chars_fill.h"
+#include "keyboard/twice_translated_table.h"
 #include "keyboard/vk_classes.h"
 #include "profiling_canvas.h"
 #include "render/theme.h"
@@ -123,22 +124,6 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
   rig.Window.Pump();
 }
 
-// The table as it was filled before: GetKeyChars, two translations, for every key and combination.
-void FillTwice(TLangChars& table, TKeyboardServices& services) {
-  for (int c = 1; c <= 255; ++c) {
-    const auto code = static_cast<std::uint8_t>(c);
-    if (!IsCharacterVk(code)) continue;
-    for (const bool caps : {false, true})
-      for (const bool shift : {false, true})
-        for (const bool altGr : {false, true})
-          for (const bool ctrl : {false, true}) {
-            std::wstring text = GetKeyChars(services, code, ModifierState(shift, altGr, ctrl, caps), table.Hkl);
-            if (altGr && !text.empty()) table.HasAltGr = true;
-            table.Chars[code][shift][altGr][ctrl][caps] = std::move(text);
-          }
-  }
-}
-
 // Keyboard services that count the translations.
 class TCountingServices : public TWin32KeyboardServices {
  public:
@@ -156,7 +141,7 @@ void TimeFillVariants(TBenchKeyboard& rig) {
   PrintRow("two translations per combination (GetKeyChars, before)", Measure(20, [&] {
              TLangChars table;
              table.Hkl = hkl;
-             FillTwice(table, rig.Services);
+             FillLangCharsTwice(table, rig.Services);
            }));
   PrintRow("FillLangChars (a second translation after a dead key)", Measure(20, [&] {
              TLangChars table;
@@ -171,7 +156,7 @@ void TimeFillVariants(TBenchKeyboard& rig) {
   TCountingServices counting;
   TLangChars reference, filled;
   reference.Hkl = filled.Hkl = hkl;
-  FillTwice(reference, counting);
+  FillLangCharsTwice(reference, counting);
   const int before = counting.Translations;
   FillLangChars(filled, counting);
   const int now = counting.Translations - before;

@@ -17,16 +17,6 @@ TLegendCombination CombinationOf(const TKeyboardState& s) {
   return {s[VkShift] != 0, s[VkRMenu] != 0, s[VkControl] != 0, s[VkCapital] != 0};
 }
 
-// Whether a shown character key lacks its legend under combination.
-bool Lacks(const TLangChars& table, const TLegendCodes& codes,
-           const TLegendCombination& combination) {
-  for (int c = 1; c <= 255; ++c) {
-    const auto code = static_cast<std::uint8_t>(c);
-    if (codes[code] && IsCharacterVk(code) && !table.IsFilled(code, combination)) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& keyNames,
@@ -47,7 +37,7 @@ TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& ke
   TLangChars& table = FList[index];
   const TLegendCombination plain;
   const TLegendCombination current = CombinationOf(shown.State);
-  if (isNew || Lacks(table, shown.Codes, plain) || Lacks(table, shown.Codes, current)) {
+  if (isNew || LangCharsLack(table, plain, shown.Codes) || LangCharsLack(table, current, shown.Codes)) {
     TFillLock lock(FNamedObjects);
     if (isNew) FillLangCharsAltGr(table, services);
     FillLangCharsCombination(table, services, plain, shown.Codes);

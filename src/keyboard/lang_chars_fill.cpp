@@ -118,14 +118,19 @@ void FillCombination(TLangChars& table, TFillTranslator& translator, TLegendComb
 }
 
 bool CombinationComplete(const TLangChars& table, const TLegendCombination& combination) {
-  for (int c = 1; c <= 255; ++c) {
-    const auto code = static_cast<std::uint8_t>(c);
-    if (IsCharacterVk(code) && !table.IsFilled(code, combination)) return false;
-  }
-  return true;
+  return !LangCharsLack(table, combination, AllLegendCodes());
 }
 
 }  // namespace
+
+bool LangCharsLack(const TLangChars& table, const TLegendCombination& combination,
+                   const TLegendCodes& codes) {
+  for (int c = 1; c <= 255; ++c) {
+    const auto code = static_cast<std::uint8_t>(c);
+    if (codes[code] && IsCharacterVk(code) && !table.IsFilled(code, combination)) return true;
+  }
+  return false;
+}
 
 TLegendCodes AllLegendCodes() { return TLegendCodes().set(); }
 

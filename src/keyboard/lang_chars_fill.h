@@ -56,6 +56,10 @@ void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bo
 // after which table.HasAltGr is final.
 void FillLangCharsAltGr(TLangChars& table, TKeyboardServices& services);
 
+// Whether a character key among codes is not filled yet under combination.
+bool LangCharsLack(const TLangChars& table, const TLegendCombination& combination,
+                   const TLegendCodes& codes);
+
 // Whether every character key is filled under every combination.
 bool LangCharsComplete(const TLangChars& table);
 

@@ -12,26 +12,15 @@
 
 #include "fakes/fake_keyboard_services.h"
 #include "keyboard/lang_chars.h"
+#include "keyboard/twice_translated_table.h"
 #include "keyboard/vk_classes.h"
 
 namespace {
 
-// The table as GetKeyChars gives it: every key under every combination, two translations each.
 TLangChars TwiceTranslatedTable(TKeyboardServices& services, THkl hkl) {
   TLangChars table;
   table.Hkl = hkl;
-  for (int c = 1; c <= 255; ++c) {
-    const auto code = static_cast<std::uint8_t>(c);
-    if (!IsCharacterVk(code)) continue;
-    for (const bool caps : {false, true})
-      for (const bool shift : {false, true})
-        for (const bool altGr : {false, true})
-          for (const bool ctrl : {false, true}) {
-            std::wstring text = GetKeyChars(services, code, ModifierState(shift, altGr, ctrl, caps), hkl);
-            if (altGr && !text.empty()) table.HasAltGr = true;
-            table.Chars[code][shift][altGr][ctrl][caps] = text;
-          }
-  }
+  FillLangCharsTwice(table, services);
   return table;
 }
 

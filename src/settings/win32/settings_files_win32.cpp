@@ -6,30 +6,22 @@
 #include <string>
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 
-class TFileHandle {
- public:
-  explicit TFileHandle(HANDLE handle) : FHandle(handle) {}
-  TFileHandle(const TFileHandle&) = delete;
-  TFileHandle& operator=(const TFileHandle&) = delete;
-  ~TFileHandle() {
-    if (Valid()) CloseHandle(FHandle);
-  }
-  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return FHandle; }
-
- private:
-  HANDLE FHandle;
-};
+// An opened file, or an empty owner when CreateFileW failed (its last error is kept).
+TKernelHandle OpenedFile(HANDLE file) {
+  return TKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
 
 // The whole content of an existing file; false when it exists but cannot be read.
 bool ReadExisting(const std::wstring& fileName, std::string& content) {
   content.clear();
-  TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  const TKernelHandle file = OpenedFile(CreateFileW(fileName.c_str(), GENERIC_READ,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND;
   char buffer[4096];
   for (;;) {
     DWORD read = 0;
@@ -71,9 +63,9 @@ std::wstring GetSpecialFolderPath(int folderId) {
 bool TWin32SettingsFileSystem::RewriteFile(const std::wstring& fileName) {
   std::string content;
   if (!ReadExisting(fileName, content)) return false;
-  TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return false;
+  const TKernelHandle file = OpenedFile(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
   if (!content.empty() &&
       (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
