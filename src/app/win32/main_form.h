@@ -120,7 +120,6 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Opens a web page or shell target in the default handler; failures are ignored.
   void OpenUrl(const std::wstring& url) override;
 
-  // The settings dialog, created after this window (null until then and after it is gone).
   // Makes the settings dialog, hidden, once at start-up after the keyboard is first shown. When it
   // cannot be made the error box says why and the keyboard runs on; it is tried again when asked
   // for.
