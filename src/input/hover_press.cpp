@@ -25,6 +25,11 @@ THoverPress::THoverPress(int time, int tolerance) : FTime(LimitHoverTime(time)),
 
 void THoverPress::SetTime(int time) { FTime = LimitHoverTime(time); }
 
+void THoverPress::Press(std::uint8_t code) {
+  FKey = code;
+  FSpent = true;
+}
+
 void THoverPress::Reset() {
   FKey = 0;
   FSpent = false;
@@ -37,16 +42,17 @@ std::uint8_t THoverPress::Check(std::uint32_t now, const THoverSample& sample) {
     FKey = code;
     FSpent = false;
     FRestStart = now;
-    FLast = sample.Point;
+    FRestPoint = sample.Point;
   }
   if (FKey == 0 || FSpent) return 0;
   if (sample.ButtonDown || sample.PenOrTouch) {
     FSpent = true;
     return 0;
   }
-  if (std::abs(sample.Point.x - FLast.x) > FTolerance || std::abs(sample.Point.y - FLast.y) > FTolerance)
+  if (std::abs(sample.Point.x - FRestPoint.x) > FTolerance || std::abs(sample.Point.y - FRestPoint.y) > FTolerance) {
     FRestStart = now;
-  FLast = sample.Point;
+    FRestPoint = sample.Point;
+  }
   if (static_cast<std::uint32_t>(now - FRestStart) < static_cast<std::uint32_t>(FTime)) return 0;
   FSpent = true;
   return FKey;

@@ -3,11 +3,12 @@
 // move the pointer but cannot press a button reliably.
 //
 // THoverPress is checked at a fixed short interval with the time and what lies under the
-// pointer. The pointer rests while it stays on the same key and moves no more than the tolerance
-// between two checks; a move beyond it starts the time again. A key fires once per visit: the
-// pointer must leave it (for another key, the background, the transparency slider or outside the
-// window) before it can fire again. A mouse button held down, or pen or touch input, ends the
-// visit without firing: those press keys themselves.
+// pointer. The pointer rests while it stays on the same key and within the tolerance of the point
+// where the rest began; a move beyond it starts the time again from there, so a slow steady drift
+// never rests. A key fires once per visit: the pointer must leave it (for another key, the
+// background, the transparency slider or outside the window) before it can fire again. A mouse
+// button held down, a press of a button or a finger whenever it came, or pen or touch input ends
+// the visit without firing: those press keys themselves.
 #include <cstdint>
 
 #include "platform/geometry.h"
@@ -60,8 +61,17 @@ class THoverPress {
   // Looks at the pointer at time now (milliseconds, taken as unsigned 32-bit differences).
   // Returns the code of the key to press now, or 0.
   std::uint8_t Check(std::uint32_t now, const THoverSample& sample);
+  // A button or a finger went down on a key (code; 0 for none) since the last check: that key's
+  // visit is spent, as if it had fired.
+  void Press(std::uint8_t code);
   // Forgets the visit (hover switched off, the keyboard rebuilt).
   void Reset();
+
+  // Nothing is timing: the pointer is on no key, or on one whose visit is spent. Checks change
+  // nothing until the pointer is over another key.
+  bool Idle() const { return FKey == 0 || FSpent; }
+  // Whether a check is wanted with the pointer over code (0 for no key).
+  bool NeedsCheck(std::uint8_t code) const { return code != FKey || !Idle(); }
 
   // The key whose time is running (0 when none) and how far it has run, 0 to 1000.
   std::uint8_t ProgressKey() const;
@@ -70,10 +80,10 @@ class THoverPress {
  private:
   int FTime;
   int FTolerance;
-  // The key visited (0 when none), whether it fired or the visit was spent, the start of the
-  // rest and the pointer at the last check.
+  // The key visited (0 when none), whether it fired or the visit was spent, and the time and the
+  // pointer where the rest began.
   std::uint8_t FKey = 0;
   bool FSpent = false;
   std::uint32_t FRestStart = 0;
-  TPoint FLast;
+  TPoint FRestPoint;
 };

@@ -10,7 +10,7 @@ THoverTyping::THoverTyping(TLvKeyboard& keyboard, TPointerInput& pointer, int ti
 void THoverTyping::ReleaseFired() {
   if (!FReleasePending) return;
   FReleasePending = false;
-  FPointer.pbKeyboardMouseUp(TSender::None, TMouseButton::Left, FFiredAt.x, FFiredAt.y, TMessageOrigin{});
+  FPointer.HoverRelease();
 }
 
 void THoverTyping::ShowProgress(std::uint8_t code, int progress) {
@@ -27,16 +27,24 @@ void THoverTyping::ShowProgress(std::uint8_t code, int progress) {
 
 void THoverTyping::Check(std::uint32_t now, const THoverSample& sample) {
   ReleaseFired();
+  // Presses made while the checks were stopped are no business of the visits that follow.
+  if (FStopped) FPressesSeen = FPointer.Presses();
+  FStopped = false;
+  if (FPointer.Presses() != FPressesSeen) {
+    FPressesSeen = FPointer.Presses();
+    FHover.Press(HoverKeyAt(FKeyboard, FPointer.FLastDownX, FPointer.FLastDownY));
+  }
   const std::uint8_t fire = FHover.Check(now, sample);
   ShowProgress(FHover.ProgressKey(), FHover.Progress(now));
   if (fire == 0) return;
-  FFiredAt = sample.Point;
   FReleasePending = true;
-  FPointer.pbKeyboardMouseDown(TSender::None, TMouseButton::Left, sample.Point.x, sample.Point.y, TMessageOrigin{});
+  FPointer.HoverPress(sample.Point.x, sample.Point.y);
+  FPressesSeen = FPointer.Presses();
 }
 
 void THoverTyping::Stop() {
   ReleaseFired();
   ShowProgress(0, 0);
   FHover.Reset();
+  FStopped = true;
 }

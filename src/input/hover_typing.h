@@ -4,7 +4,8 @@
 // they do for a left click, and the running time shown on the hovered key.
 //
 // A key that fires is pressed at one check and released at the next, so that it shows pressed
-// for one check interval.
+// for one check interval; that release ends the hover's own press only. Every other press the
+// pointer handlers accept (a click, a tap) spends the visit of its key, whenever it came.
 #include <cstdint>
 
 #include "input/hover_press.h"
@@ -29,6 +30,10 @@ class THoverTyping {
   void Stop();
   // A key pressed by the last check waits for its release.
   bool ReleasePending() const { return FReleasePending; }
+  // Nothing to time until the pointer is over another key than code (0 for none), and no
+  // release waiting: the periodic check may rest.
+  bool Idle() const { return FHover.Idle() && !FReleasePending; }
+  bool NeedsCheck(std::uint8_t code) const { return FHover.NeedsCheck(code) || FReleasePending; }
 
  private:
   void ShowProgress(std::uint8_t code, int progress);
@@ -38,7 +43,9 @@ class THoverTyping {
   TLvKeyboard& FKeyboard;
   TPointerInput& FPointer;
   bool FReleasePending = false;
-  TPoint FFiredAt;
+  // The pointer's presses taken into account, and whether the checks stopped since.
+  std::uint32_t FPressesSeen = 0;
+  bool FStopped = true;
   // The key that shows a running time (0 none).
   std::uint8_t FShownKey = 0;
 };

@@ -56,7 +56,10 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
     return;
   }
   if (GeneratedFromTouch(origin)) return;
+  // Any other press ends hover typing's one first, as a release would have a moment later.
+  HoverRelease();
 
+  ++FPresses;
   FLastDownX = X;
   FLastDownY = Y;
   FLastDownTick = now;
@@ -90,6 +93,19 @@ void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton button, int /
   if (GeneratedFromTouch(origin)) return;
   FPaintBoxPressButton.reset();
   FDragOrigin = NoDragOrigin;
+  if (!FPress.FPressedBtn) return;
+  FPress.ReleaseHeldKey();
+  FKeyboard.Present();
+}
+
+void TPointerInput::HoverPress(int X, int Y) {
+  pbKeyboardMouseDown(TSender::None, TMouseButton::Left, X, Y, TMessageOrigin{});
+  FHoverPressHeld = FPress.FPressedBtn != nullptr;
+}
+
+void TPointerInput::HoverRelease() {
+  if (!FHoverPressHeld) return;
+  FHoverPressHeld = false;
   if (!FPress.FPressedBtn) return;
   FPress.ReleaseHeldKey();
   FKeyboard.Present();

@@ -84,6 +84,15 @@ class TPointerInput {
   void WMPointerEnter(int X, int Y, TMessageOrigin origin);
   void WMPointerLeave();
 
+  // Hover typing's press at a point (client coordinates), on the click road of a left click. It
+  // lasts until HoverRelease or until the next press accepted from anywhere, which ends it first.
+  void HoverPress(int X, int Y);
+  // Ends hover typing's press when it still holds its key; the paint box's press, a window drag
+  // and later presses are left alone.
+  void HoverRelease();
+  // The number of presses accepted so far (wrapping); the point of the last is FLastDownX/Y.
+  std::uint32_t Presses() const { return FPresses; }
+
   // A window drag is in progress.
   bool Dragging() const { return FDragOrigin.x != NoDragOrigin.x || FDragOrigin.y != NoDragOrigin.y; }
 
@@ -116,6 +125,9 @@ class TPointerInput {
 
   // The button of the paint box's accepted press (key or window drag) until its release.
   std::optional<TMouseButton> FPaintBoxPressButton;
+  // Hover typing's press holds the key FPress holds.
+  bool FHoverPressHeld = false;
+  std::uint32_t FPresses = 0;
 
   TLvKeyboard& FKeyboard;
   TKeyPress& FPress;

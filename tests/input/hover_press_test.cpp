@@ -14,11 +14,15 @@ namespace {
 using P = THoverPlace;
 
 // One check: the time since the walk began, what is under the pointer, and the key expected to
-// fire at that check (0 none).
+// fire at that check (0 none); optionally the key a button or finger went down on since the check
+// before (-1 none), and whether the check is then expected to rest until the pointer moves onto
+// another key (Idle: 1 yes, 0 no, -1 not looked at).
 struct TCheck {
   std::uint32_t At;
   THoverSample Sample;
   int Fires;
+  int PressedBefore = -1;
+  int Idle = -1;
 };
 
 THoverSample OnKey(std::uint8_t code, int x, int y) { return {P::Key, code, {x, y}, false, false}; }
@@ -32,6 +36,20 @@ struct TWalk {
   std::vector<TCheck> Checks;
 };
 
+// The pointer crossing key 72 steadily by dx pixels per check, from x = 150, for n checks from
+// time 0, none of which fires; then it jumps 20 pixels on and rests there: the key fires after the
+// hover time.
+std::vector<TCheck> Drift(int dx, int n) {
+  std::vector<TCheck> checks;
+  for (int i = 0; i < n; ++i) checks.push_back({HoverCheckInterval * i, OnKey(72, 150 + dx * i, 10), 0});
+  const std::uint32_t rest = HoverCheckInterval * n;
+  const int x = 150 + dx * n + 20;
+  checks.push_back({rest, OnKey(72, x, 10), 0});
+  checks.push_back({rest + 999, OnKey(72, x, 10), 0});
+  checks.push_back({rest + 1000, OnKey(72, x, 10), 72});
+  return checks;
+}
+
 class HoverWalk : public ::testing::TestWithParam<TWalk> {};
 
 TEST_P(HoverWalk, FiresWhereExpected) {
@@ -39,8 +57,16 @@ TEST_P(HoverWalk, FiresWhereExpected) {
   // Starts near the wrap of the tick count: differences are unsigned.
   const std::uint32_t start = 0xFFFFFF00u;
   THoverPress hover(walk.Time, 4);
-  for (const TCheck& check : walk.Checks)
+  for (const TCheck& check : walk.Checks) {
+    if (check.PressedBefore >= 0) hover.Press(static_cast<std::uint8_t>(check.PressedBefore));
     EXPECT_EQ(hover.Check(start + check.At, check.Sample), check.Fires) << walk.Name << " at " << check.At;
+    if (check.Idle >= 0) {
+      EXPECT_EQ(hover.Idle(), check.Idle == 1) << walk.Name << " at " << check.At;
+      // Resting, the check is wanted again only once the pointer is over another key.
+      const std::uint8_t here = check.Sample.Place == P::Key ? check.Sample.Code : 0;
+      EXPECT_EQ(hover.NeedsCheck(here), check.Idle == 0) << walk.Name << " at " << check.At;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +112,27 @@ INSTANTIATE_TEST_SUITE_P(
         TWalk{"TimeBelowTheLowerLimitIsRaised", 100,
               {{0, OnKey(72, 10, 10), 0}, {499, OnKey(72, 10, 10), 0}, {500, OnKey(72, 10, 10), 72}}},
         TWalk{"TimeAboveTheUpperLimitIsLowered", 60000,
-              {{0, OnKey(72, 10, 10), 0}, {2999, OnKey(72, 10, 10), 0}, {3000, OnKey(72, 10, 10), 72}}}),
+              {{0, OnKey(72, 10, 10), 0}, {2999, OnKey(72, 10, 10), 0}, {3000, OnKey(72, 10, 10), 72}}},
+        // A click whose button went down and up between two checks (a touchpad tap): the key was
+        // typed by the click, the hover types nothing more on that visit.
+        TWalk{"ClickBetweenTwoChecksSpendsTheVisit", 1000,
+              {{0, OnKey(72, 10, 10), 0}, {50, OnKey(72, 10, 10), 0, 72}, {1000, OnKey(72, 10, 10), 0},
+               {3000, OnKey(72, 10, 10), 0}, {3050, OnKey(73, 40, 10), 0}, {4050, OnKey(73, 40, 10), 73}}},
+        TWalk{"ClickBeforeTheFirstCheckOfAKey", 1000,
+              {{0, On(P::Background, 200, 150), 0}, {50, OnKey(72, 10, 10), 0, 72}, {1050, OnKey(72, 10, 10), 0}}},
+        TWalk{"ClickOnAnotherKeyLeavesThisVisitItsTime", 1000,
+              {{0, OnKey(72, 10, 10), 0}, {50, OnKey(73, 40, 10), 0, 72}, {1049, OnKey(73, 40, 10), 0},
+               {1050, OnKey(73, 40, 10), 73}}},
+        // The tolerance holds from where the rest began, not between two checks.
+        TWalk{"SlowDriftNeverRests", 1000, Drift(3, 40)},
+        TWalk{"SlowDriftLeftwards", 1000, Drift(-3, 40)},
+        // Nothing left to time: the check rests until the pointer is over another key.
+        TWalk{"RestingOnASpentKeyIsIdle", 1000,
+              {{0, OnKey(72, 10, 10), 0, -1, 0}, {1000, OnKey(72, 10, 10), 72, -1, 1},
+               {1050, OnKey(72, 11, 10), 0, -1, 1}, {1100, OnKey(73, 40, 10), 0, -1, 0}}},
+        TWalk{"RestingOnTheBackgroundOrOutsideIsIdle", 1000,
+              {{0, On(P::Background, 200, 150), 0, -1, 1}, {50, On(P::Outside, 10, -10), 0, -1, 1},
+               {100, OnKey(72, 10, 10), 0, -1, 0}, {150, Held(72, 10, 10), 0, -1, 1}}}),
     [](const ::testing::TestParamInfo<TWalk>& info) { return info.param.Name; });
 
 TEST(HoverPress, ProgressRunsFromNothingToFullAndIsGoneOnceFired) {
@@ -190,6 +236,56 @@ TEST(HoverTyping, StopReleasesAKeyFiredAtTheLastCheck) {
   rig.hover.Stop();
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(83), KeyUp(83)}));
   EXPECT_FALSE(rig.hover.ReleasePending());
+}
+
+}  // namespace
+
+namespace {
+
+// A click on the paint box between two checks types its key once: the hover learns of the press
+// from the pointer handlers, not from a look at the buttons at the next check.
+TEST(HoverTyping, AQuickClickBetweenTwoChecksIsTypedOnce) {
+  THoverRig rig;
+  rig.Rest(rig.Centre(65), 100);
+  rig.window.Advance(20);
+  rig.Click(65, TMouseButton::Left, 5);
+  rig.Rest(rig.Centre(65), 2000);
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65), KeyUp(65)}));
+  // A touch tap likewise.
+  rig.Rest(rig.Centre(83), 100);
+  rig.Touch(TTouchKind::LButtonDown, rig.Centre(83), 1);
+  rig.Touch(TTouchKind::LButtonUp, rig.Centre(83), 1);
+  rig.Rest(rig.Centre(83), 2000);
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(83), KeyUp(83)}));
+}
+
+// The release one check after a hover press ends that press only: a real press made meanwhile
+// keeps its key down until its own release, and a window drag just begun goes on.
+TEST(HoverTyping, TheHoversReleaseEndsOnlyItsOwnPress) {
+  THoverRig rig;
+  rig.Rest(rig.Centre(65), 500);
+  ASSERT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65)}));
+  rig.window.Advance(20);
+  rig.MouseDown(rig.Centre(83));
+  rig.window.Advance(30);
+  rig.hover.Check(rig.window.Tick, rig.At(rig.Centre(83)));
+  EXPECT_TRUE(rig.Shown(83));
+  rig.window.Advance(200);
+  rig.MouseUp(rig.Centre(83));
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(65), KeyDown(83), KeyUp(83)}));
+
+  rig.Rest(rig.Centre(65), 500);
+  ASSERT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65)}));
+  rig.window.Advance(20);
+  rig.MouseDown(TInputRig::Background);
+  ASSERT_TRUE(rig.pointer.Dragging());
+  rig.window.Advance(30);
+  rig.hover.Check(rig.window.Tick, rig.At(TInputRig::Background));
+  EXPECT_TRUE(rig.pointer.Dragging());
+  rig.MouseUp(TInputRig::Background);
+  EXPECT_FALSE(rig.pointer.Dragging());
+  // The hover's key is let go when the drag begins: it does not stay down (and repeat) under it.
+  EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(65)}));
 }
 
 }  // namespace

@@ -378,9 +378,9 @@ THoverSample TMainForm::HoverSample() const {
 void TMainForm::tmrHoverTimer() {
   const THoverSample sample = HoverSample();
   FHover->Check(GetTickCount(), sample);
-  // Off the keyboard the check rests; the pointer's next move over the keyboard starts it again.
-  if ((sample.Place == THoverPlace::Outside || sample.Place == THoverPlace::Slider) && !FHover->ReleasePending())
-    EnableTimer(tmrHover, false, HoverCheckInterval);
+  // With nothing to time (off the keyboard, on the background, on a key already typed) the check
+  // rests; the pointer's next move onto another key starts it again.
+  if (FHover->Idle()) EnableTimer(tmrHover, false, HoverCheckInterval);
 }
 
 void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
@@ -464,7 +464,7 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEMOVE: {
       FLastMoveFromPenOrTouch = origin.Pen || origin.Touch;
-      StartHoverCheck();
+      if (FHover->NeedsCheck(HoverKeyAt(*FKeyboard, x, y))) StartHoverCheck();
       if (!FTrackingMouseLeave) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
         FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
@@ -481,6 +481,8 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSELEAVE:
       FTrackingMouseLeave = false;
+      // The visit ends with the pointer leaving, even while the check rests.
+      if (FHoverPress) tmrHoverTimer();
       FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
       break;
   }
