@@ -120,10 +120,6 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Opens a web page or shell target in the default handler; failures are ignored.
   void OpenUrl(const std::wstring& url) override;
 
-  // Makes the settings dialog, hidden, once at start-up after the keyboard is first shown. When it
-  // cannot be made the error box says why and the keyboard runs on; it is tried again when asked
-  // for.
-  void CreateSettingsForm();
   // Keyboard use of the settings dialog, once it exists (TSettingsForm::PreTranslateMessage).
   bool PreTranslateSettingsMessage(MSG& msg);
 
@@ -235,6 +231,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // shell32, loaded when the first page is opened and kept while the window lives: the shell may
   // still be at work after ShellExecuteW returns.
   TModuleHandle FShell32;
-  // The settings dialog (CreateSettingsForm). Destroyed first, while all else is whole.
+  // The settings dialog, made when it is first asked for (tmrSettingsTimer): it and the common
+  // controls library it loads are not held by a keyboard that never opens it. Destroyed first,
+  // while all else is whole.
   std::unique_ptr<TSettingsForm> FSettingsForm;
 };

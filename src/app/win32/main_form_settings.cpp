@@ -260,17 +260,17 @@ void TMainForm::ScheduleLazySave() {
 
 void TMainForm::tmrSettingsTimer() {
   EnableTimer(tmrSettings, false, 100);
-  if (!FSettingsForm) CreateSettingsForm();
-  if (FSettingsForm) FSettingsForm->ShowSettings();
-}
-
-void TMainForm::CreateSettingsForm() {
-  if (FSettingsForm) return;
-  try {
-    FSettingsForm = std::make_unique<TSettingsForm>(Handle(), *this, FCaptions, GetUserDefaultUILanguage());
-  } catch (const std::exception& error) {
-    ShowErrorBox(Handle(), error);
+  // Made, hidden, the first time it is asked for. When it cannot be made the error box says why
+  // and the keyboard runs on; the next request tries again.
+  if (!FSettingsForm) {
+    try {
+      FSettingsForm = std::make_unique<TSettingsForm>(Handle(), *this, FCaptions, GetUserDefaultUILanguage());
+    } catch (const std::exception& error) {
+      ShowErrorBox(Handle(), error);
+      return;
+    }
   }
+  FSettingsForm->ShowSettings();
 }
 
 bool TMainForm::PreTranslateSettingsMessage(MSG& msg) { return FSettingsForm && FSettingsForm->PreTranslateMessage(msg); }

@@ -33,11 +33,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
     ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
+    // The settings dialog is made by the keyboard window when it is first asked for.
     application.OnPreTranslateMessage = [&form](MSG& msg) { return form.PreTranslateSettingsMessage(msg); };
     form.Show();
-    // The settings dialog, hidden until it is asked for; made once the keyboard is on screen,
-    // which it does not change. Nothing can ask for it before the message loop runs.
-    form.CreateSettingsForm();
     exitCode = application.Run();
     application.OnPreTranslateMessage = nullptr;
     // However the message loop ended (the window closed, or WM_QUIT from outside), no key this

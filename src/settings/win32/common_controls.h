@@ -1,8 +1,8 @@
 #pragma once
 // The common controls library (comctl32), which only the settings dialog uses: the dialog loads it
-// when it is made, after the keyboard is first shown, so that the program starts without it (under
-// Wine it takes tens of milliseconds to load and holds some 3 MiB: the library, the pictures it
-// loads when it starts, and what its start-up allocates).
+// when it is made, the first time it is opened, so that a keyboard that never opens it goes without
+// (under Wine it takes tens of milliseconds to load and holds some 3 MiB: the library, the pictures
+// it loads when it starts, and what its start-up allocates).
 #include <windows.h>
 
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 #pragma once
 // The settings dialog: every setting of the program in one window, each control applying its
-// setting at once through the keyboard window (TSettingsTarget). Created hidden once at start-up,
-// once the keyboard is shown, owned by the keyboard window, then shown and hidden again; closing it
-// only hides it. It loads the common controls library for as long as it lives.
+// setting at once through the keyboard window (TSettingsTarget). Created once, by the keyboard
+// window that owns it, when it is first opened, then shown and hidden again; closing it only hides
+// it. It loads the common controls library for as long as it lives.
 #include <windows.h>
 
 #include <array>

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/win32/main_form.h"
+#include "app/win32/message_pump.h"
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/vk_classes.h"
@@ -20,22 +21,6 @@
 #include "settings/win32/app_ini_module.h"
 
 namespace {
-
-// Handles the thread's messages until done() or the time is up; false when the time ran out.
-template <typename Done>
-bool PumpUntil(Done done, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-  return true;
-}
 
 TEST(MainFormLegends, TheShownKeysHaveLegendsAtOnceAndTheRestFollowsInIdleSteps) {
   InitStartupEnvironment();

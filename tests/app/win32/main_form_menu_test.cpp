@@ -1,8 +1,8 @@
 // The keyboard window's system menu and commands on the real window: the program's items under
 // the system's own, exactly once also after the border changed twice, with check marks that follow
 // the switches; "Change colors" and "Change keyboard type" apply and store the next number;
-// the settings dialog is made hidden once at start-up (or, where that failed, when "Settings" asks
-// for it) and "Settings" shows that same dialog every time.
+// the settings dialog is not made while nobody asks for it: the first "Settings" makes it, and
+// every one after shows that same dialog.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/win32/main_form.h"
+#include "app/win32/message_pump.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
@@ -171,17 +172,16 @@ TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
   EXPECT_EQ(form_->KeyboardType(), 1);
 }
 
-TEST_F(MainFormMenu, SettingsDialogIsMadeHiddenOnceThenShownByTheCommandUntilTheWindowGoes) {
+TEST_F(MainFormMenu, SettingsDialogIsMadeByTheFirstCommandThenTheSameShownUntilTheWindowGoes) {
+  // Shown, painted and through its idle steps, the keyboard has made no dialog.
+  form_->Show();
+  EXPECT_TRUE(PumpUntil([this] { return !form_->TimerEnabled(tmrLegends); }, 5000));
   EXPECT_TRUE(SettingsDialogs().empty());
-  form_->CreateSettingsForm();
-  form_->CreateSettingsForm();
+  Command(1033);
   const std::vector<HWND> dialogs = SettingsDialogs();
   ASSERT_EQ(dialogs.size(), 1u);
-  EXPECT_FALSE(IsWindowVisible(dialogs[0]));
-  EXPECT_EQ(GetWindow(dialogs[0], GW_OWNER), form_->Handle());
-  Command(1033);
-  EXPECT_EQ(SettingsDialogs(), dialogs);
   EXPECT_TRUE(IsWindowVisible(dialogs[0]));
+  EXPECT_EQ(GetWindow(dialogs[0], GW_OWNER), form_->Handle());
   // Closing only hides it; asked for again, the same dialog shows.
   SendMessageW(dialogs[0], WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindowVisible(dialogs[0]));
@@ -190,16 +190,6 @@ TEST_F(MainFormMenu, SettingsDialogIsMadeHiddenOnceThenShownByTheCommandUntilThe
   EXPECT_TRUE(IsWindowVisible(dialogs[0]));
   form_.reset();
   EXPECT_FALSE(IsWindow(dialogs[0]));
-}
-
-TEST_F(MainFormMenu, SettingsCommandMakesTheDialogWhereNoneWasMade) {
-  EXPECT_TRUE(SettingsDialogs().empty());
-  Command(1033);
-  const std::vector<HWND> dialogs = SettingsDialogs();
-  ASSERT_EQ(dialogs.size(), 1u);
-  EXPECT_TRUE(IsWindowVisible(dialogs[0]));
-  form_.reset();
-  EXPECT_TRUE(SettingsDialogs().empty());
 }
 
 TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
