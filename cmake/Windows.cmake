@@ -15,6 +15,8 @@ else()
   set(ORVILLA_WINE_ARCH 32)
 endif()
 file(WRITE ${CMAKE_BINARY_DIR}/wine-arch.txt "${ORVILLA_WINE_ARCH}\n")
+# The release scripts name their files after the project version.
+file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${PROJECT_VERSION}\n")
 
 add_library(orvilla_win32 STATIC ${ORVILLA_WIN32_SOURCES})
 target_link_libraries(orvilla_win32 PUBLIC orvilla_core ${ORVILLA_SYSTEM_LIBS})
@@ -27,8 +29,12 @@ target_link_libraries(Orvilla PRIVATE orvilla_win32)
 target_link_options(Orvilla PRIVATE -s)
 target_link_options(Orvilla PRIVATE -municode)
 set_target_properties(Orvilla PROPERTIES OUTPUT_NAME Orvilla)
+# The manifest carries the project version too; windres finds the configured copy through the
+# include path.
+configure_file(resources/orvilla.manifest.in ${CMAKE_BINARY_DIR}/generated/orvilla.manifest @ONLY)
+target_include_directories(Orvilla PRIVATE ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(resources/orvilla.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico")
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico")
 target_compile_definitions(Orvilla PRIVATE
   ORVILLA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   ORVILLA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
@@ -58,7 +64,7 @@ if(ORVILLA_WINDOWS_TESTS)
     set(shipped "$<TARGET_FILE:Orvilla>")
   endif()
   file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/generated/shipped_program.h
-       CONTENT "#pragma once\n#define ORVILLA_SHIPPED_PROGRAM L\"Z:${shipped}\"\n")
+       CONTENT "#pragma once\n#define ORVILLA_SHIPPED_PROGRAM L\"Z:${shipped}\"\n#define ORVILLA_PROJECT_VERSION L\"${PROJECT_VERSION}\"\n")
   target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
   add_test(NAME windows_tests COMMAND orvilla_win32_tests)
   set_tests_properties(windows_tests PROPERTIES TIMEOUT 300)

@@ -89,6 +89,10 @@ TEST(ProgramFile, ManifestDeclaresDpiAwarenessControlsPrivilegesAndSystems) {
   ASSERT_NE(found, nullptr);
   const char* data = static_cast<const char*>(LockResource(LoadResource(exe.module, found)));
   const std::string manifest(data, SizeofResource(exe.module, found));
+  const std::wstring version = ORVILLA_PROJECT_VERSION;
+  const std::string identity =
+      "name=\"Lunavar.Orvilla\" version=\"" + std::string(version.begin(), version.end()) + ".0\"";
+  EXPECT_NE(manifest.find(identity), std::string::npos) << identity;
   for (const char* needed : {
            "PerMonitorV2",
            "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",

@@ -11,10 +11,12 @@
 #include "platform/command_line_cases.h"
 #include "platform/debug_log.h"
 #include "platform/text_helpers.h"
+#include "platform/version_text.h"
 #include "input/win32/tablet_service.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "platform/win32/win32_handles.h"
+#include "shipped_program.h"
 
 namespace {
 
@@ -51,9 +53,14 @@ TEST(PlatformWin32, CommandLineIsSplitAsTheShellSplitsIt) {
 }
 
 TEST(PlatformWin32, VersionResourceOfTheProgram) {
-  // The program beside the tests carries the version resource of this build.
-  EXPECT_EQ(GetVersionValue(OrvillaExe(), L"FileVersion"), L"1.0.0.0");
-  EXPECT_EQ(GetVersionValue(OrvillaExe(), L"ProductVersion"), L"1.0");
+  // The program beside the tests carries the project version of this build, and "About Orvilla"
+  // shows it in full: the release files and the package manifests are named after it.
+  const std::wstring version = ORVILLA_PROJECT_VERSION;
+  const std::wstring fileVersion = GetVersionValue(OrvillaExe(), L"FileVersion");
+  const std::wstring productVersion = GetVersionValue(OrvillaExe(), L"ProductVersion");
+  EXPECT_EQ(fileVersion, version + L".0");
+  EXPECT_EQ(productVersion, version);
+  EXPECT_EQ(VersionTextFrom(fileVersion, productVersion), version);
   EXPECT_EQ(GetVersionValue(OrvillaExe(), L"NoSuchValue"), L"");
   EXPECT_EQ(GetVersionValue(PathCombine(ProgramFolder(), L"missing.exe"), L"FileVersion"), L"");
 }
