@@ -44,9 +44,10 @@ e2e_start_target() {
   e2e_fail "the target did not get the focus"
 }
 
-# Starts Orvilla; ORVILLA_PID is the Wine process, ORVILLA_WIN the keyboard window.
+# Starts Orvilla; ORVILLA_PID is the Wine process, ORVILLA_WIN the keyboard window. Wine's messages
+# go to the file ORVILLA_LOG names, when set.
 e2e_start_orvilla() {
-  "$ORV_WINE" "$ORVILLA_EXE" "$@" >/dev/null 2>&1 &
+  "$ORV_WINE" "$ORVILLA_EXE" "$@" >/dev/null 2>"${ORVILLA_LOG:-/dev/null}" &
   ORVILLA_PID=$!
   E2E_PIDS+=($ORVILLA_PID)
 }

@@ -44,12 +44,34 @@ std::wstring EnvironmentVariable(const wchar_t* name) {
   }
 }
 
+// Where the shell keeps the current user's folders, each under its name, as the shell gives them:
+// a folder moved elsewhere (by the user, or by policy) is written here.
+constexpr wchar_t kUserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+// A user folder read where the shell reads it, its environment variables expanded, when that
+// folder exists; empty otherwise (no value, an unusable one, or a folder that is not there), and
+// the shell is asked instead.
+std::wstring ExistingUserShellFolder(const wchar_t* name) {
+  wchar_t path[MAX_PATH + 1] = L"";
+  DWORD size = sizeof(path);
+  // REG_EXPAND_SZ values come expanded; a path longer than the shell's MAX_PATH does not fit.
+  if (RegGetValueW(HKEY_CURRENT_USER, kUserShellFolders, name, RRF_RT_REG_SZ, nullptr, path, &size) != ERROR_SUCCESS)
+    return {};
+  const DWORD attributes = GetFileAttributesW(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
+  return path;
+}
+
 }  // namespace
 
 std::wstring GetSpecialFolderPath(int folderId) {
   if (folderId == SpecialFolderProgramFiles) {
     const std::wstring programFiles = EnvironmentVariable(L"ProgramFiles");
     if (!programFiles.empty()) return programFiles;
+  }
+  if (folderId == SpecialFolderDesktop) {
+    const std::wstring desktop = ExistingUserShellFolder(L"Desktop");
+    if (!desktop.empty()) return desktop;
   }
   const TModuleHandle shell32 = LoadSystemLibrary(L"shell32.dll");
   const auto getFolderPath = ModuleFunction<decltype(&SHGetFolderPathW)>(shell32, "SHGetFolderPathW");

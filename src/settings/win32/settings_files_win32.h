@@ -4,10 +4,12 @@
 
 #include "settings/settings_file_choice.h"
 
-// The folder's path; empty when it is not known. The Program Files folder is the one the process
-// has in its environment (ProgramFiles: for a 32-bit program on 64-bit Windows the folder of
-// 32-bit programs, as the shell gives it); the shell is asked only where that is not set, and for
-// every other folder, with shell32 loaded just for the question.
+// The folder's path; empty when it is not known. Both folders the program asks at start come
+// without shell32 where Windows keeps them elsewhere: the Program Files folder is the one the
+// process has in its environment (ProgramFiles: for a 32-bit program on 64-bit Windows the folder
+// of 32-bit programs, as the shell gives it), the desktop the user's folder value that the shell
+// itself reads (User Shell Folders), expanded, when that folder exists. The shell is asked, with
+// shell32 loaded just for the question, where those are missing and for every other folder.
 std::wstring GetSpecialFolderPath(int folderId);
 
 class TWin32SettingsFileSystem : public TSettingsFileSystem {

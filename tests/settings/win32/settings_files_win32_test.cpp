@@ -8,6 +8,7 @@
 #include "settings/app_ini.h"
 #include "settings/settings_file_choice.h"
 #include "settings/win32/profile_ini_file.h"
+#include "platform/win32/win32_handles.h"
 #include "settings/win32/settings_files_win32.h"
 #include "settings_temp_folder.h"
 
@@ -19,25 +20,71 @@ std::wstring ShellFolder(int folderId) {
   return SHGetFolderPathW(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK ? path : L"";
 }
 
-// Sets the process's ProgramFiles variable for the time it lives (null: removes it), then puts
+// Sets an environment variable of the process for the time it lives (null: removes it), then puts
 // back what was there.
-class TProgramFilesVariable {
+class TProcessVariable {
  public:
-  explicit TProgramFilesVariable(const wchar_t* value) {
+  TProcessVariable(const wchar_t* name, const wchar_t* value) : FName(name) {
     wchar_t old[MAX_PATH] = L"";
-    const DWORD length = GetEnvironmentVariableW(kName, old, MAX_PATH);
+    const DWORD length = GetEnvironmentVariableW(name, old, MAX_PATH);
     FHad = length > 0 && length < MAX_PATH;
     if (FHad) FOld = old;
-    SetEnvironmentVariableW(kName, value);
+    SetEnvironmentVariableW(name, value);
   }
-  TProgramFilesVariable(const TProgramFilesVariable&) = delete;
-  TProgramFilesVariable& operator=(const TProgramFilesVariable&) = delete;
-  ~TProgramFilesVariable() { SetEnvironmentVariableW(kName, FHad ? FOld.c_str() : nullptr); }
+  TProcessVariable(const TProcessVariable&) = delete;
+  TProcessVariable& operator=(const TProcessVariable&) = delete;
+  ~TProcessVariable() { SetEnvironmentVariableW(FName, FHad ? FOld.c_str() : nullptr); }
 
  private:
-  static constexpr const wchar_t* kName = L"ProgramFiles";
+  const wchar_t* FName;
   bool FHad = false;
   std::wstring FOld;
+};
+
+// The current user's registry, for the time it lives, a scratch key of its own where only the
+// desktop's value in the shell's user folders is set (or left out); the shell and the program
+// read that key in its place.
+class TScratchUserShellFolders {
+ public:
+  TScratchUserShellFolders() {
+    HKEY user = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user, nullptr);
+    FUser = TRegKey(user);
+    HKEY folders = nullptr;
+    RegCreateKeyExW(user, kFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &folders, nullptr);
+    FFolders = TRegKey(folders);
+    FOverridden = FUser && FFolders && RegOverridePredefKey(HKEY_CURRENT_USER, user) == ERROR_SUCCESS;
+  }
+  TScratchUserShellFolders(const TScratchUserShellFolders&) = delete;
+  TScratchUserShellFolders& operator=(const TScratchUserShellFolders&) = delete;
+  ~TScratchUserShellFolders() {
+    if (FOverridden) RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    FFolders = {};
+    FUser = {};
+    RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);
+  }
+  bool Overridden() const { return FOverridden; }
+  // The desktop's value of the given type (REG_DWORD: the number 1), or none (type 0). Also clears what the shell may have
+  // written meanwhile, in its older key of user folders.
+  void SetDesktop(DWORD type, const std::wstring& value) {
+    RegDeleteTreeW(FUser.Get(), kOldFolders);
+    RegDeleteValueW(FFolders.Get(), L"Desktop");
+    if (type == 0) return;
+    const DWORD number = 1;
+    if (type == REG_DWORD)
+      RegSetValueExW(FFolders.Get(), L"Desktop", 0, type, reinterpret_cast<const BYTE*>(&number), sizeof(number));
+    else
+      RegSetValueExW(FFolders.Get(), L"Desktop", 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+
+ private:
+  static constexpr const wchar_t* kScratch = L"Software\\Orvilla tests\\user";
+  static constexpr const wchar_t* kFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  static constexpr const wchar_t* kOldFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  TRegKey FUser;
+  TRegKey FFolders;
+  bool FOverridden = false;
 };
 
 }  // namespace
@@ -54,14 +101,45 @@ TEST(SettingsFilesWin32, ProgramFilesComesFromTheEnvironmentAndFromTheShellWitho
   const std::wstring shell = ShellFolder(CSIDL_PROGRAM_FILES);
   ASSERT_FALSE(shell.empty());
   {
-    TProgramFilesVariable variable(L"Q:\\Programs elsewhere");
+    TProcessVariable variable(L"ProgramFiles", L"Q:\\Programs elsewhere");
     EXPECT_EQ(GetSpecialFolderPath(SpecialFolderProgramFiles), L"Q:\\Programs elsewhere");
     // Only that folder is read from the environment.
     EXPECT_EQ(GetSpecialFolderPath(SpecialFolderDesktop), ShellFolder(CSIDL_DESKTOP));
   }
   for (const wchar_t* unusable : {static_cast<const wchar_t*>(nullptr), L""}) {
-    TProgramFilesVariable variable(unusable);
+    TProcessVariable variable(L"ProgramFiles", unusable);
     EXPECT_EQ(GetSpecialFolderPath(SpecialFolderProgramFiles), shell) << (unusable ? "empty" : "unset");
+  }
+}
+
+TEST(SettingsFilesWin32, DesktopIsReadWhereTheShellKeepsItAndAskedOfTheShellWhereThatFails) {
+  TTempFolder folder;
+  const std::wstring desk = folder.Path() + L"\\Desk";
+  ASSERT_TRUE(CreateDirectoryW(desk.c_str(), nullptr));
+  TProcessVariable root(L"ORVILLA_TEST_ROOT", folder.Path().c_str());
+  TScratchUserShellFolders user;
+  ASSERT_TRUE(user.Overridden());
+  struct TCase {
+    const char* Name;
+    DWORD Type;  // 0: no value
+    std::wstring Value;
+    std::wstring Expected;  // empty: whatever the shell says
+  };
+  const TCase cases[] = {
+      {"a value with a variable", REG_EXPAND_SZ, L"%ORVILLA_TEST_ROOT%\\Desk", desk},
+      {"a plain value", REG_SZ, desk, desk},
+      {"a folder that is not there", REG_EXPAND_SZ, L"%ORVILLA_TEST_ROOT%\\Gone", L""},
+      {"a number", REG_DWORD, L"", L""},
+      {"an empty value", REG_SZ, L"", L""},
+      {"no value", 0, L"", L""},
+  };
+  for (const TCase& c : cases) {
+    user.SetDesktop(c.Type, c.Value);
+    const std::wstring answer = GetSpecialFolderPath(SpecialFolderDesktop);
+    // The shell, asked after the program (it may write its default), gives the same.
+    EXPECT_EQ(answer, ShellFolder(CSIDL_DESKTOP)) << c.Name;
+    if (!c.Expected.empty()) EXPECT_EQ(answer, c.Expected) << c.Name;
+    else EXPECT_NE(answer, desk) << c.Name;
   }
 }
 
