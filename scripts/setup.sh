@@ -10,6 +10,8 @@ source "$root/scripts/wine-env.sh"
 native_pkgs=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev clang libclang-rt-14-dev)
 windows_pkgs=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool x11-utils
               imagemagick)
+# scripts/package.sh: the zip, the installer and the release check's unpacking.
+release_pkgs=(nsis zip unzip)
 want_i386=0
 if orv_machine_runs_32bit; then
   want_i386=1
@@ -17,7 +19,7 @@ if orv_machine_runs_32bit; then
 fi
 
 missing=()
-for p in "${native_pkgs[@]}" "${windows_pkgs[@]}"; do
+for p in "${native_pkgs[@]}" "${windows_pkgs[@]}" "${release_pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

@@ -1,19 +1,22 @@
 # Shared steps of the end-to-end tests: a display, the target program holding the focus, Orvilla
 # started beside it, and checks on the target's key log.
+# Sourced with the arguments ORVILLA_EXE TARGET_EXE. E2E_BUILD_DIR names the build whose Wine loader
+# runs them when Orvilla.exe lies outside its build (default: Orvilla.exe's folder); E2E_SEED_INI=0
+# leaves Orvilla.ini beside it as it is.
 set -u
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ORVILLA_EXE=$(realpath "$1")
 TARGET_EXE=$(realpath "$2")
 E2E_DIR=$(mktemp -d /tmp/orvilla-e2e.XXXXXX)
 TARGET_LOG="$E2E_DIR/target.log"
-source "$E2E_ROOT/scripts/wine-env.sh" "$(dirname "$ORVILLA_EXE")"
+source "$E2E_ROOT/scripts/wine-env.sh" "${E2E_BUILD_DIR:-$(dirname "$ORVILLA_EXE")}"
 wine_env_start_display || exit 1
 wine_env_prefix || exit 1
 E2E_PIDS=()
 
 # Every test starts from the same settings: Orvilla keeps them in Orvilla.ini beside itself. The
 # first-run counter is already set, so no help page opens in a browser.
-printf '[Main]\r\nSite=1\r\n' > "$(dirname "$ORVILLA_EXE")/Orvilla.ini"
+[ "${E2E_SEED_INI:-1}" = 0 ] || printf '[Main]\r\nSite=1\r\n' > "$(dirname "$ORVILLA_EXE")/Orvilla.ini"
 
 e2e_fail() { echo "FAIL: $*"; echo "--- target log:"; cat "$TARGET_LOG" 2>/dev/null; exit 1; }
 
