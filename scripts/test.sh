@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (with sanitizers), the Windows
 # tests and the end-to-end tests under Wine, and a bounded run of each fuzz target
-# (ORV_FUZZ_SECONDS, default 60 a target). Installs what is missing first.
+# (ORV_FUZZ_SECONDS, default 60 a target), then the release (scripts/package.sh) and its check.
+# Installs what is missing first.
 #
 # The shipped program is 32-bit and is always built. Its Windows tests run under every Wine loader
 # this machine can execute: the 32-bit build under 32-bit Wine, and a 64-bit build of the same
@@ -56,5 +57,9 @@ for preset in "${presets[@]}"; do
   wine_env_start || { echo "test.sh: Wine could not be started for $preset" >&2; exit 1; }
   ctest --preset "$preset"
 done
+
+echo "== release: scripts/package.sh, then the check of dist/ and the installer's round trip under Wine"
+bash scripts/package.sh
+bash tests/release/release_test.sh
 
 echo "== all tests passed in $(( $(date +%s) - start )) s"
