@@ -1,5 +1,7 @@
 #include "app/web_links.h"
 
+#include "platform/text_helpers.h"
+
 #include "app/web_sites.h"
 #include "i18n/orv_languages.h"
 
@@ -51,4 +53,11 @@ std::wstring UrlToOpen(const std::wstring& url, std::uint16_t uiLanguage) {
   const auto at = FindIgnoringCase(result, suffix);
   if (at != std::wstring::npos) result.replace(at, suffix.size(), kRussianHostSuffix);
   return result;
+}
+
+TInputAppletCommand InputAppletCommand(const std::wstring& systemFolder) {
+  TInputAppletCommand command;
+  command.Program = PathCombine(systemFolder, L"rundll32.exe");
+  command.CommandLine = L"\"" + command.Program + L"\" shell32.dll,Control_RunDLL input.dll";
+  return command;
 }

@@ -21,3 +21,12 @@ std::wstring OnlineKeyboardUrl(std::uint16_t uiLanguage);
 // of the product sites' host suffix (letter case ignored) becomes the Russian host suffix;
 // everything else, shell targets such as "ms-settings:regionlanguage" included, is unchanged.
 std::wstring UrlToOpen(const std::wstring& url, std::uint16_t uiLanguage);
+
+// The input-language applet of Windows before 10, run by rundll32.exe from the system folder
+// (systemFolder, as GetSystemDirectoryW gives it), never through the search path: a rundll32.exe
+// beside a portable copy of the program is not run.
+struct TInputAppletCommand {
+  std::wstring Program;      // the full path of rundll32.exe
+  std::wstring CommandLine;  // the program, quoted, and the applet's arguments
+};
+TInputAppletCommand InputAppletCommand(const std::wstring& systemFolder);

@@ -42,3 +42,16 @@ TEST(WebLinks, SubstitutionIgnoresLetterCaseAndReplacesOnlyTheFirstOccurrence) {
   EXPECT_EQ(UrlToOpen(L"", 0x0419), L"");
   EXPECT_EQ(UrlToOpen(L"lunavar.co", 0x0419), L"lunavar.co");
 }
+
+TEST(WebLinks, InputAppletRunsRundll32FromTheSystemFolder) {
+  const struct {
+    const wchar_t* Folder;
+    const wchar_t* Program;
+  } cases[] = {{L"C:\\Windows\\system32", L"C:\\Windows\\system32\\rundll32.exe"},
+               {L"D:\\WIN NT\\System32\\", L"D:\\WIN NT\\System32\\rundll32.exe"}};
+  for (const auto& c : cases) {
+    const TInputAppletCommand command = InputAppletCommand(c.Folder);
+    EXPECT_EQ(command.Program, c.Program);
+    EXPECT_EQ(command.CommandLine, L"\"" + std::wstring(c.Program) + L"\" shell32.dll,Control_RunDLL input.dll");
+  }
+}

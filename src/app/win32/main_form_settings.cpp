@@ -148,8 +148,9 @@ void TMainForm::SetTransparency(int value) {
 }
 
 void TMainForm::SetKeyboardType(int value) {
+  // Applied first and stored after: a store that cannot be written leaves the number, the keys
+  // shown and the slider in step, and its error goes on to the caller.
   FKeyboardType = KeyboardTypeToApply(value);
-  FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
   // No key this keyboard pressed or latched may stay down once its key objects are replaced.
   StopHoverCheck();
   ReleaseAllKeys();
@@ -166,14 +167,15 @@ void TMainForm::SetKeyboardType(int value) {
   }
   KeepOnMonitor();
   StartLegendsFill();
+  FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
 }
 
 void TMainForm::SetColorScheme(int value) {
   FColorScheme = ColorSchemeToApply(value);
-  FAppIni.WriteInteger(L"Colors", FColorScheme);
   ApplyColorScheme(FColorScheme);
   FKeyboard->Redraw(true);
   if (pnlTransparency) pnlTransparency->Repaint();
+  FAppIni.WriteInteger(L"Colors", FColorScheme);
 }
 
 void TMainForm::KeepOnMonitor() {

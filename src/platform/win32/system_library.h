@@ -3,7 +3,12 @@
 // none of them, so a process that never needs them never maps them (nor what they bring along).
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/win32_handles.h"
+
+// The system folder (GetSystemDirectoryW); empty when the system cannot tell.
+std::wstring SystemFolder();
 
 // The DLL of that name in the system folder, loaded for as long as its owner lives; empty when it
 // cannot be loaded.

@@ -9,8 +9,10 @@
 #include "app/win32/fatal_error.h"
 #include "input/hover_press.h"
 #include "input/win32/foreground_window.h"
+#include "platform/debug_log.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
+#include "platform/win32/system_library.h"
 
 namespace {
 
@@ -23,7 +25,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPA
 constexpr int kListItemHeight = 13;  // at 96 DPI
 constexpr int kImageMargin = 4;      // between a button's left edge and its picture, at 96 DPI
 constexpr wchar_t kLanguageSettings[] = L"ms-settings:regionlanguage";
-constexpr char kInputApplet[] = "rundll32.exe shell32.dll,Control_RunDLL input.dll";
 
 // The DPI of a window: its own under per-monitor awareness (Windows 10 1607 or later), else the
 // screen's.
@@ -88,6 +89,30 @@ DWORD ControlStyle(const TSettingsControlPlan& c) {
       return style | (c.Control == C::btnClose ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   }
   return style;
+}
+
+// The input-language applet of Windows before 10. A failure goes to the debug log only: the
+// button has nothing else to show.
+void RunInputApplet() {
+  const std::wstring folder = SystemFolder();
+  if (folder.empty()) {
+    Log(L"The system folder is not known: the input-language applet is not run");
+    return;
+  }
+  const TInputAppletCommand command = InputAppletCommand(folder);
+  std::wstring commandLine = command.CommandLine;
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(command.Program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi)) {
+    Log(L"Could not run " + command.CommandLine);
+    return;
+  }
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
 }
 
 bool IsPushButton(HWND control) {
@@ -390,7 +415,7 @@ void TSettingsForm::btnLanguageClick() {
   if (IsWin10OrLater)
     FTarget.OpenUrl(kLanguageSettings);
   else
-    WinExec(kInputApplet, SW_HIDE);  // the result is of no use here
+    RunInputApplet();
 }
 
 void TSettingsForm::btnOnlineKeyboardClick() { FTarget.OpenUrl(OnlineKeyboardUrl(FUiLanguage)); }

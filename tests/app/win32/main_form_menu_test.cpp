@@ -16,6 +16,7 @@
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
 #include "settings/win32/app_ini_module.h"
+#include "settings/win32/settings_temp_folder.h"
 
 namespace {
 
@@ -170,6 +171,36 @@ TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
   EXPECT_EQ(form_->KeyboardType(), 1);
+}
+
+// A settings file that cannot be written: the layout asked for is applied all the same (the
+// number, the keys and the slider agree) and the failed write is reported after.
+TEST_F(MainFormMenu, AFailedWriteOfALayoutChangeLeavesTheLayoutApplied) {
+  form_->Show();
+  const HWND slider = GetWindow(form_->Handle(), GW_CHILD);
+  ASSERT_TRUE(slider);
+  auto sliderBox = [&] {
+    RECT r{};
+    GetWindowRect(slider, &r);
+    MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
+  };
+  form_->SetKeyboardType(2);
+  const int width = form_->Keyboard().DesignWidth();
+  const std::vector<LONG> box = sliderBox();
+  form_->SetKeyboardType(1);
+  ASSERT_NE(form_->Keyboard().DesignWidth(), width);
+  {
+    TExclusiveFile lock(ini_);
+    ASSERT_TRUE(lock.Held());
+    EXPECT_THROW(form_->SetKeyboardType(2), TSettingsError);
+    EXPECT_THROW(form_->SetColorScheme(3), TSettingsError);
+  }
+  EXPECT_EQ(form_->KeyboardType(), 2);
+  EXPECT_EQ(form_->Keyboard().DesignWidth(), width);
+  EXPECT_EQ(sliderBox(), box);
+  EXPECT_EQ(form_->ColorScheme(), 3);
+  EXPECT_EQ(Stored(L"Keyboard"), 1);
 }
 
 TEST_F(MainFormMenu, SettingsDialogIsMadeByTheFirstCommandThenTheSameShownUntilTheWindowGoes) {
