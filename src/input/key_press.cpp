@@ -111,13 +111,20 @@ void TKeyPress::tmrPressTimer(bool enableKeyRepeat) {
   SendPressedKeyDown();
 }
 
-void TKeyPress::tmrCapsLockTimer() {
-  std::uint8_t state = static_cast<std::uint8_t>(FKeyboard.Services().GetKeyState(VkCapital) & 0xFF);
+bool TKeyPress::FollowLock(std::uint8_t code) {
+  std::uint8_t state = static_cast<std::uint8_t>(FKeyboard.Services().GetKeyState(code) & 0xFF);
   if (state >= 0x80) state = static_cast<std::uint8_t>(state - 0x80);
-  if (state != FKeyboard.KeyState()[VkCapital]) {
-    FKeyboard.SetKeyStateByte(VkCapital, state);
-    FKeyboard.Redraw(false);
-  }
+  if (state == FKeyboard.KeyState()[code]) return false;
+  FKeyboard.SetKeyStateByte(code, state);
+  return true;
+}
+
+void TKeyPress::tmrCapsLockTimer() {
+  bool changed = FollowLock(VkCapital);
+  // Num Lock is followed where the layout shows it (the keypad layouts).
+  const TLvBtn* numLock = FKeyboard.Key(VkNumLock);
+  if (numLock && numLock->Drawn()) changed = FollowLock(VkNumLock) || changed;
+  if (changed) FKeyboard.Redraw(false);
 }
 
 void TKeyPress::tmrHKLTimer() { FKeyboard.SetHkl(FKeyboard.Services().GetForegroundKeyboardLayout()); }

@@ -8,9 +8,10 @@
 // leaves it down, pressing it again sends the key-up. The right mouse button adds left Shift and
 // the middle button left Ctrl to one ordinary key.
 //
-// Also here: the timers that follow the system's Caps Lock (tmrCapsLock) and the foreground
-// window's input language (tmrHKL). The keyboard window owns one TKeyPress and calls the handlers
-// below from its pointer handlers (TPointerInput) and its timers.
+// Also here: the timers that follow the system's Caps Lock and, where the layout has the key,
+// Num Lock (tmrCapsLock) and the foreground window's input language (tmrHKL). The keyboard
+// window owns one TKeyPress and calls the handlers below from its pointer handlers
+// (TPointerInput) and its timers.
 #include <array>
 #include <cstdint>
 
@@ -64,6 +65,9 @@ class TKeyPress {
   int FRepeatInterval = 20;
 
  private:
+  // Takes the toggle of a lock key over from the system; whether it changed.
+  bool FollowLock(std::uint8_t code);
+
   TLvKeyboard& FKeyboard;
   TKeyInjector& FInjector;
   TInputWindow& FWindow;

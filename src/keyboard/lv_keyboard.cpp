@@ -434,3 +434,13 @@ TLvBtn* TLvKeyboard::Key(int code) const {
   if (code < 1 || code > 255) return nullptr;
   return FKeys[code].get();
 }
+
+const TLvBtn* TLvKeyboard::LegendSizeKey() const {
+  for (const TVk code : {VkEscape, VkNumLock}) {
+    if (FKeys[code] && FKeys[code]->Drawn()) return FKeys[code].get();
+  }
+  for (int code = 1; code <= 255; ++code) {
+    if (FKeys[code] && FKeys[code]->Drawn()) return FKeys[code].get();
+  }
+  return nullptr;
+}

@@ -115,6 +115,10 @@ class TLvKeyboard : public TKeyDrawContext {
 
   // The key object of a code, or none.
   TLvBtn* Key(int code) const;
+  // The drawn key whose size sets the legend font sizes: Escape; in a layout without it (the
+  // numeric pad, a layout file) Num Lock, else the drawn key of the lowest code; none when no key
+  // is drawn.
+  const TLvBtn* LegendSizeKey() const;
   // Size of the control (and of its picture).
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }

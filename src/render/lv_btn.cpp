@@ -19,6 +19,9 @@ bool PtInRect(int l, int t, int r, int b, const TPoint& p) {
 
 bool IsSeparator(const TPoint& p) { return p.x == -1 && p.y == -1; }
 
+// Lock keys drawn pressed while their lock is on.
+bool ShowsLockState(std::uint8_t vk) { return vk == VkCapital || vk == VkNumLock; }
+
 // The smallest rectangle holding both (an empty one adds nothing).
 TRect Union(const TRect& a, const TRect& b) {
   if (b.Right <= b.Left || b.Bottom <= b.Top) return a;
@@ -29,6 +32,14 @@ TRect Union(const TRect& a, const TRect& b) {
 
 bool Meets(const TRect& a, const TRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// One part of an outline: a two-part outline (a separator point between its parts) has its main
+// part 0 and its extended part 1; every other outline is all part 0 and has no part 1.
+std::vector<TPoint> OutlinePart(const std::vector<TPoint>& points, int part) {
+  const auto sep = std::find_if(points.begin(), points.end(), IsSeparator);
+  if (sep == points.end() || points.size() <= 2) return part == 0 ? points : std::vector<TPoint>{};
+  return part == 0 ? std::vector<TPoint>(points.begin(), sep) : std::vector<TPoint>(sep + 1, points.end());
 }
 
 int ScaleCoordinate(int layoutValue, long double factor) {
@@ -84,9 +95,9 @@ void TLvBtn::SetHot(bool value) {
 void TLvBtn::SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk) {
   FDrawPressed = pressed;
   FDrawHot = hot;
-  if (FKeyCode == VkCapital) {
-    // Caps Lock shows the toggle state, and its outline is redrawn on every paint.
-    FDrawPressed = FContext.KeyState()[VkCapital] != 0;
+  if (ShowsLockState(FKeyCode)) {
+    // Caps Lock and Num Lock show the toggle state, and their outline is redrawn on every paint.
+    FDrawPressed = FContext.KeyState()[FKeyCode] != 0;
     FShapePressed = !FDrawPressed;
   }
   TColor pen, brush;
@@ -183,7 +194,7 @@ TLvBtn::TLook TLvBtn::CurrentLook() const {
   TLook look;
   look.Place = FPlaceKey;
   if (!Drawn()) return look;
-  look.DrawPressed = FKeyCode == VkCapital ? FContext.KeyState()[VkCapital] != 0 : FPressed;
+  look.DrawPressed = ShowsLockState(FKeyCode) ? FContext.KeyState()[FKeyCode] != 0 : FPressed;
   look.Hot = FHot;
   look.Pressed = FPressed;
   const std::uint8_t nameVk = FPlaceKey->FKeyCode;
@@ -215,12 +226,13 @@ TRect TLvBtn::PaintBounds() {
   }
   if (!FPlaceKey || FPlaceKey->FPoints.size() < 2) return bounds;
   // The legend as last drawn and as it would be drawn now.
-  for (bool hot : {FShown.Hot, FHot})
-    for (bool pressed : {FShown.Pressed, FPressed}) {
-      TLegendBox box;
-      if (ComputeLegendBox(*FCanvas, hot, pressed, box))
-        bounds = Union(bounds, TRect{box.L + 2, box.T + 1, box.R, box.B});
-    }
+  for (int part = 0; part < OutlineParts; ++part)
+    for (bool hot : {FShown.Hot, FHot})
+      for (bool pressed : {FShown.Pressed, FPressed}) {
+        TLegendBox box;
+        if (ComputeLegendBox(*FCanvas, hot, pressed, box, part))
+          bounds = Union(bounds, TRect{box.L + 2, box.T + 1, box.R, box.B});
+      }
   return bounds;
 }
 
@@ -247,10 +259,16 @@ void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, boo
   if (part.size() >= 2) canvas.Polygon(part);
 }
 
-bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box) {
+bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box, int part) {
   const TLvBtn* place = FPlaceKey;
   if (!place) return false;
-  const std::vector<TPoint>& points = place->FPoints;
+  // Only a two-part outline is copied apart; the others are used as they are.
+  const std::vector<TPoint>& outline = place->FPoints;
+  const bool twoParts = outline.size() > 2 && std::any_of(outline.begin(), outline.end(), IsSeparator);
+  if (part > 0 && !twoParts) return false;
+  std::vector<TPoint> partPoints;
+  if (twoParts) partPoints = OutlinePart(outline, part);
+  const std::vector<TPoint>& points = twoParts ? partPoints : outline;
   if (points.size() < 2) return false;
   if (points.size() == 2) {
     box.cx = (points[0].x + points[1].x) / 2;
@@ -263,7 +281,7 @@ bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box) {
   }
   // Fitting a rectangle into a polygon takes many hit tests, and sometimes the name's size: it is
   // done once per outline, hover state and, where the name was measured, name font and name.
-  TLegendCache& cache = FLegendCache[hot ? 1 : 0];
+  TLegendCache& cache = FLegendCache[part][hot ? 1 : 0];
   const std::wstring& name = FContext.KeyName(place->FKeyCode);
   const int fontSize = hot ? Theme.NameFontSize + 2 : Theme.NameFontSize;
   const bool fresh = cache.Valid && cache.Place == place && cache.Generation == place->FGeneration &&
@@ -287,8 +305,8 @@ bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box) {
   return true;
 }
 
-bool TLvBtn::ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box) {
-  if (!BaseLegendBox(canvas, hot, box)) return false;
+bool TLvBtn::ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box, int part) {
+  if (!BaseLegendBox(canvas, hot, box, part)) return false;
   if (pressed) {
     // The legend of a pressed key moves one pixel right and down; the outline does not.
     ++box.cx;
@@ -301,28 +319,40 @@ bool TLvBtn::ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBo
   return true;
 }
 
-TRect TLvBtn::LegendRect() {
+TRect TLvBtn::LegendRect(int part) {
   TLegendBox box;
-  if (!ComputeLegendBox(*FCanvas, FDrawHot, FPressed, box)) return TRect{};
+  if (!ComputeLegendBox(*FCanvas, FDrawHot, FPressed, box, part)) return TRect{};
   return TRect{box.L + 2, box.T + 1, box.R, box.B};
 }
 
 void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
                       const std::vector<TRect>* region) {
-  TLegendBox box;
-  if (!ComputeLegendBox(canvas, FDrawHot, FPressed, box)) return;
+  // Each part of a two-part outline shows the legend.
+  std::array<TLegendBox, OutlineParts> boxes;
+  std::array<bool, OutlineParts> has{};
+  for (int part = 0; part < OutlineParts; ++part)
+    has[part] = ComputeLegendBox(canvas, FDrawHot, FPressed, boxes[part], part);
+  if (!has[0] && !has[1]) return;
   DrawOutline(canvas, points, false);
-  const TRect textRect{box.L + 2, box.T + 1, box.R, box.B};
-  if (region && std::none_of(region->begin(), region->end(),
-                             [&](const TRect& r) { return Meets(r, textRect); }))
-    return;  // the legend lies outside what is repainted
-  if (!DrawName(canvas, textRect)) DrawChars(canvas, textRect);
+  for (int part = 0; part < OutlineParts; ++part) {
+    if (!has[part]) continue;
+    const TLegendBox& box = boxes[part];
+    const TRect textRect{box.L + 2, box.T + 1, box.R, box.B};
+    if (region && std::none_of(region->begin(), region->end(),
+                               [&](const TRect& r) { return Meets(r, textRect); }))
+      continue;  // the legend lies outside what is repainted
+    if (!DrawName(canvas, textRect)) DrawChars(canvas, textRect);
+  }
 }
 
 void TLvBtn::ComputeBounds(const std::vector<TPoint>& points, TLegendBox& box) const {
-  box.L = box.R = points[0].x;
-  box.T = box.B = points[0].y;
+  // The separator of a two-part outline is no corner of it.
+  const auto first = std::find_if_not(points.begin(), points.end(), IsSeparator);
+  const TPoint start = first == points.end() ? points[0] : *first;
+  box.L = box.R = start.x;
+  box.T = box.B = start.y;
   for (const TPoint& p : points) {
+    if (IsSeparator(p) && first != points.end()) continue;
     box.L = std::min(box.L, p.x);
     box.R = std::max(box.R, p.x);
     box.T = std::min(box.T, p.y);

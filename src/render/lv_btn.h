@@ -91,8 +91,9 @@ class TLvBtn {
   bool IsPositionKey() const;
 
   // The rectangle that the legend is drawn into, in the key's current state (empty when the key
-  // has no place or fewer than 2 points).
-  TRect LegendRect();
+  // has no place or fewer than 2 points). Each part of a two-part outline (0 before the separator
+  // point, 1 after it) has its own legend; the other outlines have part 0 only.
+  TRect LegendRect(int part = 0);
 
   // Whether the key would look different from its last paint on the image: another drawn state,
   // legend, name, glyph or place. Colour schemes and font sizes are not compared: their changes
@@ -169,14 +170,14 @@ class TLvBtn {
   void PaintWithin(const std::vector<TRect>& region);
   TLook CurrentLook() const;
   // The legend box of the place's outline for a hover state, before a pressed key's offset.
-  bool BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box);
+  bool BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box, int part);
 
   void SetPoints(const std::vector<TPoint>& points);
   void DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force);
   void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
                 const std::vector<TRect>* region = nullptr);
   void DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& points);
-  bool ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box);
+  bool ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box, int part);
   // Whether the legend box needed the key name measured.
   bool FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, bool hot, TLegendBox& box);
   void ComputeBounds(const std::vector<TPoint>& points, TLegendBox& box) const;
@@ -213,6 +214,8 @@ class TLvBtn {
   // Counts the changes of FPoints, so that keys drawn in this outline know their boxes are old.
   unsigned FGeneration = 0;
   TLook FShown;
-  std::array<TLegendCache, 2> FLegendCache;  // not hot, hot
+  // The parts of an outline (two at most: before and after the separator point).
+  static constexpr int OutlineParts = 2;
+  std::array<std::array<TLegendCache, 2>, OutlineParts> FLegendCache;  // per part: not hot, hot
   TFitCache FFitCache;
 };

@@ -10,7 +10,9 @@ TEST(CommandCycling, NextFollowsTheStoredNumberAndWraps) {
   } cases[] = {
       {1, 2, 2},   // nothing stored reads as 1: the first command gives 2
       {5, 6, 6},
-      {6, 7, 1},   // the last layout is followed by the first
+      {6, 7, 7},
+      {7, 8, 8},
+      {8, 9, 1},   // the last layout is followed by the first
       {9, 10, 1},
       {10, 1, 1},  // the last scheme is followed by the first
       {0, 1, 1},
@@ -30,7 +32,7 @@ TEST(CommandCycling, ApplyWrapsOnlyNumbersAboveTheRange) {
   const struct {
     int Value, Scheme, Type;
   } cases[] = {
-      {1, 1, 1}, {6, 6, 6}, {7, 7, 1}, {10, 10, 1}, {11, 1, 1}, {0, 0, 0}, {-2, -2, -2}, {INT_MAX, 1, 1},
+      {1, 1, 1}, {6, 6, 6}, {8, 8, 8}, {9, 9, 1}, {10, 10, 1}, {11, 1, 1}, {0, 0, 0}, {-2, -2, -2}, {INT_MAX, 1, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Value);

@@ -305,15 +305,21 @@ INSTANTIATE_TEST_SUITE_P(CapsLock, CapsLockTimer,
                          testing::Values(TCapsCase{0x00, 0}, TCapsCase{0x01, 1}, TCapsCase{0x80, 0},
                                          TCapsCase{0x81, 1}));
 
-TEST(KeyPress, CapsLockTimerFollowsOnlyCapsLock) {
-  TInputRig rig;
-  rig.services.SetSystemKey(144, 0x01);
-  rig.services.SetSystemKey(145, 0x01);
-  rig.keyboard.SetKeyStateByte(144, 0);
-  rig.keyboard.SetKeyStateByte(145, 0);
-  rig.press.tmrCapsLockTimer();
-  EXPECT_EQ(rig.keyboard.KeyState()[144], 0);
-  EXPECT_EQ(rig.keyboard.KeyState()[145], 0);
+TEST(KeyPress, CapsLockTimerFollowsNumLockOnlyWhereTheLayoutShowsItAndNeverScrollLock) {
+  for (const bool numLockShown : {true, false}) {
+    SCOPED_TRACE(numLockShown);
+    TInputRig rig;
+    if (!numLockShown) rig.keyboard.FreeKey(144);
+    rig.services.SetSystemKey(144, 0x81);
+    rig.services.SetSystemKey(145, 0x01);
+    rig.keyboard.SetKeyStateByte(144, 0);
+    rig.keyboard.SetKeyStateByte(145, 0);
+    rig.paintBox.Fake().ClearOps();
+    rig.press.tmrCapsLockTimer();
+    EXPECT_EQ(rig.keyboard.KeyState()[144], numLockShown ? 1 : 0);
+    EXPECT_EQ(rig.keyboard.KeyState()[145], 0);
+    EXPECT_EQ(rig.paintBox.Fake().OpsOf(FakeOpKind::Draw).empty(), !numLockShown);
+  }
 }
 
 TEST(KeyPress, HklTimerHandsTheForegroundInputLanguageToTheKeyboard) {

@@ -48,10 +48,16 @@ struct BuiltinCase {
   int height;
   int width;
   int keyCount;
-  size_t pointsPerKey;
+  size_t pointsPerKey;      // of every one-part outline
   std::set<int> extraKeys;  // keys besides the main block
   std::vector<SpotCheck> spots;
+  bool mainBlock = true;    // false: extraKeys are all the keys
 };
+
+// The numeric keypad's keys besides Enter: Num Lock, 0 to 9, *, +, -, the decimal point and /.
+std::set<int> Keypad() { return Join({144}, Join(Range(96, 107), Range(109, 111))); }
+
+TPoint Sep() { return TPoint{-1, -1}; }
 
 std::ostream& operator<<(std::ostream& os, const BuiltinCase& c) { return os << "layout " << c.index; }
 
@@ -77,7 +83,43 @@ const BuiltinCase kBuiltins[] = {
     {6, L"Narrow", 121, 573, 65, 2, Join({163, 226}, Range(37, 40)),
      {{13, {{391, 30}, {478, 60}}}, {32, {{122, 90}, {279, 120}}}, {48, {{482, 90}, {512, 120}}},
       {187, {{542, 90}, {572, 120}}}}},
+    // "Standard + Arrows" with the keypad to its right; Enter has the keypad Enter as second part.
+    {7, L"Full", 175, 656, 103, 4,
+     Join(Join(Join({19, 20, 44, 45, 46, 145, 163, 226}, Range(33, 40)), Range(112, 123)), Keypad()),
+     {{13, {{390, 114}, {440, 114}, {440, 84}, {390, 84}, Sep(),
+            {625, 174}, {655, 174}, {655, 114}, {625, 114}}},
+      {144, {{535, 54}, {565, 54}, {565, 24}, {535, 24}}},
+      {111, {{565, 54}, {595, 54}, {595, 24}, {565, 24}}},
+      {107, {{625, 114}, {655, 114}, {655, 54}, {625, 54}}},
+      {96, {{535, 174}, {595, 174}, {595, 144}, {535, 144}}},
+      {110, {{595, 174}, {625, 174}, {625, 144}, {595, 144}}},
+      {103, {{535, 84}, {565, 84}, {565, 54}, {535, 54}}},
+      {37, {{440, 174}, {470, 174}, {470, 144}, {440, 144}}}}},
+    // The keypad alone: Enter is only its part after the separator, sent as the keypad Enter.
+    {8, L"Numeric pad", 151, 216, 23, 4, Join(Join(Keypad(), {8, 9, 13}), Range(37, 40)),
+     {{13, {Sep(), {90, 150}, {120, 150}, {120, 90}, {90, 90}}},
+      {144, {{0, 30}, {30, 30}, {30, 0}, {0, 0}}},
+      {8, {{125, 30}, {215, 30}, {215, 0}, {125, 0}}},
+      {9, {{125, 60}, {215, 60}, {215, 30}, {125, 30}}},
+      {107, {{90, 90}, {120, 90}, {120, 30}, {90, 30}}},
+      {96, {{0, 150}, {60, 150}, {60, 120}, {0, 120}}},
+      {97, {{0, 120}, {30, 120}, {30, 90}, {0, 90}}},
+      {38, {{155, 120}, {185, 120}, {185, 90}, {155, 90}}},
+      {39, {{185, 150}, {215, 150}, {215, 120}, {185, 120}}}},
+     false},
 };
+
+// The parts of an outline split at the separator point (one part without it).
+std::vector<Points> Parts(const Points& pts) {
+  std::vector<Points> parts(1);
+  for (const TPoint& p : pts) {
+    if (p == Sep())
+      parts.emplace_back();
+    else
+      parts.back().push_back(p);
+  }
+  return parts;
+}
 
 // Bounding box of an outline: left, top, right, bottom.
 TRect Bounds(const Points& pts) {
@@ -126,11 +168,15 @@ TEST_P(BuiltinLayoutTest, ParsesToItsSizeAndExactlyItsKeys) {
   ASSERT_TRUE(d.Succeeded());
   EXPECT_EQ(d.Height, c.height);
   EXPECT_EQ(d.Width, c.width);
-  const std::set<int> expected = Join(MainBlock(), c.extraKeys);
+  const std::set<int> expected = c.mainBlock ? Join(MainBlock(), c.extraKeys) : c.extraKeys;
   EXPECT_EQ(expected.size(), static_cast<size_t>(c.keyCount));
   for (int code = 1; code <= 255; ++code) {
     if (expected.count(code)) {
-      EXPECT_EQ(d.Points[code].size(), c.pointsPerKey) << "code " << code;
+      for (const Points& part : Parts(d.Points[code])) {
+        if (!part.empty()) {
+          EXPECT_EQ(part.size(), c.pointsPerKey) << "code " << code;
+        }
+      }
     } else {
       EXPECT_TRUE(d.Points[code].empty()) << "code " << code;
     }
@@ -145,18 +191,24 @@ TEST_P(BuiltinLayoutTest, SpotCheckedOutlines) {
 TEST_P(BuiltinLayoutTest, OutlinesAreRectanglesInTheirWrittenCornerOrder) {
   const TLayoutDescription d = Parse();
   for (int code = 1; code <= 255; ++code) {
-    const Points& p = d.Points[code];
-    if (p.size() == 4) {  // bottom-left, bottom-right, top-right, top-left
-      const int left = p[0].x, bottom = p[0].y, right = p[2].x, top = p[2].y;
-      EXPECT_LT(left, right) << code;
-      EXPECT_LT(top, bottom) << code;
-      EXPECT_EQ(p[1], (TPoint{right, bottom})) << code;
-      EXPECT_EQ(p[3], (TPoint{left, top})) << code;
-    } else if (p.size() == 2) {  // top-left, bottom-right
-      EXPECT_LT(p[0].x, p[1].x) << code;
-      EXPECT_LT(p[0].y, p[1].y) << code;
-    } else {
-      EXPECT_TRUE(p.empty()) << code;
+    const std::vector<Points> parts = Parts(d.Points[code]);
+    // Only Enter has two parts: the main Enter (empty in "Numeric pad") and the keypad Enter.
+    if (code != 13) {
+      EXPECT_EQ(parts.size(), 1u) << code;
+    }
+    for (const Points& p : parts) {
+      if (p.size() == 4) {  // bottom-left, bottom-right, top-right, top-left
+        const int left = p[0].x, bottom = p[0].y, right = p[2].x, top = p[2].y;
+        EXPECT_LT(left, right) << code;
+        EXPECT_LT(top, bottom) << code;
+        EXPECT_EQ(p[1], (TPoint{right, bottom})) << code;
+        EXPECT_EQ(p[3], (TPoint{left, top})) << code;
+      } else if (p.size() == 2) {  // top-left, bottom-right
+        EXPECT_LT(p[0].x, p[1].x) << code;
+        EXPECT_LT(p[0].y, p[1].y) << code;
+      } else {
+        EXPECT_TRUE(p.empty()) << code;
+      }
     }
   }
 }
@@ -166,6 +218,7 @@ TEST_P(BuiltinLayoutTest, SizeIsOneMoreThanTheLargestCoordinate) {
   int maxX = -1, maxY = -1, minX = 1, minY = 1;
   for (int code = 1; code <= 255; ++code) {
     for (const TPoint& p : d.Points[code]) {
+      if (p == Sep()) continue;
       maxX = std::max(maxX, p.x);
       maxY = std::max(maxY, p.y);
       minX = std::min(minX, p.x);
@@ -183,7 +236,8 @@ TEST_P(BuiltinLayoutTest, NoTwoKeysOverlap) {
   const TLayoutDescription d = Parse();
   std::vector<std::pair<int, TRect>> boxes;
   for (int code = 1; code <= 255; ++code) {
-    if (!d.Points[code].empty()) boxes.emplace_back(code, Bounds(d.Points[code]));
+    for (const Points& part : Parts(d.Points[code]))
+      if (!part.empty()) boxes.emplace_back(code, Bounds(part));
   }
   for (size_t i = 0; i < boxes.size(); ++i) {
     for (size_t j = i + 1; j < boxes.size(); ++j) {

@@ -154,8 +154,8 @@ TEST(ParseLayoutText, EveryCodeWithoutALineGetsAnEmptyList) {
   }
 }
 
-TEST(LayoutText, IndicesOutsideTwoToSixGiveTheFirstText) {
-  for (int index : {0, 1, 7, -1, 100, -2147483647 - 1}) {
+TEST(LayoutText, IndicesOutsideTwoToEightGiveTheFirstText) {
+  for (int index : {0, 1, 9, -1, 100, -2147483647 - 1}) {
     EXPECT_EQ(&LayoutText(index), &LayoutText(1)) << index;
     EXPECT_EQ(LayoutListItem(index), L"Standard") << index;
   }
@@ -165,8 +165,9 @@ TEST(LayoutText, IndicesOutsideTwoToSixGiveTheFirstText) {
 }
 
 TEST(LayoutText, ListItemsInSettingsOrder) {
-  const wchar_t* const expected[] = {L"Standard", L"Standard + Arrows", L"Compact",
-                                     L"Compact + Arrows", L"Touch", L"Narrow"};
+  const wchar_t* const expected[] = {L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows",
+                                     L"Touch",    L"Narrow",            L"Full",    L"Numeric pad"};
+  static_assert(std::size(expected) == LayoutCount);
   for (int index = 1; index <= LayoutCount; ++index) EXPECT_EQ(LayoutListItem(index), expected[index - 1]);
 }
 

@@ -33,6 +33,7 @@ struct LayoutCase {
   int index;
   int outlined;
   int width, height;
+  int extraShapes = 0;  // parts of two-part outlines beyond their first
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* os) { *os << "index " << c.index; }
@@ -60,7 +61,7 @@ TEST_P(LoadLayoutTest, FillsEverySlotAndDrawsEveryOutlineOnce) {
   ASSERT_FALSE(rig.Back().Ops().empty());
   EXPECT_EQ(rig.Back().Ops()[0].Kind, FakeOpKind::FillRect);
   EXPECT_EQ(rig.Back().Ops()[0].Rect, (TRect{0, 0, c.width, c.height}));
-  EXPECT_EQ(Shapes(rig.Back()), c.outlined);
+  EXPECT_EQ(Shapes(rig.Back()), c.outlined + c.extraShapes);
   EXPECT_EQ(rig.Presents(), 1);
 }
 
@@ -69,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LayoutCase{1, 75, 441, 181}, LayoutCase{2, 87, 531, 175},
                       LayoutCase{3, 61, 441, 151}, LayoutCase{4, 64, 441, 151},
                       LayoutCase{5, 67, 466, 151}, LayoutCase{6, 65, 573, 121},
+                      // "Full" draws Enter in two parts: the main Enter and the keypad Enter.
+                      LayoutCase{7, 103, 656, 175, 1}, LayoutCase{8, 23, 216, 151},
                       // Any other index loads "Standard".
                       LayoutCase{0, 75, 441, 181}, LayoutCase{9, 75, 441, 181},
                       LayoutCase{-1, 75, 441, 181}));
@@ -515,6 +518,21 @@ TEST(LvKeyboard, KeyQueries) {
   EXPECT_EQ(rig.Kb().Key(256), nullptr);
   EXPECT_TRUE(rig.Kb().IsModifierKey(165));
   EXPECT_FALSE(rig.Kb().IsModifierKey(20));
+}
+
+TEST(LvKeyboard, LegendSizesFollowEscapeElseNumLockElseTheLowestDrawnKey) {
+  TKeyboardRig rig;
+  EXPECT_EQ(rig.Kb().LegendSizeKey(), nullptr);  // nothing drawn
+  const struct {
+    int index;
+    int code;
+  } cases[] = {{1, 27}, {7, 27}, {8, 144}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(rig.Kb().LoadLayout(c.index));
+    EXPECT_EQ(rig.Kb().LegendSizeKey(), rig.Kb().Key(c.code)) << "layout " << c.index;
+  }
+  rig.Kb().FreeKey(144);  // the numeric pad without Num Lock: Backspace (8) is its lowest key
+  EXPECT_EQ(rig.Kb().LegendSizeKey(), rig.Kb().Key(8));
 }
 
 TEST(LvKeyboard, PresentCopiesThePictureOntoThePaintBox) {

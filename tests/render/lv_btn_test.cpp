@@ -129,6 +129,52 @@ TEST_F(LvBtnTest, TwoPartOutlineTellsWhichPartWasHit) {
   }
 }
 
+TEST_F(LvBtnTest, EachPartOfATwoPartOutlineShowsTheNameInsideItself) {
+  // The main Enter and a keypad Enter far from it, as in "Full"; and the keypad Enter alone (an
+  // empty part before the separator), as in "Numeric pad".
+  const std::vector<TPoint> mainPart = {{0, 60}, {60, 60}, {60, 30}, {0, 30}};
+  const std::vector<TPoint> padPart = {{200, 60}, {230, 60}, {230, 0}, {200, 0}};
+  const TRect mainBox{0, 30, 61, 61}, padBox{200, 0, 231, 61};
+  struct Case {
+    const char* name;
+    std::vector<TPoint> points;
+    std::vector<TRect> legendIn;  // the part each drawn name must lie in, in drawing order
+  };
+  std::vector<TPoint> both = mainPart;
+  both.push_back(TLvBtn::Separator);
+  both.insert(both.end(), padPart.begin(), padPart.end());
+  std::vector<TPoint> padOnly{TLvBtn::Separator};
+  padOnly.insert(padOnly.end(), padPart.begin(), padPart.end());
+  const Case cases[] = {{"main and keypad Enter", both, {mainBox, padBox}},
+                        {"keypad Enter alone", padOnly, {padBox}}};
+  rig.Kb().SetKeyName(13, L"Enter");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TLvBtn& enter = Add(13, c.points);
+    for (const bool pressed : {false, true}) {
+      const auto texts = PaintIn(enter, pressed, false);
+      ASSERT_EQ(texts.size(), c.legendIn.size());
+      for (std::size_t i = 0; i < texts.size(); ++i) {
+        const TRect& r = texts[i].Rect;
+        const TRect& in = c.legendIn[i];
+        EXPECT_EQ(texts[i].Text, L"Enter");
+        EXPECT_TRUE(r.Left >= in.Left && r.Right <= in.Right && r.Top >= in.Top && r.Bottom <= in.Bottom &&
+                    r.Right > r.Left && r.Bottom > r.Top)
+            << "legend " << i << " at " << r.Left << "," << r.Top << "-" << r.Right << "," << r.Bottom;
+      }
+    }
+    // Both parts' legends are in what a partial repaint covers.
+    const TRect bounds = enter.PaintBounds();
+    for (const TRect& in : c.legendIn)
+      EXPECT_TRUE(bounds.Left <= in.Left + 2 && bounds.Right >= in.Right - 1) << in.Left;
+    bool extended = false;
+    EXPECT_TRUE(enter.HitTest(215, 30, extended));
+    EXPECT_TRUE(extended);
+    rig.Kb().SetKeyPressed(13, false);
+    rig.Kb().FreeKey(13);
+  }
+}
+
 TEST_F(LvBtnTest, OutlineFormsWithoutShapeAreNeitherDrawnNorHit) {
   struct Case { std::vector<TPoint> points; int pointCount; };
   const Case cases[] = {{{}, 0},

@@ -101,7 +101,7 @@ TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguage) {
     const TSettingsDialogPlan plan = Plan(lang);
     EXPECT_EQ(plan.Of(C::lbKeyboardType).Items,
               (std::vector<std::wstring>{L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows",
-                                         L"Touch", L"Narrow"}));
+                                         L"Touch", L"Narrow", L"Full", L"Numeric pad"}));
     EXPECT_EQ(plan.Of(C::lbColors).Items,
               (std::vector<std::wstring>{L"Standard", L"System", L"White", L"Black", L"Windows Dark",
                                          L"Windows Light", L"Android", L"Mac", L"Office Silver", L"Office Grey"}));

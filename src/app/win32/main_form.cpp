@@ -204,9 +204,9 @@ void TMainForm::BuildKeyboard() {
 }
 
 void TMainForm::UpdateLegendFontSizes() {
-  const TLvBtn* escape = FKeyboard->Key(27);
-  if (!escape) return;
-  ::UpdateLegendFontSizes(escape->GetWidth(), escape->GetHeight(), ScreenPixelsPerInch());
+  const TLvBtn* reference = FKeyboard->LegendSizeKey();
+  if (!reference) return;
+  ::UpdateLegendFontSizes(reference->GetWidth(), reference->GetHeight(), ScreenPixelsPerInch());
 }
 
 void TMainForm::FormResize() {
