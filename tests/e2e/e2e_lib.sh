@@ -82,24 +82,37 @@ e2e_client_rect() {
   read -r CLIENT_X CLIENT_Y CLIENT_W CLIENT_H < <(tr -d '\r' < "$f")
 }
 
-# Centre of a key of the "Standard" layout in screen pixels (KEY_X, KEY_Y), from the layout text
-# in the source and the client area measured last. Layout units scale separately in x and y.
+# Centre of a key in screen pixels (KEY_X, KEY_Y), from the layout text in the source and the
+# client area measured last. The layout is built-in layout $E2E_LAYOUT ("Standard" when unset), or
+# the layout file $E2E_LAYOUT_FILE when set. Layout units scale separately in x and y; of a key in
+# two parts (Enter in "Full"), the part after the separator point when $E2E_SECOND_PART is 1.
 e2e_key_center() {
-  local code="$1" points
-  points=$(awk '/\/\/ 1 "Standard"/{on=1} /\/\/ 2 "/{on=0} on' "$E2E_ROOT/src/keyboard/builtin_layouts.cpp" |
-           grep -o "L\"$code=[-0-9,;]*" | head -1 | sed 's/^L"[0-9]*=//')
-  [ -n "$points" ] || e2e_fail "key $code is not in the Standard layout"
+  local code="$1" text points
+  if [ -n "${E2E_LAYOUT_FILE:-}" ]; then
+    text=$(tr -d '\r' < "$E2E_LAYOUT_FILE" | sed 's/^/L"/')
+  else
+    text=$(awk -v n="${E2E_LAYOUT:-1}" '$0 ~ "// " n " \"" {on=1; next} on && (/^    \/\/ [0-9]+ "/ || /^};/) {on=0} on' \
+             "$E2E_ROOT/src/keyboard/builtin_layouts.cpp")
+  fi
+  local width height
+  width=$(echo "$text" | grep -o 'L"Width=[0-9]*' | head -1 | sed 's/.*=//')
+  height=$(echo "$text" | grep -o 'L"Height=[0-9]*' | head -1 | sed 's/.*=//')
+  points=$(echo "$text" | grep -o "L\"$code=[-0-9,;]*" | head -1 | sed 's/^L"[0-9]*=//')
+  [ -n "$points" ] && [ -n "$width" ] && [ -n "$height" ] || e2e_fail "key $code is not in the layout"
+  case "$points" in
+    *"-1,-1;"*) if [ "${E2E_SECOND_PART:-0}" = 1 ]; then points=${points#*-1,-1;}; else points=${points%%;-1,-1*}; fi ;;
+  esac
   local xs ys
   xs=$(echo "$points" | tr ';' '\n' | cut -d, -f1 | sort -n)
   ys=$(echo "$points" | tr ';' '\n' | cut -d, -f2 | sort -n)
   local x0 x1 y0 y1
   x0=$(echo "$xs" | head -1); x1=$(echo "$xs" | tail -1)
   y0=$(echo "$ys" | head -1); y1=$(echo "$ys" | tail -1)
-  KEY_X=$(( CLIENT_X + (x0 + x1) * CLIENT_W / 2 / 441 ))
-  KEY_Y=$(( CLIENT_Y + (y0 + y1) * CLIENT_H / 2 / 181 ))
+  KEY_X=$(( CLIENT_X + (x0 + x1) * CLIENT_W / 2 / width ))
+  KEY_Y=$(( CLIENT_Y + (y0 + y1) * CLIENT_H / 2 / height ))
   # The key's bounds on the screen too.
-  KEY_L=$(( CLIENT_X + x0 * CLIENT_W / 441 )); KEY_R=$(( CLIENT_X + x1 * CLIENT_W / 441 ))
-  KEY_T=$(( CLIENT_Y + y0 * CLIENT_H / 181 )); KEY_B=$(( CLIENT_Y + y1 * CLIENT_H / 181 ))
+  KEY_L=$(( CLIENT_X + x0 * CLIENT_W / width )); KEY_R=$(( CLIENT_X + x1 * CLIENT_W / width ))
+  KEY_T=$(( CLIENT_Y + y0 * CLIENT_H / height )); KEY_B=$(( CLIENT_Y + y1 * CLIENT_H / height ))
 }
 
 # The keyboard window's opacity as the system has it (its layered alpha, 255 when not layered).

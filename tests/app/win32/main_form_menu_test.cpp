@@ -169,6 +169,9 @@ TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
   EXPECT_EQ(form_->KeyboardType(), 2);
   WritePrivateProfileStringW(L"Main", L"Keyboard", L"6", ini_.c_str());
   Command(1029);
+  EXPECT_EQ(Stored(L"Keyboard"), 7);
+  WritePrivateProfileStringW(L"Main", L"Keyboard", L"8", ini_.c_str());
+  Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
   EXPECT_EQ(form_->KeyboardType(), 1);
 }
