@@ -142,3 +142,11 @@ TLayoutDescription ParseLayoutText(const std::wstring& text) {
   }
   return result;
 }
+
+int CountKeyLines(const std::wstring& text) {
+  int count = 0;
+  for (const std::wstring& line : SplitLines(text)) {
+    if (line.find(L'=') != std::wstring::npos && KeyCodeOfName(TextBefore(line, L"=")) != 0) ++count;
+  }
+  return count;
+}

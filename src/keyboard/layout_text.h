@@ -50,3 +50,7 @@ struct TLayoutDescription {
 
 // Parses a layout description text; never throws for malformed text (see TLayoutDescription).
 TLayoutDescription ParseLayoutText(const std::wstring& text);
+
+// The lines of a text that name a key code (1..255, as the parse reads them), repeated codes
+// counted each time.
+int CountKeyLines(const std::wstring& text);

@@ -82,14 +82,16 @@ TLvKeyboard::~TLvKeyboard() {
   FBackBuffer.reset();
 }
 
-bool TLvKeyboard::LoadLayout(int index) {
+bool TLvKeyboard::LoadLayout(int index) { return LoadLayoutText(LayoutText(index)); }
+
+bool TLvKeyboard::LoadLayoutText(const std::wstring& text) {
   const bool paintEnabled = FPaintEnabled;
   SetPaintEnabled(false);
   FDesktop.BeginBusy(false);
   TBusyReset busyReset(FDesktop);
   ClearKeys();
 
-  const TLayoutDescription layout = ParseLayoutText(LayoutText(index));
+  const TLayoutDescription layout = ParseLayoutText(text);
   if (!layout.SizeRead) return false;
   SetControlSize(layout.Width, layout.Height);
   SetDesignSize(layout.Width, layout.Height);

@@ -37,6 +37,8 @@ class TLvKeyboard : public TKeyDrawContext {
   // does not parse: the keys read before the failure stay, painting stays disabled, placement and
   // legends are not updated.
   bool LoadLayout(int index);
+  // The same with any layout text (a layout file's).
+  bool LoadLayoutText(const std::wstring& text);
   // Copies the default key names into the key names and rebuilds the picture.
   void FillKeyNames();
   // Sets the name shown on the key of a code; it shows from the next paint on.
