@@ -597,6 +597,104 @@ const TTranslation kOnlineKeyboard[] = {
     {0x0804, L"在线键盘"},  // Chinese (PRC)
 };
 
+
+// Texts of the keypad layouts and of keeping clear of the text cursor.
+// "Full"
+const TTranslation kFull[] = {
+    {0x01, L"كامل"},  // Arabic
+    {0x02, L"Пълна"},  // Bulgarian
+    {0x04, L"完整"},  // Chinese (traditional)
+    {0x05, L"Úplná"},  // Czech
+    {0x06, L"Fuld"},  // Danish
+    {0x07, L"Vollständig"},  // German
+    {0x08, L"Πλήρες"},  // Greek
+    {0x0A, L"Completo"},  // Spanish
+    {0x0C, L"Complet"},  // French
+    {0x0E, L"Teljes"},  // Hungarian
+    {0x10, L"Completa"},  // Italian
+    {0x11, L"フル"},  // Japanese
+    {0x12, L"전체"},  // Korean
+    {0x13, L"Volledig"},  // Dutch
+    {0x15, L"Pełna"},  // Polish
+    {0x16, L"Completo"},  // Portuguese
+    {0x19, L"Полная"},  // Russian
+    {0x1A, L"Пуна"},  // Serbian
+    {0x1B, L"Úplná"},  // Slovak
+    {0x1D, L"Fullständig"},  // Swedish
+    {0x1F, L"Tam"},  // Turkish
+    {0x22, L"Повна"},  // Ukrainian
+    {0x23, L"Поўная"},  // Belarusian
+    {0x24, L"Polna"},  // Slovenian
+    {0x26, L"Pilna"},  // Latvian
+    {0x29, L"کامل"},  // Persian
+    {0x041A, L"Puna"},  // Croatian (Croatia)
+    {0x0804, L"完整"},  // Chinese (PRC)
+};
+
+// "Numeric pad"
+const TTranslation kNumericPad[] = {
+    {0x01, L"لوحة الأرقام"},  // Arabic
+    {0x02, L"Цифров блок"},  // Bulgarian
+    {0x04, L"數字鍵台"},  // Chinese (traditional)
+    {0x05, L"Numerická klávesnice"},  // Czech
+    {0x06, L"Numerisk tastatur"},  // Danish
+    {0x07, L"Ziffernblock"},  // German
+    {0x08, L"Αριθμητικό πληκτρολόγιο"},  // Greek
+    {0x0A, L"Teclado numérico"},  // Spanish
+    {0x0C, L"Pavé numérique"},  // French
+    {0x0E, L"Számbillentyűzet"},  // Hungarian
+    {0x10, L"Tastierino numerico"},  // Italian
+    {0x11, L"テンキー"},  // Japanese
+    {0x12, L"숫자 키패드"},  // Korean
+    {0x13, L"Numeriek toetsenblok"},  // Dutch
+    {0x15, L"Klawiatura numeryczna"},  // Polish
+    {0x16, L"Teclado numérico"},  // Portuguese
+    {0x19, L"Цифровая клавиатура"},  // Russian
+    {0x1A, L"Нумеричка тастатура"},  // Serbian
+    {0x1B, L"Numerická klávesnica"},  // Slovak
+    {0x1D, L"Numeriskt tangentbord"},  // Swedish
+    {0x1F, L"Sayısal tuş takımı"},  // Turkish
+    {0x22, L"Цифрова клавіатура"},  // Ukrainian
+    {0x23, L"Лічбавая клавіятура"},  // Belarusian
+    {0x24, L"Številčnica"},  // Slovenian
+    {0x26, L"Ciparu tastatūra"},  // Latvian
+    {0x29, L"صفحه\u200Cکلید عددی"},  // Persian
+    {0x041A, L"Numerička tipkovnica"},  // Croatian (Croatia)
+    {0x0804, L"数字键盘"},  // Chinese (PRC)
+};
+
+// "Keep clear of the text cursor"
+const TTranslation kKeepClear[] = {
+    {0x01, L"الابتعاد عن مؤشر النص"},  // Arabic
+    {0x02, L"Отдръпване от текстовия курсор"},  // Bulgarian
+    {0x04, L"避開文字游標"},  // Chinese (traditional)
+    {0x05, L"Uhýbat textovému kurzoru"},  // Czech
+    {0x06, L"Hold afstand til tekstmarkøren"},  // Danish
+    {0x07, L"Der Schreibmarke ausweichen"},  // German
+    {0x08, L"Αποφυγή του δρομέα κειμένου"},  // Greek
+    {0x0A, L"Apartarse del cursor de texto"},  // Spanish
+    {0x0C, L"Éviter le curseur de texte"},  // French
+    {0x0E, L"A szövegkurzor szabadon hagyása"},  // Hungarian
+    {0x10, L"Non coprire il cursore di testo"},  // Italian
+    {0x11, L"テキスト カーソルを避ける"},  // Japanese
+    {0x12, L"텍스트 커서 피하기"},  // Korean
+    {0x13, L"Uit de buurt van de tekstcursor blijven"},  // Dutch
+    {0x15, L"Nie zasłaniaj kursora tekstu"},  // Polish
+    {0x16, L"Afastar-se do cursor de texto"},  // Portuguese
+    {0x19, L"Не закрывать текстовый курсор"},  // Russian
+    {0x1A, L"Не заклањај текстуални курсор"},  // Serbian
+    {0x1B, L"Nezakrývať textový kurzor"},  // Slovak
+    {0x1D, L"Håll undan för textmarkören"},  // Swedish
+    {0x1F, L"Metin imlecini kapatma"},  // Turkish
+    {0x22, L"Не закривати текстовий курсор"},  // Ukrainian
+    {0x23, L"Не закрываць тэкставы курсор"},  // Belarusian
+    {0x24, L"Ne prekrivaj besedilnega kazalca"},  // Slovenian
+    {0x26, L"Neaizsegt teksta kursoru"},  // Latvian
+    {0x29, L"دوری از مکان\u200Cنمای متن"},  // Persian
+    {0x041A, L"Ne zaklanjaj tekstni kursor"},  // Croatian (Croatia)
+    {0x0804, L"避开文本光标"},  // Chinese (PRC)
+};
+
 }  // namespace
 
 const TSourceText SourceTexts[] = {
@@ -631,6 +729,9 @@ const TSourceText SourceTexts[] = {
     {L"Like this app? Please, rate it.", kRateThisApp, std::size(kRateThisApp)},
     {L"Please purchase %1 to access premium features and help us further improve this app.", kPleasePurchase, std::size(kPleasePurchase)},
     {L"Online Keyboard", kOnlineKeyboard, std::size(kOnlineKeyboard)},
+    {L"Full", kFull, std::size(kFull)},
+    {L"Numeric pad", kNumericPad, std::size(kNumericPad)},
+    {L"Keep clear of the text cursor", kKeepClear, std::size(kKeepClear)},
 };
 
 const std::size_t SourceTextCount = std::size(SourceTexts);

@@ -70,7 +70,9 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, HoverTimeText(HoverTimeDefault)));
   c.push_back(Control(C::lblKeyboardType, Kind::Label, Box(16, 128 + d, 24, 13), -1, tr(L"Kind") + colon));
   c.push_back(Control(C::lbKeyboardType, Kind::ListBox, Box(16, 144 + d, 201, 89), 6, L""));
-  for (int type = 1; type <= LayoutCount; ++type) c.back().Items.push_back(LayoutListItem(type));
+  // The names of the six first layouts are the same in every language; "Full" and "Numeric pad"
+  // are translated.
+  for (int type = 1; type <= LayoutCount; ++type) c.back().Items.push_back(tr(LayoutListItem(type).c_str()));
   c.push_back(Control(C::lblColors, Kind::Label, Box(232, 128 + d, 34, 13), -1, tr(L"Colors") + colon));
   c.push_back(Control(C::lbColors, Kind::ListBox, Box(232, 144 + d, 201, 89), 7, L""));
   for (const wchar_t* name : ColorSchemeNames) c.back().Items.push_back(name);

@@ -96,12 +96,20 @@ TEST(SettingsDialogPlan, HoverTimeTrackBarCountsTenthsWithinTheLimits) {
   EXPECT_EQ(HoverTimeOfPosition(kHoverTrackBarMax), 3000);
 }
 
-TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguage) {
-  for (std::uint16_t lang : {0x0409, 0x040C, 0x0407, 0x0419}) {
-    const TSettingsDialogPlan plan = Plan(lang);
+TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguageButForTheKeypadLayouts) {
+  const struct {
+    std::uint16_t lang;
+    const wchar_t* full;
+    const wchar_t* numericPad;
+  } cases[] = {{0x0409, L"Full", L"Numeric pad"},
+               {0x040C, L"Complet", L"Pavé numérique"},
+               {0x0407, L"Vollständig", L"Ziffernblock"},
+               {0x0419, L"Полная", L"Цифровая клавиатура"}};
+  for (const auto& c : cases) {
+    const TSettingsDialogPlan plan = Plan(c.lang);
     EXPECT_EQ(plan.Of(C::lbKeyboardType).Items,
               (std::vector<std::wstring>{L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows",
-                                         L"Touch", L"Narrow", L"Full", L"Numeric pad"}));
+                                         L"Touch", L"Narrow", c.full, c.numericPad}));
     EXPECT_EQ(plan.Of(C::lbColors).Items,
               (std::vector<std::wstring>{L"Standard", L"System", L"White", L"Black", L"Windows Dark",
                                          L"Windows Light", L"Android", L"Mac", L"Office Silver", L"Office Grey"}));
