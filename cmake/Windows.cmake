@@ -47,8 +47,14 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # All Windows-only tests in one executable: starting Wine once per test case would be slow.
 file(GLOB_RECURSE ORVILLA_WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win32/*.cpp)
+# Programs the tests start as other processes are programs of their own.
+list(FILTER ORVILLA_WINDOWS_TESTS EXCLUDE REGEX "/tests/programs/")
+add_executable(orvilla_settings_writer tests/programs/win32/settings_writer.cpp)
+target_link_libraries(orvilla_settings_writer PRIVATE orvilla_win32)
+target_link_options(orvilla_settings_writer PRIVATE -municode)
 if(ORVILLA_WINDOWS_TESTS)
   add_executable(orvilla_win32_tests ${ORVILLA_WINDOWS_TESTS})
+  add_dependencies(orvilla_win32_tests orvilla_settings_writer)
   target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   # The tests compare the program's own answers with the shell's, and read image lists.
   target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 shell32 comctl32 gmock gtest_main)

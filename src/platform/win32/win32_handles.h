@@ -84,6 +84,13 @@ struct TKernelHandleCloser {
 };
 using TKernelHandle = TUniqueHandle<HANDLE, TKernelHandleCloser>;
 
+// The ownership of a mutex this thread waited for, given back (ReleaseMutex) when its owner goes;
+// the mutex handle itself stays with its TKernelHandle.
+struct TMutexReleaser {
+  void operator()(HANDLE mutex) const { ReleaseMutex(mutex); }
+};
+using TMutexOwnership = TUniqueHandle<HANDLE, TMutexReleaser>;
+
 // The service control manager or a service.
 struct TServiceHandleCloser {
   void operator()(SC_HANDLE handle) const { CloseServiceHandle(handle); }

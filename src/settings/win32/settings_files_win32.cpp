@@ -7,6 +7,7 @@
 
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_handles.h"
+#include "settings/win32/settings_file_lock.h"
 
 namespace {
 
@@ -83,6 +84,9 @@ std::wstring GetSpecialFolderPath(int folderId) {
 }
 
 bool TWin32SettingsFileSystem::RewriteFile(const std::wstring& fileName) {
+  // What is written back is what was read: another copy's write may not come in between.
+  const TSettingsFileLock lock(fileName);
+  const TMutexOwnership held = lock.Hold();
   std::string content;
   if (!ReadExisting(fileName, content)) return false;
   const TKernelHandle file = OpenedFile(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
