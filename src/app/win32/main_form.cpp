@@ -60,6 +60,10 @@ BOOL CALLBACK FindRestoreTarget(HWND window, LPARAM param) {
   return FALSE;
 }
 
+// Posted when the Apps key starts tmrSettings: the settings dialog is made during the timer's wait,
+// once the click has been handled and shown, so that the timer only has to show it.
+constexpr UINT kMakeSettingsFormMessage = WM_APP + 1;
+
 }  // namespace
 
 DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) {
@@ -126,7 +130,12 @@ void TMainForm::FormCreate() {
   FKeyboard->SetPaintEnabled(false);
   auto timerId = [](TInputTimer t) { return t == TInputTimer::tmrPress ? tmrPress : tmrSettings; };
   FInputWindow = std::make_unique<TWin32InputWindow>(
-      Handle(), [this, timerId](TInputTimer t, bool on, unsigned ms) { EnableTimer(timerId(t), on, ms); },
+      Handle(),
+      [this, timerId](TInputTimer t, bool on, unsigned ms) {
+        EnableTimer(timerId(t), on, ms);
+        if (t == TInputTimer::tmrSettings && on && !FSettingsForm)
+          PostMessageW(Handle(), kMakeSettingsFormMessage, 0, 0);
+      },
       [this, timerId](TInputTimer t) { return TimerEnabled(timerId(t)); });
   // The press state starts with nothing held or latched, a repeat delay of 600 ms and an interval
   // of 20 ms; the pointer filters start with no press seen, and mouse presses are ignored while a
@@ -505,6 +514,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return MA_NOACTIVATE;
     case WM_TIMER:
       if (wParam >= tmrPress && wParam <= tmrLast) OnTimer(static_cast<TTimerId>(wParam));
+      return 0;
+    case kMakeSettingsFormMessage:
+      MakeSettingsForm(false);
       return 0;
     case WM_ERASEBKGND:
       return 1;

@@ -175,6 +175,11 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
 
   void tmrCaptionTimer();
   void tmrSettingsTimer();
+  // Makes the settings dialog, hidden, unless it exists: the first time it is asked for (the
+  // "Settings" command, or the Apps key, which makes it during its timer's wait). False when it
+  // could not be made; the error box then says why when reportFailure (the opening itself, which
+  // tries again after a quiet attempt during the wait). The keyboard runs on either way.
+  bool MakeSettingsForm(bool reportFailure);
   // The hover check: runs while hover typing is on and the pointer is over the window.
   void tmrHoverTimer();
   // Starts the hover check when hover typing is on; stops it, ending the visit, when not.
@@ -231,7 +236,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // shell32, loaded when the first page is opened and kept while the window lives: the shell may
   // still be at work after ShellExecuteW returns.
   TModuleHandle FShell32;
-  // The settings dialog, made when it is first asked for (tmrSettingsTimer): it and the common
+  // The settings dialog, made when it is first asked for (MakeSettingsForm): it and the common
   // controls library it loads are not held by a keyboard that never opens it. Destroyed first,
   // while all else is whole.
   std::unique_ptr<TSettingsForm> FSettingsForm;

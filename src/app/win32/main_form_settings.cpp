@@ -262,17 +262,18 @@ void TMainForm::ScheduleLazySave() {
 
 void TMainForm::tmrSettingsTimer() {
   EnableTimer(tmrSettings, false, 100);
-  // Made, hidden, the first time it is asked for. When it cannot be made the error box says why
-  // and the keyboard runs on; the next request tries again.
-  if (!FSettingsForm) {
-    try {
-      FSettingsForm = std::make_unique<TSettingsForm>(Handle(), *this, FCaptions, GetUserDefaultUILanguage());
-    } catch (const std::exception& error) {
-      ShowErrorBox(Handle(), error);
-      return;
-    }
+  if (MakeSettingsForm(true)) FSettingsForm->ShowSettings();
+}
+
+bool TMainForm::MakeSettingsForm(bool reportFailure) {
+  if (FSettingsForm) return true;
+  try {
+    FSettingsForm = std::make_unique<TSettingsForm>(Handle(), *this, FCaptions, GetUserDefaultUILanguage());
+  } catch (const std::exception& error) {
+    if (reportFailure) ShowErrorBox(Handle(), error);
+    return false;
   }
-  FSettingsForm->ShowSettings();
+  return true;
 }
 
 bool TMainForm::PreTranslateSettingsMessage(MSG& msg) { return FSettingsForm && FSettingsForm->PreTranslateMessage(msg); }

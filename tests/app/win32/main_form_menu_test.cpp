@@ -1,8 +1,9 @@
 // The keyboard window's system menu and commands on the real window: the program's items under
 // the system's own, exactly once also after the border changed twice, with check marks that follow
 // the switches; "Change colors" and "Change keyboard type" apply and store the next number;
-// the settings dialog is not made while nobody asks for it: the first "Settings" makes it, and
-// every one after shows that same dialog.
+// the settings dialog is not made while nobody asks for it: the first "Settings" makes it (the
+// Apps key during its timer's wait, the timer showing it), and every one after shows that same
+// dialog.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 
 #include "app/win32/main_form.h"
 #include "app/win32/message_pump.h"
+#include "keyboard/vk_codes.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
@@ -224,6 +226,32 @@ TEST_F(MainFormMenu, SettingsDialogIsMadeByTheFirstCommandThenTheSameShownUntilT
   EXPECT_TRUE(IsWindowVisible(dialogs[0]));
   form_.reset();
   EXPECT_FALSE(IsWindow(dialogs[0]));
+}
+
+TEST_F(MainFormMenu, TheAppsKeyMakesTheDialogDuringItsTimersWaitAndTheTimerShowsIt) {
+  form_->Show();
+  const TLvBtn* apps = form_->Keyboard().Key(VkApps);
+  ASSERT_NE(apps, nullptr);
+  const LPARAM centre = MAKELPARAM(apps->GetLeft() + apps->GetWidth() / 2, apps->GetTop() + apps->GetHeight() / 2);
+  SendMessageW(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+  SendMessageW(form_->Handle(), WM_LBUTTONUP, 0, centre);
+  EXPECT_TRUE(form_->TimerEnabled(tmrSettings));
+  // The click handled, the dialog is not made inside it but by the next messages, one at a time
+  // here, while the timer still waits.
+  EXPECT_TRUE(SettingsDialogs().empty());
+  MSG msg;
+  while (SettingsDialogs().empty() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  const std::vector<HWND> dialogs = SettingsDialogs();
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_FALSE(IsWindowVisible(dialogs[0]));
+  EXPECT_TRUE(form_->TimerEnabled(tmrSettings));
+  // The timer shows that same dialog.
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(dialogs[0]) != FALSE; }, 5000));
+  EXPECT_EQ(SettingsDialogs(), dialogs);
+  EXPECT_FALSE(form_->TimerEnabled(tmrSettings));
 }
 
 TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
