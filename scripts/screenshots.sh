@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the pictures in docs/: the real program under Wine for each of the six layouts in three
+# Takes the pictures in docs/: the real program under Wine for each of the eight layouts in three
 # colour schemes (docs/screenshots/layout<N>-scheme<M>.png), the keyboard rendered off-screen by
 # orvilla_render.exe under English, with Shift latched, under the test services' German and
 # French and German with AltGr (docs/screenshots/rendered-*.png), and the README's picture of the
@@ -80,8 +80,8 @@ to_png() {  # source destination
   convert "$1" -strip -define png:compression-level=9 "$2"
 }
 
-# (a) The real program: six layouts in "Windows Light", "Windows Dark" and "Android".
-for layout in 1 2 3 4 5 6; do
+# (a) The real program: the eight layouts in "Windows Light", "Windows Dark" and "Android".
+for layout in 1 2 3 4 5 6 7 8; do
   for scheme in 6 5 7; do
     write_settings "$layout" "$scheme"
     start_keyboard

@@ -1,6 +1,7 @@
 #include "keyboard/lang_chars_fill.h"
 
 #include "keyboard/vk_classes.h"
+#include "keyboard/vk_codes.h"
 
 namespace {
 
@@ -15,10 +16,20 @@ std::wstring TrimControls(const std::wstring& text) {
   return text.substr(first, last - first);
 }
 
+// The numeric keypad's digits, operators and decimal point.
+bool IsKeypadVk(std::uint8_t code) { return code >= VkNumpad0 && code <= VkDivide; }
+
 }  // namespace
 
 TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code,
                              const TKeyboardState& keyState, THkl hkl) {
+  if (IsKeypadVk(code) && !(keyState[VkNumLock] & KeyStateToggled)) {
+    // The keypad's keys show what they type with Num Lock on: some systems (Wine) give them no
+    // character while it is off.
+    TKeyboardState withNumLock = keyState;
+    withNumLock[VkNumLock] |= KeyStateToggled;
+    return TranslateKey(services, code, withNumLock, hkl);
+  }
   wchar_t buffer[2] = {L' ', L' '};
   const unsigned scanCode = services.MapVirtualKeyExW(code, MapVkVkToVsc, hkl);
   TKeyTranslation result;

@@ -120,6 +120,19 @@ TEST_P(KeyToTextTest, ReducesTheBufferToTheLegend) {
 INSTANTIATE_TEST_SUITE_P(Results, KeyToTextTest, ::testing::ValuesIn(KeyToTextCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(KeyToText, TheKeypadsKeysAreTranslatedWithNumLockOn) {
+  const TKeyboardState shift = ModifierState(true, false, false, false);
+  for (const std::uint8_t code : {96, 103, 110, 111, 65, 144}) {
+    TScriptedServices services;
+    services.Result = 1;
+    services.Written = L"x";
+    KeyToText(services, code, shift, GermanHkl);
+    TKeyboardState expected = shift;
+    if (code >= 96 && code <= 111) expected[144] = 1;  // the keypad from VK_NUMPAD0 to VK_DIVIDE
+    EXPECT_EQ(services.SeenState, expected) << int(code);
+  }
+}
+
 TEST(ModifierState, SetsExactlyTheBytesOfEachModifier) {
   const std::map<int, std::uint8_t> expectedAltGrShiftCaps = {
       {16, Down}, {160, Down}, {17, Down}, {162, Down}, {18, Down}, {165, Down}, {20, Down}};
