@@ -12,6 +12,7 @@
 #include "platform/debug_log.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
+#include "settings/dialog_placement.h"
 #include "platform/win32/system_library.h"
 
 namespace {
@@ -164,9 +165,8 @@ bool TSettingsForm::Visible() const { return Handle() && IsWindowVisible(Handle(
 
 void TSettingsForm::FormCreate() {
   CreateControls();
-  const TRect area = WorkAreaOf(Handle(), MONITOR_DEFAULTTONEAREST);
-  ApplyDpi(WindowDpi(Handle()));
-  SetClientSize(area.Left, area.Top);
+  FDpi = WindowDpi(Handle());
+  Place(WorkAreaOf(Handle(), MONITOR_DEFAULTTONEAREST), std::nullopt);
 }
 
 void TSettingsForm::CreateControls() {
@@ -206,8 +206,8 @@ void TSettingsForm::CreateControls() {
   }
 }
 
-void TSettingsForm::ApplyDpi(int dpi) {
-  FDpi = dpi;
+void TSettingsForm::ApplyLayoutDpi(int dpi) {
+  FLayoutDpi = dpi;
   LOGFONTW font{};
   font.lfHeight = -FontPixelHeight(FPlan.FontPointSize, dpi);
   font.lfWeight = FW_NORMAL;
@@ -234,30 +234,30 @@ void TSettingsForm::ApplyDpi(int dpi) {
   SelectObject(screen.Get(), oldFont);
   FFont = std::move(newFont);  // the old font goes only once no control uses it
   SetButtonImages();
-  InvalidateRect(Handle(), nullptr, TRUE);
+  // The controls were moved and given the font without drawing: all of them are drawn again.
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void TSettingsForm::SetClientSize(int left, int top) {
-  const RECT r = WindowRectForClient(ScaleToDpi(FPlan.ClientWidth, FDpi), ScaleToDpi(FPlan.ClientHeight, FDpi), FDpi);
-  SetWindowPos(Handle(), nullptr, left, top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+void TSettingsForm::Place(const TRect& workArea, std::optional<TPoint> topLeft) {
+  const TDialogPlacement placement = PlaceDialog(FPlan.ClientWidth, FPlan.ClientHeight, FDpi, workArea,
+                                                 ToTRect(WindowRectForClient(0, 0, FDpi)), topLeft);
+  if (placement.LayoutDpi != FLayoutDpi) ApplyLayoutDpi(placement.LayoutDpi);
+  const TRect& w = placement.Window;
+  SetWindowPos(Handle(), nullptr, w.Left, w.Top, w.Width(), w.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TSettingsForm::PlaceCentred() {
   // A move onto a monitor of another DPI resizes the window: centre it again at its new size.
   for (int attempt = 0; attempt < 2; ++attempt) {
     const HWND owner = GetWindow(Handle(), GW_OWNER);
-    const TRect area = WorkAreaOf(owner, owner ? MONITOR_DEFAULTTONEAREST : MONITOR_DEFAULTTOPRIMARY);
-    RECT r{};
-    GetWindowRect(Handle(), &r);
     const int dpi = FDpi;
-    SetWindowPos(Handle(), nullptr, (area.Left + area.Right - (r.right - r.left)) / 2,
-                 (area.Top + area.Bottom - (r.bottom - r.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(WorkAreaOf(owner, owner ? MONITOR_DEFAULTTONEAREST : MONITOR_DEFAULTTOPRIMARY), std::nullopt);
     if (FDpi == dpi) break;
   }
 }
 
 void TSettingsForm::SetButtonImages() {
-  const int size = ::ButtonImageSize(FDpi);
+  const int size = ::ButtonImageSize(FLayoutDpi);
   std::array<TImageList, 4> lists;
   std::size_t k = 0;
   for (const auto& c : FPlan.Controls) {
@@ -267,7 +267,7 @@ void TSettingsForm::SetButtonImages() {
                    : ButtonImageList(FCommonControls, static_cast<TButtonPicture>(c.ImageIndex), size);
     BUTTON_IMAGELIST images{};
     images.himl = lists[k].Get();
-    images.margin = {ScaleToDpi(kImageMargin, FDpi), 0, 0, 0};
+    images.margin = {ScaleToDpi(kImageMargin, FLayoutDpi), 0, 0, 0};
     images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     // Buttons of the common controls version 6 show the picture; older ones ignore the message.
     if (images.himl) SendMessageW(Control(c.Control), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
@@ -504,9 +504,15 @@ LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_DPICHANGED: {
+      // Where the system suggests, at the new DPI, kept on the work area of the monitor it is on.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      ApplyDpi(LOWORD(wParam));
-      SetClientSize(suggested->left, suggested->top);
+      FDpi = LOWORD(wParam);
+      MONITORINFO info{};
+      info.cbSize = sizeof(info);
+      const TRect area = GetMonitorInfoW(MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST), &info)
+                             ? ToTRect(info.rcWork)
+                             : WorkAreaOf(window, MONITOR_DEFAULTTONEAREST);
+      Place(area, TPoint{suggested->left, suggested->top});
       return 0;
     }
     case WM_CLOSE:

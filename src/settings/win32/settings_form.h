@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "app/command_captions.h"
 #include "app/win32/base_window.h"
@@ -28,7 +29,10 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
 
   HWND Control(TSettingsControl control) const;
   bool Visible() const;
+  // The DPI of the dialog's monitor, and the DPI its controls are laid out at: smaller where the
+  // dialog would not fit that monitor's work area otherwise (dialog_placement.h).
   int Dpi() const { return FDpi; }
+  int LayoutDpi() const { return FLayoutDpi; }
   // The side of the button images in use (16, 24 or 32).
   int ButtonImageSize() const { return FButtonImageSize; }
 
@@ -53,8 +57,11 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
 
   void FormCreate();
   void CreateControls();
-  void ApplyDpi(int dpi);
-  void SetClientSize(int left, int top);
+  // Lays the controls out at a DPI, with their font and pictures, and has everything redrawn.
+  void ApplyLayoutDpi(int dpi);
+  // Sizes and places the window on a work area at FDpi (centred when no place is asked for),
+  // laying the controls out again when the scale that fits changes.
+  void Place(const TRect& workArea, std::optional<TPoint> topLeft);
   void PlaceCentred();
   void SetButtonImages();
   void FillControls();
@@ -86,6 +93,7 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   // Loaded before, and freed after, every control and image list of the dialog.
   TCommonControls FCommonControls;
   int FDpi = 96;
+  int FLayoutDpi = 0;
   TFontHandle FFont;
   // One image list per image button: a button uses a list of one image for all its states.
   std::array<TImageList, 4> FButtonImages;

@@ -2,6 +2,8 @@
 // keyboard window that records what the dialog asks of it.
 #include <windows.h>
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -196,30 +198,52 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
 }
 
+// The controls are laid out at the DPI of the dialog's monitor where the dialog fits its work
+// area at that DPI (the screen here is 1280 x 800), else at the largest smaller DPI that fits; the
+// dialog stays inside the work area, and every control is drawn again.
 TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonImages) {
   const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
   const struct {
     int Dpi;
-    int ImageSize;
-  } cases[] = {{144, 24}, {192, 32}, {120, 16}, {96, 16}};
+    bool Fits;
+    int ImageSize;  // where it fits
+  } cases[] = {{144, false, 0}, {192, false, 0}, {120, true, 16}, {96, true, 16}};
   Show();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(form_->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+  ASSERT_EQ(monitor.rcWork.bottom - monitor.rcWork.top, 800) << "the tests' screen";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Dpi);
+    UpdateWindow(form_->Handle());
     RECT suggested{50, 60, 50 + ScaleToDpi(454, c.Dpi), 60 + ScaleToDpi(545, c.Dpi)};
     SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(c.Dpi, c.Dpi), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(form_->Dpi(), c.Dpi);
-    EXPECT_EQ(form_->ButtonImageSize(), c.ImageSize);
+    const int layout = form_->LayoutDpi();
+    if (c.Fits) {
+      EXPECT_EQ(layout, c.Dpi);
+      EXPECT_EQ(form_->ButtonImageSize(), c.ImageSize);
+    } else {
+      EXPECT_LT(layout, c.Dpi);
+      EXPECT_GT(layout, 96);
+    }
+    EXPECT_EQ(form_->ButtonImageSize(), ButtonImageSize(layout));
     RECT window{};
     GetWindowRect(form_->Handle(), &window);
     EXPECT_EQ(window.left, 50);
-    EXPECT_EQ(window.top, 60);
-    for (C control : {C::tbTransparency, C::lbColors, C::btnAboutSNT, C::btnClose, C::lblInfo})
-      EXPECT_EQ(ClientBounds(Ctl(control)), ScaleBoundsToDpi(plan.Of(control).Bounds, c.Dpi));
+    EXPECT_GE(window.top, monitor.rcWork.top);
+    EXPECT_LE(window.bottom, monitor.rcWork.bottom);
+    // Where the system suggested, or as near to it as the work area allows.
+    EXPECT_EQ(window.top, std::min<LONG>(60, monitor.rcWork.bottom - (window.bottom - window.top)));
+    for (C control : {C::tbTransparency, C::lbColors, C::btnAboutSNT, C::btnClose, C::lblInfo}) {
+      EXPECT_EQ(ClientBounds(Ctl(control)), ScaleBoundsToDpi(plan.Of(control).Bounds, layout));
+      EXPECT_TRUE(GetUpdateRect(Ctl(control), nullptr, FALSE)) << static_cast<int>(control) << " not redrawn";
+    }
     LOGFONTW font{};
     ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(C::btnClose), WM_GETFONT, 0, 0)), sizeof(font),
                            &font));
-    EXPECT_EQ(font.lfHeight, -FontPixelHeight(8, c.Dpi));
-    EXPECT_EQ(SendMessageW(Ctl(C::lbColors), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(13, c.Dpi));
+    EXPECT_EQ(font.lfHeight, -FontPixelHeight(8, layout));
+    EXPECT_EQ(SendMessageW(Ctl(C::lbColors), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(13, layout));
   }
   EXPECT_THAT(target_.calls, IsEmpty());
 }
