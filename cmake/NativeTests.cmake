@@ -8,6 +8,8 @@ list(FILTER ORVILLA_NATIVE_TESTS EXCLUDE REGEX "/(win32|e2e)/")
 add_executable(orvilla_tests ${ORVILLA_NATIVE_TESTS})
 target_include_directories(orvilla_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(orvilla_tests PRIVATE orvilla_core GTest::gmock GTest::gtest_main)
+# The word lists that the word prediction tests read.
+target_compile_definitions(orvilla_tests PRIVATE ORVILLA_WORD_LISTS="${CMAKE_SOURCE_DIR}/resources/words")
 gtest_discover_tests(orvilla_tests DISCOVERY_TIMEOUT 60)
 
 if(ORVILLA_BENCHMARKS)
