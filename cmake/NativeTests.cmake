@@ -20,9 +20,16 @@ if(ORVILLA_BENCHMARKS)
     add_executable(orvilla_bench ${ORVILLA_BENCH_SOURCES} ${ORVILLA_BENCH_FAKES})
     target_include_directories(orvilla_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(orvilla_bench PRIVATE orvilla_core benchmark::benchmark_main)
+    target_compile_definitions(orvilla_bench PRIVATE ORVILLA_WORD_LISTS="${CMAKE_SOURCE_DIR}/resources/words")
   endif()
 endif()
 
 # Writes the settings dialog's button pictures as PAM files (scripts/button-images.sh).
 add_executable(orvilla_button_images tools/button_images_pam.cpp)
 target_link_libraries(orvilla_button_images PRIVATE orvilla_core)
+
+# Replays a text through the word suggestions and prints the keystroke saving rate
+# (orvilla_word_replay <text file> <language>).
+add_executable(orvilla_word_replay tools/words/word_replay.cpp)
+target_link_libraries(orvilla_word_replay PRIVATE orvilla_core)
+target_compile_definitions(orvilla_word_replay PRIVATE ORVILLA_WORD_LISTS="${CMAKE_SOURCE_DIR}/resources/words")
