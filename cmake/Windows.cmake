@@ -33,8 +33,9 @@ set_target_properties(Orvilla PROPERTIES OUTPUT_NAME Orvilla)
 # include path.
 configure_file(resources/orvilla.manifest.in ${CMAKE_BINARY_DIR}/generated/orvilla.manifest @ONLY)
 target_include_directories(Orvilla PRIVATE ${CMAKE_BINARY_DIR}/generated)
+file(GLOB ORVILLA_WORD_LIST_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/words/*.owl)
 set_source_files_properties(resources/orvilla.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico")
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico;${CMAKE_SOURCE_DIR}/resources/words.rc;${ORVILLA_WORD_LIST_FILES}")
 target_compile_definitions(Orvilla PRIVATE
   ORVILLA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   ORVILLA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
