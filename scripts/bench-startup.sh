@@ -11,7 +11,10 @@
 #     sizes from /proc), medians, and the difference against the target of 2 MiB;
 #   - the median of each step of Orvilla's start-up, timed inside orvilla_win32_bench.exe startup,
 #     and the first opening of the settings dialog (from the Apps key's timer to the dialog painted)
-#     against the target of 100 ms.
+#     against the target of 100 ms, and a bare window of the dialog's kind shown in its place
+#     (orvilla_win32_bench.exe startup-floor): the part of an opening that is Wine's own.
+#   ORV_BENCH_BASELINE=path/to/an/earlier/Orvilla.exe is started in the same alternation too, and
+#   its figures are printed beside the others: new figures beside old ones under the same load.
 #   The programs run from a folder of their own, with an Orvilla.ini whose first-run counter is set
 #   (so no help page opens), and each process is ended with a signal once measured.
 
@@ -64,15 +67,24 @@ bench_startup() {
   local orv="$dir/Orvilla.exe" bare="$dir/orvilla_bare_window.exe"
   local orvPattern='^Orvilla - ' barePattern='^Orvilla bare window$'
   local orvOut="$dir/orvilla.txt" bareOut="$dir/bare.txt" warm="$dir/warm-up.txt"
+  local base="" baseOut="$dir/baseline.txt"
+  if [ -n "${ORV_BENCH_BASELINE:-}" ]; then
+    mkdir -p "$dir/baseline"
+    cp "$ORV_BENCH_BASELINE" "$dir/baseline/Orvilla.exe"
+    cp "$dir/Orvilla.ini" "$dir/baseline/"
+    base="$dir/baseline/Orvilla.exe"
+  fi
 
   echo
   echo "== start-up: exec to window mapped, $n starts each, alternately, after one warm-up each"
   _bench_start_once "$bare" "$barePattern" "$warm" "${pin[@]}" || return 1
   _bench_start_once "$orv" "$orvPattern" "$warm" "${pin[@]}" || return 1
+  [ -z "$base" ] || _bench_start_once "$base" "$orvPattern" "$warm" "${pin[@]}" || return 1
   local i
   for i in $(seq 1 "$n"); do
     _bench_start_once "$bare" "$barePattern" "$bareOut" "${pin[@]}" || return 1
     _bench_start_once "$orv" "$orvPattern" "$orvOut" "${pin[@]}" || return 1
+    [ -z "$base" ] || _bench_start_once "$base" "$orvPattern" "$baseOut" "${pin[@]}" || return 1
   done
 
   local bareMs orvMs
@@ -83,6 +95,12 @@ bench_startup() {
   awk -v o="$orvMs" -v b="$bareMs" 'BEGIN {
     r = o / b
     printf "%-34s %9.2f     target <= 1.15: %s\n", "Orvilla / bare window", r, (r <= 1.15 ? "met" : "MISSED") }'
+  if [ -n "$base" ]; then
+    local baseMs
+    baseMs=$(awk '{print $1 / 1000}' "$baseOut" | _bench_median)
+    printf '%-34s %9s ms  (range %s ms)\n' "baseline Orvilla.exe, median" "$baseMs" "$(awk '{printf "%d\n", $1 / 1000}' "$baseOut" | _bench_range)"
+    awk -v o="$baseMs" -v b="$bareMs" 'BEGIN { printf "%-34s %9.2f\n", "baseline / bare window", o / b }'
+  fi
 
   echo
   echo "== memory once the window is shown (Linux view of the Wine process), medians"
@@ -97,6 +115,11 @@ bench_startup() {
     d = (orr - br) / 1024
     printf "%-34s %9.1f MiB resident          target <= 2.0 MiB: %s\n", "Orvilla - bare window", d,
            (d <= 2.0 ? "met" : "MISSED") }'
+  if [ -n "$base" ]; then
+    awk -v br="$bareRss" -v r="$(awk '{print $2}' "$baseOut" | _bench_median)" -v p="$(awk '{print $3}' "$baseOut" | _bench_median)" 'BEGIN {
+      printf "%-34s %9.1f MiB resident, %6.1f MiB proportional\n", "baseline Orvilla.exe", r / 1024, p / 1024
+      printf "%-34s %9.1f MiB resident\n", "baseline - bare window", (r - br) / 1024 }'
+  fi
 
   echo
   echo "== where Orvilla's start-up goes (orvilla_win32_bench.exe startup, medians of 3 processes)"
@@ -114,6 +137,17 @@ bench_startup() {
     while IFS=$'\t' read -r name vals; do
       printf '%-40s %9s ms\n' "$name" "$(echo "$vals" | tr ' ' '\n' | grep . | _bench_median)"
     done
+  # Wine's own part of an opening: a bare window of the dialog's kind shown in its place.
+  local floor="$dir/floor.txt"
+  : >"$floor"
+  for i in 1 2 3; do
+    "${pin[@]}" "$ORV_WINE" "$build/orvilla_win32_bench.exe" startup-floor 2>/dev/null | tr -d '\r' |
+      sed -n "s/^startup \(.*kind.*\|another one.*\)/\1/p" >>"$floor"
+  done
+  local name
+  for name in "bare window of the dialog's kind, first shown" "another one shown"; do
+    printf '%-40s %9s ms\n' "$name" "$(awk -v n="$name" 'index($0, n) == 1 {print $(NF - 1)}' "$floor" | _bench_median)"
+  done
   local opening
   opening=$(awk '/^settings dialog, first opening / {print $(NF - 1)}' "$steps" | _bench_median)
   awk -v ms="$opening" 'BEGIN {

@@ -16,6 +16,7 @@
 #   two run on different CPUs of a virtual machine each round trip waits for the other CPU to
 #   wake, which makes those figures several times slower and much less steady.
 #   ORV_BENCH_STARTS=N starts each program N times (default 7) after one warm-up start.
+#   ORV_BENCH_BASELINE=path/to/Orvilla.exe starts an earlier build in the same alternation.
 # The machine is shared: the figures are medians, but a busy machine still moves them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

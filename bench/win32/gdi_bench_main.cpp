@@ -5,6 +5,8 @@
 // Usage: orvilla_win32_bench.exe [layouts] [redraw] [press] [road] [legends] [profile]
 //        (default: all)
 //        orvilla_win32_bench.exe startup: the start-up steps once, in this fresh process, alone
+//        orvilla_win32_bench.exe startup-floor: the same start, then a bare window of the settings
+//        dialog's kind shown in its place (what Wine itself takes to show such a window)
 #include <cstdio>
 #include <cstring>
 
@@ -19,7 +21,8 @@ int main(int argc, char** argv) {
       if (std::strcmp(argv[i], name) == 0) return true;
     return false;
   };
-  if (argc == 2 && std::strcmp(argv[1], "startup") == 0) return BenchStartup();
+  if (argc == 2 && std::strcmp(argv[1], "startup") == 0) return BenchStartup(false);
+  if (argc == 2 && std::strcmp(argv[1], "startup-floor") == 0) return BenchStartup(true);
   {
     // The first translations of a process pay for the system's one-off keyboard set-up; the
     // program pays it once, at start-up, with its first legend table.
