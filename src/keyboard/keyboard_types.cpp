@@ -1,8 +1,10 @@
 #include "keyboard/keyboard_types.h"
 
 #include <algorithm>
-#include <climits>
 #include <cwctype>
+#include <optional>
+
+#include "settings/ini_integer.h"
 
 namespace {
 
@@ -12,25 +14,11 @@ bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
          });
 }
 
-// An optionally signed decimal number, nothing else, clamped to the int range.
-bool ReadNumber(const std::wstring& s, int& value) {
-  const std::size_t start = (!s.empty() && (s[0] == L'-' || s[0] == L'+')) ? 1 : 0;
-  if (s.size() == start) return false;
-  long long v = 0;
-  for (std::size_t i = start; i < s.size(); ++i) {
-    if (s[i] < L'0' || s[i] > L'9') return false;
-    v = std::min<long long>(v * 10 + (s[i] - L'0'), static_cast<long long>(INT_MAX) + 1);
-  }
-  if (s[0] == L'-') v = -v;
-  value = static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-  return true;
-}
-
 }  // namespace
 
 int TKeyboardTypes::TypeOfStored(const std::wstring& stored) const {
-  int number = 0;
-  if (ReadNumber(stored, number)) return number > LayoutCount ? 1 : number;
+  // A number is read as the settings store reads every number (decimal or hexadecimal).
+  if (const std::optional<int> number = ParseIniInteger(stored)) return *number > LayoutCount ? 1 : *number;
   for (std::size_t i = 0; i < FFiles.size(); ++i) {
     if (EqualIgnoringCase(FFiles[i].Name, stored)) return LayoutCount + 1 + static_cast<int>(i);
   }

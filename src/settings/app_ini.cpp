@@ -77,6 +77,26 @@ void TAppIni::WriteInteger(const std::wstring& name, int value) {
     throw TSettingsError(Quoted(L"Failed to set data for '%s'", name));
 }
 
+std::wstring TAppIni::ReadText(const std::wstring& name, const std::wstring& defaultValue) {
+  if (FIniFile) return FIniFile->ReadString(SettingsIniSection, name, defaultValue);
+  if (!FRegistry || !FRegistryRights) return defaultValue;
+  if (std::optional<std::wstring> text = FRegistry->ReadText(name)) return *text;
+  // A number stored as a number reads as its decimal text.
+  const TRegistryValue value = FRegistry->ReadDword(name);
+  if (value.Status != TRegistryValueStatus::Found) return defaultValue;
+  return std::to_wstring(static_cast<std::int32_t>(value.Data));
+}
+
+void TAppIni::WriteText(const std::wstring& name, const std::wstring& value) {
+  if (FIniFile) {
+    if (!FIniFile->WriteString(SettingsIniSection, name, value))
+      throw TSettingsError(Quoted(L"Unable to write to %s", FIniFileName));
+    return;
+  }
+  if (!FRegistry || FRegistryRights != TRegistryRights::AllAccess) return;
+  if (!FRegistry->WriteText(name, value)) throw TSettingsError(Quoted(L"Failed to set data for '%s'", name));
+}
+
 void TAppIni::SetIniFileName(const std::wstring& fileName) {
   if (fileName == FIniFileName) return;
   FIniFileName = fileName;

@@ -41,6 +41,11 @@ class TAppIni {
   // not open with full access takes no writes: they are skipped silently.
   void WriteBool(const std::wstring& name, bool value);
   void WriteInteger(const std::wstring& name, int value);
+  // A value as text (a setting that holds a name: the keyboard type of a layout file). In the
+  // registry a text is a REG_SZ value, and a REG_DWORD reads as its decimal text. Reads and writes
+  // behave as above.
+  std::wstring ReadText(const std::wstring& name, const std::wstring& defaultValue);
+  void WriteText(const std::wstring& name, const std::wstring& value);
 
   // Attaches the INI file of that name (all reads and writes go there from then on); an empty
   // name returns the store to the registry. The same name again changes nothing.

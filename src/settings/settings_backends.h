@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // One INI file. Nothing is cached: every call goes to the file.
@@ -53,4 +54,8 @@ class TRegistryBackend {
   virtual TRegistryValue ReadDword(const std::wstring& name) = 0;
   // False when the system refused the write.
   virtual bool WriteDword(const std::wstring& name, std::uint32_t value) = 0;
+  // A REG_SZ value of the open key; none when it is missing, of another type or unreadable.
+  virtual std::optional<std::wstring> ReadText(const std::wstring& name) = 0;
+  // Stores a REG_SZ value; false when the system refused the write.
+  virtual bool WriteText(const std::wstring& name, const std::wstring& value) = 0;
 };

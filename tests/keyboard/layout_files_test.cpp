@@ -125,6 +125,7 @@ TEST(KeyboardTypes, StoredValuesNameBuiltInNumbersOrFileNames) {
     int type;
   } cases[] = {
       {L"1", 1},   {L"8", 8},     {L"9", 1},          {L"0", 0},  {L"-3", -3}, {L"99999999999", 1},
+      {L"0x3", 3},  // numbers as the settings store reads them
       {L"Pad", LayoutCount + 1},  {L"mine", LayoutCount + 2},  // letter case ignored
       {L"Gone", 1},               {L"", 1},  // a file that is gone, an empty value: "Standard"
   };

@@ -216,6 +216,28 @@ TEST_F(AppIniTest, RegistryValuesOfAnotherTypeOrSizeReadAsTheirDefaults) {
   EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 3);
 }
 
+TEST_F(AppIniTest, TextsRoundTripInTheIniAndAsRegSzWhereDwordsReadAsTheirNumber) {
+  auto ini = IniStore();
+  ini->WriteText(L"Keyboard", L"My pad");
+  EXPECT_EQ(disk.Value(kIni, L"Keyboard"), L"My pad");
+  EXPECT_EQ(ini->ReadText(L"Keyboard", L"1"), L"My pad");
+  EXPECT_EQ(ini->ReadText(L"Colors", L"1"), L"1");  // missing
+
+  auto reg = Store();
+  registry.SetDword(HKCU, L"Keyboard", 0xFFFFFFFEu);
+  EXPECT_EQ(reg->ReadText(L"Keyboard", L"1"), L"-2");
+  reg->WriteText(L"Keyboard", L"My pad");
+  EXPECT_FALSE(registry.Key(HKCU)[L"Keyboard"].IsDword);
+  EXPECT_EQ(reg->ReadText(L"Keyboard", L"1"), L"My pad");
+  EXPECT_EQ(reg->ReadInteger(L"Keyboard", 1), 1);  // a text is no number
+  reg->WriteInteger(L"Keyboard", 7);                 // back to a number
+  EXPECT_EQ(reg->ReadText(L"Keyboard", L"1"), L"7");
+  registry.RefuseWrites = true;
+  EXPECT_EQ(ErrorOf([&] { reg->WriteText(L"Keyboard", L"x"); }), L"Failed to set data for 'Keyboard'");
+  disk.ReadOnlyFiles.insert(kIni);
+  EXPECT_EQ(ErrorOf([&] { ini->WriteText(L"Keyboard", L"x"); }), L"Unable to write to " + kIni);
+}
+
 TEST_F(AppIniTest, RefusedRegistryWriteRaisesFailedToSetData) {
   auto ini = Store();
   registry.RefuseWrites = true;

@@ -2,6 +2,7 @@
 // In-memory stand-ins for the settings store's INI files, registry and placement window.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <memory>
 #include <set>
 #include <string>
@@ -64,6 +65,7 @@ struct TFakeRegistryValue {
   bool IsDword = true;
   std::uint32_t Size = 4;  // bytes of data
   std::uint32_t Data = 0;
+  std::optional<std::wstring> Text = std::nullopt;  // a REG_SZ value (IsDword false)
 };
 
 struct TFakeRegistryData {
@@ -115,6 +117,16 @@ class TFakeRegistry : public TRegistryBackend {
   bool WriteDword(const std::wstring& name, std::uint32_t value) override {
     if (!FOpen || FData.RefuseWrites) return false;
     (*FOpen)[name] = {true, 4, value};
+    return true;
+  }
+  std::optional<std::wstring> ReadText(const std::wstring& name) override {
+    if (!FOpen) return std::nullopt;
+    const auto v = FOpen->find(name);
+    return v == FOpen->end() ? std::nullopt : v->second.Text;
+  }
+  bool WriteText(const std::wstring& name, const std::wstring& value) override {
+    if (!FOpen || FData.RefuseWrites) return false;
+    (*FOpen)[name] = {false, static_cast<std::uint32_t>((value.size() + 1) * sizeof(wchar_t)), 0, value};
     return true;
   }
 

@@ -61,3 +61,27 @@ bool TWin32Registry::WriteDword(const std::wstring& name, std::uint32_t value) {
   return FKey.Get() && RegSetValueExW(FKey.Get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
                                       sizeof(data)) == ERROR_SUCCESS;
 }
+
+std::optional<std::wstring> TWin32Registry::ReadText(const std::wstring& name) {
+  if (!FKey.Get()) return std::nullopt;
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
+    return std::nullopt;
+  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_SZ)
+    return std::nullopt;
+  // The stored text need not end in a NUL; it ends at the first one.
+  text.resize(size / sizeof(wchar_t));
+  const std::size_t end = text.find(L'\0');
+  if (end != std::wstring::npos) text.resize(end);
+  return text;
+}
+
+bool TWin32Registry::WriteText(const std::wstring& name, const std::wstring& value) {
+  return FKey.Get() && RegSetValueExW(FKey.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}

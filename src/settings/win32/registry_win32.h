@@ -14,6 +14,8 @@ class TWin32Registry : public TRegistryBackend {
   bool OpenKey(TRegistryRoot root, const std::wstring& path, TRegistryRights rights) override;
   TRegistryValue ReadDword(const std::wstring& name) override;
   bool WriteDword(const std::wstring& name, std::uint32_t value) override;
+  std::optional<std::wstring> ReadText(const std::wstring& name) override;
+  bool WriteText(const std::wstring& name, const std::wstring& value) override;
 
  private:
   TRegKey FKey;

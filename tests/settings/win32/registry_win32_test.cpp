@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "settings/app_ini.h"
@@ -72,6 +73,18 @@ TEST_F(RegistryWin32Test, ValuesOfOtherTypesOrSizesAreReported) {
   EXPECT_EQ(registry.ReadDword(L"TwoBytes").Status, TRegistryValueStatus::WrongType);
   EXPECT_EQ(registry.ReadDword(L"Long").Status, TRegistryValueStatus::Unreadable);
   EXPECT_EQ(registry.ReadDword(L"Binary").Status, TRegistryValueStatus::Unreadable);
+}
+
+TEST_F(RegistryWin32Test, TextsRoundTripAsRegSzAndOtherTypesReadAsNone) {
+  TWin32Registry registry;
+  ASSERT_TRUE(registry.CreateKey(TRegistryRoot::CurrentUser, kTestKey));
+  EXPECT_FALSE(registry.ReadText(L"Keyboard").has_value());
+  ASSERT_TRUE(registry.WriteText(L"Keyboard", L"Figures"));
+  EXPECT_EQ(registry.ReadText(L"Keyboard"), std::optional<std::wstring>(L"Figures"));
+  SetRawValue(L"Unended", REG_SZ, L"ab", 4);  // stored without its NUL
+  EXPECT_EQ(registry.ReadText(L"Unended"), std::optional<std::wstring>(L"ab"));
+  ASSERT_TRUE(registry.WriteDword(L"Colors", 3));
+  EXPECT_FALSE(registry.ReadText(L"Colors").has_value());
 }
 
 TEST_F(RegistryWin32Test, StoreOnTheRegistryRoundTripsAndReadsAStringValueAsItsDefault) {
