@@ -109,6 +109,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::FormCreate() {
   Log(L"MainForm");
+  FDpi = WindowPixelsPerInch(Handle());
   ChooseSettingsFile(FAppIni);
   FShown = false;
   FSizingGuard = true;
@@ -143,7 +144,7 @@ void TMainForm::FormCreate() {
   FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
   FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
   FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, HoverTimeDefault,
-                                          HoverTolerance(ScreenPixelsPerInch()));
+                                          HoverTolerance(FDpi));
 
   pnlTransparency = std::make_unique<TTransparencyPanel>(
       Handle(), [this] { return FTransparency; },
@@ -226,7 +227,7 @@ void TMainForm::FormResize() {
   UpdateLegendFontSizes();
   FKeyboard->Redraw(true);
   PlaceTransparencyPanel();
-  FHover->SetTolerance(HoverTolerance(ScreenPixelsPerInch()));
+  FHover->SetTolerance(HoverTolerance(FDpi));
 }
 
 void TMainForm::PlaceTransparencyPanel() {
@@ -234,7 +235,7 @@ void TMainForm::PlaceTransparencyPanel() {
     const TLvBtn* key = FKeyboard->Key(code);
     return key ? TKeyBox{key->GetLeft(), key->GetTop(), key->GetWidth(), key->GetHeight()} : TKeyBox{};
   };
-  pnlTransparency->Place(TransparencyPanelBounds(FKeyboardType, keyBox), ScreenPixelsPerInch());
+  pnlTransparency->Place(TransparencyPanelBounds(FKeyboardType, keyBox), FDpi);
 }
 
 void TMainForm::Show() {
@@ -500,9 +501,9 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 TRect TMainForm::WorkArea() const { return MonitorWorkArea(Handle(), MONITOR_DEFAULTTOPRIMARY); }
 
 void TMainForm::SetClientSize(int width, int height) {
-  RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+  // The frame at the window's own DPI: its caption and borders are that size on its monitor.
+  const RECT r = WindowRectForClient(width, height, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)),
+                                     static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), FDpi);
   SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -591,10 +592,14 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != SIZE_MINIMIZED) FormResize();
       break;
     case WM_DPICHANGED: {
+      // On a monitor of another DPI: the slider, the hover tolerance and the sizes that follow
+      // take the new DPI, and the whole window is drawn again at it.
+      FDpi = LOWORD(wParam);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
       FormResize();
+      RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       return 0;
     }
     case WM_SYSCOMMAND: {

@@ -145,6 +145,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
 
   // State fields.
   bool FShown = false;
+  // The window's own pixels per inch (that of its monitor), updated on WM_DPICHANGED.
+  int FDpi = 96;
   int FKeyboardType = 1;
   int FColorScheme = 1;
   int FTransparency = 255;

@@ -35,6 +35,23 @@ int ScreenPixelsPerInch() {
   return ppi > 0 ? ppi : 96;
 }
 
+int WindowPixelsPerInch(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const UINT dpi = getDpi ? getDpi(window) : 0;
+  return dpi ? static_cast<int>(dpi) : ScreenPixelsPerInch();
+}
+
+RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT r{0, 0, width, height};
+  if (!adjust || !adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  return r;
+}
+
 double ScreenScale() { return ScreenScale(ScreenPixelsPerInch()); }
 
 int DpiUnscale(int size) { return DpiUnscale(size, ScreenPixelsPerInch()); }

@@ -25,5 +25,13 @@ int ScreenPixelsPerInch();
 double ScreenScale();
 int DpiUnscale(int size);
 
+// A window's own pixels per inch: under per-monitor awareness that of its monitor, as the system
+// last told it (GetDpiForWindow, Windows 10 1607 or later, looked up at run time); elsewhere the
+// screen's.
+int WindowPixelsPerInch(HWND window);
+// The window rectangle around a client area of width x height at a DPI, for a window of these
+// styles without a menu (AdjustWindowRectExForDpi where the system has it).
+RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi);
+
 // Moves a window (not minimised or maximised) into its monitor's work area.
 void KeepOnWorkArea(HWND window);

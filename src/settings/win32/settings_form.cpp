@@ -27,27 +27,6 @@ constexpr int kListItemHeight = 13;  // at 96 DPI
 constexpr int kImageMargin = 4;      // between a button's left edge and its picture, at 96 DPI
 constexpr wchar_t kLanguageSettings[] = L"ms-settings:regionlanguage";
 
-// The DPI of a window: its own under per-monitor awareness (Windows 10 1607 or later), else the
-// screen's.
-int WindowDpi(HWND window) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  const UINT dpi = getDpi ? getDpi(window) : 0;
-  return dpi ? static_cast<int>(dpi) : ScreenPixelsPerInch();
-}
-
-// The window rectangle around a client area at a DPI.
-RECT WindowRectForClient(int width, int height, int dpi) {
-  using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
-  RECT r{0, 0, width, height};
-  if (!adjust || !adjust(&r, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi)))
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  return r;
-}
-
 // The work area of the monitor a window is on (the primary one for no window).
 TRect WorkAreaOf(HWND window, DWORD fallback) {
   MONITORINFO info{};
@@ -165,7 +144,7 @@ bool TSettingsForm::Visible() const { return Handle() && IsWindowVisible(Handle(
 
 void TSettingsForm::FormCreate() {
   CreateControls();
-  FDpi = WindowDpi(Handle());
+  FDpi = WindowPixelsPerInch(Handle());
   Place(WorkAreaOf(Handle(), MONITOR_DEFAULTTONEAREST), std::nullopt);
 }
 
@@ -240,7 +219,7 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
 
 void TSettingsForm::Place(const TRect& workArea, std::optional<TPoint> topLeft) {
   const TDialogPlacement placement = PlaceDialog(FPlan.ClientWidth, FPlan.ClientHeight, FDpi, workArea,
-                                                 ToTRect(WindowRectForClient(0, 0, FDpi)), topLeft);
+                                                 ToTRect(WindowRectForClient(0, 0, kStyle, kExStyle, FDpi)), topLeft);
   if (placement.LayoutDpi != FLayoutDpi) ApplyLayoutDpi(placement.LayoutDpi);
   const TRect& w = placement.Window;
   SetWindowPos(Handle(), nullptr, w.Left, w.Top, w.Width(), w.Height(), SWP_NOZORDER | SWP_NOACTIVATE);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/transparency_slider.h"
 #include "app/win32/main_form.h"
 #include "app/win32/message_pump.h"
 #include "keyboard/vk_codes.h"
@@ -252,6 +253,38 @@ TEST_F(MainFormMenu, TheAppsKeyMakesTheDialogDuringItsTimersWaitAndTheTimerShows
   EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(dialogs[0]) != FALSE; }, 5000));
   EXPECT_EQ(SettingsDialogs(), dialogs);
   EXPECT_FALSE(form_->TimerEnabled(tmrSettings));
+}
+
+// The keyboard window on a monitor whose DPI is not the system's: the slider's margins, track and
+// thumb follow the window's own DPI, as WM_DPICHANGED gives it: a press on the track sets the value
+// the slider's geometry at that DPI gives for the point, not the one at the system's.
+TEST_F(MainFormMenu, TheSliderFollowsTheWindowsOwnDpi) {
+  form_->Show();
+  const HWND slider = GetWindow(form_->Handle(), GW_CHILD);
+  ASSERT_TRUE(slider);
+  const HDC screen = GetDC(nullptr);
+  const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const int dpi = systemDpi * 3 / 2;
+  RECT window{};
+  GetWindowRect(form_->Handle(), &window);
+  RECT suggested{window.left, window.top, window.left + (window.right - window.left) * 3 / 2,
+                 window.top + (window.bottom - window.top) * 3 / 2};
+  SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RECT client{};
+  GetClientRect(slider, &client);
+  ASSERT_GT(client.right, 0);
+  for (const int value : {60, 150, 240}) {
+    SCOPED_TRACE(value);
+    const int x = SliderThumbX(value, client.right, dpi);
+    const std::optional<int> atDpi = SliderValueAt(x, client.right, dpi);
+    ASSERT_TRUE(atDpi);
+    ASSERT_NE(SliderValueAt(x, client.right, systemDpi), atDpi) << "the two DPIs tell the slider apart";
+    SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, client.bottom / 2));
+    SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(x, client.bottom / 2));
+    EXPECT_EQ(form_->Transparency(), *atDpi);
+    EXPECT_LE(std::abs(*atDpi - value), 3);
+  }
 }
 
 TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
