@@ -1,5 +1,6 @@
-// The program file as shipped: a 32-bit Windows GUI executable that imports only system DLLs (and
-// none of shell32, ole32 and comctl32), with its manifest, version resource and icon.
+// The program file as shipped: a 32-bit Windows GUI executable with its sections page-aligned in
+// the file, that imports only system DLLs (and none of shell32, ole32 and comctl32), with its
+// manifest, version resource and icon.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -56,6 +57,10 @@ TEST(ProgramFile, Is32BitGuiAndImportsOnlySystemDlls) {
   EXPECT_EQ(nt->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   EXPECT_EQ(nt->OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
   EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  // Sections at whole pages in the file as in memory: Wine maps such a program instead of reading
+  // it whole, so the resources it does not use (the word lists) take no memory.
+  EXPECT_EQ(nt->OptionalHeader.FileAlignment, 4096u);
+  EXPECT_EQ(nt->OptionalHeader.SectionAlignment, 4096u);
 
   const std::set<std::wstring> system{L"advapi32.dll", L"gdi32.dll", L"kernel32.dll", L"msvcrt.dll",
                                       L"ole32.dll",    L"shell32.dll", L"user32.dll",  L"version.dll",
