@@ -161,7 +161,7 @@ void TMainForm::FormCreate() {
   TranslateCaptions();
   BuildSystemMenu();
 
-  FKeyboardType = FAppIni.ReadInteger(L"Keyboard", 1);
+  FKeyboardType = StoredKeyboardType();
   BuildKeyboard();
   UpdateLegendFontSizes();
 
@@ -180,6 +180,7 @@ void TMainForm::FormCreate() {
   SetEnableKeyRepeat(FAppIni.ReadBool(L"EnableKeyRepeat", true));
   SetHoverTime(FAppIni.ReadInteger(L"HoverTime", HoverTimeDefault));
   SetHoverPress(FAppIni.ReadBool(L"HoverPress", false));
+  FKeepClear = FAppIni.ReadBool(L"KeepClear", false);
   ShowFirstRunPage();
 
   RegisterTouch();
@@ -201,7 +202,7 @@ void TMainForm::RegisterTouch() {
 }
 
 void TMainForm::BuildKeyboard() {
-  FKeyboard->LoadLayout(FKeyboardType);
+  LoadKeyboardLayout();
   // The slider's visibility follows the stored number, not the layout it loaded.
   pnlTransparency->SetVisible(TransparencySliderVisible(FKeyboardType));
   {
@@ -327,6 +328,7 @@ void TMainForm::OnTimer(TTimerId id) {
       const THkl shown = FKeyboard->Hkl();
       FKeyPress->tmrHKLTimer();
       if (FKeyboard->Hkl() != shown) StartLegendsFill();  // a new language's table may be partial
+      if (FKeepClear) KeepClearOfCaret();
       break;
     }
     case tmrCapsLock:
@@ -559,6 +561,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_WINDOWPOSCHANGING:
       WindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+      FMovingOrSizing = message == WM_ENTERSIZEMOVE;
       break;
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCAPTION || wParam == HTSYSMENU || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT))

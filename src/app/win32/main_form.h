@@ -6,13 +6,17 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_captions.h"
+#include "app/keep_clear.h"
 #include "app/system_menu_plan.h"
 #include "app/win32/base_window.h"
 #include "keyboard/keyboard_desktop.h"
 #include "keyboard/keyboard_services.h"
+#include "keyboard/keyboard_types.h"
 #include "keyboard/lv_keyboard.h"
 #include "input/key_injection.h"
 #include "input/hover_typing.h"
@@ -163,6 +167,13 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   HMONITOR FLastMonitor = nullptr;
   // The pointer and press state (drag origin, held and latched keys, repeat timing, the pointer
   // filters and touch contacts) lives in FPointer and FKeyPress.
+  // Keeping clear of the text cursor (main_form_keep_clear.cpp), and whether the user is moving or
+  // sizing the window.
+  bool FKeepClear = false;
+  TKeepClear FKeepClearRule;
+  bool FMovingOrSizing = false;
+  // The built-in and file layouts, the files read when first needed (main_form_layout_files.cpp).
+  std::optional<TKeyboardTypes> FKeyboardTypes;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -174,6 +185,20 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void TranslateCaptions();
   void ShowFirstRunPage();
   void UpdateLegendFontSizes();
+
+  // Layouts from files (main_form_layout_files.cpp).
+  const TKeyboardTypes& KeyboardTypes();
+  // The keyboard type the setting "Keyboard" names: a built-in number or a layout file's name.
+  int StoredKeyboardType();
+  // The type SetKeyboardType keeps: a file layout's number as it is, other numbers as
+  // ::KeyboardTypeToApply has them.
+  int KeyboardTypeToApply(int value);
+  // Loads FKeyboardType's layout into the keyboard control.
+  void LoadKeyboardLayout();
+  // Stores FKeyboardType: a built-in layout by its number, a file layout by its name.
+  void StoreKeyboardType();
+  // Moves the window out of the caret's way when KeepClear is on (main_form_keep_clear.cpp).
+  void KeepClearOfCaret();
 
   void tmrCaptionTimer();
   void tmrSettingsTimer();

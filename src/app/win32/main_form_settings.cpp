@@ -167,7 +167,7 @@ void TMainForm::SetKeyboardType(int value) {
   }
   KeepOnMonitor();
   StartLegendsFill();
-  FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
+  StoreKeyboardType();
 }
 
 void TMainForm::SetColorScheme(int value) {
@@ -246,9 +246,7 @@ void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
 void TMainForm::pmiHoverPressClick() { SetHoverPress(!FHoverPress); }
 // The cycling commands go on from the stored number, not from the field.
 void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
-void TMainForm::pmiChangeKeyboardTypeClick() {
-  SetKeyboardType(NextKeyboardType(FAppIni.ReadInteger(L"Keyboard", 1)));
-}
+void TMainForm::pmiChangeKeyboardTypeClick() { SetKeyboardType(KeyboardTypes().Next(StoredKeyboardType())); }
 void TMainForm::pmiOnlineKeyboardClick() { OpenUrl(OnlineKeyboardUrl(GetUserDefaultUILanguage())); }
 void TMainForm::pmiOnlineHelpClick() { OpenUrl(OnlineHelpUrl(GetUserDefaultUILanguage())); }
 void TMainForm::pmiAboutORVClick() { OpenUrl(AboutOrvillaUrl(GetUserDefaultUILanguage())); }

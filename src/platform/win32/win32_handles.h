@@ -91,6 +91,12 @@ struct TMutexReleaser {
 };
 using TMutexOwnership = TUniqueHandle<HANDLE, TMutexReleaser>;
 
+// A directory search (FindFirstFileW).
+struct TFindCloser {
+  void operator()(HANDLE handle) const { FindClose(handle); }
+};
+using TFindHandle = TUniqueHandle<HANDLE, TFindCloser>;
+
 // The service control manager or a service.
 struct TServiceHandleCloser {
   void operator()(SC_HANDLE handle) const { CloseServiceHandle(handle); }

@@ -1,0 +1,53 @@
+// The keyboard window's layouts from files: read when first needed (a stored file layout, the
+// command "Change keyboard type", the settings dialog), never at a start with a built-in layout.
+#include <windows.h>
+
+#include "app/command_cycling.h"
+#include "app/win32/main_form.h"
+#include "keyboard/win32/layout_files_win32.h"
+#include "platform/debug_log.h"
+#include "settings/ini_integer.h"
+#include "settings/win32/settings_files_win32.h"
+
+namespace {
+
+constexpr int SpecialFolderAppData = 0x001A;  // CSIDL_APPDATA
+
+}  // namespace
+
+const TKeyboardTypes& TMainForm::KeyboardTypes() {
+  if (!FKeyboardTypes) {
+    TWin32LayoutFileSystem files;
+    const bool inRegistry = FAppIni.UsesRegistry();
+    const std::vector<std::wstring> folders =
+        LayoutFolders(ExePath, inRegistry, inRegistry ? GetSpecialFolderPath(SpecialFolderAppData) : std::wstring());
+    FKeyboardTypes.emplace(ReadLayoutFiles(files, folders, [](const std::wstring& line) { Log(line); }));
+  }
+  return *FKeyboardTypes;
+}
+
+int TMainForm::StoredKeyboardType() {
+  const std::wstring stored = FAppIni.ReadText(L"Keyboard", L"1");
+  // A number needs no layout file read.
+  if (ParseIniInteger(stored)) return TKeyboardTypes().TypeOfStored(stored);
+  return KeyboardTypes().TypeOfStored(stored);
+}
+
+int TMainForm::KeyboardTypeToApply(int value) {
+  if (value <= LayoutCount) return ::KeyboardTypeToApply(value);
+  return KeyboardTypes().IsFileType(value) ? value : 1;
+}
+
+void TMainForm::LoadKeyboardLayout() {
+  if (FKeyboardType > LayoutCount)
+    FKeyboard->LoadLayoutText(KeyboardTypes().Text(FKeyboardType));
+  else
+    FKeyboard->LoadLayout(FKeyboardType);
+}
+
+void TMainForm::StoreKeyboardType() {
+  if (FKeyboardType > LayoutCount)
+    FAppIni.WriteText(L"Keyboard", KeyboardTypes().StoredValue(FKeyboardType));
+  else
+    FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
+}
