@@ -400,6 +400,19 @@ void TLvKeyboard::SetKeyPressed(std::uint8_t code, bool down) {
     key->Paint();
 }
 
+void TLvKeyboard::SetScanHighlight(const std::vector<std::uint8_t>& codes) {
+  std::array<bool, 256> highlighted{};
+  for (std::uint8_t code : codes) highlighted[code] = true;
+  bool changed = false;
+  for (int code = 1; code <= 255; ++code) {
+    TLvBtn* key = FKeys[code].get();
+    if (!key || key->ScanHighlighted() == highlighted[code]) continue;
+    key->SetScanState(highlighted[code]);
+    changed = true;
+  }
+  if (changed) RepaintChangedKeys();
+}
+
 void TLvKeyboard::UpdateKeyState(std::uint8_t code, bool down) {
   if (code == VkCapital || code == VkNumLock || code == VkScroll) {
     if (down) FKeyState[code] = FKeyState[code] == KeyStateToggled ? 0 : KeyStateToggled;

@@ -73,6 +73,10 @@ class TLvKeyboard : public TKeyDrawContext {
   // The key under the pointer, or none.
   TLvBtn* HoverKey() const { return FHoverBtn; }
 
+  // Switch scanning: highlights exactly the keys of these codes (none: no highlight) and repaints
+  // the keys whose highlight changed (RepaintChangedKeys).
+  void SetScanHighlight(const std::vector<std::uint8_t>& codes);
+
   // Shows the key of code pressed or released: updates the keyboard state and the pressed count.
   // A lock or modifier key repaints every key whose picture changes with it (RepaintChangedKeys);
   // any other key repaints itself. No key of that code, or no change, does nothing.

@@ -85,6 +85,7 @@ void TLvBtn::ScaleOutline(long double fx, long double fy) {
 void TLvBtn::ForgetDrawnShape() {
   FShapePressed = false;
   FShapeHot = false;
+  FShapeScan = false;
 }
 
 void TLvBtn::SetHot(bool value) {
@@ -95,6 +96,7 @@ void TLvBtn::SetHot(bool value) {
 void TLvBtn::SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t classVk) {
   FDrawPressed = pressed;
   FDrawHot = hot;
+  FDrawScan = false;
   if (ShowsLockState(FKeyCode)) {
     // Caps Lock and Num Lock show the toggle state, and their outline is redrawn on every paint.
     FDrawPressed = FContext.KeyState()[FKeyCode] != 0;
@@ -132,6 +134,15 @@ void TLvBtn::SetColors(TCanvas& canvas, bool pressed, bool hot, std::uint8_t cla
   canvas.SetBrushStyle(TBrushStyle::Solid);
 }
 
+void TLvBtn::SetScanColors(TCanvas& canvas) {
+  if (!FScan) return;
+  FDrawScan = true;
+  FNameColor = Theme.ScanLegend;
+  FCharColor = Theme.ScanLegend;
+  canvas.SetPenColor(Theme.ScanBorder);
+  canvas.SetBrushColor(Theme.ScanFace);
+}
+
 void TLvBtn::Paint() {
   if (FContext.PaintEnabled()) PaintTo(*FCanvas, false);
 }
@@ -142,6 +153,7 @@ void TLvBtn::PaintWithin(const std::vector<TRect>& region) {
   TLvBtn* place = FPlaceKey;
   if (!place || place->FPoints.empty()) return;
   SetColors(*FCanvas, FPressed, FHot, place->FKeyCode);
+  SetScanColors(*FCanvas);
   DrawFace(*FCanvas, place->FPoints, &region);
   if (FHoverProgress > 0 && !FDrawPressed) DrawHoverProgress(*FCanvas, place->FPoints);
 }
@@ -155,6 +167,7 @@ void TLvBtn::PaintTo(TCanvas& canvas, bool outlineOnly) {
     return;
   }
   SetColors(canvas, FPressed, FHot, place->FKeyCode);
+  SetScanColors(canvas);
   DrawFace(canvas, place->FPoints);
   if (FHoverProgress > 0 && !FDrawPressed) DrawHoverProgress(canvas, place->FPoints);
 }
@@ -196,6 +209,7 @@ TLvBtn::TLook TLvBtn::CurrentLook() const {
   if (!Drawn()) return look;
   look.DrawPressed = ShowsLockState(FKeyCode) ? FContext.KeyState()[FKeyCode] != 0 : FPressed;
   look.Hot = FHot;
+  look.Scan = FScan;
   look.Pressed = FPressed;
   const std::uint8_t nameVk = FPlaceKey->FKeyCode;
   if (FKeyCode == VkSpace) return look;
@@ -238,10 +252,13 @@ TRect TLvBtn::PaintBounds() {
 
 void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force) {
   if (points.size() < 2) return;
-  if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot) return;
+  if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot &&
+      FShapeScan == FDrawScan)
+    return;
   FFaceStale = false;
   FShapePressed = FDrawPressed;
   FShapeHot = FDrawHot;
+  FShapeScan = FDrawScan;
   if (points.size() == 2) {
     canvas.Rectangle(TRect{points[0].x, points[0].y, points[1].x + 1, points[1].y + 1});
     return;

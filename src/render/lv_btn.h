@@ -41,6 +41,8 @@ class TLvBtn {
   std::uint8_t Code() const { return FKeyCode; }
   bool Pressed() const { return FPressed; }
   bool Hot() const { return FHot; }
+  // Highlighted by switch scanning: drawn in the scan colours of Theme.
+  bool ScanHighlighted() const { return FScan; }
   // Which part of a two-part outline the pointer is on (for Enter: the numeric-pad one).
   bool Extended() const { return FExtended; }
   void SetExtended(bool value) { FExtended = value; }
@@ -123,11 +125,12 @@ class TLvBtn {
     const TLvBtn* Place = nullptr;
     bool DrawPressed = false;
     bool Hot = false;
+    bool Scan = false;
     bool Pressed = false;  // moves the legend
     bool Glyph = false;
     std::wstring Text;
     friend bool operator==(const TLook& a, const TLook& b) {
-      return a.Place == b.Place && a.DrawPressed == b.DrawPressed && a.Hot == b.Hot &&
+      return a.Place == b.Place && a.DrawPressed == b.DrawPressed && a.Hot == b.Hot && a.Scan == b.Scan &&
              a.Pressed == b.Pressed && a.Glyph == b.Glyph && a.Text == b.Text;
     }
   };
@@ -161,6 +164,10 @@ class TLvBtn {
   void SetPressedState(bool value) { FPressed = value; }
   // Hover state without a repaint.
   void SetHotState(bool value) { FHot = value; }
+  // Scan highlight without a repaint.
+  void SetScanState(bool value) { FScan = value; }
+  // Over the colours SetColors chose: the scan colours, when the key is highlighted.
+  void SetScanColors(TCanvas& canvas);
   // Forgets which state the outline was last drawn in, so that the next paint draws it.
   void ForgetDrawnShape();
   // Places the outline at its layout points times the factors (rounded up, x and y separately).
@@ -196,6 +203,7 @@ class TLvBtn {
   std::uint8_t FKeyCode;
   bool FPressed = false;
   bool FHot = false;
+  bool FScan = false;
   TCanvas* FCanvas;
   const TKeyDrawContext& FContext;
   TLvBtn* FPlaceKey;
@@ -204,8 +212,10 @@ class TLvBtn {
   TColor FCharColor = 0;
   bool FDrawPressed = false;
   bool FDrawHot = false;
+  bool FDrawScan = false;
   bool FShapePressed = false;
   bool FShapeHot = false;
+  bool FShapeScan = false;
   int FHoverProgress = 0;
   // The face must be drawn again at the next paint (a hover bar grew shorter).
   bool FFaceStale = false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "render/scan_highlight.h"
+
 TLvTheme Theme;
 
 const wchar_t* const ColorSchemeNames[ColorSchemeCount] = {
@@ -130,4 +132,11 @@ void ApplyColorScheme(int n, const TSystemColors& system, const TRegistryReader&
     Theme.CmdBorder = Theme.KeyBorder;
     Theme.CmdName = Theme.KeyName;
   }
+
+  const TScanColors scan =
+      ScanHighlightColors(ResolveColor(Theme.KeyFace, system), ResolveColor(Theme.FnFace, system),
+                          ResolveColor(Theme.CmdFace, system));
+  Theme.ScanFace = scan.Face;
+  Theme.ScanBorder = scan.Border;
+  Theme.ScanLegend = scan.Legend;
 }

@@ -31,6 +31,10 @@ struct TLvTheme {
   TColor CmdFace = 0;
   TColor CmdBorder = 0;
   TColor CmdName = 0;
+  // Switch scanning's highlight (render/scan_highlight.h), chosen when the scheme is applied.
+  TColor ScanFace = 0;
+  TColor ScanBorder = 0;
+  TColor ScanLegend = 0;
   std::uint16_t NameFontSize = 0;
   std::uint16_t CharFontSize = 0;
   std::wstring NameFontName;
