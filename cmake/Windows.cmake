@@ -39,7 +39,7 @@ configure_file(resources/orvilla.manifest.in ${CMAKE_BINARY_DIR}/generated/orvil
 target_include_directories(Orvilla PRIVATE ${CMAKE_BINARY_DIR}/generated)
 file(GLOB ORVILLA_WORD_LIST_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/words/*.owl)
 set_source_files_properties(resources/orvilla.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico;${CMAKE_SOURCE_DIR}/resources/words.rc;${ORVILLA_WORD_LIST_FILES}")
+  OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/orvilla.manifest;${CMAKE_SOURCE_DIR}/resources/orvilla.ico;${CMAKE_SOURCE_DIR}/resources/words.rc;${ORVILLA_WORD_LIST_FILES};${CMAKE_SOURCE_DIR}/resources/click.wav;${CMAKE_SOURCE_DIR}/resources/tick.wav")
 target_compile_definitions(Orvilla PRIVATE
   ORVILLA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   ORVILLA_VERSION_MINOR=${PROJECT_VERSION_MINOR}

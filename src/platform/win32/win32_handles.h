@@ -112,6 +112,12 @@ template <typename TPointer>
 using TLocalMemory = TUniqueHandle<TPointer, TLocalMemoryFreer<TPointer>>;
 
 // A DLL loaded at run time (LoadLibraryW), freed when its owner goes.
+// A hook of SetWindowsHookExW.
+struct THookUnhooker {
+  void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
+};
+using THookHandle = TUniqueHandle<HHOOK, THookUnhooker>;
+
 struct TModuleFreer {
   void operator()(HMODULE module) const { FreeLibrary(module); }
 };
