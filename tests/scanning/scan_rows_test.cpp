@@ -26,6 +26,21 @@ std::map<std::pair<int, int>, int> RowOfItems(const TScanRows& rows) {
   return rowOf;
 }
 
+// The parts of an outline that have points (a separator may come first).
+int PartCount(const std::vector<TPoint>& points) {
+  if (points.size() == 2) return 1;
+  int parts = 0, run = 0;
+  for (const TPoint& p : points) {
+    if (p == TLvBtn::Separator) {
+      parts += run >= 2;
+      run = 0;
+    } else {
+      ++run;
+    }
+  }
+  return parts + (run >= 2);
+}
+
 void ExpectWellFormed(const TLvKeyboard& kb, const TScanRows& rows, const std::string& what) {
   for (std::size_t r = 0; r < rows.size(); ++r) {
     ASSERT_FALSE(rows[r].empty()) << what;
@@ -62,25 +77,30 @@ TEST_P(BuiltinScanRowsTest, EveryKeyInExactlyOneRowTopToBottom) {
     ASSERT_GE(rows.size(), 4u) << what;
     ExpectWellFormed(rig.Kb(), rows, what);
 
+    // Each part of every drawn key is in exactly one row.
     const auto rowOf = RowOfItems(rows);
-    int drawn = 0;
+    std::size_t parts = 0;
     for (int code = 1; code <= 255; ++code) {
       const TLvBtn* key = rig.Kb().Key(code);
       if (!key || !key->Drawn()) continue;
-      ++drawn;
-      EXPECT_EQ(rowOf.count({code, 0}), 1u) << what << " code " << code;
-      EXPECT_EQ(rowOf.count({code, 1}), 0u) << what << " code " << code;
+      const int keyParts = PartCount(key->PlaceKey()->Points());
+      parts += keyParts;
+      for (int part = 0; part <= keyParts; ++part)
+        EXPECT_EQ(rowOf.count({code, part}), part < keyParts ? 1u : 0u) << what << " code " << code;
     }
-    EXPECT_EQ(static_cast<int>(rowOf.size()), drawn) << what;
+    EXPECT_EQ(rowOf.size(), parts) << what;
 
-    // The letter rows of every layout, in their order, each letter row whole.
+    // The rows of letters and of the numeric pad, in their order, each row whole.
     auto row = [&](int code) { return rowOf.at({code, 0}); };
-    EXPECT_EQ(row('Q'), row('P')) << what;
-    EXPECT_EQ(row('A'), row('L')) << what;
-    EXPECT_EQ(row('Z'), row('M')) << what;
-    EXPECT_LT(row('Q'), row('A')) << what;
-    EXPECT_LT(row('A'), row('Z')) << what;
-    EXPECT_LT(row('Z'), row(' ')) << what;
+    auto has = [&](int code) { return rowOf.count({code, 0}) == 1; };
+    for (const std::vector<int>& column : {std::vector<int>{'Q', 'A', 'Z', ' '}, {103, 100, 97, 96}}) {
+      if (!has(column[0])) continue;
+      for (std::size_t i = 1; i < column.size(); ++i) EXPECT_LT(row(column[i - 1]), row(column[i])) << what;
+    }
+    for (const auto& [left, right] : {std::pair<int, int>{'Q', 'P'}, {'A', 'L'}, {'Z', 'M'}, {103, 105}, {100, 102}, {97, 99}})
+      if (has(left)) {
+        EXPECT_EQ(row(left), row(right)) << what << " " << left;
+      }
   }
 }
 
