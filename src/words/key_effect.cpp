@@ -1,0 +1,23 @@
+#include "words/key_effect.h"
+
+#include "keyboard/vk_classes.h"
+#include "keyboard/vk_codes.h"
+
+TKeyEffect KeyEffect(std::uint8_t code, const std::wstring& legend, bool shortcut) {
+  if (IsLockOrModifierVk(code)) return {};
+  if (shortcut) return {TKeyMeaning::Break, {}};
+  switch (code) {
+    case VkBack: return {TKeyMeaning::Backspace, {}};
+    case VkReturn: return {TKeyMeaning::Text, u"\r"};
+    case VkTab: return {TKeyMeaning::Text, u"\t"};
+    case VkSpace: return {TKeyMeaning::Text, u" "};
+    default: break;
+  }
+  if (!IsCharacterVk(code) || legend.empty()) return {TKeyMeaning::Break, {}};
+  std::u16string text;
+  for (wchar_t c : legend) {
+    if (static_cast<std::uint32_t>(c) > 0xFFFF) return {TKeyMeaning::Break, {}};
+    text.push_back(static_cast<char16_t>(c));
+  }
+  return {TKeyMeaning::Text, text};
+}

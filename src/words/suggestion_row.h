@@ -1,0 +1,16 @@
+#pragma once
+// The suggestion row's geometry: as many buttons as fit the row's width (at least MinSlots, at
+// most MaxSuggestions), of equal width with a gap between them, the most likely word first.
+#include <cstddef>
+#include <vector>
+
+#include "platform/geometry.h"
+
+inline constexpr std::size_t MinSlots = 3;
+
+// How many buttons a row of width fits when a button needs at least minButtonWidth.
+std::size_t SuggestionSlotCount(int width, int minButtonWidth);
+// The buttons of a row of width x height, gap pixels apart and from the edges.
+std::vector<TRect> SuggestionSlots(int width, int height, std::size_t count, int gap);
+// The index of the button under (x, y); count when none.
+std::size_t SuggestionSlotAt(const std::vector<TRect>& slots, int x, int y);

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "words/key_effect.h"
+#include "words/suggestion_row.h"
+
+TEST(SuggestionRow, AsManyButtonsAsFitFromThreeToFive) {
+  struct Case { int width; std::size_t count; };
+  const Case cases[] = {{0, 3}, {100, 3}, {359, 3}, {480, 4}, {600, 5}, {3000, 5}};
+  for (const Case& c : cases) EXPECT_EQ(SuggestionSlotCount(c.width, 120), c.count) << c.width;
+}
+
+TEST(SuggestionRow, ButtonsShareTheWidthEdgeToEdgeAndAnswerHits) {
+  const auto slots = SuggestionSlots(503, 30, 5, 2);
+  ASSERT_EQ(slots.size(), 5u);
+  EXPECT_EQ(slots.front().Left, 2);
+  EXPECT_EQ(slots.back().Right, 501);
+  for (std::size_t i = 0; i < slots.size(); ++i) {
+    EXPECT_EQ(slots[i].Top, 2);
+    EXPECT_EQ(slots[i].Bottom, 28);
+    EXPECT_NEAR(slots[i].Width(), (503 - 12) / 5, 1);
+    if (i > 0) EXPECT_EQ(slots[i].Left, slots[i - 1].Right + 2);
+  }
+  EXPECT_EQ(SuggestionSlotAt(slots, 3, 10), 0u);
+  EXPECT_EQ(SuggestionSlotAt(slots, 500, 27), 4u);
+  EXPECT_EQ(SuggestionSlotAt(slots, slots[1].Left - 1, 10), 5u);  // the gap
+  EXPECT_EQ(SuggestionSlotAt(slots, 100, 29), 5u);
+}
+
+TEST(KeyEffect, WhatAKeyDownDoesToTheWord) {
+  struct Case { std::uint8_t code; const wchar_t* legend; bool shortcut; TKeyMeaning meaning; std::u16string text; };
+  const Case cases[] = {
+      {'A', L"a", false, TKeyMeaning::Text, u"a"},
+      {'A', L"A", false, TKeyMeaning::Text, u"A"},         // Shift latched: the legend says so
+      {'A', L"a", true, TKeyMeaning::Break, u""},          // Ctrl+A
+      {222, L"\x00E4", false, TKeyMeaning::Text, u"\x00E4"},
+      {190, L".", false, TKeyMeaning::Text, u"."},
+      {32, L" ", false, TKeyMeaning::Text, u" "},
+      {13, L"", false, TKeyMeaning::Text, u"\r"},
+      {9, L"", false, TKeyMeaning::Text, u"\t"},
+      {8, L"", false, TKeyMeaning::Backspace, u""},
+      {37, L"", false, TKeyMeaning::Break, u""},           // Left
+      {36, L"", false, TKeyMeaning::Break, u""},           // Home
+      {46, L"", false, TKeyMeaning::Break, u""},           // Delete
+      {27, L"", false, TKeyMeaning::Break, u""},           // Escape
+      {112, L"", false, TKeyMeaning::Break, u""},          // F1
+      {'B', L"", false, TKeyMeaning::Break, u""},          // no character under this state
+      {160, L"", false, TKeyMeaning::None, u""},           // left Shift latching
+      {162, L"", true, TKeyMeaning::None, u""},            // left Ctrl latching
+      {20, L"", false, TKeyMeaning::None, u""},            // Caps Lock
+  };
+  for (const Case& c : cases) {
+    const TKeyEffect effect = KeyEffect(c.code, c.legend, c.shortcut);
+    EXPECT_EQ(effect.Meaning, c.meaning) << int(c.code);
+    EXPECT_EQ(effect.Text, c.text) << int(c.code);
+  }
+}
