@@ -51,7 +51,8 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # All Windows-only tests in one executable: starting Wine once per test case would be slow.
-file(GLOB_RECURSE ORVILLA_WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win32/*.cpp)
+file(GLOB_RECURSE ORVILLA_WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*/win32/*.cpp
+     ${CMAKE_SOURCE_DIR}/tests/*/win32/*.rc)
 # Programs the tests start as other processes are programs of their own.
 list(FILTER ORVILLA_WINDOWS_TESTS EXCLUDE REGEX "/tests/programs/")
 add_executable(orvilla_settings_writer tests/programs/win32/settings_writer.cpp)
@@ -60,7 +61,8 @@ target_link_options(orvilla_settings_writer PRIVATE -municode)
 if(ORVILLA_WINDOWS_TESTS)
   add_executable(orvilla_win32_tests ${ORVILLA_WINDOWS_TESTS})
   add_dependencies(orvilla_win32_tests orvilla_settings_writer)
-  target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  # ${CMAKE_SOURCE_DIR}/resources: the word lists' resource script, for the tests' own copy.
+  target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/resources)
   # The tests compare the program's own answers with the shell's, and read image lists.
   target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 shell32 comctl32 gmock gtest_main)
   # The tests read the program file itself.

@@ -9,6 +9,7 @@ struct TCommandCaptions {
   std::wstring FitWidth;
   std::wstring LockSize;
   std::wstring HoverPress;
+  std::wstring WordSuggestions;
   std::wstring ChangeColors;
   std::wstring ChangeKeyboardType;
   std::wstring OnlineKeyboard;

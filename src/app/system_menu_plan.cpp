@@ -15,6 +15,7 @@ const std::wstring& CaptionOf(TCommandId id, const TCommandCaptions& c) {
     case TCommandId::LockSize: return c.LockSize;
     case TCommandId::OnlineKeyboard: return c.OnlineKeyboard;
     case TCommandId::HoverPress: return c.HoverPress;
+    case TCommandId::WordSuggestions: return c.WordSuggestions;
   }
   return c.Settings;  // not reached: every id is listed above
 }
@@ -25,12 +26,13 @@ bool CheckedOf(TCommandId id, const TCommandSwitches& s) {
     case TCommandId::FitWidth: return s.FitWidth;
     case TCommandId::LockSize: return s.LockSize;
     case TCommandId::HoverPress: return s.HoverPress;
+    case TCommandId::WordSuggestions: return s.WordSuggestions;
     default: return false;
   }
 }
 
 constexpr unsigned kFirstId = static_cast<unsigned>(TCommandId::AboutOrvilla);
-constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::HoverPress);
+constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::WordSuggestions);
 
 }  // namespace
 
@@ -53,6 +55,7 @@ std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
       item(TCommandId::FitWidth),
       item(TCommandId::LockSize),
       item(TCommandId::HoverPress),
+      item(TCommandId::WordSuggestions),
       item(TCommandId::ChangeColors),
       item(TCommandId::ChangeKeyboardType),
       separator,

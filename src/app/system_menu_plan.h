@@ -20,6 +20,7 @@ enum class TCommandId : unsigned {
   LockSize = 1034,
   OnlineKeyboard = 1035,
   HoverPress = 1036,
+  WordSuggestions = 1037,
 };
 
 // The switches whose menu items carry a check mark.
@@ -28,6 +29,7 @@ struct TCommandSwitches {
   bool FitWidth = false;
   bool LockSize = false;
   bool HoverPress = false;
+  bool WordSuggestions = false;
 };
 
 // One AppendMenuW call: a separator (id 0, empty caption) or a plain string item.
@@ -38,7 +40,7 @@ struct TSystemMenuItem {
   bool Checked = false;
 };
 
-// The fifteen items appended, in order, under the system's own items.
+// The sixteen items appended, in order, under the system's own items.
 std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
                                              const TCommandSwitches& switches);
 

@@ -695,6 +695,39 @@ const TTranslation kKeepClear[] = {
     {0x0804, L"避开文本光标"},  // Chinese (PRC)
 };
 
+
+// "Word suggestions"
+const TTranslation kWordSuggestions[] = {
+    {0x01, L"اقتراحات الكلمات"},  // Arabic
+    {0x02, L"Предложения за думи"},  // Bulgarian
+    {0x04, L"字詞建議"},  // Chinese (traditional)
+    {0x05, L"Návrhy slov"},  // Czech
+    {0x06, L"Ordforslag"},  // Danish
+    {0x07, L"Wortvorschläge"},  // German
+    {0x08, L"Προτάσεις λέξεων"},  // Greek
+    {0x0A, L"Sugerencias de palabras"},  // Spanish
+    {0x0C, L"Suggestions de mots"},  // French
+    {0x0E, L"Szójavaslatok"},  // Hungarian
+    {0x10, L"Suggerimenti di parole"},  // Italian
+    {0x11, L"単語の候補"},  // Japanese
+    {0x12, L"단어 추천"},  // Korean
+    {0x13, L"Woordsuggesties"},  // Dutch
+    {0x15, L"Podpowiedzi słów"},  // Polish
+    {0x16, L"Sugestões de palavras"},  // Portuguese
+    {0x19, L"Подсказки слов"},  // Russian
+    {0x1A, L"Предлози речи"},  // Serbian
+    {0x1B, L"Návrhy slov"},  // Slovak
+    {0x1D, L"Ordförslag"},  // Swedish
+    {0x1F, L"Kelime önerileri"},  // Turkish
+    {0x22, L"Підказки слів"},  // Ukrainian
+    {0x23, L"Падказкі слоў"},  // Belarusian
+    {0x24, L"Predlogi besed"},  // Slovenian
+    {0x26, L"Vārdu ieteikumi"},  // Latvian
+    {0x29, L"پیشنهاد واژه\u200Cها"},  // Persian
+    {0x041A, L"Prijedlozi riječi"},  // Croatian (Croatia)
+    {0x0804, L"字词建议"},  // Chinese (PRC)
+};
+
 }  // namespace
 
 const TSourceText SourceTexts[] = {
@@ -732,6 +765,7 @@ const TSourceText SourceTexts[] = {
     {L"Full", kFull, std::size(kFull)},
     {L"Numeric pad", kNumericPad, std::size(kNumericPad)},
     {L"Keep clear of the text cursor", kKeepClear, std::size(kKeepClear)},
+    {L"Word suggestions", kWordSuggestions, std::size(kWordSuggestions)},
 };
 
 const std::size_t SourceTextCount = std::size(SourceTexts);

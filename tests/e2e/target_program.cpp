@@ -8,6 +8,8 @@
 //                                    its taskbar button would
 //        orvilla_target.exe /clientrect <file>   writes "left top width height" of the first
 //                                    keyboard window's client area, in screen pixels
+//        orvilla_target.exe /rowrect <file>   writes "left top width height" of the keyboard's
+//                                    suggestion row, in screen pixels
 //        orvilla_target.exe /opacity <file>   writes the first keyboard window's opacity (0..255)
 // Log lines: "DOWN vk=0x41 scan=0x1E ext=0", "UP ...", "CHAR 0x0041", "FOCUS 1" / "FOCUS 0".
 #include <windows.h>
@@ -82,6 +84,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     FILE* out = _wfopen(path.substr(12).c_str(), L"w");
     if (!out) return 1;
     std::fprintf(out, "%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+    std::fclose(out);
+    return 0;
+  }
+  if (path.rfind(L"/rowrect ", 0) == 0) {
+    HWND row = FindWindowExW(nullptr, nullptr, L"TOrvillaSuggestionBar", nullptr);
+    if (!row || !IsWindowVisible(row)) return 1;
+    RECT r{};
+    GetWindowRect(row, &r);
+    FILE* out = _wfopen(path.substr(9).c_str(), L"w");
+    if (!out) return 1;
+    std::fprintf(out, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     std::fclose(out);
     return 0;
   }

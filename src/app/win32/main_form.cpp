@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/web_sites.h"
 #include "app/win32/window_surface.h"
 #include "app/window_rules.h"
@@ -19,7 +21,9 @@
 #include "app/win32/application.h"
 #include "app/win32/fatal_error.h"
 #include "app/win32/system_services.h"
+#include "input/observed_key_injector.h"
 #include "input/win32/foreground_window.h"
+#include "keyboard/vk_codes.h"
 #include "input/win32/pointer_messages.h"
 #include "input/win32/tablet_service.h"
 #include "settings/win32/app_ini_module.h"
@@ -122,7 +126,9 @@ void TMainForm::FormCreate() {
   FPaintBox = std::make_unique<TWindowSurface>(Handle());
   FSurfaces = std::make_unique<TGdiSurfaceFactory>();
   FServices = CreateSystemKeyboardServices();
-  FInjector = CreateSystemKeyInjector();
+  // The word suggestions hear of every key-down the keyboard sends.
+  FInjector = std::make_unique<TObservedKeyInjector>(CreateSystemKeyInjector(),
+                                                     [this](std::uint16_t code) { WordKeyDown(code); });
   FDesktop = std::make_unique<TProcessKeyboardDesktop>([] { return ScreenPixelsPerInch(); });
   FLegends = CreateKeyLegends(*FServices);
   FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop,
@@ -181,6 +187,7 @@ void TMainForm::FormCreate() {
   SetHoverTime(FAppIni.ReadInteger(L"HoverTime", HoverTimeDefault));
   SetHoverPress(FAppIni.ReadBool(L"HoverPress", false));
   FKeepClear = FAppIni.ReadBool(L"KeepClear", false);
+  SetWordSuggestions(FAppIni.ReadBool(L"WordSuggestions", false));
   ShowFirstRunPage();
 
   RegisterTouch();
@@ -261,6 +268,22 @@ void TMainForm::FormShow() {
   EnableTimer(tmrHKL, true, 300);
   EnableTimer(tmrCapsLock, true, 1000);
   StartLegendsFill();
+  PlaceWords();
+}
+
+void TMainForm::WordKeyDown(std::uint16_t code) {
+  if (!FWords || code > 255) return;
+  const auto down = [this](std::uint8_t vk) { return FKeyboard->IsKeyDown(vk); };
+  // Ctrl with right Alt is AltGr, no shortcut.
+  const bool shortcut = ((down(VkLControl) || down(VkRControl)) && !down(VkRMenu)) || down(VkLMenu) ||
+                        down(VkLWin) || down(VkRWin);
+  FWords->KeyDown(static_cast<std::uint8_t>(code), FKeyboard->GetLegend(static_cast<std::uint8_t>(code)), shortcut);
+}
+
+void TMainForm::PlaceWords() {
+  if (!FWords) return;
+  // About one key row of the usual layouts high, readable on a small keyboard.
+  FWords->Place(std::clamp(FKeyboard->Height() / 6, 24, 64));
 }
 
 void TMainForm::FormClose() {
@@ -274,6 +297,7 @@ void TMainForm::FormDestroy() {
   ReleaseAllKeys();
   if (FUnregisterTouchWindow) FUnregisterTouchWindow(Handle());
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
+  if (FWords) FWords->Save();
 }
 
 void TMainForm::ReleaseAllKeys() {
@@ -317,6 +341,7 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
       FAppIni.WriteInteger(L"AlphaBlend", FTransparency);
+      if (FWords) FWords->Save();
       THwndPlacementWindow placement(Handle());
       FAppIni.SaveFormPlacement(placement, false);
       break;
@@ -327,6 +352,11 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrHKL: {
       const THkl shown = FKeyboard->Hkl();
       FKeyPress->tmrHKLTimer();
+      if (FWords) {
+        FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
+        // Learned words go out through the lazy save.
+        if (FWords->Changed() && !FTimerEnabled[tmrLazySaveSettings]) ScheduleLazySave();
+      }
       if (FKeyboard->Hkl() != shown) StartLegendsFill();  // a new language's table may be partial
       if (FKeepClear) KeepClearOfCaret();
       break;
@@ -596,6 +626,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) FormResize();
+      PlaceWords();
+      break;
+    case WM_MOVE:
+    case WM_SHOWWINDOW:
+      PlaceWords();
       break;
     case WM_DPICHANGED: {
       // On a monitor of another DPI: the slider, the hover tolerance and the sizes that follow

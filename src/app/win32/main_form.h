@@ -29,6 +29,7 @@
 #include "render/canvas.h"
 #include "settings/app_ini.h"
 #include "settings/settings_target.h"
+#include "words/win32/word_suggestions.h"
 
 class TSettingsForm;
 class TTransparencyPanel;
@@ -104,6 +105,11 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void SetTransparency(int value) override;
   void SetHoverPress(bool value) override;
   void SetHoverTime(int milliseconds) override;
+  // Word suggestions: the row and everything behind it exist only while this is on.
+  void SetWordSuggestions(bool value);
+  bool WordSuggestions() const { return FWordSuggestions; }
+  // The suggestion row while word suggestions are on; null otherwise.
+  TWordSuggestions* Words() { return FWords.get(); }
   void BuildSystemMenu();
   void ScheduleLazySave();
   // Moves the window into its monitor's work area when it is not wholly on that monitor.
@@ -133,6 +139,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiFitWidthClick();
   void pmiLockSizeClick();
   void pmiHoverPressClick();
+  void pmiWordSuggestionsClick();
   void pmiChangeColorsClick();
   void pmiChangeKeyboardTypeClick();
   void pmiOnlineKeyboardClick();
@@ -141,7 +148,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiAboutSNTClick();
 
   // The commands, holding their translated captions and check marks.
-  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiChangeColors, pmiChangeKeyboardType,
+  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiWordSuggestions, pmiChangeColors,
+      pmiChangeKeyboardType,
       pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
  private:
@@ -160,6 +168,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Hover typing and its time in milliseconds.
   bool FHoverPress = false;
   int FHoverTime = HoverTimeDefault;
+  bool FWordSuggestions = false;
   // False while the program itself sizes the window: the size rules do not apply then.
   bool FSizingGuard = true;
   int FLastWorkAreaWidth = 0;
@@ -219,7 +228,12 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   THoverSample HoverSample() const;
   // The check mark of a switch's system-menu item follows its field.
   void UpdateMenuCheck(TCommandId command);
-  TCommandSwitches Switches() const { return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress}; }
+  TCommandSwitches Switches() const {
+    return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress, FWordSuggestions};
+  }
+  // A key-down the keyboard sends, for the word suggestions; the row follows the window.
+  void WordKeyDown(std::uint16_t code);
+  void PlaceWords();
   // The transparency slider's place on the keyboard, after every resize.
   void PlaceTransparencyPanel();
   // The client width that follows the layout's aspect at the current height, centred on workArea.
@@ -246,6 +260,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Whether the last mouse move of the client area came from a pen or a finger.
   bool FLastMoveFromPenOrTouch = false;
   std::unique_ptr<TTransparencyPanel> pnlTransparency;
+  std::unique_ptr<TWordSuggestions> FWords;
   // The translated captions of the commands.
   TCommandCaptions FCaptions;
   bool FTrackingMouseLeave = false;

@@ -28,6 +28,7 @@ void TMainForm::TranslateCaptions() {
   pmiFitWidth.Caption = c.FitWidth;
   pmiLockSize.Caption = c.LockSize;
   pmiHoverPress.Caption = c.HoverPress;
+  pmiWordSuggestions.Caption = c.WordSuggestions;
   pmiChangeColors.Caption = c.ChangeColors;
   pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
   pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
@@ -124,6 +125,24 @@ void TMainForm::SetHoverPress(bool value) {
   FAppIni.WriteBool(L"HoverPress", value);
 }
 
+void TMainForm::SetWordSuggestions(bool value) {
+  FWordSuggestions = value;
+  UpdateMenuCheck(TCommandId::WordSuggestions);
+  pmiWordSuggestions.Checked = value;
+  if (value && !FWords) {
+    FWords = std::make_unique<TWordSuggestions>(Handle(), UserWordsFileNameHere(FAppIni.IniFileName()),
+                                                [this] { FKeyPress->ReleaseKeys(); });
+    FWords->SetAddSpace(FAppIni.ReadBool(L"SuggestionSpace", true));
+    FWords->SetLearnWords(FAppIni.ReadBool(L"LearnWords", true));
+    FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
+    PlaceWords();
+  } else if (!value && FWords) {
+    FWords->Save();
+    FWords.reset();
+  }
+  FAppIni.WriteBool(L"WordSuggestions", value);
+}
+
 void TMainForm::SetHoverTime(int milliseconds) {
   FHoverTime = LimitHoverTime(milliseconds);
   FHover->SetTime(FHoverTime);
@@ -175,6 +194,7 @@ void TMainForm::SetColorScheme(int value) {
   ApplyColorScheme(FColorScheme);
   FKeyboard->Redraw(true);
   if (pnlTransparency) pnlTransparency->Repaint();
+  PlaceWords();  // the row in the new colours
   FAppIni.WriteInteger(L"Colors", FColorScheme);
 }
 
@@ -230,6 +250,7 @@ void TMainForm::RunCommand(TCommandId command) {
     case TCommandId::FitWidth: pmiFitWidthClick(); break;
     case TCommandId::LockSize: pmiLockSizeClick(); break;
     case TCommandId::HoverPress: pmiHoverPressClick(); break;
+    case TCommandId::WordSuggestions: pmiWordSuggestionsClick(); break;
     case TCommandId::ChangeColors: pmiChangeColorsClick(); break;
     case TCommandId::ChangeKeyboardType: pmiChangeKeyboardTypeClick(); break;
     case TCommandId::OnlineKeyboard: pmiOnlineKeyboardClick(); break;
@@ -244,6 +265,7 @@ void TMainForm::pmiEnableKeyRepeatClick() { SetEnableKeyRepeat(!FEnableKeyRepeat
 void TMainForm::pmiFitWidthClick() { SetFitWidth(!FFitWidth); }
 void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
 void TMainForm::pmiHoverPressClick() { SetHoverPress(!FHoverPress); }
+void TMainForm::pmiWordSuggestionsClick() { SetWordSuggestions(!FWordSuggestions); }
 // The cycling commands go on from the stored number, not from the field.
 void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
 void TMainForm::pmiChangeKeyboardTypeClick() { SetKeyboardType(KeyboardTypes().Next(StoredKeyboardType())); }

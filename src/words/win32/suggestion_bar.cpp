@@ -1,0 +1,112 @@
+#include "words/win32/suggestion_bar.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "render/theme.h"
+#include "words/suggestion_row.h"
+
+namespace {
+
+constexpr wchar_t BarClass[] = L"TOrvillaSuggestionBar";
+
+void FillRectColor(HDC dc, const RECT& rect, COLORREF color) {
+  TBrushHandle brush(CreateSolidBrush(color));
+  FillRect(dc, &rect, brush.Get());
+}
+
+}  // namespace
+
+TSuggestionBar::TSuggestionBar(HWND owner, std::function<void(std::size_t)> onPress, std::function<void()> onTick)
+    : FOwner(owner), FOnPress(std::move(onPress)), FOnTick(std::move(onTick)) {
+  WNDCLASSEXW wc{};
+  wc.lpszClassName = BarClass;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  RegisterWindowClass(wc);
+  CreateBoundWindow(WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, BarClass, L"", WS_POPUP, 0, 0, 0, 0,
+                    owner);
+  if (Handle()) SetTimer(Handle(), 1, TickInterval, nullptr);
+}
+
+TSuggestionBar::~TSuggestionBar() {
+  if (Handle()) KillTimer(Handle(), 1);
+}
+
+void TSuggestionBar::SetWords(const std::vector<std::wstring>& words) {
+  if (words == FWords) return;
+  FWords = words;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSuggestionBar::Place(int height) {
+  if (!Handle()) return;
+  RECT window{};
+  GetWindowRect(FOwner, &window);
+  const int width = window.right - window.left;
+  const int minButton = MulDiv(110, height, 32);
+  FSlots = SuggestionSlots(width, height, SuggestionSlotCount(width, minButton), std::max(1, height / 16));
+  // Above the keyboard window; below it where the work area ends above it.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(FOwner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const int top = window.top - height >= monitor.rcWork.top ? window.top - height : window.bottom;
+  const bool shown = IsWindowVisible(FOwner) && !IsIconic(FOwner);
+  SetWindowPos(Handle(), HWND_TOPMOST, window.left, top, width, height,
+               SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TSuggestionBar::Paint(HDC dc) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  FillRectColor(dc, client, Theme.Background);
+  const int fontHeight = std::max(8, static_cast<int>(client.bottom - client.top) * 11 / 20);
+  if (!FFont || fontHeight != FFontHeight) {
+    FFont.Reset(CreateFontW(-fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Segoe UI"));
+    FFontHeight = fontHeight;
+  }
+  const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, Theme.KeyChar);
+  for (std::size_t i = 0; i < FSlots.size() && i < FWords.size(); ++i) {
+    const TRect& s = FSlots[i];
+    RECT rect{s.Left, s.Top, s.Right, s.Bottom};
+    FillRectColor(dc, rect, Theme.KeyBorder);
+    RECT face{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    FillRectColor(dc, face, Theme.KeyFace);
+    DrawTextW(dc, FWords[i].c_str(), static_cast<int>(FWords[i].size()), &face,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  }
+  SelectObject(dc, oldFont);
+}
+
+LRESULT TSuggestionBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(Handle(), &ps);
+      Paint(dc);
+      EndPaint(Handle(), &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_LBUTTONUP: {
+      const std::size_t index = SuggestionSlotAt(FSlots, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      if (index < FSlots.size() && index < FWords.size()) FOnPress(index);
+      return 0;
+    }
+    case WM_TIMER:
+      FOnTick();
+      return 0;
+    default:
+      return DefaultHandling(message, wParam, lParam);
+  }
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The suggestion row: a strip of word buttons flush with the keyboard window's top edge (its
+// bottom edge where the work area ends above it), as wide as the window, in the colour scheme's
+// key colours. It never takes the focus; a click, pen tap or touch on a button reports
+// the button's index.
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/win32/base_window.h"
+#include "platform/geometry.h"
+#include "platform/win32/win32_handles.h"
+
+class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
+ public:
+  // owner: the keyboard window; onPress gets the index of the pressed button; onTick runs every
+  // TickInterval ms while the row exists.
+  static constexpr UINT TickInterval = 200;
+  TSuggestionBar(HWND owner, std::function<void(std::size_t)> onPress, std::function<void()> onTick);
+  ~TSuggestionBar();
+
+  void SetWords(const std::vector<std::wstring>& words);
+  const std::vector<std::wstring>& Words() const { return FWords; }
+  // Follows the owner's place: height pixels high.
+  void Place(int height);
+  // The buttons in the row's client coordinates.
+  const std::vector<TRect>& Slots() const { return FSlots; }
+
+ private:
+  friend class TBaseWindow<TSuggestionBar>;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint(HDC dc);
+
+  HWND FOwner;
+  std::function<void(std::size_t)> FOnPress;
+  std::function<void()> FOnTick;
+  std::vector<std::wstring> FWords;
+  std::vector<TRect> FSlots;
+  TFontHandle FFont;
+  int FFontHeight = 0;
+};

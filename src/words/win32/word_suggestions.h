@@ -1,0 +1,60 @@
+#pragma once
+// Word suggestions in the keyboard window: made when the setting "WordSuggestions" is on, gone
+// when it is off (nothing is loaded and no row exists before). The window reports its key-downs,
+// its input language and its moves; the feature tracks the word, shows the row, types an accepted
+// word's rest as Unicode characters and learns through the lazy save.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "words/user_words.h"
+#include "words/user_words_file.h"
+#include "words/win32/focused_control.h"
+#include "words/win32/suggestion_bar.h"
+#include "words/win32/unicode_typing.h"
+#include "words/win32/user_words_files_win32.h"
+#include "words/win32/word_list_resources.h"
+#include "words/word_prediction.h"
+
+class TWordSuggestions {
+ public:
+  // keyboardWindow owns the row; releaseLatched lets go of latched modifiers before a word is
+  // typed; userWordsFile is the dictionary's full name (empty: nothing is kept).
+  TWordSuggestions(HWND keyboardWindow, std::wstring userWordsFile, std::function<void()> releaseLatched);
+
+  // A key-down the keyboard sent: its legend under the state as shown, and whether a shortcut
+  // modifier is held.
+  void KeyDown(std::uint8_t code, const std::wstring& legend, bool shortcut);
+  void SetLanguage(std::uint16_t languageId);
+  void SetAddSpace(bool addSpace) { FAddSpace = addSpace; }
+  void SetLearnWords(bool learn) { FPrediction.SetLearnWords(learn); }
+  // Follows the keyboard window: height is the row's height.
+  void Place(int height);
+  // The lazy save: writes the dictionary when it changed (TSettingsError once when it cannot).
+  void Save() { FFile.SaveIfChanged(FUserWords); }
+  bool Changed() const { return FUserWords.Changed(); }
+  void ForgetLearnedWords();
+  // Presses button index, as a click does.
+  void Press(std::size_t index);
+  const TSuggestionBar& Bar() const { return *FBar; }
+
+ private:
+  // The foreground window, its focused control or its caret moved away: the word ends.
+  void CheckFocus();
+  void Refresh();
+
+  TResourceWordLists FLists;
+  TUserWords FUserWords;
+  TWin32UserWordsFiles FFiles;
+  TUserWordsFile FFile;
+  TWordPrediction FPrediction;
+  TUnicodeTextInjector FInjector;
+  std::function<void()> FReleaseLatched;
+  std::vector<TSuggestion> FSuggestions;
+  TFocusedControl FTarget;  // where the word is typed
+  bool FAddSpace = true;
+  std::unique_ptr<TSuggestionBar> FBar;
+};

@@ -1,0 +1,138 @@
+// Word suggestions in the keyboard window: the menu command makes the row and takes it away, the
+// keys keep their size, the row is drawn in the colour scheme's key colours; a press on a
+// suggestion types exactly the rest of the word and a space into the focused edit control.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/win32/main_form.h"
+#include "input/win32/foreground_window.h"
+#include "platform/win32/program_file.h"
+#include "platform/win32/startup_environment.h"
+#include "platform/win32/win32_handles.h"
+#include "render/theme.h"
+#include "render/win32/font_enum.h"
+#include "settings/win32/app_ini_module.h"
+
+namespace {
+
+void Pump() {
+  for (int i = 0; i < 20; ++i) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+// The colour at (x, y) of the row as it paints itself.
+COLORREF RowPixel(HWND bar, int x, int y) {
+  RECT client{};
+  GetClientRect(bar, &client);
+  HDC screen = GetDC(nullptr);
+  TMemoryDc dc(CreateCompatibleDC(screen));
+  TBitmapHandle bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
+  SendMessageW(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+  const COLORREF color = GetPixel(dc.Get(), x, y);
+  SelectObject(dc.Get(), old);
+  return color;
+}
+
+class WordSuggestionsWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitStartupEnvironment();
+    DetectFonts();
+    ini_ = ProgramFolder() + L"\\Orvilla.ini";
+    words_ = ProgramFolder() + L"\\Orvilla-words.txt";
+    DeleteFileW(ini_.c_str());
+    DeleteFileW(words_.c_str());
+    WritePrivateProfileStringW(L"Main", L"Site", L"1", ini_.c_str());
+    module_ = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
+    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
+    form_->Show();
+    Pump();
+  }
+  void TearDown() override {
+    form_.reset();
+    module_.reset();
+    DeleteFileW(ini_.c_str());
+    DeleteFileW(words_.c_str());
+  }
+  void Command(UINT id) { SendMessageW(form_->Handle(), WM_SYSCOMMAND, id, 0); }
+
+  std::wstring ini_, words_;
+  std::unique_ptr<TAppIniModule> module_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+}  // namespace
+
+TEST_F(WordSuggestionsWindow, TheRowComesWithTheCommandInTheSchemesKeyColoursAndTheKeysKeepTheirSize) {
+  ASSERT_EQ(form_->Words(), nullptr);  // nothing made while the setting is off
+  const int width = form_->Keyboard().Width(), height = form_->Keyboard().Height();
+  Command(1037);
+  Pump();
+  ASSERT_NE(form_->Words(), nullptr);
+  EXPECT_EQ(GetPrivateProfileIntW(L"Main", L"WordSuggestions", -1, ini_.c_str()), 1);
+  EXPECT_EQ(form_->Keyboard().Width(), width);
+  EXPECT_EQ(form_->Keyboard().Height(), height);
+  const HWND bar = form_->Words()->Bar().Handle();
+  ASSERT_TRUE(IsWindowVisible(bar));
+  RECT window{}, row{};
+  GetWindowRect(form_->Handle(), &window);
+  GetWindowRect(bar, &row);
+  EXPECT_EQ(row.left, window.left);
+  EXPECT_EQ(row.right, window.right);
+  EXPECT_TRUE(row.bottom == window.top || row.top == window.bottom);
+  const auto& slots = form_->Words()->Bar().Slots();
+  ASSERT_GE(slots.size(), 3u);
+  ASSERT_LE(slots.size(), 5u);
+  for (int scheme : {1, 3, 5, 8}) {
+    SCOPED_TRACE(scheme);
+    form_->SetColorScheme(scheme);
+    // An empty row shows its background only; a word shows a key face.
+    EXPECT_EQ(RowPixel(bar, slots[0].Left + 3, slots[0].Top + 3), Theme.Background);
+  }
+  Command(1037);
+  EXPECT_EQ(form_->Words(), nullptr);
+  EXPECT_FALSE(IsWindow(bar));
+}
+
+TEST_F(WordSuggestionsWindow, ASuggestionTypesExactlyItsRestAndASpaceIntoTheFocusedEdit) {
+  const HWND frame = CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30, frame,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+  ForceForegroundWindow(frame, true);
+  SetFocus(edit);
+  Pump();
+  Command(1037);
+  TWordSuggestions* words = form_->Words();
+  ASSERT_NE(words, nullptr);
+  words->SetLanguage(0x0409);
+  words->KeyDown('T', L"t", false);
+  words->KeyDown('H', L"h", false);
+  const auto& shown = words->Bar().Words();
+  ASSERT_GE(shown.size(), 3u);
+  const std::wstring first = shown[0];
+  ASSERT_EQ(first.substr(0, 2), L"th");
+  const auto& slots = words->Bar().Slots();
+  EXPECT_NE(RowPixel(words->Bar().Handle(), slots[0].Left + 2, slots[0].Top + 2), Theme.Background);
+  words->Press(0);
+  Pump();
+  wchar_t text[64] = {};
+  GetWindowTextW(edit, text, 64);
+  EXPECT_EQ(std::wstring(text), first.substr(2) + L" ");  // the keyboard's own "th" never reached it
+  EXPECT_EQ(GetFocus(), edit);
+  EXPECT_EQ(GetForegroundWindow(), frame);
+  DestroyWindow(frame);
+}
