@@ -23,6 +23,7 @@ TKeyPress::TKeyPress(TLvKeyboard& keyboard, TKeyInjector& injector, TInputWindow
     : FKeyboard(keyboard), FInjector(injector), FWindow(window) {}
 
 void TKeyPress::PressKey(std::uint8_t code, TMouseButton button) {
+  if (FPressObserver) FPressObserver();
   if (FKeyboard.IsModifierKey(code)) {
     const bool down = FKeyboard.IsKeyDown(code);
     FLatched[code] = !down;

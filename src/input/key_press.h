@@ -14,6 +14,8 @@
 // (TPointerInput) and its timers.
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "input/input_window.h"
 #include "input/key_injection.h"
@@ -51,6 +53,9 @@ class TKeyPress {
   // pressed stays down in the system and FPressedBtn never outlives its key object.
   void ReleaseKeys();
 
+  // Called at every press of a key, whatever pressed it (for the click sound); none by default.
+  void SetPressObserver(std::function<void()> observer) { FPressObserver = std::move(observer); }
+
   // Timer events. enableKeyRepeat is the window's "Enable key repeat" setting.
   void tmrPressTimer(bool enableKeyRepeat);
   void tmrCapsLockTimer();
@@ -70,5 +75,6 @@ class TKeyPress {
 
   TLvKeyboard& FKeyboard;
   TKeyInjector& FInjector;
+  std::function<void()> FPressObserver;
   TInputWindow& FWindow;
 };

@@ -67,6 +67,8 @@ BOOL CALLBACK FindRestoreTarget(HWND window, LPARAM param) {
 // Posted when the Apps key starts tmrSettings: the settings dialog is made during the timer's wait,
 // once the click has been handled and shown, so that the timer only has to show it.
 constexpr UINT kMakeSettingsFormMessage = WM_APP + 1;
+// A press of the scanning switch key, posted by its hook.
+constexpr UINT kScanSwitchMessage = WM_APP + 2;
 
 }  // namespace
 
@@ -152,6 +154,9 @@ void TMainForm::FormCreate() {
   FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, HoverTimeDefault,
                                           HoverTolerance(FDpi));
 
+  FScan = std::make_unique<TScanSession>(Handle(), kScanSwitchMessage, *FKeyboard, *FPointer);
+  FKeyPress->SetPressObserver([this] { FScan->KeyPressed(); });
+
   pnlTransparency = std::make_unique<TTransparencyPanel>(
       Handle(), [this] { return FTransparency; },
       [this](int value) {
@@ -186,6 +191,11 @@ void TMainForm::FormCreate() {
   SetEnableKeyRepeat(FAppIni.ReadBool(L"EnableKeyRepeat", true));
   SetHoverTime(FAppIni.ReadInteger(L"HoverTime", HoverTimeDefault));
   SetHoverPress(FAppIni.ReadBool(L"HoverPress", false));
+  FScan->SetScanTime(LimitScanTime(FAppIni.ReadInteger(L"ScanTime", ScanTimeDefault)));
+  FScan->SetScanKey(LimitScanKey(FAppIni.ReadInteger(L"ScanKey", ScanKeyDefault)));
+  FScan->SetClickSound(FAppIni.ReadBool(L"ClickSound", false));
+  FScan->SetScanSound(FAppIni.ReadBool(L"ScanSound", false));
+  FScanning = FAppIni.ReadBool(L"Scanning", false);
   FKeepClear = FAppIni.ReadBool(L"KeepClear", false);
   SetWordSuggestions(FAppIni.ReadBool(L"WordSuggestions", false));
   ShowFirstRunPage();
@@ -209,6 +219,8 @@ void TMainForm::RegisterTouch() {
 }
 
 void TMainForm::BuildKeyboard() {
+  // The key objects are replaced: no hook or timer may reach the old ones.
+  StopScanning();
   LoadKeyboardLayout();
   // The slider's visibility follows the stored number, not the layout it loaded.
   pnlTransparency->SetVisible(TransparencySliderVisible(FKeyboardType));
@@ -219,6 +231,7 @@ void TMainForm::BuildKeyboard() {
     SetClientSize(size.Width, size.Height);
   }
   FKeyboard->Redraw(false);
+  StartScanning();
 }
 
 void TMainForm::UpdateLegendFontSizes() {
@@ -236,6 +249,7 @@ void TMainForm::FormResize() {
   FKeyboard->Redraw(true);
   PlaceTransparencyPanel();
   FHover->SetTolerance(HoverTolerance(FDpi));
+  FScan->LayoutChanged();
 }
 
 void TMainForm::PlaceTransparencyPanel() {
@@ -269,6 +283,7 @@ void TMainForm::FormShow() {
   EnableTimer(tmrCapsLock, true, 1000);
   StartLegendsFill();
   PlaceWords();
+  StartScanning();
 }
 
 void TMainForm::WordKeyDown(std::uint16_t code) {
@@ -286,14 +301,27 @@ void TMainForm::PlaceWords() {
   FWords->Place(std::clamp(FKeyboard->Height() / 6, 24, 64));
 }
 
+void TMainForm::StartScanning() {
+  if (!FScan || !FScanning || !FShown || IsIconic(Handle())) return;
+  FScan->Start();
+  EnableTimer(tmrScan, true, ScanCheckInterval);
+}
+
+void TMainForm::StopScanning() {
+  if (FTimerEnabled[tmrScan]) EnableTimer(tmrScan, false, ScanCheckInterval);
+  if (FScan) FScan->Stop();
+}
+
 void TMainForm::FormClose() {
   if (TabletServiceStopped) StartTabletService();
   StopHoverCheck();
+  StopScanning();
   ReleaseAllKeys();
 }
 
 void TMainForm::FormDestroy() {
   FClosing = true;
+  StopScanning();
   ReleaseAllKeys();
   if (FUnregisterTouchWindow) FUnregisterTouchWindow(Handle());
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
@@ -307,6 +335,7 @@ void TMainForm::ReleaseAllKeys() {
 
 void TMainForm::ApplicationEventsMainMinimize() {
   StopHoverCheck();
+  StopScanning();
   EnableTimer(tmrHKL, false, 300);
   EnableTimer(tmrCapsLock, false, 1000);
 }
@@ -321,6 +350,7 @@ void TMainForm::ApplicationEventsMainRestore() {
   EnableTimer(tmrHKL, true, 300);
   OnTimer(tmrCapsLock);
   EnableTimer(tmrCapsLock, true, 1000);
+  StartScanning();
 }
 
 void TMainForm::tmrCaptionTimer() { SetWindowTextW(Handle(), MainCaption()); }
@@ -357,7 +387,10 @@ void TMainForm::OnTimer(TTimerId id) {
         // Learned words go out through the lazy save.
         if (FWords->Changed() && !FTimerEnabled[tmrLazySaveSettings]) ScheduleLazySave();
       }
-      if (FKeyboard->Hkl() != shown) StartLegendsFill();  // a new language's table may be partial
+      if (FKeyboard->Hkl() != shown) {
+        StartLegendsFill();  // a new language's table may be partial
+        FScan->KeysMoved();
+      }
       if (FKeepClear) KeepClearOfCaret();
       break;
     }
@@ -369,6 +402,9 @@ void TMainForm::OnTimer(TTimerId id) {
       break;
     case tmrHover:
       tmrHoverTimer();
+      break;
+    case tmrScan:
+      FScan->Check();
       break;
     case tmrLegends:
       if (!FKeyboard->FillPendingLegends()) EnableTimer(tmrLegends, false, LegendsFillInterval);
@@ -475,6 +511,18 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
   const TMessageOrigin origin = CurrentMessageOrigin();
+  if (FScan->Running()) {
+    // While scanning, every mouse button anywhere on the keyboard is the switch; the keys are
+    // pressed by the scan alone.
+    switch (message) {
+      case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
+      case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
+        FScan->SwitchPressed();
+        return;
+      case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+        return;
+    }
+  }
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -550,6 +598,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kMakeSettingsFormMessage:
       MakeSettingsForm(false);
+      return 0;
+    case kScanSwitchMessage:
+      if (FScan) FScan->SwitchPressed();
       return 0;
     case WM_ERASEBKGND:
       return 1;

@@ -24,6 +24,7 @@
 #include "input/pointer_input.h"
 #include "input/win32/touch_input.h"
 #include "input/win32/win32_input_window.h"
+#include "scanning/win32/scan_session.h"
 #include "platform/geometry.h"
 #include "platform/win32/win32_handles.h"
 #include "render/canvas.h"
@@ -56,7 +57,8 @@ enum TTimerId : UINT_PTR {
   tmrCaption = 6,
   tmrHover = 7,
   tmrLegends = 8,
-  tmrLast = tmrLegends,
+  tmrScan = 9,
+  tmrLast = tmrScan,
 };
 
 // Between two idle steps of a legend table's fill, in milliseconds.
@@ -257,6 +259,12 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   std::unique_ptr<TKeyPress> FKeyPress;
   std::unique_ptr<TPointerInput> FPointer;
   std::unique_ptr<THoverTyping> FHover;
+  // Switch scanning and the sounds; scanning runs while FScanning is on and the window is shown.
+  std::unique_ptr<TScanSession> FScan;
+  bool FScanning = false;
+  // Starts scanning when it is on and the keyboard is on screen; stops it (hook and timer gone).
+  void StartScanning();
+  void StopScanning();
   // Whether the last mouse move of the client area came from a pen or a finger.
   bool FLastMoveFromPenOrTouch = false;
   std::unique_ptr<TTransparencyPanel> pnlTransparency;
