@@ -334,3 +334,24 @@ TEST(KeyPress, HklTimerHandsTheForegroundInputLanguageToTheKeyboard) {
 }
 
 }  // namespace
+
+// The click sound's hook: every press of a key, ordinary or modifier, latching or unlatching,
+// and no release or repeat.
+TEST(KeyPressObserver, IsToldOfEveryPressAndNothingElse) {
+  TInputRig rig;
+  int presses = 0;
+  rig.press.SetPressObserver([&] { ++presses; });
+  rig.Click(160);  // Shift latches
+  rig.Click(65);   // A, then Shift released with it
+  EXPECT_EQ(presses, 2);
+  rig.Click(162);  // Ctrl latched and unlatched: two presses
+  rig.Click(162);
+  EXPECT_EQ(presses, 4);
+  rig.MouseDown(rig.Centre(83));
+  rig.window.Advance(2000);  // held long enough to repeat
+  rig.MouseUp(rig.Centre(83));
+  EXPECT_EQ(presses, 5);
+  rig.pointer.pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Left, TInputRig::Background.x,
+                                  TInputRig::Background.y, FromMouse);
+  EXPECT_EQ(presses, 5);
+}
