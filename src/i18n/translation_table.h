@@ -15,7 +15,7 @@ struct TSourceText {
   std::size_t TranslationCount;
 };
 
-// The 31 source texts: the 14 key names, the online keyboard page's language segment "/" and
+// The source texts: the 14 key names, the online keyboard page's language segment "/" and
 // the user-interface texts. A language without an entry for a text keeps the English text.
 extern const TSourceText SourceTexts[];
 extern const std::size_t SourceTextCount;

@@ -161,9 +161,11 @@ TEST(Translate, MissingEntriesKeepTheEnglishText) {
 }
 
 TEST(Translate, SlovenianAndPersianTranslateOnlyTheOnlineKeyboardAndTheTextsEveryLanguageHas) {
-  // The texts of the keypad layouts and of keeping clear of the text cursor are in all 28 languages.
+  // The texts of the keypad layouts, of keeping clear of the text cursor and of the word
+  // suggestions are in all 28 languages.
   const std::set<std::wstring> everyLanguage = {L"Online Keyboard", L"Full", L"Numeric pad",
-                                                L"Keep clear of the text cursor"};
+                                                L"Keep clear of the text cursor",
+                                                L"Word suggestions"};
   for (std::uint16_t lang : {0x0424, 0x0429}) {
     for (const std::wstring& text : AllSourceTexts()) {
       SCOPED_TRACE(testing::Message() << "lang 0x" << std::hex << lang);
