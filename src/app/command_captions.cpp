@@ -18,6 +18,7 @@ TCommandCaptions TranslateCommandCaptions(std::uint16_t uiLanguage, const std::w
   c.LockSize = tr(L"Lock window size");
   c.HoverPress = tr(L"Hover to type");
   c.WordSuggestions = tr(L"Word suggestions");
+  c.KeepClear = tr(L"Keep clear of the text cursor");
   c.ChangeColors = tr(L"Change colors");
   c.ChangeKeyboardType = tr(L"Change keyboard type");
   c.OnlineKeyboard = tr(L"Online Keyboard");

@@ -10,6 +10,7 @@ struct TCommandCaptions {
   std::wstring LockSize;
   std::wstring HoverPress;
   std::wstring WordSuggestions;
+  std::wstring KeepClear;
   std::wstring ChangeColors;
   std::wstring ChangeKeyboardType;
   std::wstring OnlineKeyboard;

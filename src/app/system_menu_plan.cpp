@@ -16,6 +16,7 @@ const std::wstring& CaptionOf(TCommandId id, const TCommandCaptions& c) {
     case TCommandId::OnlineKeyboard: return c.OnlineKeyboard;
     case TCommandId::HoverPress: return c.HoverPress;
     case TCommandId::WordSuggestions: return c.WordSuggestions;
+    case TCommandId::KeepClear: return c.KeepClear;
   }
   return c.Settings;  // not reached: every id is listed above
 }
@@ -27,12 +28,13 @@ bool CheckedOf(TCommandId id, const TCommandSwitches& s) {
     case TCommandId::LockSize: return s.LockSize;
     case TCommandId::HoverPress: return s.HoverPress;
     case TCommandId::WordSuggestions: return s.WordSuggestions;
+    case TCommandId::KeepClear: return s.KeepClear;
     default: return false;
   }
 }
 
 constexpr unsigned kFirstId = static_cast<unsigned>(TCommandId::AboutOrvilla);
-constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::WordSuggestions);
+constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::KeepClear);
 
 }  // namespace
 
@@ -56,6 +58,7 @@ std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
       item(TCommandId::LockSize),
       item(TCommandId::HoverPress),
       item(TCommandId::WordSuggestions),
+      item(TCommandId::KeepClear),
       item(TCommandId::ChangeColors),
       item(TCommandId::ChangeKeyboardType),
       separator,

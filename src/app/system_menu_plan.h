@@ -21,6 +21,7 @@ enum class TCommandId : unsigned {
   OnlineKeyboard = 1035,
   HoverPress = 1036,
   WordSuggestions = 1037,
+  KeepClear = 1038,
 };
 
 // The switches whose menu items carry a check mark.
@@ -30,6 +31,7 @@ struct TCommandSwitches {
   bool LockSize = false;
   bool HoverPress = false;
   bool WordSuggestions = false;
+  bool KeepClear = false;
 };
 
 // One AppendMenuW call: a separator (id 0, empty caption) or a plain string item.
@@ -40,7 +42,7 @@ struct TSystemMenuItem {
   bool Checked = false;
 };
 
-// The sixteen items appended, in order, under the system's own items.
+// The seventeen items appended, in order, under the system's own items.
 std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
                                              const TCommandSwitches& switches);
 

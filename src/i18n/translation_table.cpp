@@ -678,7 +678,7 @@ const TTranslation kKeepClear[] = {
     {0x10, L"Non coprire il cursore di testo"},  // Italian
     {0x11, L"テキスト カーソルを避ける"},  // Japanese
     {0x12, L"텍스트 커서 피하기"},  // Korean
-    {0x13, L"Uit de buurt van de tekstcursor blijven"},  // Dutch
+    {0x13, L"Tekstcursor vrijhouden"},  // Dutch
     {0x15, L"Nie zasłaniaj kursora tekstu"},  // Polish
     {0x16, L"Afastar-se do cursor de texto"},  // Portuguese
     {0x19, L"Не закрывать текстовый курсор"},  // Russian

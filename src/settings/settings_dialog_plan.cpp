@@ -42,7 +42,8 @@ const TSettingsControlPlan& TSettingsDialogPlan::Of(TSettingsControl control) co
   throw std::out_of_range("settings dialog control not in the plan");
 }
 
-TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::uint16_t uiLanguage) {
+TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::uint16_t uiLanguage,
+                                       const std::vector<std::wstring>& fileLayouts) {
   auto tr = [uiLanguage](const wchar_t* text) { return Translate(text, 0, uiLanguage); };
   const std::wstring colon = LabelColon(0, uiLanguage);
 
@@ -73,6 +74,7 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   // The names of the six first layouts are the same in every language; "Full" and "Numeric pad"
   // are translated.
   for (int type = 1; type <= LayoutCount; ++type) c.back().Items.push_back(tr(LayoutListItem(type).c_str()));
+  for (const std::wstring& name : fileLayouts) c.back().Items.push_back(name);
   c.push_back(Control(C::lblColors, Kind::Label, Box(232, 128 + d, 34, 13), -1, tr(L"Colors") + colon));
   c.push_back(Control(C::lbColors, Kind::ListBox, Box(232, 144 + d, 201, 89), 7, L""));
   for (const wchar_t* name : ColorSchemeNames) c.back().Items.push_back(name);
@@ -91,7 +93,10 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.back().WordWrap = true;
   c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440 + d, 417, 25), 12, captions.AboutSentaro,
                       kImageKeyboard));
-  c.push_back(Control(C::btnClose, Kind::PushButton, Box(358, 480 + d, 75, 25), 13, tr(L"Close")));
+  // Keeping clear of the text cursor, in the left half of the Close button's row, so that the
+  // dialog grows no taller.
+  c.push_back(Control(C::chkKeepClear, Kind::CheckBox, Box(16, 484 + d, 208, 17), 13, captions.KeepClear));
+  c.push_back(Control(C::btnClose, Kind::PushButton, Box(358, 480 + d, 75, 25), 14, tr(L"Close")));
   return plan;
 }
 

@@ -34,6 +34,7 @@ enum class TSettingsControl : int {
   lblHoverTime,
   tbHoverTime,
   lblHoverTimeValue,
+  chkKeepClear,
 };
 
 // The button pictures, by their index in the image lists (index 1, a star, is not used).
@@ -90,7 +91,9 @@ std::wstring HoverTimeText(int milliseconds);
 
 // The dialog in the user's interface language: texts through Translate and LabelColon (a
 // French label ends in " :"), the switches' and buttons' texts from the command captions.
-TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::uint16_t uiLanguage);
+// fileLayouts: the names of the layouts from files, listed after the built-in ones.
+TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::uint16_t uiLanguage,
+                                       const std::vector<std::wstring>& fileLayouts = {});
 
 // value × dpi / 96 to the nearest integer, halves to even.
 int ScaleToDpi(int value, int dpi);

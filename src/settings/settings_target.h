@@ -4,6 +4,7 @@
 // running program at once, updates the menus and stores it; errors of the settings store
 // propagate out of it.
 #include <string>
+#include <vector>
 
 #include "platform/geometry.h"
 
@@ -20,6 +21,10 @@ class TSettingsTarget {
   virtual int ColorScheme() const = 0;
   virtual int Transparency() const = 0;
   virtual bool HoverPress() const = 0;
+  // Keeping clear of the text cursor, and the names of the layouts from files (the keyboard types
+  // after the built-in ones, in their order).
+  virtual bool KeepClear() const = 0;
+  virtual std::vector<std::wstring> FileLayoutNames() = 0;
   virtual int HoverTime() const = 0;
 
   // The keyboard window's bounds on the screen.
@@ -32,6 +37,7 @@ class TSettingsTarget {
   virtual void SetColorScheme(int value) = 0;
   virtual void SetTransparency(int value) = 0;
   virtual void SetHoverPress(bool value) = 0;
+  virtual void SetKeepClear(bool value) = 0;
   virtual void SetHoverTime(int milliseconds) = 0;
 
   // After Fit width was turned off in the dialog, with the size lock suspended (also on failure):

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Keeping clear of the text cursor end to end: with "KeepClear=1" and the keyboard over the lower
+# Keeping clear of the text cursor end to end: switched on by its system-menu command (stored as
+# "KeepClear=1"), and with the keyboard over the lower
 # part of the target's text area, clicks on Enter add lines until the caret comes under the
 # keyboard; the keyboard then moves to the top of the work area, keeping its size and horizontal
 # place, and typing goes on into the target, which keeps the focus.
 source "$(dirname "$0")/e2e_lib.sh"
 
-printf '[Main]\r\nSite=1\r\nKeepClear=1\r\n' > "$(dirname "$ORVILLA_EXE")/Orvilla.ini"
+printf '[Main]\r\nSite=1\r\n' > "$(dirname "$ORVILLA_EXE")/Orvilla.ini"
 ENTER=13
 key() { printf '%d' "'$1"; }
 
@@ -13,6 +14,9 @@ e2e_start_target
 e2e_start_orvilla
 KB_WIN=$(e2e_wait_window '^Orvilla - ') || e2e_fail "the keyboard window did not appear"
 sleep 1.5
+e2e_syscommand 1038  # "Keep clear of the text cursor"
+sleep 0.3
+[ "$(e2e_ini_value KeepClear)" = 1 ] || e2e_fail "the command did not store KeepClear=1"
 read -r SCREEN_W SCREEN_H < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
 e2e_geometry "$KB_WIN"
 start_x=$WIN_X start_y=$WIN_Y start_w=$WIN_W start_h=$WIN_H

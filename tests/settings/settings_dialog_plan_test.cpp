@@ -59,7 +59,9 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
       {C::lblInfo, K::Label, {16, 400 + 60, 433, 433 + 60}, -1,
        L"Please purchase Sentaro to access premium features and help us further improve this app.", -1},
       {C::btnAboutSNT, K::ImageButton, {16, 440 + 60, 433, 465 + 60}, 12, L"About Sentaro", kImageKeyboard},
-      {C::btnClose, K::PushButton, {358, 480 + 60, 433, 505 + 60}, 13, L"Close", -1},
+      // Keeping clear of the text cursor, beside Close.
+      {C::chkKeepClear, K::CheckBox, {16, 484 + 60, 224, 501 + 60}, 13, L"Keep clear of the text cursor", -1},
+      {C::btnClose, K::PushButton, {358, 480 + 60, 433, 505 + 60}, 14, L"Close", -1},
   };
   // Creation order is the tab order, each label right before what it names.
   ASSERT_EQ(plan.Controls.size(), std::size(expected));
@@ -114,6 +116,15 @@ TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguageButForTheKeypadLayouts)
               (std::vector<std::wstring>{L"Standard", L"System", L"White", L"Black", L"Windows Dark",
                                          L"Windows Light", L"Android", L"Mac", L"Office Silver", L"Office Grey"}));
   }
+}
+
+TEST(SettingsDialogPlan, LayoutFilesAreListedAfterTheBuiltInLayouts) {
+  const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(0x040C, L"1.0"), 0x040C, {L"Figures", L"Mine"});
+  const std::vector<std::wstring>& items = plan.Of(C::lbKeyboardType).Items;
+  ASSERT_EQ(items.size(), 10u);
+  EXPECT_EQ(items[7], L"Pavé numérique");
+  EXPECT_EQ(items[8], L"Figures");  // a file's name is its own, in every language
+  EXPECT_EQ(items[9], L"Mine");
 }
 
 TEST(SettingsDialogPlan, TranslatedTextsAndTheFrenchColon) {

@@ -198,6 +198,8 @@ void TMainForm::FormCreate() {
   FScanning = FAppIni.ReadBool(L"Scanning", false);
   FKeepClear = FAppIni.ReadBool(L"KeepClear", false);
   SetWordSuggestions(FAppIni.ReadBool(L"WordSuggestions", false));
+  pmiKeepClear.Checked = FKeepClear;
+  UpdateMenuCheck(TCommandId::KeepClear);
   ShowFirstRunPage();
 
   RegisterTouch();

@@ -106,6 +106,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void SetColorScheme(int value) override;
   void SetTransparency(int value) override;
   void SetHoverPress(bool value) override;
+  void SetKeepClear(bool value) override;
   void SetHoverTime(int milliseconds) override;
   // Word suggestions: the row and everything behind it exist only while this is on.
   void SetWordSuggestions(bool value);
@@ -125,6 +126,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   int ColorScheme() const override { return FColorScheme; }
   int Transparency() const override { return FTransparency; }
   bool HoverPress() const override { return FHoverPress; }
+  bool KeepClear() const override { return FKeepClear; }
+  std::vector<std::wstring> FileLayoutNames() override;
   int HoverTime() const override { return FHoverTime; }
   TRect WindowBounds() const override;
   void RestoreLeftAndWidth(int left, int width) override;
@@ -142,6 +145,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiLockSizeClick();
   void pmiHoverPressClick();
   void pmiWordSuggestionsClick();
+  void pmiKeepClearClick();
   void pmiChangeColorsClick();
   void pmiChangeKeyboardTypeClick();
   void pmiOnlineKeyboardClick();
@@ -150,9 +154,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiAboutSNTClick();
 
   // The commands, holding their translated captions and check marks.
-  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiWordSuggestions, pmiChangeColors,
-      pmiChangeKeyboardType,
-      pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
+  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiWordSuggestions, pmiKeepClear,
+      pmiChangeColors, pmiChangeKeyboardType, pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
  private:
   friend class TBaseWindow<TMainForm>;
@@ -231,7 +234,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // The check mark of a switch's system-menu item follows its field.
   void UpdateMenuCheck(TCommandId command);
   TCommandSwitches Switches() const {
-    return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress, FWordSuggestions};
+    return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress, FWordSuggestions, FKeepClear};
   }
   // A key-down the keyboard sends, for the word suggestions; the row follows the window.
   void WordKeyDown(std::uint16_t code);

@@ -21,3 +21,10 @@ void TMainForm::KeepClearOfCaret() {
   // The new place is stored as a move by the user would be.
   ScheduleLazySave();
 }
+
+void TMainForm::SetKeepClear(bool value) {
+  FKeepClear = value;
+  pmiKeepClear.Checked = value;
+  UpdateMenuCheck(TCommandId::KeepClear);
+  FAppIni.WriteBool(L"KeepClear", value);
+}

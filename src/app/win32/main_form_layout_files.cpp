@@ -51,3 +51,9 @@ void TMainForm::StoreKeyboardType() {
   else
     FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
 }
+
+std::vector<std::wstring> TMainForm::FileLayoutNames() {
+  std::vector<std::wstring> names;
+  for (const TFileLayout& layout : KeyboardTypes().Files()) names.push_back(layout.Name);
+  return names;
+}

@@ -29,6 +29,7 @@ void TMainForm::TranslateCaptions() {
   pmiLockSize.Caption = c.LockSize;
   pmiHoverPress.Caption = c.HoverPress;
   pmiWordSuggestions.Caption = c.WordSuggestions;
+  pmiKeepClear.Caption = c.KeepClear;
   pmiChangeColors.Caption = c.ChangeColors;
   pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
   pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
@@ -251,6 +252,7 @@ void TMainForm::RunCommand(TCommandId command) {
     case TCommandId::LockSize: pmiLockSizeClick(); break;
     case TCommandId::HoverPress: pmiHoverPressClick(); break;
     case TCommandId::WordSuggestions: pmiWordSuggestionsClick(); break;
+    case TCommandId::KeepClear: pmiKeepClearClick(); break;
     case TCommandId::ChangeColors: pmiChangeColorsClick(); break;
     case TCommandId::ChangeKeyboardType: pmiChangeKeyboardTypeClick(); break;
     case TCommandId::OnlineKeyboard: pmiOnlineKeyboardClick(); break;
@@ -266,6 +268,7 @@ void TMainForm::pmiFitWidthClick() { SetFitWidth(!FFitWidth); }
 void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
 void TMainForm::pmiHoverPressClick() { SetHoverPress(!FHoverPress); }
 void TMainForm::pmiWordSuggestionsClick() { SetWordSuggestions(!FWordSuggestions); }
+void TMainForm::pmiKeepClearClick() { SetKeepClear(!FKeepClear); }
 // The cycling commands go on from the stored number, not from the field.
 void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
 void TMainForm::pmiChangeKeyboardTypeClick() { SetKeyboardType(KeyboardTypes().Next(StoredKeyboardType())); }

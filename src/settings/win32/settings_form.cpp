@@ -106,7 +106,9 @@ bool IsPushButton(HWND control) {
 
 TSettingsForm::TSettingsForm(HWND owner, TSettingsTarget& target, const TCommandCaptions& captions,
                              std::uint16_t uiLanguage)
-    : FTarget(target), FPlan(SettingsDialogPlan(captions, uiLanguage)), FUiLanguage(uiLanguage) {
+    : FTarget(target),
+      FPlan(SettingsDialogPlan(captions, uiLanguage, target.FileLayoutNames())),
+      FUiLanguage(uiLanguage) {
   // Without the library there are no track bars.
   if (!FCommonControls) throw std::runtime_error("The settings window could not be created");
   const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -264,6 +266,7 @@ void TSettingsForm::FillControls() {
   check(C::chkFitWidth, FTarget.FitWidth());
   check(C::chkLockSize, FTarget.LockSize());
   check(C::chkHoverPress, FTarget.HoverPress());
+  check(C::chkKeepClear, FTarget.KeepClear());
   auto select = [this](C control, int number) {
     const int items = static_cast<int>(FPlan.Of(control).Items.size());
     SendMessageW(Control(control), LB_SETCURSEL, static_cast<WPARAM>(ListSelection(number, items)), 0);
@@ -350,6 +353,7 @@ void TSettingsForm::chkEnableKeyRepeatClick() { FTarget.SetEnableKeyRepeat(Check
 void TSettingsForm::chkLockSizeClick() { FTarget.SetLockSize(Checked(C::chkLockSize)); }
 
 void TSettingsForm::chkHoverPressClick() { FTarget.SetHoverPress(Checked(C::chkHoverPress)); }
+void TSettingsForm::chkKeepClearClick() { FTarget.SetKeepClear(Checked(C::chkKeepClear)); }
 
 void TSettingsForm::tbHoverTimeChange() {
   const int position = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
@@ -423,6 +427,7 @@ void TSettingsForm::OnCommand(int id, int code) {
     case C::chkFitWidth: if (code == BN_CLICKED) chkFitWidthClick(); break;
     case C::chkLockSize: if (code == BN_CLICKED) chkLockSizeClick(); break;
     case C::chkHoverPress: if (code == BN_CLICKED) chkHoverPressClick(); break;
+    case C::chkKeepClear: if (code == BN_CLICKED) chkKeepClearClick(); break;
     case C::lbKeyboardType: if (code == LBN_SELCHANGE) lbKeyboardTypeClick(); break;
     case C::lbColors: if (code == LBN_SELCHANGE) lbColorsClick(); break;
     case C::btnLanguage: if (code == BN_CLICKED) btnLanguageClick(); break;

@@ -74,6 +74,7 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   void chkFitWidthClick();
   void chkLockSizeClick();
   void chkHoverPressClick();
+  void chkKeepClearClick();
   void tbHoverTimeChange();
   // The hover time beside its track bar.
   void ShowHoverTime(int milliseconds);

@@ -35,7 +35,7 @@ std::vector<TMenuEntry> ProgramItems(HWND window) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     const UINT id = GetMenuItemID(menu, i);
-    if (id < 1026 || id > 1037) continue;
+    if (id < 1026 || id > 1038) continue;
     wchar_t text[256] = L"";
     GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
     items.push_back({id, text, (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) != 0});
@@ -90,7 +90,7 @@ class MainFormMenu : public ::testing::Test {
 };
 
 TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
-  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
+  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1038, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
   auto ids = [this] {
     std::vector<UINT> result;
     for (const TMenuEntry& item : ProgramItems(form_->Handle())) result.push_back(item.Id);

@@ -36,6 +36,8 @@ class TRecordingTarget : public TSettingsTarget {
   int transparency = 180;
   bool hoverPress = true;
   int hoverTime = 1500;
+  bool keepClear = true;
+  std::vector<std::wstring> fileLayouts{L"Figures"};
   TRect bounds{100, 300, 600, 500};
   std::vector<std::wstring> calls;
 
@@ -47,6 +49,8 @@ class TRecordingTarget : public TSettingsTarget {
   int Transparency() const override { return transparency; }
   bool HoverPress() const override { return hoverPress; }
   int HoverTime() const override { return hoverTime; }
+  bool KeepClear() const override { return keepClear; }
+  std::vector<std::wstring> FileLayoutNames() override { return fileLayouts; }
   TRect WindowBounds() const override { return bounds; }
 
   void SetEnableKeyRepeat(bool value) override { Record(L"SetEnableKeyRepeat", enableKeyRepeat = value); }
@@ -57,6 +61,7 @@ class TRecordingTarget : public TSettingsTarget {
   void SetTransparency(int value) override { Record(L"SetTransparency", transparency = value); }
   void SetHoverPress(bool value) override { Record(L"SetHoverPress", hoverPress = value); }
   void SetHoverTime(int value) override { Record(L"SetHoverTime", hoverTime = value); }
+  void SetKeepClear(bool value) override { Record(L"SetKeepClear", keepClear = value); }
   void RestoreLeftAndWidth(int left, int width) override {
     calls.push_back(L"RestoreLeftAndWidth(" + std::to_wstring(left) + L"," + std::to_wstring(width) + L")");
   }
@@ -165,7 +170,8 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   GetClientRect(dialog, &client);
   EXPECT_EQ(client.right, ScaleToDpi(448, dpi));
   EXPECT_EQ(client.bottom, ScaleToDpi(520 + kHoverBandHeight, dpi));
-  const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
+  const TSettingsDialogPlan plan =
+      SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish, target_.fileLayouts);
   HWND previous = nullptr;
   for (const auto& c : plan.Controls) {
     SCOPED_TRACE(c.Id());
@@ -265,11 +271,14 @@ TEST_F(SettingsForm, ShowSettingsFillsTheControlsFromTheKeyboardWindowAndApplies
   EXPECT_EQ(SendMessageW(Ctl(C::tbHoverTime), TBM_GETRANGEMIN, 0, 0), 5);
   EXPECT_EQ(SendMessageW(Ctl(C::tbHoverTime), TBM_GETRANGEMAX, 0, 0), 30);
   EXPECT_EQ(WindowText(Ctl(C::lblHoverTimeValue)), L"1.5 s");
+  EXPECT_TRUE(Checked(C::chkKeepClear));
+  // The layout file is listed after the eight built-in layouts.
+  EXPECT_EQ(SendMessageW(Ctl(C::lbKeyboardType), LB_GETCOUNT, 0, 0), 9);
   EXPECT_THAT(target_.calls, IsEmpty());
 }
 
 TEST_F(SettingsForm, ANumberOutsideAListShowsNoSelection) {
-  target_.keyboardType = 9;
+  target_.keyboardType = 10;  // eight built-in layouts and one file
   target_.colorScheme = 0;
   Show();
   EXPECT_EQ(Selection(C::lbKeyboardType), LB_ERR);
@@ -291,6 +300,8 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
       {"opacity", [this] { SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_NEXT, 0); },
        L"SetTransparency(230)"},
       {"hover", [this] { Click(C::chkHoverPress); }, L"SetHoverPress(0)"},
+      {"keep clear", [this] { Click(C::chkKeepClear); }, L"SetKeepClear(0)"},
+      {"layout file", [this] { SelectListItem(C::lbKeyboardType, 8); }, L"SetKeyboardType(9)"},
       // Page Down on the hover time: half a second more than 1.5 s.
       {"hover time", [this] { SendMessageW(Ctl(C::tbHoverTime), WM_KEYDOWN, VK_NEXT, 0); }, L"SetHoverTime(2000)"},
   };

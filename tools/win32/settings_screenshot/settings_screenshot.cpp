@@ -25,6 +25,8 @@ class TStandInKeyboard : public TSettingsTarget {
   int Transparency() const override { return 210; }
   bool HoverPress() const override { return true; }
   int HoverTime() const override { return 1500; }
+  bool KeepClear() const override { return false; }
+  std::vector<std::wstring> FileLayoutNames() override { return {}; }
   TRect WindowBounds() const override { return {100, 500, 824, 797}; }
   void SetEnableKeyRepeat(bool) override {}
   void SetFitWidth(bool) override {}
@@ -34,6 +36,7 @@ class TStandInKeyboard : public TSettingsTarget {
   void SetTransparency(int) override {}
   void SetHoverPress(bool) override {}
   void SetHoverTime(int) override {}
+  void SetKeepClear(bool) override {}
   void RestoreLeftAndWidth(int, int) override {}
   void FitAspectCentred(const TRect&) override {}
   void OpenUrl(const std::wstring&) override {}
