@@ -728,6 +728,70 @@ const TTranslation kWordSuggestions[] = {
     {0x0804, L"字词建议"},  // Chinese (PRC)
 };
 
+// "Scanning"
+const TTranslation kScanning[] = {
+    {0x01, L"المسح"},  // Arabic
+    {0x02, L"Сканиране"},  // Bulgarian
+    {0x04, L"掃描"},  // Chinese (traditional)
+    {0x05, L"Skenování"},  // Czech
+    {0x06, L"Skanning"},  // Danish
+    {0x07, L"Scannen"},  // German
+    {0x08, L"Σάρωση"},  // Greek
+    {0x0A, L"Barrido"},  // Spanish
+    {0x0C, L"Balayage"},  // French
+    {0x0E, L"Pásztázás"},  // Hungarian
+    {0x10, L"Scansione"},  // Italian
+    {0x11, L"スキャン"},  // Japanese
+    {0x12, L"스캔"},  // Korean
+    {0x13, L"Scannen"},  // Dutch
+    {0x15, L"Skanowanie"},  // Polish
+    {0x16, L"Varredura"},  // Portuguese
+    {0x19, L"Сканирование"},  // Russian
+    {0x1A, L"Скенирање"},  // Serbian
+    {0x1B, L"Skenovanie"},  // Slovak
+    {0x1D, L"Skanning"},  // Swedish
+    {0x1F, L"Tarama"},  // Turkish
+    {0x22, L"Сканування"},  // Ukrainian
+    {0x23, L"Сканаванне"},  // Belarusian
+    {0x24, L"Skeniranje"},  // Slovenian
+    {0x26, L"Skenēšana"},  // Latvian
+    {0x29, L"پویش"},  // Persian
+    {0x041A, L"Skeniranje"},  // Croatian (Croatia)
+    {0x0804, L"扫描"},  // Chinese (PRC)
+};
+
+// "Click sound"
+const TTranslation kClickSound[] = {
+    {0x01, L"صوت النقر"},  // Arabic
+    {0x02, L"Звук при щракване"},  // Bulgarian
+    {0x04, L"按鍵音效"},  // Chinese (traditional)
+    {0x05, L"Zvuk kliknutí"},  // Czech
+    {0x06, L"Kliklyd"},  // Danish
+    {0x07, L"Klickton"},  // German
+    {0x08, L"Ήχος κλικ"},  // Greek
+    {0x0A, L"Sonido de clic"},  // Spanish
+    {0x0C, L"Son du clic"},  // French
+    {0x0E, L"Kattintás hangja"},  // Hungarian
+    {0x10, L"Suono del clic"},  // Italian
+    {0x11, L"クリック音"},  // Japanese
+    {0x12, L"클릭 소리"},  // Korean
+    {0x13, L"Klikgeluid"},  // Dutch
+    {0x15, L"Dźwięk kliknięcia"},  // Polish
+    {0x16, L"Som de clique"},  // Portuguese
+    {0x19, L"Звук нажатия"},  // Russian
+    {0x1A, L"Звук клика"},  // Serbian
+    {0x1B, L"Zvuk kliknutia"},  // Slovak
+    {0x1D, L"Klickljud"},  // Swedish
+    {0x1F, L"Tıklama sesi"},  // Turkish
+    {0x22, L"Звук натискання"},  // Ukrainian
+    {0x23, L"Гук націску"},  // Belarusian
+    {0x24, L"Zvok klika"},  // Slovenian
+    {0x26, L"Klikšķa skaņa"},  // Latvian
+    {0x29, L"صدای کلیک"},  // Persian
+    {0x041A, L"Zvuk klika"},  // Croatian (Croatia)
+    {0x0804, L"按键音"},  // Chinese (PRC)
+};
+
 }  // namespace
 
 const TSourceText SourceTexts[] = {
@@ -766,6 +830,8 @@ const TSourceText SourceTexts[] = {
     {L"Numeric pad", kNumericPad, std::size(kNumericPad)},
     {L"Keep clear of the text cursor", kKeepClear, std::size(kKeepClear)},
     {L"Word suggestions", kWordSuggestions, std::size(kWordSuggestions)},
+    {L"Scanning", kScanning, std::size(kScanning)},
+    {L"Click sound", kClickSound, std::size(kClickSound)},
 };
 
 const std::size_t SourceTextCount = std::size(SourceTexts);

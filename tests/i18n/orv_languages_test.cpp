@@ -161,11 +161,12 @@ TEST(Translate, MissingEntriesKeepTheEnglishText) {
 }
 
 TEST(Translate, SlovenianAndPersianTranslateOnlyTheOnlineKeyboardAndTheTextsEveryLanguageHas) {
-  // The texts of the keypad layouts, of keeping clear of the text cursor and of the word
-  // suggestions are in all 28 languages.
+  // The texts of the keypad layouts, of keeping clear of the text cursor, of the word
+  // suggestions, of scanning and of the click sound are in all 28 languages.
   const std::set<std::wstring> everyLanguage = {L"Online Keyboard", L"Full", L"Numeric pad",
                                                 L"Keep clear of the text cursor",
-                                                L"Word suggestions"};
+                                                L"Word suggestions", L"Scanning",
+                                                L"Click sound"};
   for (std::uint16_t lang : {0x0424, 0x0429}) {
     for (const std::wstring& text : AllSourceTexts()) {
       SCOPED_TRACE(testing::Message() << "lang 0x" << std::hex << lang);
@@ -216,12 +217,12 @@ TEST(Translate, LanguageZeroMeansTheUserInterfaceLanguage) {
 // How many of the source texts each language translates; guards the table against lost rows.
 TEST(TranslationTable, EveryLanguageTranslatesItsShareOfTheTexts) {
   const std::map<std::uint16_t, int> expected = {
-      {0x0401, 19}, {0x0402, 19}, {0x0404, 21}, {0x0405, 20}, {0x0406, 28}, {0x0407, 32},
-      {0x0408, 20}, {0x0C0A, 32}, {0x040C, 32}, {0x040E, 16}, {0x0410, 31}, {0x0411, 21},
-      {0x0412, 21}, {0x0413, 22}, {0x0415, 22}, {0x0416, 21}, {0x0419, 21}, {0x0C1A, 13},
-      {0x041B, 19}, {0x041D, 21}, {0x041F, 18}, {0x0422, 20}, {0x0423, 19}, {0x0424, 5},
-      {0x0426, 19}, {0x0429, 5},  {0x041A, 19}, {0x0804, 20}};
-  ASSERT_EQ(SourceTextCount, 35u);
+      {0x0401, 21}, {0x0402, 21}, {0x0404, 23}, {0x0405, 22}, {0x0406, 30}, {0x0407, 34},
+      {0x0408, 22}, {0x0C0A, 34}, {0x040C, 34}, {0x040E, 18}, {0x0410, 33}, {0x0411, 23},
+      {0x0412, 23}, {0x0413, 24}, {0x0415, 24}, {0x0416, 23}, {0x0419, 23}, {0x0C1A, 15},
+      {0x041B, 21}, {0x041D, 23}, {0x041F, 20}, {0x0422, 22}, {0x0423, 21}, {0x0424, 7},
+      {0x0426, 21}, {0x0429, 7},  {0x041A, 21}, {0x0804, 22}};
+  ASSERT_EQ(SourceTextCount, 37u);
   int total = 0;
   for (std::uint16_t lang : kEveryTranslatedLanguage) {
     int translated = 0;
@@ -230,7 +231,7 @@ TEST(TranslationTable, EveryLanguageTranslatesItsShareOfTheTexts) {
     EXPECT_EQ(translated, expected.at(lang)) << "lang 0x" << std::hex << lang;
     total += translated;
   }
-  EXPECT_EQ(total, 576);
+  EXPECT_EQ(total, 632);
 }
 
 TEST(TranslationTable, SourceTextsAreDistinctAndEachHasTranslations) {
