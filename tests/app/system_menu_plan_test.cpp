@@ -12,11 +12,33 @@ struct Expected {
   const wchar_t* Caption;
 };
 
+// The switches Enable key repeat, Fit width, Lock window size, Hover to type and Word suggestions.
+struct TCommandSwitches {
+  bool EnableKeyRepeat = false;
+  bool FitWidth = false;
+  bool LockSize = false;
+  bool HoverPress = false;
+  bool WordSuggestions = false;
+};
+
+TSwitchState SwitchState(TCommandSwitches s) {
+  return [s](TSettingId id) {
+    switch (id) {
+      case TSettingId::EnableKeyRepeat: return s.EnableKeyRepeat;
+      case TSettingId::FitWidth: return s.FitWidth;
+      case TSettingId::LockSize: return s.LockSize;
+      case TSettingId::HoverPress: return s.HoverPress;
+      case TSettingId::WordSuggestions: return s.WordSuggestions;
+      default: return false;
+    }
+  };
+}
+
 }  // namespace
 
 TEST(SystemMenuPlan, SixteenItemsInOrderWithTheirIdsAndCaptions) {
   const TCommandCaptions captions = TranslateCommandCaptions(0x0409, L"1.2.3");
-  const auto items = SystemMenuItems(captions, {});
+  const auto items = SystemMenuItems(captions, SwitchState({}));
   const Expected expected[] = {
       {true, 0, L""},
       {false, 1027, L"Enable key repeat"},
@@ -46,7 +68,7 @@ TEST(SystemMenuPlan, SixteenItemsInOrderWithTheirIdsAndCaptions) {
 }
 
 TEST(SystemMenuPlan, CaptionsFollowTheInterfaceLanguage) {
-  const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), {});
+  const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), SwitchState({}));
   EXPECT_EQ(items[1].Caption, L"Tastendruckwiederholung aktivieren");
   // No translation in the table: the English text.
   EXPECT_EQ(items[4].Caption, L"Hover to type");
@@ -69,13 +91,13 @@ TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.CheckedId);
-    for (const TSystemMenuItem& item : SystemMenuItems(captions, c.Switches))
+    for (const TSystemMenuItem& item : SystemMenuItems(captions, SwitchState(c.Switches)))
       EXPECT_EQ(item.Checked, item.Id == c.CheckedId) << item.Id;
-    const TSystemMenuItem one = SystemMenuItem(static_cast<TCommandId>(c.CheckedId), captions, c.Switches);
+    const TSystemMenuItem one = SystemMenuItem(static_cast<TCommandId>(c.CheckedId), captions, SwitchState(c.Switches));
     EXPECT_TRUE(one.Checked);
     EXPECT_FALSE(one.Separator);
   }
-  const auto all = SystemMenuItems(captions, {true, true, true, true, true});
+  const auto all = SystemMenuItems(captions, SwitchState({true, true, true, true, true}));
   EXPECT_TRUE(all[1].Checked && all[2].Checked && all[3].Checked && all[4].Checked && all[5].Checked);
   EXPECT_FALSE(all[6].Checked || all[7].Checked || all[9].Checked);
 }
@@ -87,7 +109,7 @@ TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
     EXPECT_EQ(static_cast<unsigned>(command), id);
     // Every command has an item in the menu.
     bool listed = false;
-    for (const auto& item : SystemMenuItems(TranslateCommandCaptions(0x0409, L""), {}))
+    for (const auto& item : SystemMenuItems(TranslateCommandCaptions(0x0409, L""), SwitchState({})))
       listed = listed || item.Id == id;
     EXPECT_TRUE(listed) << id;
   }
