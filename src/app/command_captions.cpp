@@ -19,6 +19,8 @@ TCommandCaptions TranslateCommandCaptions(std::uint16_t uiLanguage, const std::w
   c.HoverPress = tr(L"Hover to type");
   c.WordSuggestions = tr(L"Word suggestions");
   c.KeepClear = tr(L"Keep clear of the text cursor");
+  c.Scanning = tr(L"Scanning");
+  c.ClickSound = tr(L"Click sound");
   c.ChangeColors = tr(L"Change colors");
   c.ChangeKeyboardType = tr(L"Change keyboard type");
   c.OnlineKeyboard = tr(L"Online Keyboard");

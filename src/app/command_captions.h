@@ -11,6 +11,8 @@ struct TCommandCaptions {
   std::wstring HoverPress;
   std::wstring WordSuggestions;
   std::wstring KeepClear;
+  std::wstring Scanning;
+  std::wstring ClickSound;
   std::wstring ChangeColors;
   std::wstring ChangeKeyboardType;
   std::wstring OnlineKeyboard;

@@ -17,6 +17,8 @@ const std::wstring& CaptionOf(TCommandId id, const TCommandCaptions& c) {
     case TCommandId::HoverPress: return c.HoverPress;
     case TCommandId::WordSuggestions: return c.WordSuggestions;
     case TCommandId::KeepClear: return c.KeepClear;
+    case TCommandId::Scanning: return c.Scanning;
+    case TCommandId::ClickSound: return c.ClickSound;
   }
   return c.Settings;  // not reached: every id is listed above
 }
@@ -29,12 +31,14 @@ bool CheckedOf(TCommandId id, const TCommandSwitches& s) {
     case TCommandId::HoverPress: return s.HoverPress;
     case TCommandId::WordSuggestions: return s.WordSuggestions;
     case TCommandId::KeepClear: return s.KeepClear;
+    case TCommandId::Scanning: return s.Scanning;
+    case TCommandId::ClickSound: return s.ClickSound;
     default: return false;
   }
 }
 
 constexpr unsigned kFirstId = static_cast<unsigned>(TCommandId::AboutOrvilla);
-constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::KeepClear);
+constexpr unsigned kLastId = static_cast<unsigned>(TCommandId::ClickSound);
 
 }  // namespace
 
@@ -58,6 +62,8 @@ std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
       item(TCommandId::LockSize),
       item(TCommandId::HoverPress),
       item(TCommandId::WordSuggestions),
+      item(TCommandId::Scanning),
+      item(TCommandId::ClickSound),
       item(TCommandId::KeepClear),
       item(TCommandId::ChangeColors),
       item(TCommandId::ChangeKeyboardType),

@@ -22,6 +22,8 @@ enum class TCommandId : unsigned {
   HoverPress = 1036,
   WordSuggestions = 1037,
   KeepClear = 1038,
+  Scanning = 1039,
+  ClickSound = 1040,
 };
 
 // The switches whose menu items carry a check mark.
@@ -32,6 +34,8 @@ struct TCommandSwitches {
   bool HoverPress = false;
   bool WordSuggestions = false;
   bool KeepClear = false;
+  bool Scanning = false;
+  bool ClickSound = false;
 };
 
 // One AppendMenuW call: a separator (id 0, empty caption) or a plain string item.
@@ -42,7 +46,7 @@ struct TSystemMenuItem {
   bool Checked = false;
 };
 
-// The seventeen items appended, in order, under the system's own items.
+// The nineteen items appended, in order, under the system's own items.
 std::vector<TSystemMenuItem> SystemMenuItems(const TCommandCaptions& captions,
                                              const TCommandSwitches& switches);
 

@@ -14,7 +14,7 @@ struct Expected {
 
 }  // namespace
 
-TEST(SystemMenuPlan, SeventeenItemsInOrderWithTheirIdsAndCaptions) {
+TEST(SystemMenuPlan, NineteenItemsInOrderWithTheirIdsAndCaptions) {
   const TCommandCaptions captions = TranslateCommandCaptions(0x0409, L"1.2.3");
   const auto items = SystemMenuItems(captions, {});
   const Expected expected[] = {
@@ -24,6 +24,8 @@ TEST(SystemMenuPlan, SeventeenItemsInOrderWithTheirIdsAndCaptions) {
       {false, 1034, L"Lock window size"},
       {false, 1036, L"Hover to type"},
       {false, 1037, L"Word suggestions"},
+      {false, 1039, L"Scanning"},
+      {false, 1040, L"Click sound"},
       {false, 1038, L"Keep clear of the text cursor"},
       {false, 1028, L"Change colors"},
       {false, 1029, L"Change keyboard type"},
@@ -52,9 +54,11 @@ TEST(SystemMenuPlan, CaptionsFollowTheInterfaceLanguage) {
   // No translation in the table: the English text.
   EXPECT_EQ(items[4].Caption, L"Hover to type");
   EXPECT_EQ(items[5].Caption, L"Wortvorschläge");
-  EXPECT_EQ(items[6].Caption, L"Der Schreibmarke ausweichen");
-  EXPECT_EQ(items[10].Caption, L"Einstellungen");
-  EXPECT_EQ(items[14].Caption, L"Über Orvilla 1.0");
+  EXPECT_EQ(items[6].Caption, L"Scannen");
+  EXPECT_EQ(items[7].Caption, L"Klickton");
+  EXPECT_EQ(items[8].Caption, L"Der Schreibmarke ausweichen");
+  EXPECT_EQ(items[12].Caption, L"Einstellungen");
+  EXPECT_EQ(items[16].Caption, L"Über Orvilla 1.0");
 }
 
 TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
@@ -63,12 +67,14 @@ TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
     TCommandSwitches Switches;
     unsigned CheckedId;
   } cases[] = {
-      {{true, false, false, false, false, false}, 1027},
-      {{false, true, false, false, false, false}, 1030},
-      {{false, false, true, false, false, false}, 1034},
-      {{false, false, false, true, false, false}, 1036},
-      {{false, false, false, false, true, false}, 1037},
-      {{false, false, false, false, false, true}, 1038},
+      {{true, false, false, false, false, false, false, false}, 1027},
+      {{false, true, false, false, false, false, false, false}, 1030},
+      {{false, false, true, false, false, false, false, false}, 1034},
+      {{false, false, false, true, false, false, false, false}, 1036},
+      {{false, false, false, false, true, false, false, false}, 1037},
+      {{false, false, false, false, false, true, false, false}, 1038},
+      {{false, false, false, false, false, false, true, false}, 1039},
+      {{false, false, false, false, false, false, false, true}, 1040},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.CheckedId);
@@ -78,15 +84,15 @@ TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
     EXPECT_TRUE(one.Checked);
     EXPECT_FALSE(one.Separator);
   }
-  const auto all = SystemMenuItems(captions, {true, true, true, true, true, true});
+  const auto all = SystemMenuItems(captions, {true, true, true, true, true, true, true, true});
   EXPECT_TRUE(all[1].Checked && all[2].Checked && all[3].Checked && all[4].Checked && all[5].Checked &&
-              all[6].Checked);
-  EXPECT_FALSE(all[7].Checked || all[8].Checked || all[10].Checked);
+              all[6].Checked && all[7].Checked && all[8].Checked);
+  EXPECT_FALSE(all[9].Checked || all[10].Checked || all[12].Checked);
 }
 
 TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
   TCommandId command = TCommandId::Settings;
-  for (unsigned id = 1026; id <= 1038; ++id) {
+  for (unsigned id = 1026; id <= 1040; ++id) {
     ASSERT_TRUE(CommandOfSysCommand(id, command)) << id;
     EXPECT_EQ(static_cast<unsigned>(command), id);
     // Every command has an item in the menu.
@@ -96,7 +102,7 @@ TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
     EXPECT_TRUE(listed) << id;
   }
   // SC_CLOSE, SC_MOVE, SC_KEYMENU, the neighbours, and a value whose low 16 bits would match.
-  const std::uintptr_t others[] = {0, 1025, 1039, 0xF060, 0xF010, 0xF100, 0x10000u + 1027};
+  const std::uintptr_t others[] = {0, 1025, 1041, 0xF060, 0xF010, 0xF100, 0x10000u + 1027};
   for (std::uintptr_t wParam : others) {
     command = TCommandId::Settings;
     EXPECT_FALSE(CommandOfSysCommand(wParam, command)) << wParam;

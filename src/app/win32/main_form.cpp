@@ -193,13 +193,18 @@ void TMainForm::FormCreate() {
   SetHoverPress(FAppIni.ReadBool(L"HoverPress", false));
   FScan->SetScanTime(LimitScanTime(FAppIni.ReadInteger(L"ScanTime", ScanTimeDefault)));
   FScan->SetScanKey(LimitScanKey(FAppIni.ReadInteger(L"ScanKey", ScanKeyDefault)));
-  FScan->SetClickSound(FAppIni.ReadBool(L"ClickSound", false));
+  FClickSound = FAppIni.ReadBool(L"ClickSound", false);
+  FScan->SetClickSound(FClickSound);
   FScan->SetScanSound(FAppIni.ReadBool(L"ScanSound", false));
   FScanning = FAppIni.ReadBool(L"Scanning", false);
   FKeepClear = FAppIni.ReadBool(L"KeepClear", false);
   SetWordSuggestions(FAppIni.ReadBool(L"WordSuggestions", false));
   pmiKeepClear.Checked = FKeepClear;
   UpdateMenuCheck(TCommandId::KeepClear);
+  pmiScanning.Checked = FScanning;
+  UpdateMenuCheck(TCommandId::Scanning);
+  pmiClickSound.Checked = FClickSound;
+  UpdateMenuCheck(TCommandId::ClickSound);
   ShowFirstRunPage();
 
   RegisterTouch();

@@ -146,6 +146,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiHoverPressClick();
   void pmiWordSuggestionsClick();
   void pmiKeepClearClick();
+  void pmiScanningClick();
+  void pmiClickSoundClick();
   void pmiChangeColorsClick();
   void pmiChangeKeyboardTypeClick();
   void pmiOnlineKeyboardClick();
@@ -154,7 +156,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void pmiAboutSNTClick();
 
   // The commands, holding their translated captions and check marks.
-  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiWordSuggestions, pmiKeepClear,
+  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiWordSuggestions, pmiScanning, pmiClickSound,
+      pmiKeepClear,
       pmiChangeColors, pmiChangeKeyboardType, pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
  private:
@@ -234,7 +237,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // The check mark of a switch's system-menu item follows its field.
   void UpdateMenuCheck(TCommandId command);
   TCommandSwitches Switches() const {
-    return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress, FWordSuggestions, FKeepClear};
+    return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress, FWordSuggestions, FKeepClear, FScanning,
+            FClickSound};
   }
   // A key-down the keyboard sends, for the word suggestions; the row follows the window.
   void WordKeyDown(std::uint16_t code);
@@ -265,6 +269,10 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Switch scanning and the sounds; scanning runs while FScanning is on and the window is shown.
   std::unique_ptr<TScanSession> FScan;
   bool FScanning = false;
+  bool FClickSound = false;
+  // Switch scanning and the click sound from the menu: stored at once and applied at once.
+  void SetScanning(bool value);
+  void SetClickSound(bool value);
   // Starts scanning when it is on and the keyboard is on screen; stops it (hook and timer gone).
   void StartScanning();
   void StopScanning();

@@ -30,6 +30,8 @@ void TMainForm::TranslateCaptions() {
   pmiHoverPress.Caption = c.HoverPress;
   pmiWordSuggestions.Caption = c.WordSuggestions;
   pmiKeepClear.Caption = c.KeepClear;
+  pmiScanning.Caption = c.Scanning;
+  pmiClickSound.Caption = c.ClickSound;
   pmiChangeColors.Caption = c.ChangeColors;
   pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
   pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
@@ -144,6 +146,26 @@ void TMainForm::SetWordSuggestions(bool value) {
   FAppIni.WriteBool(L"WordSuggestions", value);
 }
 
+void TMainForm::SetScanning(bool value) {
+  FScanning = value;
+  pmiScanning.Checked = value;
+  UpdateMenuCheck(TCommandId::Scanning);
+  // The same paths as showing and hiding: the hook and the timer only while on and shown.
+  if (value)
+    StartScanning();
+  else
+    StopScanning();
+  FAppIni.WriteBool(L"Scanning", value);
+}
+
+void TMainForm::SetClickSound(bool value) {
+  FClickSound = value;
+  pmiClickSound.Checked = value;
+  UpdateMenuCheck(TCommandId::ClickSound);
+  FScan->SetClickSound(value);
+  FAppIni.WriteBool(L"ClickSound", value);
+}
+
 void TMainForm::SetHoverTime(int milliseconds) {
   FHoverTime = LimitHoverTime(milliseconds);
   FHover->SetTime(FHoverTime);
@@ -253,6 +275,8 @@ void TMainForm::RunCommand(TCommandId command) {
     case TCommandId::HoverPress: pmiHoverPressClick(); break;
     case TCommandId::WordSuggestions: pmiWordSuggestionsClick(); break;
     case TCommandId::KeepClear: pmiKeepClearClick(); break;
+    case TCommandId::Scanning: pmiScanningClick(); break;
+    case TCommandId::ClickSound: pmiClickSoundClick(); break;
     case TCommandId::ChangeColors: pmiChangeColorsClick(); break;
     case TCommandId::ChangeKeyboardType: pmiChangeKeyboardTypeClick(); break;
     case TCommandId::OnlineKeyboard: pmiOnlineKeyboardClick(); break;
@@ -269,6 +293,8 @@ void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
 void TMainForm::pmiHoverPressClick() { SetHoverPress(!FHoverPress); }
 void TMainForm::pmiWordSuggestionsClick() { SetWordSuggestions(!FWordSuggestions); }
 void TMainForm::pmiKeepClearClick() { SetKeepClear(!FKeepClear); }
+void TMainForm::pmiScanningClick() { SetScanning(!FScanning); }
+void TMainForm::pmiClickSoundClick() { SetClickSound(!FClickSound); }
 // The cycling commands go on from the stored number, not from the field.
 void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
 void TMainForm::pmiChangeKeyboardTypeClick() { SetKeyboardType(KeyboardTypes().Next(StoredKeyboardType())); }

@@ -35,7 +35,7 @@ std::vector<TMenuEntry> ProgramItems(HWND window) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     const UINT id = GetMenuItemID(menu, i);
-    if (id < 1026 || id > 1038) continue;
+    if (id < 1026 || id > 1040) continue;
     wchar_t text[256] = L"";
     GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
     items.push_back({id, text, (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) != 0});
@@ -90,7 +90,7 @@ class MainFormMenu : public ::testing::Test {
 };
 
 TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
-  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1038, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
+  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1039, 1040, 1038, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
   auto ids = [this] {
     std::vector<UINT> result;
     for (const TMenuEntry& item : ProgramItems(form_->Handle())) result.push_back(item.Id);
@@ -139,6 +139,25 @@ TEST_F(MainFormMenu, SwitchCommandsToggleTheirCheckMarkAndStore) {
   EXPECT_FALSE(CheckedOf(form_->Handle(), 1036));
   EXPECT_EQ(Stored(L"HoverPress"), 0);
   EXPECT_FALSE(form_->TimerEnabled(tmrHover));
+}
+
+TEST_F(MainFormMenu, ScanningAndClickSoundAreSwitchedStoredAndCheckedFromTheMenu) {
+  const struct {
+    UINT Id;
+    const wchar_t* Key;
+  } cases[] = {{1039, L"Scanning"}, {1040, L"ClickSound"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Id);
+    EXPECT_FALSE(CheckedOf(form_->Handle(), c.Id));  // off by default
+    Command(c.Id);
+    EXPECT_TRUE(CheckedOf(form_->Handle(), c.Id));
+    EXPECT_EQ(Stored(c.Key), 1);
+    // The window is not shown: scanning is on but nothing scans yet.
+    EXPECT_FALSE(form_->TimerEnabled(tmrScan));
+    Command(c.Id);
+    EXPECT_FALSE(CheckedOf(form_->Handle(), c.Id));
+    EXPECT_EQ(Stored(c.Key), 0);
+  }
 }
 
 TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
