@@ -792,6 +792,269 @@ const TTranslation kClickSound[] = {
     {0x0804, L"按键音"},  // Chinese (PRC)
 };
 
+// "Space after a suggestion"
+const TTranslation kSuggestionSpace[] = {
+    {0x01, L"مسافة بعد الاقتراح"},  // Arabic
+    {0x02, L"Интервал след предложение"},  // Bulgarian
+    {0x04, L"建議後加空格"},  // Chinese (traditional)
+    {0x05, L"Mezera za návrhem"},  // Czech
+    {0x06, L"Mellemrum efter forslag"},  // Danish
+    {0x07, L"Leerzeichen nach Vorschlag"},  // German
+    {0x08, L"Κενό μετά την πρόταση"},  // Greek
+    {0x0A, L"Espacio tras una sugerencia"},  // Spanish
+    {0x0C, L"Espace après une suggestion"},  // French
+    {0x0E, L"Szóköz a javaslat után"},  // Hungarian
+    {0x10, L"Spazio dopo un suggerimento"},  // Italian
+    {0x11, L"候補の後にスペース"},  // Japanese
+    {0x12, L"추천 단어 뒤에 공백"},  // Korean
+    {0x13, L"Spatie na een suggestie"},  // Dutch
+    {0x15, L"Spacja po podpowiedzi"},  // Polish
+    {0x16, L"Espaço após uma sugestão"},  // Portuguese
+    {0x19, L"Пробел после подсказки"},  // Russian
+    {0x1A, L"Размак после предлога"},  // Serbian
+    {0x1B, L"Medzera za návrhom"},  // Slovak
+    {0x1D, L"Blanksteg efter förslag"},  // Swedish
+    {0x1F, L"Öneriden sonra boşluk"},  // Turkish
+    {0x22, L"Пробіл після підказки"},  // Ukrainian
+    {0x23, L"Прабел пасля падказкі"},  // Belarusian
+    {0x24, L"Presledek za predlogom"},  // Slovenian
+    {0x26, L"Atstarpe pēc ieteikuma"},  // Latvian
+    {0x29, L"فاصله پس از پیشنهاد"},  // Persian
+    {0x041A, L"Razmak nakon prijedloga"},  // Croatian (Croatia)
+    {0x0804, L"建议后加空格"},  // Chinese (PRC)
+};
+
+// "Learn my words"
+const TTranslation kLearnMyWords[] = {
+    {0x01, L"تعلّم كلماتي"},  // Arabic
+    {0x02, L"Запомняне на моите думи"},  // Bulgarian
+    {0x04, L"學習我的字詞"},  // Chinese (traditional)
+    {0x05, L"Učit se moje slova"},  // Czech
+    {0x06, L"Lær mine ord"},  // Danish
+    {0x07, L"Meine Wörter lernen"},  // German
+    {0x08, L"Εκμάθηση των λέξεών μου"},  // Greek
+    {0x0A, L"Aprender mis palabras"},  // Spanish
+    {0x0C, L"Apprendre mes mots"},  // French
+    {0x0E, L"Saját szavaim megtanulása"},  // Hungarian
+    {0x10, L"Impara le mie parole"},  // Italian
+    {0x11, L"自分の単語を学習"},  // Japanese
+    {0x12, L"내 단어 학습"},  // Korean
+    {0x13, L"Mijn woorden leren"},  // Dutch
+    {0x15, L"Ucz się moich słów"},  // Polish
+    {0x16, L"Aprender as minhas palavras"},  // Portuguese
+    {0x19, L"Запоминать мои слова"},  // Russian
+    {0x1A, L"Учи моје речи"},  // Serbian
+    {0x1B, L"Učiť sa moje slová"},  // Slovak
+    {0x1D, L"Lär dig mina ord"},  // Swedish
+    {0x1F, L"Kelimelerimi öğren"},  // Turkish
+    {0x22, L"Запам'ятовувати мої слова"},  // Ukrainian
+    {0x23, L"Запамінаць мае словы"},  // Belarusian
+    {0x24, L"Učenje mojih besed"},  // Slovenian
+    {0x26, L"Mācīties manus vārdus"},  // Latvian
+    {0x29, L"یادگیری واژه\u200Cهای من"},  // Persian
+    {0x041A, L"Uči moje riječi"},  // Croatian (Croatia)
+    {0x0804, L"学习我的字词"},  // Chinese (PRC)
+};
+
+// "Forget learned words"
+const TTranslation kForgetLearnedWords[] = {
+    {0x01, L"نسيان الكلمات المتعلَّمة"},  // Arabic
+    {0x02, L"Забравяне на научените думи"},  // Bulgarian
+    {0x04, L"清除已學習的字詞"},  // Chinese (traditional)
+    {0x05, L"Zapomenout naučená slova"},  // Czech
+    {0x06, L"Glem lærte ord"},  // Danish
+    {0x07, L"Gelernte Wörter vergessen"},  // German
+    {0x08, L"Διαγραφή των λέξεων που μαθεύτηκαν"},  // Greek
+    {0x0A, L"Olvidar las palabras aprendidas"},  // Spanish
+    {0x0C, L"Oublier les mots appris"},  // French
+    {0x0E, L"Megtanult szavak elfelejtése"},  // Hungarian
+    {0x10, L"Dimentica le parole apprese"},  // Italian
+    {0x11, L"学習した単語を消去"},  // Japanese
+    {0x12, L"학습한 단어 지우기"},  // Korean
+    {0x13, L"Geleerde woorden vergeten"},  // Dutch
+    {0x15, L"Zapomnij nauczone słowa"},  // Polish
+    {0x16, L"Esquecer as palavras aprendidas"},  // Portuguese
+    {0x19, L"Забыть выученные слова"},  // Russian
+    {0x1A, L"Заборави научене речи"},  // Serbian
+    {0x1B, L"Zabudnúť naučené slová"},  // Slovak
+    {0x1D, L"Glöm inlärda ord"},  // Swedish
+    {0x1F, L"Öğrenilen kelimeleri unut"},  // Turkish
+    {0x22, L"Забути вивчені слова"},  // Ukrainian
+    {0x23, L"Забыць вывучаныя словы"},  // Belarusian
+    {0x24, L"Pozabi naučene besede"},  // Slovenian
+    {0x26, L"Aizmirst iemācītos vārdus"},  // Latvian
+    {0x29, L"فراموش کردن واژه\u200Cهای آموخته\u200Cشده"},  // Persian
+    {0x041A, L"Zaboravi naučene riječi"},  // Croatian (Croatia)
+    {0x0804, L"清除已学习的字词"},  // Chinese (PRC)
+};
+
+// "Forget all the words learned from your typing? This cannot be undone."
+const TTranslation kForgetLearnedWordsQuestion[] = {
+    {0x01, L"هل تريد نسيان كل الكلمات التي تم تعلّمها من كتابتك؟ لا يمكن التراجع عن ذلك."},  // Arabic
+    {0x02, L"Да се забравят ли всички думи, научени от писането ви? Това не може да бъде отменено."},  // Bulgarian
+    {0x04, L"要清除從您的輸入中學習到的所有字詞嗎？此動作無法復原。"},  // Chinese (traditional)
+    {0x05, L"Zapomenout všechna slova naučená z vašeho psaní? Tuto akci nelze vrátit zpět."},  // Czech
+    {0x06, L"Vil du glemme alle ord, der er lært af det, du skriver? Det kan ikke fortrydes."},  // Danish
+    {0x07, L"Alle aus Ihren Eingaben gelernten Wörter vergessen? Dies kann nicht rückgängig gemacht werden."},  // German
+    {0x08, L"Να διαγραφούν όλες οι λέξεις που μαθεύτηκαν από την πληκτρολόγησή σας; Η ενέργεια αυτή δεν αναιρείται."},  // Greek
+    {0x0A, L"¿Olvidar todas las palabras aprendidas de lo que escribe? Esta acción no se puede deshacer."},  // Spanish
+    {0x0C, L"Oublier tous les mots appris de votre saisie ? Cette action est irréversible."},  // French
+    {0x0E, L"Elfelejti a gépeléséből megtanult összes szót? Ez a művelet nem vonható vissza."},  // Hungarian
+    {0x10, L"Dimenticare tutte le parole apprese da ciò che scrivi? L'operazione non può essere annullata."},  // Italian
+    {0x11, L"入力から学習したすべての単語を消去しますか? この操作は元に戻せません。"},  // Japanese
+    {0x12, L"입력에서 학습한 모든 단어를 지우시겠습니까? 이 작업은 되돌릴 수 없습니다."},  // Korean
+    {0x13, L"Alle woorden vergeten die van uw typen zijn geleerd? Dit kan niet ongedaan worden gemaakt."},  // Dutch
+    {0x15, L"Zapomnieć wszystkie słowa nauczone z Twojego pisania? Tej operacji nie można cofnąć."},  // Polish
+    {0x16, L"Esquecer todas as palavras aprendidas com a sua digitação? Esta ação não pode ser desfeita."},  // Portuguese
+    {0x19, L"Забыть все слова, выученные из вашего ввода? Это действие нельзя отменить."},  // Russian
+    {0x1A, L"Заборавити све речи научене из вашег куцања? Ово се не може опозвати."},  // Serbian
+    {0x1B, L"Zabudnúť všetky slová naučené z vášho písania? Túto akciu nie je možné vrátiť späť."},  // Slovak
+    {0x1D, L"Vill du glömma alla ord som lärts in från det du skriver? Det går inte att ångra."},  // Swedish
+    {0x1F, L"Yazdıklarınızdan öğrenilen tüm kelimeler unutulsun mu? Bu işlem geri alınamaz."},  // Turkish
+    {0x22, L"Забути всі слова, вивчені з вашого введення? Цю дію не можна скасувати."},  // Ukrainian
+    {0x23, L"Забыць усе словы, вывучаныя з вашага ўводу? Гэта дзеянне нельга адмяніць."},  // Belarusian
+    {0x24, L"Želite pozabiti vse besede, naučene iz vašega tipkanja? Tega ni mogoče razveljaviti."},  // Slovenian
+    {0x26, L"Aizmirst visus vārdus, kas iemācīti no jūsu rakstītā? To nevar atsaukt."},  // Latvian
+    {0x29, L"همه واژه\u200Cهایی که از نوشتن شما آموخته شده\u200Cاند فراموش شوند؟ این کار برگشت\u200Cپذیر نیست."},  // Persian
+    {0x041A, L"Zaboraviti sve riječi naučene iz vašeg tipkanja? Ovo se ne može poništiti."},  // Croatian (Croatia)
+    {0x0804, L"要清除从您的输入中学习到的所有字词吗？此操作无法撤消。"},  // Chinese (PRC)
+};
+
+// "Tick at each step"
+const TTranslation kTickAtEachStep[] = {
+    {0x01, L"نقرة خفيفة عند كل خطوة"},  // Arabic
+    {0x02, L"Тих звук при всяка стъпка"},  // Bulgarian
+    {0x04, L"每步發出提示音"},  // Chinese (traditional)
+    {0x05, L"Tiknutí při každém kroku"},  // Czech
+    {0x06, L"Tik ved hvert trin"},  // Danish
+    {0x07, L"Ticken bei jedem Schritt"},  // German
+    {0x08, L"Ήχος σε κάθε βήμα"},  // Greek
+    {0x0A, L"Tic en cada paso"},  // Spanish
+    {0x0C, L"Tic à chaque pas"},  // French
+    {0x0E, L"Kattanás minden lépésnél"},  // Hungarian
+    {0x10, L"Tic a ogni passo"},  // Italian
+    {0x11, L"ステップごとに音を鳴らす"},  // Japanese
+    {0x12, L"단계마다 틱 소리"},  // Korean
+    {0x13, L"Tik bij elke stap"},  // Dutch
+    {0x15, L"Tyknięcie przy każdym kroku"},  // Polish
+    {0x16, L"Tique a cada passo"},  // Portuguese
+    {0x19, L"Звук на каждом шаге"},  // Russian
+    {0x1A, L"Звук на сваком кораку"},  // Serbian
+    {0x1B, L"Tiknutie pri každom kroku"},  // Slovak
+    {0x1D, L"Tick vid varje steg"},  // Swedish
+    {0x1F, L"Her adımda tık sesi"},  // Turkish
+    {0x22, L"Звук на кожному кроці"},  // Ukrainian
+    {0x23, L"Гук на кожным кроку"},  // Belarusian
+    {0x24, L"Tik ob vsakem koraku"},  // Slovenian
+    {0x26, L"Tikšķis katrā solī"},  // Latvian
+    {0x29, L"صدای تیک در هر گام"},  // Persian
+    {0x041A, L"Zvuk pri svakom koraku"},  // Croatian (Croatia)
+    {0x0804, L"每步发出提示音"},  // Chinese (PRC)
+};
+
+// "Scan time"
+const TTranslation kScanTime[] = {
+    {0x01, L"زمن المسح"},  // Arabic
+    {0x02, L"Време на стъпка"},  // Bulgarian
+    {0x04, L"掃描間隔"},  // Chinese (traditional)
+    {0x05, L"Doba skenování"},  // Czech
+    {0x06, L"Skanningstid"},  // Danish
+    {0x07, L"Scanzeit"},  // German
+    {0x08, L"Χρόνος σάρωσης"},  // Greek
+    {0x0A, L"Intervalo"},  // Spanish
+    {0x0C, L"Intervalle"},  // French
+    {0x0E, L"Pásztázási idő"},  // Hungarian
+    {0x10, L"Intervallo"},  // Italian
+    {0x11, L"スキャン間隔"},  // Japanese
+    {0x12, L"스캔 간격"},  // Korean
+    {0x13, L"Scantijd"},  // Dutch
+    {0x15, L"Czas skanowania"},  // Polish
+    {0x16, L"Intervalo"},  // Portuguese
+    {0x19, L"Интервал"},  // Russian
+    {0x1A, L"Интервал"},  // Serbian
+    {0x1B, L"Čas skenovania"},  // Slovak
+    {0x1D, L"Skanningstid"},  // Swedish
+    {0x1F, L"Tarama süresi"},  // Turkish
+    {0x22, L"Інтервал"},  // Ukrainian
+    {0x23, L"Інтэрвал"},  // Belarusian
+    {0x24, L"Čas skeniranja"},  // Slovenian
+    {0x26, L"Intervāls"},  // Latvian
+    {0x29, L"زمان پویش"},  // Persian
+    {0x041A, L"Interval"},  // Croatian (Croatia)
+    {0x0804, L"扫描间隔"},  // Chinese (PRC)
+};
+
+// "Switch key"
+const TTranslation kSwitchKey[] = {
+    {0x01, L"مفتاح التبديل"},  // Arabic
+    {0x02, L"Клавиш за избор"},  // Bulgarian
+    {0x04, L"開關按鍵"},  // Chinese (traditional)
+    {0x05, L"Klávesa spínače"},  // Czech
+    {0x06, L"Kontakttast"},  // Danish
+    {0x07, L"Auswahltaste"},  // German
+    {0x08, L"Πλήκτρο διακόπτη"},  // Greek
+    {0x0A, L"Tecla de pulsador"},  // Spanish
+    {0x0C, L"Touche contacteur"},  // French
+    {0x0E, L"Kapcsológomb"},  // Hungarian
+    {0x10, L"Tasto sensore"},  // Italian
+    {0x11, L"スイッチ キー"},  // Japanese
+    {0x12, L"스위치 키"},  // Korean
+    {0x13, L"Schakeltoets"},  // Dutch
+    {0x15, L"Klawisz wyboru"},  // Polish
+    {0x16, L"Tecla do acionador"},  // Portuguese
+    {0x19, L"Клавиша выбора"},  // Russian
+    {0x1A, L"Тастер за избор"},  // Serbian
+    {0x1B, L"Kláves spínača"},  // Slovak
+    {0x1D, L"Kontakttangent"},  // Swedish
+    {0x1F, L"Anahtar tuşu"},  // Turkish
+    {0x22, L"Клавіша вибору"},  // Ukrainian
+    {0x23, L"Клавіша выбару"},  // Belarusian
+    {0x24, L"Tipka stikala"},  // Slovenian
+    {0x26, L"Slēdža taustiņš"},  // Latvian
+    {0x29, L"کلید انتخاب"},  // Persian
+    {0x041A, L"Tipka prekidača"},  // Croatian (Croatia)
+    {0x0804, L"开关按键"},  // Chinese (PRC)
+};
+
+// "Space"
+const TTranslation kSpace[] = {
+    {0x01, L"مسافة"},  // Arabic
+    {0x02, L"Интервал"},  // Bulgarian
+    {0x04, L"空白鍵"},  // Chinese (traditional)
+    {0x05, L"Mezerník"},  // Czech
+    {0x06, L"Mellemrum"},  // Danish
+    {0x07, L"Leertaste"},  // German
+    {0x08, L"Διάστημα"},  // Greek
+    {0x0A, L"Espacio"},  // Spanish
+    {0x0C, L"Espace"},  // French
+    {0x0E, L"Szóköz"},  // Hungarian
+    {0x10, L"Spazio"},  // Italian
+    {0x11, L"スペース"},  // Japanese
+    {0x12, L"스페이스바"},  // Korean
+    {0x13, L"Spatie"},  // Dutch
+    {0x15, L"Spacja"},  // Polish
+    {0x16, L"Espaço"},  // Portuguese
+    {0x19, L"Пробел"},  // Russian
+    {0x1A, L"Размак"},  // Serbian
+    {0x1B, L"Medzerník"},  // Slovak
+    {0x1D, L"Blanksteg"},  // Swedish
+    {0x1F, L"Boşluk"},  // Turkish
+    {0x22, L"Пробіл"},  // Ukrainian
+    {0x23, L"Прабел"},  // Belarusian
+    {0x24, L"Preslednica"},  // Slovenian
+    {0x26, L"Atstarpe"},  // Latvian
+    {0x29, L"فاصله"},  // Persian
+    {0x041A, L"Razmaknica"},  // Croatian (Croatia)
+    {0x0804, L"空格键"},  // Chinese (PRC)
+};
+
+// "Scroll Lock": named in the languages whose keyboards name the key in their own words.
+const TTranslation kScrollLock[] = {
+    {0x07, L"Rollen"},  // German
+    {0x0A, L"Bloq Despl"},  // Spanish
+    {0x0C, L"Arrêt défil"},  // French
+    {0x10, L"Bloc Scorr"},  // Italian
+};
 }  // namespace
 
 const TSourceText SourceTexts[] = {
@@ -832,6 +1095,15 @@ const TSourceText SourceTexts[] = {
     {L"Word suggestions", kWordSuggestions, std::size(kWordSuggestions)},
     {L"Scanning", kScanning, std::size(kScanning)},
     {L"Click sound", kClickSound, std::size(kClickSound)},
+    {L"Space after a suggestion", kSuggestionSpace, std::size(kSuggestionSpace)},
+    {L"Learn my words", kLearnMyWords, std::size(kLearnMyWords)},
+    {L"Forget learned words", kForgetLearnedWords, std::size(kForgetLearnedWords)},
+    {L"Forget all the words learned from your typing? This cannot be undone.", kForgetLearnedWordsQuestion, std::size(kForgetLearnedWordsQuestion)},
+    {L"Tick at each step", kTickAtEachStep, std::size(kTickAtEachStep)},
+    {L"Scan time", kScanTime, std::size(kScanTime)},
+    {L"Switch key", kSwitchKey, std::size(kSwitchKey)},
+    {L"Space", kSpace, std::size(kSpace)},
+    {L"Scroll Lock", kScrollLock, std::size(kScrollLock)},
 };
 
 const std::size_t SourceTextCount = std::size(SourceTexts);
