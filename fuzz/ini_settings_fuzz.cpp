@@ -57,10 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   TAppIni ini(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
   if (!registryStore) ini.SetIniFileName(kIni);
-  for (const wchar_t* name : {L"Keyboard", L"Colors", L"FitWidth", L"LockSize", L"EnableKeyRepeat", L"Site"})
-    ini.ReadInteger(name, 1);
-  const int opacity = AppliedOpacity(ini.ReadInteger(L"AlphaBlend", 255));
-  Check(opacity >= MinWindowOpacity && opacity <= MaxWindowOpacity);
+  for (const TSettingDef& setting : SettingsTable) LimitSetting(setting.Id, ini.Read(setting.Id));
+  const int opacity = AppliedOpacity(ini.Read(TSettingId::Transparency));
+  Check(opacity >= Setting(TSettingId::Transparency).Min && opacity <= Setting(TSettingId::Transparency).Max);
 
   TFakePlacementWindow form;
   ini.LoadFormPlacement(form, false);

@@ -1,15 +1,15 @@
 #include "app/command_cycling.h"
 
+#include "settings/settings_table.h"
+
 namespace {
 
-int ToApply(int value, int last) { return value > last ? 1 : value; }
-
-int Next(int stored, int last) { return stored >= 1 && stored < last ? stored + 1 : 1; }
+int Next(int stored, TSettingId id) {
+  const TSettingDef& s = Setting(id);
+  return stored >= s.Min && stored < s.Max ? stored + 1 : s.Min;
+}
 
 }  // namespace
 
-int ColorSchemeToApply(int value) { return ToApply(value, ColorSchemeCount); }
-int KeyboardTypeToApply(int value) { return ToApply(value, LayoutCount); }
-
-int NextColorScheme(int stored) { return Next(stored, ColorSchemeCount); }
-int NextKeyboardType(int stored) { return Next(stored, LayoutCount); }
+int NextColorScheme(int stored) { return Next(stored, TSettingId::ColorScheme); }
+int NextKeyboardType(int stored) { return Next(stored, TSettingId::KeyboardType); }

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "settings/settings_table.h"
+
 namespace {
 
+constexpr int kSliderMinValue = Setting(TSettingId::Transparency).Min;
+constexpr int kSliderMaxValue = Setting(TSettingId::Transparency).Max;
 constexpr int kSteps = kSliderMaxValue - kSliderMinValue;
 
 // Trunc(n × ppi / 96), exact in integers.

@@ -13,9 +13,7 @@
 #include "render/canvas.h"
 #include "render/theme.h"
 
-// The values the slider produces; its track has kSliderMaxValue - kSliderMinValue steps.
-constexpr int kSliderMinValue = 50;
-constexpr int kSliderMaxValue = 255;
+// The slider produces the values of the setting Transparency, Min..Max, one step each.
 
 // The panel is shown exactly when the stored keyboard type is 1, 2 or 3 (not the layout loaded:
 // a stored 0 loads the first layout but keeps the slider hidden).
@@ -47,10 +45,10 @@ TSliderMetrics SliderMetrics(int ppi, int height);
 // Whether a slider of this width has no room between its margins; it ignores presses then.
 bool SliderTooNarrow(int width, int ppi);
 
-// The thumb's centre x for a value (values outside 50..255 fall outside the track).
+// The thumb's centre x for a value (values outside the setting's range fall outside the track).
 int SliderThumbX(int transparency, int width, int ppi);
 
-// The value at x, limited to 50..255; none when the slider is too narrow.
+// The value at x, limited to the setting's range; none when the slider is too narrow.
 std::optional<int> SliderValueAt(int x, int width, int ppi);
 
 // Draws the slider over the whole width x height client area: the framed box, the track and

@@ -1,7 +1,7 @@
 #include "app/window_opacity.h"
 
-#include <algorithm>
+#include "settings/settings_table.h"
 
 std::uint8_t AppliedOpacity(int transparency) {
-  return static_cast<std::uint8_t>(std::clamp(transparency, MinWindowOpacity, MaxWindowOpacity));
+  return static_cast<std::uint8_t>(ClampSetting(TSettingId::Transparency, transparency));
 }

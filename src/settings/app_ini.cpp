@@ -97,6 +97,22 @@ void TAppIni::WriteText(const std::wstring& name, const std::wstring& value) {
   if (!FRegistry->WriteText(name, value)) throw TSettingsError(Quoted(L"Failed to set data for '%s'", name));
 }
 
+int TAppIni::Read(TSettingId id) { return Read(id, Setting(id).Default); }
+
+int TAppIni::Read(TSettingId id, int defaultValue) {
+  const TSettingDef& setting = Setting(id);
+  if (setting.Type == TSettingType::Bool) return ReadBool(setting.Key, defaultValue != 0) ? 1 : 0;
+  return ReadInteger(setting.Key, defaultValue);
+}
+
+void TAppIni::Write(TSettingId id, int value) {
+  const TSettingDef& setting = Setting(id);
+  if (setting.Type == TSettingType::Bool)
+    WriteBool(setting.Key, value != 0);
+  else
+    WriteInteger(setting.Key, value);
+}
+
 void TAppIni::SetIniFileName(const std::wstring& fileName) {
   if (fileName == FIniFileName) return;
   FIniFileName = fileName;
@@ -106,39 +122,37 @@ void TAppIni::SetIniFileName(const std::wstring& fileName) {
 
 void TAppIni::SaveFormPlacement(TPlacementWindow& form, bool onlyPosition) {
   try {
-    const std::wstring prefix = form.ClassName();
     if (onlyPosition) {
-      WriteInteger(prefix + L"Top", form.Top());
-      WriteInteger(prefix + L"Left", form.Left());
+      Write(TSettingId::WindowTop, form.Top());
+      Write(TSettingId::WindowLeft, form.Left());
       return;
     }
     if (form.State() != TWindowState::Normal) {
-      WriteInteger(prefix + L"State", 1);
+      Write(TSettingId::WindowState, 1);
       return;
     }
-    WriteInteger(prefix + L"Top", form.Top());
-    WriteInteger(prefix + L"Left", form.Left());
+    Write(TSettingId::WindowTop, form.Top());
+    Write(TSettingId::WindowLeft, form.Left());
     if (form.HasMaximizeButton()) {
-      WriteInteger(prefix + L"Height", form.Height());
-      WriteInteger(prefix + L"Width", form.Width());
+      Write(TSettingId::WindowHeight, form.Height());
+      Write(TSettingId::WindowWidth, form.Width());
     }
-    WriteInteger(prefix + L"State", 0);
+    Write(TSettingId::WindowState, 0);
   } catch (const std::exception&) {
     // A placement that cannot be stored is simply not stored.
   }
 }
 
 void TAppIni::LoadFormPlacement(TPlacementWindow& form, bool onlyPosition) {
-  const std::wstring prefix = form.ClassName();
-  const int state = ReadInteger(prefix + L"State", 0);
+  const int state = Read(TSettingId::WindowState, 0);
   const TPlacementBox current{form.Left(), form.Top(), form.Width(), form.Height()};
   const bool sized = !onlyPosition && form.HasSizeableBorder();
   TPlacementBox stored = current;
-  stored.Top = ReadInteger(prefix + L"Top", current.Top);
-  stored.Left = ReadInteger(prefix + L"Left", current.Left);
+  stored.Top = Read(TSettingId::WindowTop, current.Top);
+  stored.Left = Read(TSettingId::WindowLeft, current.Left);
   if (sized) {
-    stored.Height = ReadInteger(prefix + L"Height", current.Height);
-    stored.Width = ReadInteger(prefix + L"Width", current.Width);
+    stored.Height = Read(TSettingId::WindowHeight, current.Height);
+    stored.Width = Read(TSettingId::WindowWidth, current.Width);
   }
   // The window's current placement is the default of every stored value that would make it
   // unusable.

@@ -7,6 +7,7 @@
 
 #include "settings/settings_backends.h"
 #include "settings/settings_error.h"
+#include "settings/settings_table.h"
 #include "settings/window_placement.h"
 
 // The settings key, absolute from the root key.
@@ -47,12 +48,23 @@ class TAppIni {
   std::wstring ReadText(const std::wstring& name, const std::wstring& defaultValue);
   void WriteText(const std::wstring& name, const std::wstring& value);
 
+  // A setting of the settings table under its key, with the table's default or one known only at
+  // run time; a Bool setting reads as 0 or 1. Reads and writes behave as above.
+  int Read(TSettingId id);
+  int Read(TSettingId id, int defaultValue);
+  void Write(TSettingId id, int value);
+  // A setting stored as text (a layout file's name for KeyboardType).
+  std::wstring ReadText(TSettingId id, const std::wstring& defaultValue) {
+    return ReadText(Setting(id).Key, defaultValue);
+  }
+  void WriteText(TSettingId id, const std::wstring& value) { WriteText(Setting(id).Key, value); }
+
   // Attaches the INI file of that name (all reads and writes go there from then on); an empty
   // name returns the store to the registry. The same name again changes nothing.
   void SetIniFileName(const std::wstring& fileName);
 
-  // Stores the window's placement under its class name followed by "Top", "Left", "Height",
-  // "Width" and "State". Never raises.
+  // Stores the window's placement under the keys of WindowTop, WindowLeft, WindowHeight,
+  // WindowWidth and WindowState. Never raises.
   void SaveFormPlacement(TPlacementWindow& form, bool onlyPosition);
   // Applies the stored placement: position, then size (sizeable windows only) and state. A stored
   // value that would make the window unusable (UsablePlacement) is replaced by the window's own.

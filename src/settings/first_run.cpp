@@ -13,10 +13,10 @@ std::wstring AsciiLower(std::wstring s) {
 }  // namespace
 
 bool FirstRunPageDue(TAppIni& ini, const std::wstring& exeFileName, const std::wstring& programFiles) {
-  const int site = ini.ReadInteger(L"Site", 0);
+  const int site = ini.Read(TSettingId::FirstRunSite);
   if (site > 0) return false;
-  ini.WriteInteger(L"Site", site + 1);
-  if (ini.ReadInteger(L"Site", 0) == 0) return false;
+  ini.Write(TSettingId::FirstRunSite, site + 1);
+  if (ini.Read(TSettingId::FirstRunSite) == 0) return false;
   if (AsciiLower(exeFileName).find(L"temp") != std::wstring::npos) return false;
   return !IsUnderProgramFiles(exeFileName, programFiles);
 }

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "i18n/orv_languages.h"
-#include "input/hover_press.h"
 #include "keyboard/builtin_layouts.h"
 #include "platform/rounding.h"
 #include "render/theme.h"
@@ -60,15 +59,15 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(Control(C::lblTransparency, Kind::Label, Box(16, 20, 70, 13), -1, tr(L"Transparency") + colon));
   c.push_back(Control(C::tbTransparency, Kind::TrackBar, Box(104, 16, 233, 27), 0, L""));
   c.back().Hint = L"Transparency";
-  c.push_back(Control(C::chkEnableKeyRepeat, Kind::CheckBox, Box(16, 52, 417, 17), 1, captions.EnableKeyRepeat));
-  c.push_back(Control(C::chkFitWidth, Kind::CheckBox, Box(16, 76, 417, 17), 2, captions.FitWidth));
-  c.push_back(Control(C::chkLockSize, Kind::CheckBox, Box(16, 100, 417, 17), 3, captions.LockSize));
+  c.push_back(Control(C::chkEnableKeyRepeat, Kind::CheckBox, Box(16, 52, 417, 17), 1, captions.Of(TCommandId::EnableKeyRepeat)));
+  c.push_back(Control(C::chkFitWidth, Kind::CheckBox, Box(16, 76, 417, 17), 2, captions.Of(TCommandId::FitWidth)));
+  c.push_back(Control(C::chkLockSize, Kind::CheckBox, Box(16, 100, 417, 17), 3, captions.Of(TCommandId::LockSize)));
   // The hover band: its check box in the switches' rhythm, its track bar in the transparency's.
-  c.push_back(Control(C::chkHoverPress, Kind::CheckBox, Box(16, 124, 417, 17), 4, captions.HoverPress));
+  c.push_back(Control(C::chkHoverPress, Kind::CheckBox, Box(16, 124, 417, 17), 4, captions.Of(TCommandId::HoverPress)));
   c.push_back(Control(C::lblHoverTime, Kind::Label, Box(16, 152, 70, 13), -1, tr(L"Hover time") + colon));
   c.push_back(Control(C::tbHoverTime, Kind::TrackBar, Box(104, 148, 233, 27), 5, L""));
   c.back().Hint = tr(L"Hover time");
-  c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, HoverTimeText(HoverTimeDefault)));
+  c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, HoverTimeText(Setting(TSettingId::HoverTime).Default)));
   c.push_back(Control(C::lblKeyboardType, Kind::Label, Box(16, 128 + d, 24, 13), -1, tr(L"Kind") + colon));
   c.push_back(Control(C::lbKeyboardType, Kind::ListBox, Box(16, 144 + d, 201, 89), 6, L""));
   // The names of the six first layouts are the same in every language; "Full" and "Numeric pad"
@@ -81,17 +80,17 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(
       Control(C::btnLanguage, Kind::PushButton, Box(16, 248 + d, 417, 25), 8, tr(L"Language preferences")));
   c.push_back(Control(C::btnOnlineKeyboard, Kind::ImageButton, Box(16, 290 + d, 417, 25), 9,
-                      captions.OnlineKeyboard, kImageGlobe));
-  c.push_back(Control(C::btnHelpOrReview, Kind::ImageButton, Box(16, 322 + d, 417, 25), 10, captions.OnlineHelp,
+                      captions.Of(TCommandId::OnlineKeyboard), kImageGlobe));
+  c.push_back(Control(C::btnHelpOrReview, Kind::ImageButton, Box(16, 322 + d, 417, 25), 10, captions.Of(TCommandId::OnlineHelp),
                       kImageQuestionMark));
-  c.push_back(Control(C::btnAboutORV, Kind::ImageButton, Box(16, 354 + d, 417, 25), 11, captions.AboutOrvilla,
+  c.push_back(Control(C::btnAboutORV, Kind::ImageButton, Box(16, 354 + d, 417, 25), 11, captions.Of(TCommandId::AboutOrvilla),
                       kImageInformation));
   c.push_back(Control(C::lblInfo, Kind::Label, Box(16, 400 + d, 417, 33), -1,
                       ReplaceFirst(tr(L"Please purchase %1 to access premium features and help us further "
                                       L"improve this app."),
                                    L"%1", L"Sentaro")));
   c.back().WordWrap = true;
-  c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440 + d, 417, 25), 12, captions.AboutSentaro,
+  c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440 + d, 417, 25), 12, captions.Of(TCommandId::AboutSentaro),
                       kImageKeyboard));
   // Keeping clear of the text cursor, in the left half of the Close button's row, so that the
   // dialog grows no taller.
@@ -121,9 +120,9 @@ int ButtonImageSize(int dpi) {
 
 int ListSelection(int number, int itemCount) { return number >= 1 && number <= itemCount ? number - 1 : -1; }
 
-int HoverTrackBarPosition(int milliseconds) { return (LimitHoverTime(milliseconds) + 50) / 100; }
+int HoverTrackBarPosition(int milliseconds) { return (LimitSetting(TSettingId::HoverTime, milliseconds) + 50) / 100; }
 
-int HoverTimeOfPosition(int position) { return LimitHoverTime(position * 100); }
+int HoverTimeOfPosition(int position) { return LimitSetting(TSettingId::HoverTime, position * 100); }
 
 std::wstring HoverTimeText(int milliseconds) {
   const int tenths = HoverTrackBarPosition(milliseconds);

@@ -8,6 +8,7 @@
 
 #include "app/command_captions.h"
 #include "platform/geometry.h"
+#include "settings/settings_table.h"
 
 enum class TSettingsControlKind { Label, TrackBar, CheckBox, ListBox, PushButton, ImageButton };
 
@@ -71,14 +72,13 @@ struct TSettingsDialogPlan {
   const TSettingsControlPlan& Of(TSettingsControl control) const;
 };
 
-// The track bar's range and page size.
-constexpr int kTrackBarMin = 50;
-constexpr int kTrackBarMax = 255;
+// The transparency track bar's range is the setting's own; its page size.
 constexpr int kTrackBarPageSize = 50;
 
-// The hover time's track bar counts tenths of a second (0.5 to 3 s), a page is half a second.
-constexpr int kHoverTrackBarMin = 5;
-constexpr int kHoverTrackBarMax = 30;
+// The hover time's track bar counts tenths of a second over the setting's range, a page is half
+// a second.
+constexpr int kHoverTrackBarMin = Setting(TSettingId::HoverTime).Min / 100;
+constexpr int kHoverTrackBarMax = Setting(TSettingId::HoverTime).Max / 100;
 constexpr int kHoverTrackBarPageSize = 5;
 // The height of the hover band (its check box and its track bar) under the three switches; every
 // control below it sits that much lower than without it.

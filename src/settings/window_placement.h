@@ -10,7 +10,7 @@ enum class TWindowState { Normal, Minimized, Maximized };
 class TPlacementWindow {
  public:
   virtual ~TPlacementWindow() = default;
-  // The window class name, which prefixes the window's keys in the store ("TMainForm").
+  // The window class name.
   virtual std::wstring ClassName() const = 0;
   // Outer position and size in screen pixels.
   virtual int Top() const = 0;

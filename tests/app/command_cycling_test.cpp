@@ -27,16 +27,3 @@ TEST(CommandCycling, NextFollowsTheStoredNumberAndWraps) {
     EXPECT_EQ(NextKeyboardType(c.Stored), c.NextType);
   }
 }
-
-TEST(CommandCycling, ApplyWrapsOnlyNumbersAboveTheRange) {
-  const struct {
-    int Value, Scheme, Type;
-  } cases[] = {
-      {1, 1, 1}, {6, 6, 6}, {8, 8, 8}, {9, 9, 1}, {10, 10, 1}, {11, 1, 1}, {0, 0, 0}, {-2, -2, -2}, {INT_MAX, 1, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Value);
-    EXPECT_EQ(ColorSchemeToApply(c.Value), c.Scheme);
-    EXPECT_EQ(KeyboardTypeToApply(c.Value), c.Type);
-  }
-}

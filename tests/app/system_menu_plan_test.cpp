@@ -12,11 +12,39 @@ struct Expected {
   const wchar_t* Caption;
 };
 
+// The switches of the menu, each with a check mark.
+struct TCommandSwitches {
+  bool EnableKeyRepeat = false;
+  bool FitWidth = false;
+  bool LockSize = false;
+  bool HoverPress = false;
+  bool WordSuggestions = false;
+  bool KeepClear = false;
+  bool Scanning = false;
+  bool ClickSound = false;
+};
+
+TSwitchState SwitchState(TCommandSwitches s) {
+  return [s](TSettingId id) {
+    switch (id) {
+      case TSettingId::EnableKeyRepeat: return s.EnableKeyRepeat;
+      case TSettingId::FitWidth: return s.FitWidth;
+      case TSettingId::LockSize: return s.LockSize;
+      case TSettingId::HoverPress: return s.HoverPress;
+      case TSettingId::WordSuggestions: return s.WordSuggestions;
+      case TSettingId::KeepClear: return s.KeepClear;
+      case TSettingId::Scanning: return s.Scanning;
+      case TSettingId::ClickSound: return s.ClickSound;
+      default: return false;
+    }
+  };
+}
+
 }  // namespace
 
 TEST(SystemMenuPlan, NineteenItemsInOrderWithTheirIdsAndCaptions) {
   const TCommandCaptions captions = TranslateCommandCaptions(0x0409, L"1.2.3");
-  const auto items = SystemMenuItems(captions, {});
+  const auto items = SystemMenuItems(captions, SwitchState({}));
   const Expected expected[] = {
       {true, 0, L""},
       {false, 1027, L"Enable key repeat"},
@@ -49,7 +77,7 @@ TEST(SystemMenuPlan, NineteenItemsInOrderWithTheirIdsAndCaptions) {
 }
 
 TEST(SystemMenuPlan, CaptionsFollowTheInterfaceLanguage) {
-  const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), {});
+  const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), SwitchState({}));
   EXPECT_EQ(items[1].Caption, L"Tastendruckwiederholung aktivieren");
   // No translation in the table: the English text.
   EXPECT_EQ(items[4].Caption, L"Hover to type");
@@ -78,13 +106,13 @@ TEST(SystemMenuPlan, EachSwitchChecksOnlyItsOwnItem) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.CheckedId);
-    for (const TSystemMenuItem& item : SystemMenuItems(captions, c.Switches))
+    for (const TSystemMenuItem& item : SystemMenuItems(captions, SwitchState(c.Switches)))
       EXPECT_EQ(item.Checked, item.Id == c.CheckedId) << item.Id;
-    const TSystemMenuItem one = SystemMenuItem(static_cast<TCommandId>(c.CheckedId), captions, c.Switches);
+    const TSystemMenuItem one = SystemMenuItem(static_cast<TCommandId>(c.CheckedId), captions, SwitchState(c.Switches));
     EXPECT_TRUE(one.Checked);
     EXPECT_FALSE(one.Separator);
   }
-  const auto all = SystemMenuItems(captions, {true, true, true, true, true, true, true, true});
+  const auto all = SystemMenuItems(captions, SwitchState({true, true, true, true, true, true, true, true}));
   EXPECT_TRUE(all[1].Checked && all[2].Checked && all[3].Checked && all[4].Checked && all[5].Checked &&
               all[6].Checked && all[7].Checked && all[8].Checked);
   EXPECT_FALSE(all[9].Checked || all[10].Checked || all[12].Checked);
@@ -97,7 +125,7 @@ TEST(SystemMenuPlan, OnlyTheProgramsIdsAreCommands) {
     EXPECT_EQ(static_cast<unsigned>(command), id);
     // Every command has an item in the menu.
     bool listed = false;
-    for (const auto& item : SystemMenuItems(TranslateCommandCaptions(0x0409, L""), {}))
+    for (const auto& item : SystemMenuItems(TranslateCommandCaptions(0x0409, L""), SwitchState({})))
       listed = listed || item.Id == id;
     EXPECT_TRUE(listed) << id;
   }

@@ -151,7 +151,7 @@ void TMainForm::FormCreate() {
   // pen is in range on Windows builds from 16215 on.
   FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
   FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
-  FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, HoverTimeDefault,
+  FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, Setting(TSettingId::HoverTime).Default,
                                           HoverTolerance(FDpi));
 
   FScan = std::make_unique<TScanSession>(Handle(), kScanSwitchMessage, *FKeyboard, *FPointer);
@@ -166,7 +166,7 @@ void TMainForm::FormCreate() {
       [this] { return FPointer->FTouchActive; });
 
   ChooseLegendFonts();
-  FColorScheme = FAppIni.ReadInteger(L"Colors", DefaultColorScheme());
+  FColorScheme = FAppIni.Read(TSettingId::ColorScheme, DefaultColorScheme());
   ApplyColorScheme(FColorScheme);
   FKeyboard->FillKeyNames();
   TranslateCaptions();
@@ -180,31 +180,28 @@ void TMainForm::FormCreate() {
   const TPoint pos = DefaultWindowPosition(WorkArea(), window.Width(), window.Height());
   SetWindowPos(Handle(), nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  SetFitWidth(FAppIni.ReadBool(L"FitWidth", false));
+  SetFitWidth(FAppIni.Read(TSettingId::FitWidth));
   {
     THwndPlacementWindow placement(Handle());
     FAppIni.LoadFormPlacement(placement, false);
   }
-  SetLockSize(FAppIni.ReadBool(L"LockSize", false));
+  SetLockSize(FAppIni.Read(TSettingId::LockSize));
   UpdateBorder();
-  SetTransparency(FAppIni.ReadInteger(L"AlphaBlend", 255));
-  SetEnableKeyRepeat(FAppIni.ReadBool(L"EnableKeyRepeat", true));
-  SetHoverTime(FAppIni.ReadInteger(L"HoverTime", HoverTimeDefault));
-  SetHoverPress(FAppIni.ReadBool(L"HoverPress", false));
-  FScan->SetScanTime(LimitScanTime(FAppIni.ReadInteger(L"ScanTime", ScanTimeDefault)));
-  FScan->SetScanKey(LimitScanKey(FAppIni.ReadInteger(L"ScanKey", ScanKeyDefault)));
-  FClickSound = FAppIni.ReadBool(L"ClickSound", false);
+  SetTransparency(FAppIni.Read(TSettingId::Transparency));
+  SetEnableKeyRepeat(FAppIni.Read(TSettingId::EnableKeyRepeat));
+  SetHoverTime(FAppIni.Read(TSettingId::HoverTime));
+  SetHoverPress(FAppIni.Read(TSettingId::HoverPress));
+  FScan->SetScanTime(LimitScanTime(FAppIni.Read(TSettingId::ScanTime)));
+  FScan->SetScanKey(LimitScanKey(FAppIni.Read(TSettingId::ScanKey)));
+  FClickSound = FAppIni.Read(TSettingId::ClickSound);
   FScan->SetClickSound(FClickSound);
-  FScan->SetScanSound(FAppIni.ReadBool(L"ScanSound", false));
-  FScanning = FAppIni.ReadBool(L"Scanning", false);
-  FKeepClear = FAppIni.ReadBool(L"KeepClear", false);
-  SetWordSuggestions(FAppIni.ReadBool(L"WordSuggestions", false));
-  pmiKeepClear.Checked = FKeepClear;
-  UpdateMenuCheck(TCommandId::KeepClear);
-  pmiScanning.Checked = FScanning;
-  UpdateMenuCheck(TCommandId::Scanning);
-  pmiClickSound.Checked = FClickSound;
-  UpdateMenuCheck(TCommandId::ClickSound);
+  FScan->SetScanSound(FAppIni.Read(TSettingId::ScanSound));
+  FScanning = FAppIni.Read(TSettingId::Scanning);
+  FKeepClear = FAppIni.Read(TSettingId::KeepClear);
+  SetWordSuggestions(FAppIni.Read(TSettingId::WordSuggestions));
+  UpdateMenuChecks(TSettingId::KeepClear);
+  UpdateMenuChecks(TSettingId::Scanning);
+  UpdateMenuChecks(TSettingId::ClickSound);
   ShowFirstRunPage();
 
   RegisterTouch();
@@ -377,7 +374,7 @@ void TMainForm::OnTimer(TTimerId id) {
       break;
     case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
-      FAppIni.WriteInteger(L"AlphaBlend", FTransparency);
+      FAppIni.Write(TSettingId::Transparency, FTransparency);
       if (FWords) FWords->Save();
       THwndPlacementWindow placement(Handle());
       FAppIni.SaveFormPlacement(placement, false);
@@ -405,7 +402,8 @@ void TMainForm::OnTimer(TTimerId id) {
       FKeyPress->tmrCapsLockTimer();
       break;
     case tmrSettings:
-      tmrSettingsTimer();
+      // The Apps key asks for the settings dialog through this timer.
+      RunCommand(TCommandId::Settings);
       break;
     case tmrHover:
       tmrHoverTimer();

@@ -12,6 +12,7 @@
 
 #include "app/command_captions.h"
 #include "app/keep_clear.h"
+#include "app/command_table.h"
 #include "app/system_menu_plan.h"
 #include "app/win32/base_window.h"
 #include "keyboard/keyboard_desktop.h"
@@ -35,12 +36,6 @@
 class TSettingsForm;
 class TTransparencyPanel;
 class TWindowSurface;
-
-// One command of the program: its translated caption and its check mark.
-struct TMenuItem {
-  std::wstring Caption;
-  bool Checked = false;
-};
 
 // Sets a flag back to true when a scope ends, also on an error.
 struct TFlagRestorer {
@@ -96,21 +91,11 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void FormResize();
   void UpdateBorder();
 
-  // Apply operations of the settings: each applies its value at once, updates the check marks and
-  // stores it (the opacity through the lazy save). Used at start-up, by the commands, by the
-  // transparency slider and by the settings dialog.
-  void SetEnableKeyRepeat(bool value) override;
-  void SetFitWidth(bool value) override;
-  void SetLockSize(bool value) override;
-  void SetKeyboardType(int value) override;
-  void SetColorScheme(int value) override;
-  void SetTransparency(int value) override;
-  void SetHoverPress(bool value) override;
-  void SetKeepClear(bool value) override;
-  void SetHoverTime(int milliseconds) override;
-  // Word suggestions: the row and everything behind it exist only while this is on.
-  void SetWordSuggestions(bool value);
-  bool WordSuggestions() const { return FWordSuggestions; }
+  // The settings: ApplySetting applies a value at once, updates the check marks and stores it (the
+  // opacity through the lazy save). Used at start-up, by the commands, by the transparency slider
+  // and by the settings dialog.
+  int SettingValue(TSettingId id) const override;
+  void ApplySetting(TSettingId id, int value) override;
   // The suggestion row while word suggestions are on; null otherwise.
   TWordSuggestions* Words() { return FWords.get(); }
   void BuildSystemMenu();
@@ -119,16 +104,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void KeepOnMonitor();
 
   // What the settings dialog reads and asks of this window.
-  bool EnableKeyRepeat() const override { return FEnableKeyRepeat; }
-  bool FitWidth() const override { return FFitWidth; }
-  bool LockSize() const override { return FLockSize; }
-  int KeyboardType() const override { return FKeyboardType; }
-  int ColorScheme() const override { return FColorScheme; }
-  int Transparency() const override { return FTransparency; }
-  bool HoverPress() const override { return FHoverPress; }
-  bool KeepClear() const override { return FKeepClear; }
   std::vector<std::wstring> FileLayoutNames() override;
-  int HoverTime() const override { return FHoverTime; }
   TRect WindowBounds() const override;
   void RestoreLeftAndWidth(int left, int width) override;
   void FitAspectCentred(const TRect& workArea) override;
@@ -138,30 +114,24 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // Keyboard use of the settings dialog, once it exists (TSettingsForm::PreTranslateMessage).
   bool PreTranslateSettingsMessage(MSG& msg);
 
-  // The commands of the system menu.
+  // Runs a command of the command table (the system menu, the Apps key, the first run).
   void RunCommand(TCommandId command);
-  void pmiEnableKeyRepeatClick();
-  void pmiFitWidthClick();
-  void pmiLockSizeClick();
-  void pmiHoverPressClick();
-  void pmiWordSuggestionsClick();
-  void pmiKeepClearClick();
-  void pmiScanningClick();
-  void pmiClickSoundClick();
-  void pmiChangeColorsClick();
-  void pmiChangeKeyboardTypeClick();
-  void pmiOnlineKeyboardClick();
-  void pmiOnlineHelpClick();
-  void pmiAboutORVClick();
-  void pmiAboutSNTClick();
-
-  // The commands, holding their translated captions and check marks.
-  TMenuItem pmiEnableKeyRepeat, pmiFitWidth, pmiLockSize, pmiHoverPress, pmiWordSuggestions, pmiScanning, pmiClickSound,
-      pmiKeepClear,
-      pmiChangeColors, pmiChangeKeyboardType, pmiOnlineKeyboard, pmiOnlineHelp, pmiAboutORV, pmiAboutSNT;
 
  private:
   friend class TBaseWindow<TMainForm>;
+
+  // The apply operations of the settings (ApplySetting).
+  void SetEnableKeyRepeat(bool value);
+  void SetFitWidth(bool value);
+  void SetLockSize(bool value);
+  void SetKeyboardType(int value);
+  void SetColorScheme(int value);
+  void SetTransparency(int value);
+  void SetHoverPress(bool value);
+  void SetHoverTime(int milliseconds);
+  // Word suggestions: the row and everything behind it exist only while this is on.
+  void SetWordSuggestions(bool value);
+  void SetKeepClear(bool value);
 
   // State fields.
   bool FShown = false;
@@ -175,7 +145,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   bool FLockSize = false;
   // Hover typing and its time in milliseconds.
   bool FHoverPress = false;
-  int FHoverTime = HoverTimeDefault;
+  int FHoverTime = Setting(TSettingId::HoverTime).Default;
   bool FWordSuggestions = false;
   // False while the program itself sizes the window: the size rules do not apply then.
   bool FSizingGuard = true;
@@ -208,7 +178,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // The keyboard type the setting "Keyboard" names: a built-in number or a layout file's name.
   int StoredKeyboardType();
   // The type SetKeyboardType keeps: a file layout's number as it is, other numbers as
-  // ::KeyboardTypeToApply has them.
+  // the settings table limits them.
   int KeyboardTypeToApply(int value);
   // Loads FKeyboardType's layout into the keyboard control.
   void LoadKeyboardLayout();
@@ -234,11 +204,10 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void StartLegendsFill();
   // What lies under the pointer now.
   THoverSample HoverSample() const;
-  // The check mark of a switch's system-menu item follows its field.
-  void UpdateMenuCheck(TCommandId command);
-  TCommandSwitches Switches() const {
-    return {FEnableKeyRepeat, FFitWidth, FLockSize, FHoverPress, FWordSuggestions, FKeepClear, FScanning,
-            FClickSound};
+  // The check marks of the system-menu items of a switch follow its value.
+  void UpdateMenuChecks(TSettingId id);
+  TSwitchState Switches() const {
+    return [this](TSettingId id) { return Switch(id); };
   }
   // A key-down the keyboard sends, for the word suggestions; the row follows the window.
   void WordKeyDown(std::uint16_t code);

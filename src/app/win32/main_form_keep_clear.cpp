@@ -24,7 +24,6 @@ void TMainForm::KeepClearOfCaret() {
 
 void TMainForm::SetKeepClear(bool value) {
   FKeepClear = value;
-  pmiKeepClear.Checked = value;
-  UpdateMenuCheck(TCommandId::KeepClear);
-  FAppIni.WriteBool(L"KeepClear", value);
+  UpdateMenuChecks(TSettingId::KeepClear);
+  FAppIni.Write(TSettingId::KeepClear, value);
 }

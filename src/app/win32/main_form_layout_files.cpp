@@ -2,7 +2,6 @@
 // command "Change keyboard type", the settings dialog), never at a start with a built-in layout.
 #include <windows.h>
 
-#include "app/command_cycling.h"
 #include "app/win32/main_form.h"
 #include "keyboard/win32/layout_files_win32.h"
 #include "platform/debug_log.h"
@@ -27,14 +26,14 @@ const TKeyboardTypes& TMainForm::KeyboardTypes() {
 }
 
 int TMainForm::StoredKeyboardType() {
-  const std::wstring stored = FAppIni.ReadText(L"Keyboard", L"1");
+  const std::wstring stored = FAppIni.ReadText(TSettingId::KeyboardType, L"1");
   // A number needs no layout file read.
   if (ParseIniInteger(stored)) return TKeyboardTypes().TypeOfStored(stored);
   return KeyboardTypes().TypeOfStored(stored);
 }
 
 int TMainForm::KeyboardTypeToApply(int value) {
-  if (value <= LayoutCount) return ::KeyboardTypeToApply(value);
+  if (value <= LayoutCount) return LimitSetting(TSettingId::KeyboardType, value);
   return KeyboardTypes().IsFileType(value) ? value : 1;
 }
 
@@ -47,9 +46,9 @@ void TMainForm::LoadKeyboardLayout() {
 
 void TMainForm::StoreKeyboardType() {
   if (FKeyboardType > LayoutCount)
-    FAppIni.WriteText(L"Keyboard", KeyboardTypes().StoredValue(FKeyboardType));
+    FAppIni.WriteText(TSettingId::KeyboardType, KeyboardTypes().StoredValue(FKeyboardType));
   else
-    FAppIni.WriteInteger(L"Keyboard", FKeyboardType);
+    FAppIni.Write(TSettingId::KeyboardType, FKeyboardType);
 }
 
 std::vector<std::wstring> TMainForm::FileLayoutNames() {

@@ -3,6 +3,8 @@
 
 #include <shellapi.h>
 
+#include <stdexcept>
+
 #include "app/command_captions.h"
 #include "app/command_cycling.h"
 #include "app/transparency_slider.h"
@@ -22,26 +24,11 @@
 #include "settings/win32/hwnd_placement.h"
 
 void TMainForm::TranslateCaptions() {
-  const TCommandCaptions c = TranslateCommandCaptions(GetUserDefaultUILanguage(), GetAppVersion());
-  FCaptions = c;
-  pmiEnableKeyRepeat.Caption = c.EnableKeyRepeat;
-  pmiFitWidth.Caption = c.FitWidth;
-  pmiLockSize.Caption = c.LockSize;
-  pmiHoverPress.Caption = c.HoverPress;
-  pmiWordSuggestions.Caption = c.WordSuggestions;
-  pmiKeepClear.Caption = c.KeepClear;
-  pmiScanning.Caption = c.Scanning;
-  pmiClickSound.Caption = c.ClickSound;
-  pmiChangeColors.Caption = c.ChangeColors;
-  pmiChangeKeyboardType.Caption = c.ChangeKeyboardType;
-  pmiOnlineKeyboard.Caption = c.OnlineKeyboard;
-  pmiOnlineHelp.Caption = c.OnlineHelp;
-  pmiAboutORV.Caption = c.AboutOrvilla;
-  pmiAboutSNT.Caption = c.AboutSentaro;
+  FCaptions = TranslateCommandCaptions(GetUserDefaultUILanguage(), GetAppVersion());
 }
 
 void TMainForm::ShowFirstRunPage() {
-  if (FirstRunPageDue(FAppIni)) pmiOnlineHelpClick();
+  if (FirstRunPageDue(FAppIni)) RunCommand(TCommandId::OnlineHelp);
 }
 
 void TMainForm::UpdateBorder() {
@@ -70,19 +57,57 @@ void TMainForm::BuildSystemMenu() {
   }
 }
 
-void TMainForm::UpdateMenuCheck(TCommandId command) {
+void TMainForm::UpdateMenuChecks(TSettingId id) {
   const HMENU menu = GetSystemMenu(Handle(), FALSE);
   if (!menu) return;
-  const TSystemMenuItem item = SystemMenuItem(command, FCaptions, Switches());
-  ModifyMenuW(menu, item.Id, MF_BYCOMMAND | MF_STRING | (item.Checked ? MF_CHECKED : MF_UNCHECKED), item.Id,
-              item.Caption.c_str());
+  for (const TCommandDef& command : CommandTable()) {
+    if (command.Switch != id) continue;
+    const TSystemMenuItem item = SystemMenuItem(command.Id, FCaptions, Switches());
+    ModifyMenuW(menu, item.Id, MF_BYCOMMAND | MF_STRING | (item.Checked ? MF_CHECKED : MF_UNCHECKED), item.Id,
+                item.Caption.c_str());
+  }
+}
+
+int TMainForm::SettingValue(TSettingId id) const {
+  switch (id) {
+    case TSettingId::EnableKeyRepeat: return FEnableKeyRepeat;
+    case TSettingId::FitWidth: return FFitWidth;
+    case TSettingId::LockSize: return FLockSize;
+    case TSettingId::KeyboardType: return FKeyboardType;
+    case TSettingId::ColorScheme: return FColorScheme;
+    case TSettingId::Transparency: return FTransparency;
+    case TSettingId::HoverPress: return FHoverPress;
+    case TSettingId::HoverTime: return FHoverTime;
+    case TSettingId::WordSuggestions: return FWordSuggestions;
+    case TSettingId::KeepClear: return FKeepClear;
+    case TSettingId::Scanning: return FScanning;
+    case TSettingId::ClickSound: return FClickSound;
+    default: throw std::logic_error("A setting the keyboard window does not apply");
+  }
+}
+
+void TMainForm::ApplySetting(TSettingId id, int value) {
+  switch (id) {
+    case TSettingId::EnableKeyRepeat: return SetEnableKeyRepeat(value != 0);
+    case TSettingId::FitWidth: return SetFitWidth(value != 0);
+    case TSettingId::LockSize: return SetLockSize(value != 0);
+    case TSettingId::KeyboardType: return SetKeyboardType(value);
+    case TSettingId::ColorScheme: return SetColorScheme(value);
+    case TSettingId::Transparency: return SetTransparency(value);
+    case TSettingId::HoverPress: return SetHoverPress(value != 0);
+    case TSettingId::HoverTime: return SetHoverTime(value);
+    case TSettingId::WordSuggestions: return SetWordSuggestions(value != 0);
+    case TSettingId::KeepClear: return SetKeepClear(value != 0);
+    case TSettingId::Scanning: return SetScanning(value != 0);
+    case TSettingId::ClickSound: return SetClickSound(value != 0);
+    default: throw std::logic_error("A setting the keyboard window does not apply");
+  }
 }
 
 void TMainForm::SetEnableKeyRepeat(bool value) {
   FEnableKeyRepeat = value;
-  UpdateMenuCheck(TCommandId::EnableKeyRepeat);
-  pmiEnableKeyRepeat.Checked = value;
-  FAppIni.WriteBool(L"EnableKeyRepeat", value);
+  UpdateMenuChecks(TSettingId::EnableKeyRepeat);
+  FAppIni.Write(TSettingId::EnableKeyRepeat, value);
 }
 
 void TMainForm::SetFitWidth(bool value) {
@@ -98,78 +123,72 @@ void TMainForm::SetFitWidth(bool value) {
       SizeToAspectCentred(wa);
     }
   }
-  UpdateMenuCheck(TCommandId::FitWidth);
-  pmiFitWidth.Checked = value;
-  FAppIni.WriteBool(L"FitWidth", value);
+  UpdateMenuChecks(TSettingId::FitWidth);
+  FAppIni.Write(TSettingId::FitWidth, value);
 }
 
 void TMainForm::SetLockSize(bool value) {
   FLockSize = value;
-  UpdateMenuCheck(TCommandId::LockSize);
-  pmiLockSize.Checked = value;
+  UpdateMenuChecks(TSettingId::LockSize);
   {
     // The size stored is the one the window had before it was locked.
     THwndPlacementWindow placement(Handle());
     FAppIni.SaveFormPlacement(placement, false);
   }
   UpdateBorder();
-  FAppIni.WriteBool(L"LockSize", value);
+  FAppIni.Write(TSettingId::LockSize, value);
 }
 
 void TMainForm::SetHoverPress(bool value) {
   FHoverPress = value;
-  UpdateMenuCheck(TCommandId::HoverPress);
-  pmiHoverPress.Checked = value;
+  UpdateMenuChecks(TSettingId::HoverPress);
   // The check runs only while hover typing is on (and stops by itself off the keyboard).
   if (value)
     StartHoverCheck();
   else
     StopHoverCheck();
-  FAppIni.WriteBool(L"HoverPress", value);
+  FAppIni.Write(TSettingId::HoverPress, value);
 }
 
 void TMainForm::SetWordSuggestions(bool value) {
   FWordSuggestions = value;
-  UpdateMenuCheck(TCommandId::WordSuggestions);
-  pmiWordSuggestions.Checked = value;
+  UpdateMenuChecks(TSettingId::WordSuggestions);
   if (value && !FWords) {
     FWords = std::make_unique<TWordSuggestions>(Handle(), UserWordsFileNameHere(FAppIni.IniFileName()),
                                                 [this] { FKeyPress->ReleaseKeys(); });
-    FWords->SetAddSpace(FAppIni.ReadBool(L"SuggestionSpace", true));
-    FWords->SetLearnWords(FAppIni.ReadBool(L"LearnWords", true));
+    FWords->SetAddSpace(FAppIni.Read(TSettingId::SuggestionSpace));
+    FWords->SetLearnWords(FAppIni.Read(TSettingId::LearnWords));
     FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
     PlaceWords();
   } else if (!value && FWords) {
     FWords->Save();
     FWords.reset();
   }
-  FAppIni.WriteBool(L"WordSuggestions", value);
+  FAppIni.Write(TSettingId::WordSuggestions, value);
 }
 
 void TMainForm::SetScanning(bool value) {
   FScanning = value;
-  pmiScanning.Checked = value;
-  UpdateMenuCheck(TCommandId::Scanning);
+  UpdateMenuChecks(TSettingId::Scanning);
   // The same paths as showing and hiding: the hook and the timer only while on and shown.
   if (value)
     StartScanning();
   else
     StopScanning();
-  FAppIni.WriteBool(L"Scanning", value);
+  FAppIni.Write(TSettingId::Scanning, value);
 }
 
 void TMainForm::SetClickSound(bool value) {
   FClickSound = value;
-  pmiClickSound.Checked = value;
-  UpdateMenuCheck(TCommandId::ClickSound);
+  UpdateMenuChecks(TSettingId::ClickSound);
   FScan->SetClickSound(value);
-  FAppIni.WriteBool(L"ClickSound", value);
+  FAppIni.Write(TSettingId::ClickSound, value);
 }
 
 void TMainForm::SetHoverTime(int milliseconds) {
-  FHoverTime = LimitHoverTime(milliseconds);
+  FHoverTime = LimitSetting(TSettingId::HoverTime, milliseconds);
   FHover->SetTime(FHoverTime);
-  FAppIni.WriteInteger(L"HoverTime", FHoverTime);
+  FAppIni.Write(TSettingId::HoverTime, FHoverTime);
 }
 
 void TMainForm::SetTransparency(int value) {
@@ -192,7 +211,7 @@ void TMainForm::SetTransparency(int value) {
 void TMainForm::SetKeyboardType(int value) {
   // Applied first and stored after: a store that cannot be written leaves the number, the keys
   // shown and the slider in step, and its error goes on to the caller.
-  FKeyboardType = KeyboardTypeToApply(value);
+  FKeyboardType = LimitSetting(TSettingId::KeyboardType, value);
   // No key this keyboard pressed or latched may stay down once its key objects are replaced.
   StopHoverCheck();
   ReleaseAllKeys();
@@ -213,12 +232,12 @@ void TMainForm::SetKeyboardType(int value) {
 }
 
 void TMainForm::SetColorScheme(int value) {
-  FColorScheme = ColorSchemeToApply(value);
+  FColorScheme = LimitSetting(TSettingId::ColorScheme, value);
   ApplyColorScheme(FColorScheme);
   FKeyboard->Redraw(true);
   if (pnlTransparency) pnlTransparency->Repaint();
   PlaceWords();  // the row in the new colours
-  FAppIni.WriteInteger(L"Colors", FColorScheme);
+  FAppIni.Write(TSettingId::ColorScheme, FColorScheme);
 }
 
 void TMainForm::KeepOnMonitor() {
@@ -268,40 +287,10 @@ void TMainForm::OpenUrl(const std::wstring& url) {
 }
 
 void TMainForm::RunCommand(TCommandId command) {
-  switch (command) {
-    case TCommandId::EnableKeyRepeat: pmiEnableKeyRepeatClick(); break;
-    case TCommandId::FitWidth: pmiFitWidthClick(); break;
-    case TCommandId::LockSize: pmiLockSizeClick(); break;
-    case TCommandId::HoverPress: pmiHoverPressClick(); break;
-    case TCommandId::WordSuggestions: pmiWordSuggestionsClick(); break;
-    case TCommandId::KeepClear: pmiKeepClearClick(); break;
-    case TCommandId::Scanning: pmiScanningClick(); break;
-    case TCommandId::ClickSound: pmiClickSoundClick(); break;
-    case TCommandId::ChangeColors: pmiChangeColorsClick(); break;
-    case TCommandId::ChangeKeyboardType: pmiChangeKeyboardTypeClick(); break;
-    case TCommandId::OnlineKeyboard: pmiOnlineKeyboardClick(); break;
-    case TCommandId::OnlineHelp: pmiOnlineHelpClick(); break;
-    case TCommandId::AboutOrvilla: pmiAboutORVClick(); break;
-    case TCommandId::AboutSentaro: pmiAboutSNTClick(); break;
-    case TCommandId::Settings: tmrSettingsTimer(); break;
-  }
+  TCommandContext context{*this, FAppIni, GetUserDefaultUILanguage(), [this] { tmrSettingsTimer(); },
+                          [this] { return KeyboardTypes().Next(StoredKeyboardType()); }};
+  ::RunCommand(Command(command), context);
 }
-
-void TMainForm::pmiEnableKeyRepeatClick() { SetEnableKeyRepeat(!FEnableKeyRepeat); }
-void TMainForm::pmiFitWidthClick() { SetFitWidth(!FFitWidth); }
-void TMainForm::pmiLockSizeClick() { SetLockSize(!FLockSize); }
-void TMainForm::pmiHoverPressClick() { SetHoverPress(!FHoverPress); }
-void TMainForm::pmiWordSuggestionsClick() { SetWordSuggestions(!FWordSuggestions); }
-void TMainForm::pmiKeepClearClick() { SetKeepClear(!FKeepClear); }
-void TMainForm::pmiScanningClick() { SetScanning(!FScanning); }
-void TMainForm::pmiClickSoundClick() { SetClickSound(!FClickSound); }
-// The cycling commands go on from the stored number, not from the field.
-void TMainForm::pmiChangeColorsClick() { SetColorScheme(NextColorScheme(FAppIni.ReadInteger(L"Colors", 1))); }
-void TMainForm::pmiChangeKeyboardTypeClick() { SetKeyboardType(KeyboardTypes().Next(StoredKeyboardType())); }
-void TMainForm::pmiOnlineKeyboardClick() { OpenUrl(OnlineKeyboardUrl(GetUserDefaultUILanguage())); }
-void TMainForm::pmiOnlineHelpClick() { OpenUrl(OnlineHelpUrl(GetUserDefaultUILanguage())); }
-void TMainForm::pmiAboutORVClick() { OpenUrl(AboutOrvillaUrl(GetUserDefaultUILanguage())); }
-void TMainForm::pmiAboutSNTClick() { OpenUrl(AboutSentaroUrl(GetUserDefaultUILanguage())); }
 
 void TMainForm::ScheduleLazySave() {
   if (!Handle()) return;

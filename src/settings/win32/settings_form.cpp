@@ -7,7 +7,6 @@
 
 #include "app/web_links.h"
 #include "app/win32/fatal_error.h"
-#include "input/hover_press.h"
 #include "input/win32/foreground_window.h"
 #include "platform/debug_log.h"
 #include "platform/win32/screen.h"
@@ -19,6 +18,7 @@ namespace {
 
 using C = TSettingsControl;
 using Kind = TSettingsControlKind;
+using S = TSettingId;
 
 constexpr wchar_t kClassName[] = L"TSettingsForm";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -163,14 +163,14 @@ void TSettingsForm::CreateControls() {
       SendMessageW(control, TBM_SETRANGEMIN, FALSE, kHoverTrackBarMin);
       SendMessageW(control, TBM_SETRANGEMAX, FALSE, kHoverTrackBarMax);
       SendMessageW(control, TBM_SETPAGESIZE, 0, kHoverTrackBarPageSize);
-      SendMessageW(control, TBM_SETPOS, TRUE, HoverTrackBarPosition(HoverTimeDefault));
-      FHoverTrackBarPosition = HoverTrackBarPosition(HoverTimeDefault);
+      SendMessageW(control, TBM_SETPOS, TRUE, HoverTrackBarPosition(Setting(S::HoverTime).Default));
+      FHoverTrackBarPosition = HoverTrackBarPosition(Setting(S::HoverTime).Default);
     } else if (c.Kind == Kind::TrackBar) {
-      SendMessageW(control, TBM_SETRANGEMIN, FALSE, kTrackBarMin);
-      SendMessageW(control, TBM_SETRANGEMAX, FALSE, kTrackBarMax);
+      SendMessageW(control, TBM_SETRANGEMIN, FALSE, Setting(S::Transparency).Min);
+      SendMessageW(control, TBM_SETRANGEMAX, FALSE, Setting(S::Transparency).Max);
       SendMessageW(control, TBM_SETPAGESIZE, 0, kTrackBarPageSize);
-      SendMessageW(control, TBM_SETPOS, TRUE, kTrackBarMax);
-      FTrackBarPosition = kTrackBarMax;
+      SendMessageW(control, TBM_SETPOS, TRUE, Setting(S::Transparency).Max);
+      FTrackBarPosition = Setting(S::Transparency).Max;
     }
     if (!c.Hint.empty()) {
       // The tooltip window belongs to the dialog and goes with it.
@@ -262,23 +262,23 @@ void TSettingsForm::FillControls() {
   auto check = [this](C control, bool value) {
     SendMessageW(Control(control), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
   };
-  check(C::chkEnableKeyRepeat, FTarget.EnableKeyRepeat());
-  check(C::chkFitWidth, FTarget.FitWidth());
-  check(C::chkLockSize, FTarget.LockSize());
-  check(C::chkHoverPress, FTarget.HoverPress());
-  check(C::chkKeepClear, FTarget.KeepClear());
+  check(C::chkEnableKeyRepeat, FTarget.Switch(S::EnableKeyRepeat));
+  check(C::chkFitWidth, FTarget.Switch(S::FitWidth));
+  check(C::chkLockSize, FTarget.Switch(S::LockSize));
+  check(C::chkHoverPress, FTarget.Switch(S::HoverPress));
+  check(C::chkKeepClear, FTarget.Switch(S::KeepClear));
   auto select = [this](C control, int number) {
     const int items = static_cast<int>(FPlan.Of(control).Items.size());
     SendMessageW(Control(control), LB_SETCURSEL, static_cast<WPARAM>(ListSelection(number, items)), 0);
   };
-  select(C::lbKeyboardType, FTarget.KeyboardType());
-  select(C::lbColors, FTarget.ColorScheme());
+  select(C::lbKeyboardType, FTarget.SettingValue(S::KeyboardType));
+  select(C::lbColors, FTarget.SettingValue(S::ColorScheme));
   const HWND trackBar = Control(C::tbTransparency);
-  SendMessageW(trackBar, TBM_SETRANGEMIN, FALSE, kTrackBarMin);
-  SendMessageW(trackBar, TBM_SETRANGEMAX, TRUE, kTrackBarMax);
-  SendMessageW(trackBar, TBM_SETPOS, TRUE, FTarget.Transparency());
+  SendMessageW(trackBar, TBM_SETRANGEMIN, FALSE, Setting(S::Transparency).Min);
+  SendMessageW(trackBar, TBM_SETRANGEMAX, TRUE, Setting(S::Transparency).Max);
+  SendMessageW(trackBar, TBM_SETPOS, TRUE, FTarget.SettingValue(S::Transparency));
   FTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
-  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, HoverTrackBarPosition(FTarget.HoverTime()));
+  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, HoverTrackBarPosition(FTarget.SettingValue(S::HoverTime)));
   FHoverTrackBarPosition = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
   ShowHoverTime(HoverTimeOfPosition(FHoverTrackBarPosition));
 }
@@ -295,7 +295,7 @@ void TSettingsForm::ShowSettings() {
     const TRect bounds = FTarget.WindowBounds();
     FSavedLeft = bounds.Left;
     FSavedWidth = bounds.Width();
-    FSavedFitWidth = FTarget.FitWidth();
+    FSavedFitWidth = FTarget.Switch(S::FitWidth);
     FillControls();
     if (!FPlaced) {
       PlaceCentred();
@@ -348,12 +348,12 @@ int TSettingsForm::ListIndex(TSettingsControl control) const {
 
 // --- Control handlers: they act only while the dialog is visible.
 
-void TSettingsForm::chkEnableKeyRepeatClick() { FTarget.SetEnableKeyRepeat(Checked(C::chkEnableKeyRepeat)); }
+void TSettingsForm::chkEnableKeyRepeatClick() { FTarget.ApplySetting(S::EnableKeyRepeat, Checked(C::chkEnableKeyRepeat)); }
 
-void TSettingsForm::chkLockSizeClick() { FTarget.SetLockSize(Checked(C::chkLockSize)); }
+void TSettingsForm::chkLockSizeClick() { FTarget.ApplySetting(S::LockSize, Checked(C::chkLockSize)); }
 
-void TSettingsForm::chkHoverPressClick() { FTarget.SetHoverPress(Checked(C::chkHoverPress)); }
-void TSettingsForm::chkKeepClearClick() { FTarget.SetKeepClear(Checked(C::chkKeepClear)); }
+void TSettingsForm::chkHoverPressClick() { FTarget.ApplySetting(S::HoverPress, Checked(C::chkHoverPress)); }
+void TSettingsForm::chkKeepClearClick() { FTarget.ApplySetting(S::KeepClear, Checked(C::chkKeepClear)); }
 
 void TSettingsForm::tbHoverTimeChange() {
   const int position = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
@@ -361,12 +361,12 @@ void TSettingsForm::tbHoverTimeChange() {
   FHoverTrackBarPosition = position;
   const int time = HoverTimeOfPosition(position);
   ShowHoverTime(time);
-  FTarget.SetHoverTime(time);
+  FTarget.ApplySetting(S::HoverTime, time);
 }
 
 void TSettingsForm::chkFitWidthClick() {
   const bool value = Checked(C::chkFitWidth);
-  FTarget.SetFitWidth(value);
+  FTarget.ApplySetting(S::FitWidth, value);
   if (value) return;
   // Back to where the window was when the dialog opened; not when it spanned the work area then,
   // as that would leave it spanning the width with Fit width off.
@@ -378,19 +378,19 @@ void TSettingsForm::chkFitWidthClick() {
 
 void TSettingsForm::lbKeyboardTypeClick() {
   const int index = ListIndex(C::lbKeyboardType);
-  if (index >= 0) FTarget.SetKeyboardType(index + 1);
+  if (index >= 0) FTarget.ApplySetting(S::KeyboardType, index + 1);
 }
 
 void TSettingsForm::lbColorsClick() {
   const int index = ListIndex(C::lbColors);
-  if (index >= 0) FTarget.SetColorScheme(index + 1);
+  if (index >= 0) FTarget.ApplySetting(S::ColorScheme, index + 1);
 }
 
 void TSettingsForm::tbTransparencyChange() {
   const int position = static_cast<int>(SendMessageW(Control(C::tbTransparency), TBM_GETPOS, 0, 0));
   if (position == FTrackBarPosition) return;
   FTrackBarPosition = position;
-  FTarget.SetTransparency(position);
+  FTarget.ApplySetting(S::Transparency, position);
 }
 
 void TSettingsForm::btnLanguageClick() {

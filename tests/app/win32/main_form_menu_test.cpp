@@ -134,7 +134,7 @@ TEST_F(MainFormMenu, SwitchCommandsToggleTheirCheckMarkAndStore) {
   Command(1036);
   EXPECT_TRUE(CheckedOf(form_->Handle(), 1036));
   EXPECT_EQ(Stored(L"HoverPress"), 1);
-  EXPECT_TRUE(form_->HoverPress());
+  EXPECT_TRUE(form_->Switch(TSettingId::HoverPress));
   Command(1036);
   EXPECT_FALSE(CheckedOf(form_->Handle(), 1036));
   EXPECT_EQ(Stored(L"HoverPress"), 0);
@@ -171,9 +171,9 @@ TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
     WritePrivateProfileStringW(L"Main", L"HoverPress", L"1", ini_.c_str());
     WritePrivateProfileStringW(L"Main", L"HoverTime", c.Stored, ini_.c_str());
     form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
-    EXPECT_TRUE(form_->HoverPress());
+    EXPECT_TRUE(form_->Switch(TSettingId::HoverPress));
     EXPECT_TRUE(CheckedOf(form_->Handle(), 1036));
-    EXPECT_EQ(form_->HoverTime(), c.Applied);
+    EXPECT_EQ(form_->SettingValue(TSettingId::HoverTime), c.Applied);
     EXPECT_EQ(Stored(L"HoverTime"), c.Applied);
   }
 }
@@ -181,21 +181,21 @@ TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
 TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
   Command(1028);  // nothing stored yet: the scheme after 1
   EXPECT_EQ(Stored(L"Colors"), 2);
-  EXPECT_EQ(form_->ColorScheme(), 2);
+  EXPECT_EQ(form_->SettingValue(TSettingId::ColorScheme), 2);
   WritePrivateProfileStringW(L"Main", L"Colors", L"10", ini_.c_str());
   Command(1028);
   EXPECT_EQ(Stored(L"Colors"), 1);
 
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 2);
-  EXPECT_EQ(form_->KeyboardType(), 2);
+  EXPECT_EQ(form_->SettingValue(TSettingId::KeyboardType), 2);
   WritePrivateProfileStringW(L"Main", L"Keyboard", L"6", ini_.c_str());
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 7);
   WritePrivateProfileStringW(L"Main", L"Keyboard", L"8", ini_.c_str());
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
-  EXPECT_EQ(form_->KeyboardType(), 1);
+  EXPECT_EQ(form_->SettingValue(TSettingId::KeyboardType), 1);
 }
 
 // A settings file that cannot be written: the layout asked for is applied all the same (the

@@ -41,27 +41,38 @@ class TRecordingTarget : public TSettingsTarget {
   TRect bounds{100, 300, 600, 500};
   std::vector<std::wstring> calls;
 
-  bool EnableKeyRepeat() const override { return enableKeyRepeat; }
-  bool FitWidth() const override { return fitWidth; }
-  bool LockSize() const override { return lockSize; }
-  int KeyboardType() const override { return keyboardType; }
-  int ColorScheme() const override { return colorScheme; }
-  int Transparency() const override { return transparency; }
-  bool HoverPress() const override { return hoverPress; }
-  int HoverTime() const override { return hoverTime; }
-  bool KeepClear() const override { return keepClear; }
+  int SettingValue(TSettingId id) const override {
+    switch (id) {
+      case TSettingId::EnableKeyRepeat: return enableKeyRepeat;
+      case TSettingId::FitWidth: return fitWidth;
+      case TSettingId::LockSize: return lockSize;
+      case TSettingId::KeyboardType: return keyboardType;
+      case TSettingId::ColorScheme: return colorScheme;
+      case TSettingId::Transparency: return transparency;
+      case TSettingId::HoverPress: return hoverPress;
+      case TSettingId::HoverTime: return hoverTime;
+      case TSettingId::KeepClear: return keepClear;
+      default: return 0;
+    }
+  }
   std::vector<std::wstring> FileLayoutNames() override { return fileLayouts; }
   TRect WindowBounds() const override { return bounds; }
 
-  void SetEnableKeyRepeat(bool value) override { Record(L"SetEnableKeyRepeat", enableKeyRepeat = value); }
-  void SetFitWidth(bool value) override { Record(L"SetFitWidth", fitWidth = value); }
-  void SetLockSize(bool value) override { Record(L"SetLockSize", lockSize = value); }
-  void SetKeyboardType(int value) override { Record(L"SetKeyboardType", keyboardType = value); }
-  void SetColorScheme(int value) override { Record(L"SetColorScheme", colorScheme = value); }
-  void SetTransparency(int value) override { Record(L"SetTransparency", transparency = value); }
-  void SetHoverPress(bool value) override { Record(L"SetHoverPress", hoverPress = value); }
-  void SetHoverTime(int value) override { Record(L"SetHoverTime", hoverTime = value); }
-  void SetKeepClear(bool value) override { Record(L"SetKeepClear", keepClear = value); }
+  // Recorded under the name of the apply operation each setting had before the settings table.
+  void ApplySetting(TSettingId id, int value) override {
+    switch (id) {
+      case TSettingId::EnableKeyRepeat: return Record(L"SetEnableKeyRepeat", enableKeyRepeat = value != 0);
+      case TSettingId::FitWidth: return Record(L"SetFitWidth", fitWidth = value != 0);
+      case TSettingId::LockSize: return Record(L"SetLockSize", lockSize = value != 0);
+      case TSettingId::KeyboardType: return Record(L"SetKeyboardType", keyboardType = value);
+      case TSettingId::ColorScheme: return Record(L"SetColorScheme", colorScheme = value);
+      case TSettingId::Transparency: return Record(L"SetTransparency", transparency = value);
+      case TSettingId::HoverPress: return Record(L"SetHoverPress", hoverPress = value != 0);
+      case TSettingId::HoverTime: return Record(L"SetHoverTime", hoverTime = value);
+      case TSettingId::KeepClear: return Record(L"SetKeepClear", keepClear = value != 0);
+      default: return Record(Setting(id).Key, value);
+    }
+  }
   void RestoreLeftAndWidth(int left, int width) override {
     calls.push_back(L"RestoreLeftAndWidth(" + std::to_wstring(left) + L"," + std::to_wstring(width) + L")");
   }

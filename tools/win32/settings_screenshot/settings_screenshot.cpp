@@ -17,26 +17,20 @@ namespace {
 // A keyboard window that only answers what the dialog asks.
 class TStandInKeyboard : public TSettingsTarget {
  public:
-  bool EnableKeyRepeat() const override { return true; }
-  bool FitWidth() const override { return false; }
-  bool LockSize() const override { return false; }
-  int KeyboardType() const override { return 2; }
-  int ColorScheme() const override { return 5; }
-  int Transparency() const override { return 210; }
-  bool HoverPress() const override { return true; }
-  int HoverTime() const override { return 1500; }
-  bool KeepClear() const override { return false; }
+  int SettingValue(TSettingId id) const override {
+    switch (id) {
+      case TSettingId::EnableKeyRepeat: return 1;
+      case TSettingId::KeyboardType: return 2;
+      case TSettingId::ColorScheme: return 5;
+      case TSettingId::Transparency: return 210;
+      case TSettingId::HoverPress: return 1;
+      case TSettingId::HoverTime: return 1500;
+      default: return 0;
+    }
+  }
+  void ApplySetting(TSettingId, int) override {}
   std::vector<std::wstring> FileLayoutNames() override { return {}; }
   TRect WindowBounds() const override { return {100, 500, 824, 797}; }
-  void SetEnableKeyRepeat(bool) override {}
-  void SetFitWidth(bool) override {}
-  void SetLockSize(bool) override {}
-  void SetKeyboardType(int) override {}
-  void SetColorScheme(int) override {}
-  void SetTransparency(int) override {}
-  void SetHoverPress(bool) override {}
-  void SetHoverTime(int) override {}
-  void SetKeepClear(bool) override {}
   void RestoreLeftAndWidth(int, int) override {}
   void FitAspectCentred(const TRect&) override {}
   void OpenUrl(const std::wstring&) override {}
