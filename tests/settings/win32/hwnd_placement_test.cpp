@@ -58,8 +58,8 @@ TEST(HwndPlacement, StoredPlacementMovesAndSizesAnotherWindow) {
   SetWindowPos(first.handle, nullptr, 120, 90, 510, 230, SWP_NOZORDER | SWP_NOACTIVATE);
   THwndPlacementWindow firstPlacement(first.handle);
   ini.SaveFormPlacement(firstPlacement, false);
-  EXPECT_EQ(ini.ReadInteger(std::wstring(kClass) + L"Left", 0), 120);
-  EXPECT_EQ(ini.ReadInteger(std::wstring(kClass) + L"Width", 0), 510);
+  EXPECT_EQ(ini.Read(TSettingId::WindowLeft, 0), 120);
+  EXPECT_EQ(ini.Read(TSettingId::WindowWidth, 0), 510);
 
   TTestForm second(WS_OVERLAPPEDWINDOW);
   THwndPlacementWindow secondPlacement(second.handle);
@@ -124,11 +124,10 @@ TEST(HwndPlacement, StoredPlacementOffEveryMonitorOrTooSmallGivesWayToTheWindows
   TTempFolder folder;
   TAppIni ini(nullptr, ProfileIniFiles(), false);
   ini.SetIniFileName(folder.File(L"Orvilla.ini"));
-  const std::wstring prefix = kClass;
-  ini.WriteInteger(prefix + L"Top", 100000);
-  ini.WriteInteger(prefix + L"Left", 70);
-  ini.WriteInteger(prefix + L"Height", -5);
-  ini.WriteInteger(prefix + L"Width", 640);
+  ini.Write(TSettingId::WindowTop, 100000);
+  ini.Write(TSettingId::WindowLeft, 70);
+  ini.Write(TSettingId::WindowHeight, -5);
+  ini.Write(TSettingId::WindowWidth, 640);
   ini.LoadFormPlacement(placement, false);
   const RECT r = WindowRect(form.handle);
   EXPECT_EQ(r.left, 70);
