@@ -210,21 +210,21 @@ TEST_F(MainFormMenu, AFailedWriteOfALayoutChangeLeavesTheLayoutApplied) {
     MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
     return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
   };
-  form_->SetKeyboardType(2);
+  form_->ApplySetting(TSettingId::KeyboardType, 2);
   const int width = form_->Keyboard().DesignWidth();
   const std::vector<LONG> box = sliderBox();
-  form_->SetKeyboardType(1);
+  form_->ApplySetting(TSettingId::KeyboardType, 1);
   ASSERT_NE(form_->Keyboard().DesignWidth(), width);
   {
     TExclusiveFile lock(ini_);
     ASSERT_TRUE(lock.Held());
-    EXPECT_THROW(form_->SetKeyboardType(2), TSettingsError);
-    EXPECT_THROW(form_->SetColorScheme(3), TSettingsError);
+    EXPECT_THROW(form_->ApplySetting(TSettingId::KeyboardType, 2), TSettingsError);
+    EXPECT_THROW(form_->ApplySetting(TSettingId::ColorScheme, 3), TSettingsError);
   }
-  EXPECT_EQ(form_->KeyboardType(), 2);
+  EXPECT_EQ(form_->SettingValue(TSettingId::KeyboardType), 2);
   EXPECT_EQ(form_->Keyboard().DesignWidth(), width);
   EXPECT_EQ(sliderBox(), box);
-  EXPECT_EQ(form_->ColorScheme(), 3);
+  EXPECT_EQ(form_->SettingValue(TSettingId::ColorScheme), 3);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
 }
 
