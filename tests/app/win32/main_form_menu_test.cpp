@@ -301,7 +301,7 @@ TEST_F(MainFormMenu, TheSliderFollowsTheWindowsOwnDpi) {
     ASSERT_NE(SliderValueAt(x, client.right, systemDpi), atDpi) << "the two DPIs tell the slider apart";
     SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, client.bottom / 2));
     SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(x, client.bottom / 2));
-    EXPECT_EQ(form_->Transparency(), *atDpi);
+    EXPECT_EQ(form_->SettingValue(TSettingId::Transparency), *atDpi);
     EXPECT_LE(std::abs(*atDpi - value), 3);
   }
 }
