@@ -98,7 +98,7 @@ TEST_F(WordSuggestionsWindow, TheRowComesWithTheCommandInTheSchemesKeyColoursAnd
   ASSERT_LE(slots.size(), 5u);
   for (int scheme : {1, 3, 5, 8}) {
     SCOPED_TRACE(scheme);
-    form_->SetColorScheme(scheme);
+    form_->ApplySetting(TSettingId::ColorScheme, scheme);
     // An empty row shows its background only; a word shows a key face.
     EXPECT_EQ(RowPixel(bar, slots[0].Left + 3, slots[0].Top + 3), Theme.Background);
   }
