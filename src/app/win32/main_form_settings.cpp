@@ -211,7 +211,7 @@ void TMainForm::SetTransparency(int value) {
 void TMainForm::SetKeyboardType(int value) {
   // Applied first and stored after: a store that cannot be written leaves the number, the keys
   // shown and the slider in step, and its error goes on to the caller.
-  FKeyboardType = LimitSetting(TSettingId::KeyboardType, value);
+  FKeyboardType = KeyboardTypeToApply(value);
   // No key this keyboard pressed or latched may stay down once its key objects are replaced.
   StopHoverCheck();
   ReleaseAllKeys();
