@@ -5,7 +5,7 @@
 // captions of its switches and buttons.
 //
 // To add a command:
-//  1. add its id to TCommandId, the next number after the last (LastCommandId follows it);
+//  1. add its id to TCommandId, the next number after the last, and move LastCommandId to it;
 //  2. add its row to CommandTable in command_table.cpp at the place its item takes in the menu:
 //     the caption in English (add the text to src/i18n/translation_table.cpp in every language),
 //     whether a separator goes before it, and either the switch setting it toggles (the menu shows

@@ -9,7 +9,9 @@
 //     The key is what users' INI files and registries hold: once shipped it never changes;
 //  3. pin the key in tests/settings/settings_table_test.cpp (SettingsTable.KeysArePinned);
 //  4. read it with TAppIni::Read(id), store it with TAppIni::Write(id, value), limit it with
-//     LimitSetting(id, value), and give it its apply operation (TSettingsTarget::ApplySetting).
+//     LimitSetting(id, value). A setting the user changes at run time also needs its apply
+//     operation: a case in the keyboard window's SettingValue and ApplySetting
+//     (TSettingsTarget), which the settings dialog and the command table call.
 #include <cstddef>
 #include <iterator>
 
