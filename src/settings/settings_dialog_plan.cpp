@@ -94,7 +94,7 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
                       kImageKeyboard));
   // Keeping clear of the text cursor, in the left half of the Close button's row, so that the
   // dialog grows no taller.
-  c.push_back(Control(C::chkKeepClear, Kind::CheckBox, Box(16, 484 + d, 208, 17), 13, captions.KeepClear));
+  c.push_back(Control(C::chkKeepClear, Kind::CheckBox, Box(16, 484 + d, 208, 17), 13, captions.Of(TCommandId::KeepClear)));
   c.push_back(Control(C::btnClose, Kind::PushButton, Box(358, 480 + d, 75, 25), 14, tr(L"Close")));
   return plan;
 }

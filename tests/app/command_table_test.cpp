@@ -32,6 +32,7 @@ class TRecordingSettings : public TSettingsTarget {
     values[id] = value;
     calls.push_back(std::wstring(Setting(id).Key) + L"=" + std::to_wstring(value));
   }
+  std::vector<std::wstring> FileLayoutNames() override { return {}; }
   TRect WindowBounds() const override { return {}; }
   void RestoreLeftAndWidth(int, int) override { calls.push_back(L"RestoreLeftAndWidth"); }
   void FitAspectCentred(const TRect&) override { calls.push_back(L"FitAspectCentred"); }
@@ -86,6 +87,10 @@ TEST_F(CommandTable, SwitchesToggleTheirSettingAndShowItAsTheCheckMark) {
       {C::FitWidth, S::FitWidth, L"FitWidth"},
       {C::LockSize, S::LockSize, L"LockSize"},
       {C::HoverPress, S::HoverPress, L"HoverPress"},
+      {C::WordSuggestions, S::WordSuggestions, L"WordSuggestions"},
+      {C::KeepClear, S::KeepClear, L"KeepClear"},
+      {C::Scanning, S::Scanning, L"Scanning"},
+      {C::ClickSound, S::ClickSound, L"ClickSound"},
   };
   const TSwitchState switches = [this](TSettingId id) { return settings.Switch(id); };
   for (const auto& c : cases) {
