@@ -137,6 +137,16 @@ bench_startup() {
     while IFS=$'\t' read -r name vals; do
       printf '%-40s %9s ms\n' "$name" "$(echo "$vals" | tr ' ' '\n' | grep . | _bench_median)"
     done
+  # The same span in the bare window: what any program with one window pays under Wine.
+  local bareSteps="$dir/bare-steps.txt"
+  : >"$bareSteps"
+  for i in 1 2 3; do
+    "${pin[@]}" "$ORV_WINE" "$bare" --steps 2>/dev/null | tr -d '\r' | sed -n 's/^bare //p' >>"$bareSteps"
+  done
+  local name
+  for name in "process creation to entry" "entry to shown and painted"; do
+    printf '%-40s %9s ms\n' "bare window: $name" "$(awk -v n="$name" 'index($0, n) == 1 {print $(NF - 1)}' "$bareSteps" | _bench_median)"
+  done
   # Wine's own part of an opening: a bare window of the dialog's kind shown in its place.
   local floor="$dir/floor.txt"
   : >"$floor"
@@ -144,7 +154,6 @@ bench_startup() {
     "${pin[@]}" "$ORV_WINE" "$build/orvilla_win32_bench.exe" startup-floor 2>/dev/null | tr -d '\r' |
       sed -n "s/^startup \(.*kind.*\|another one.*\)/\1/p" >>"$floor"
   done
-  local name
   for name in "bare window of the dialog's kind, first shown" "another one shown"; do
     printf '%-40s %9s ms\n' "$name" "$(awk -v n="$name" 'index($0, n) == 1 {print $(NF - 1)}' "$floor" | _bench_median)"
   done
