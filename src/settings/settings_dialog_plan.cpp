@@ -6,6 +6,7 @@
 #include "keyboard/builtin_layouts.h"
 #include "platform/rounding.h"
 #include "render/theme.h"
+#include "settings/settings_dialog_bands.h"
 
 namespace {
 
@@ -35,6 +36,11 @@ TSettingsControlPlan Control(C control, Kind kind, TRect bounds, int tabOrder, s
 
 }  // namespace
 
+TSettingsControlPlan PlanControl(TSettingsControl control, TSettingsControlKind kind, int left, int top, int width,
+                                 int height, int tabOrder, std::wstring text) {
+  return Control(control, kind, Box(left, top, width, height), tabOrder, std::move(text));
+}
+
 const TSettingsControlPlan& TSettingsDialogPlan::Of(TSettingsControl control) const {
   for (const auto& c : Controls)
     if (c.Control == control) return c;
@@ -51,9 +57,11 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   plan.FontName = L"Tahoma";
   plan.FontPointSize = 8;
   plan.ClientWidth = 448;
-  plan.ClientHeight = 520 + kHoverBandHeight;
-  // Everything under the hover band moves down by its height.
-  const int d = kHoverBandHeight;
+  plan.ClientHeight = 520 + kHoverBandHeight + kWordBandHeight + kScanBandHeight;
+  plan.ForgetWordsQuestion = ForgetLearnedWordsQuestion(uiLanguage);
+  // Everything under the hover band and the bands of word suggestions and scanning under it moves
+  // down by their heights.
+  const int d = kHoverBandHeight + kWordBandHeight + kScanBandHeight;
 
   auto& c = plan.Controls;
   c.push_back(Control(C::lblTransparency, Kind::Label, Box(16, 20, 70, 13), -1, tr(L"Transparency") + colon));
@@ -68,34 +76,36 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(Control(C::tbHoverTime, Kind::TrackBar, Box(104, 148, 233, 27), 5, L""));
   c.back().Hint = tr(L"Hover time");
   c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, HoverTimeText(Setting(TSettingId::HoverTime).Default)));
+  int tab = AddWordBand(c, 124 + kHoverBandHeight, 6, captions, uiLanguage);
+  tab = AddScanBand(c, 124 + kHoverBandHeight + kWordBandHeight, tab, captions, uiLanguage);
   c.push_back(Control(C::lblKeyboardType, Kind::Label, Box(16, 128 + d, 24, 13), -1, tr(L"Kind") + colon));
-  c.push_back(Control(C::lbKeyboardType, Kind::ListBox, Box(16, 144 + d, 201, 89), 6, L""));
+  c.push_back(Control(C::lbKeyboardType, Kind::ListBox, Box(16, 144 + d, 201, 89), tab++, L""));
   // The names of the six first layouts are the same in every language; "Full" and "Numeric pad"
   // are translated.
   for (int type = 1; type <= LayoutCount; ++type) c.back().Items.push_back(tr(LayoutListItem(type).c_str()));
   for (const std::wstring& name : fileLayouts) c.back().Items.push_back(name);
   c.push_back(Control(C::lblColors, Kind::Label, Box(232, 128 + d, 34, 13), -1, tr(L"Colors") + colon));
-  c.push_back(Control(C::lbColors, Kind::ListBox, Box(232, 144 + d, 201, 89), 7, L""));
+  c.push_back(Control(C::lbColors, Kind::ListBox, Box(232, 144 + d, 201, 89), tab++, L""));
   for (const wchar_t* name : ColorSchemeNames) c.back().Items.push_back(name);
   c.push_back(
-      Control(C::btnLanguage, Kind::PushButton, Box(16, 248 + d, 417, 25), 8, tr(L"Language preferences")));
-  c.push_back(Control(C::btnOnlineKeyboard, Kind::ImageButton, Box(16, 290 + d, 417, 25), 9,
+      Control(C::btnLanguage, Kind::PushButton, Box(16, 248 + d, 417, 25), tab++, tr(L"Language preferences")));
+  c.push_back(Control(C::btnOnlineKeyboard, Kind::ImageButton, Box(16, 290 + d, 417, 25), tab++,
                       captions.Of(TCommandId::OnlineKeyboard), kImageGlobe));
-  c.push_back(Control(C::btnHelpOrReview, Kind::ImageButton, Box(16, 322 + d, 417, 25), 10, captions.Of(TCommandId::OnlineHelp),
+  c.push_back(Control(C::btnHelpOrReview, Kind::ImageButton, Box(16, 322 + d, 417, 25), tab++, captions.Of(TCommandId::OnlineHelp),
                       kImageQuestionMark));
-  c.push_back(Control(C::btnAboutORV, Kind::ImageButton, Box(16, 354 + d, 417, 25), 11, captions.Of(TCommandId::AboutOrvilla),
+  c.push_back(Control(C::btnAboutORV, Kind::ImageButton, Box(16, 354 + d, 417, 25), tab++, captions.Of(TCommandId::AboutOrvilla),
                       kImageInformation));
   c.push_back(Control(C::lblInfo, Kind::Label, Box(16, 400 + d, 417, 33), -1,
                       ReplaceFirst(tr(L"Please purchase %1 to access premium features and help us further "
                                       L"improve this app."),
                                    L"%1", L"Sentaro")));
   c.back().WordWrap = true;
-  c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440 + d, 417, 25), 12, captions.Of(TCommandId::AboutSentaro),
+  c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440 + d, 417, 25), tab++, captions.Of(TCommandId::AboutSentaro),
                       kImageKeyboard));
   // Keeping clear of the text cursor, in the left half of the Close button's row, so that the
   // dialog grows no taller.
-  c.push_back(Control(C::chkKeepClear, Kind::CheckBox, Box(16, 484 + d, 208, 17), 13, captions.Of(TCommandId::KeepClear)));
-  c.push_back(Control(C::btnClose, Kind::PushButton, Box(358, 480 + d, 75, 25), 14, tr(L"Close")));
+  c.push_back(Control(C::chkKeepClear, Kind::CheckBox, Box(16, 484 + d, 208, 17), tab++, captions.Of(TCommandId::KeepClear)));
+  c.push_back(Control(C::btnClose, Kind::PushButton, Box(358, 480 + d, 75, 25), tab++, tr(L"Close")));
   return plan;
 }
 
@@ -124,7 +134,8 @@ int HoverTrackBarPosition(int milliseconds) { return (LimitSetting(TSettingId::H
 
 int HoverTimeOfPosition(int position) { return LimitSetting(TSettingId::HoverTime, position * 100); }
 
-std::wstring HoverTimeText(int milliseconds) {
-  const int tenths = HoverTrackBarPosition(milliseconds);
+std::wstring TenthsOfSecondText(int tenths) {
   return std::to_wstring(tenths / 10) + L"." + std::to_wstring(tenths % 10) + L" s";
 }
+
+std::wstring HoverTimeText(int milliseconds) { return TenthsOfSecondText(HoverTrackBarPosition(milliseconds)); }

@@ -10,7 +10,7 @@
 #include "platform/geometry.h"
 #include "settings/settings_table.h"
 
-enum class TSettingsControlKind { Label, TrackBar, CheckBox, ListBox, PushButton, ImageButton };
+enum class TSettingsControlKind { Label, TrackBar, CheckBox, ListBox, PushButton, ImageButton, DropDownList };
 
 // The controls; each value is the control's id. btnClose has the id the dialog manager sends
 // for Esc (IDCANCEL), and as the default button it is also what Enter presses.
@@ -36,6 +36,20 @@ enum class TSettingsControl : int {
   tbHoverTime,
   lblHoverTimeValue,
   chkKeepClear,
+  // The word band.
+  chkWordSuggestions,
+  chkSuggestionSpace,
+  chkLearnWords,
+  btnForgetWords,
+  // The scan band.
+  chkScanning,
+  chkClickSound,
+  chkScanSound,
+  lblScanKey,
+  cbScanKey,
+  lblScanTime,
+  tbScanTime,
+  lblScanTimeValue,
 };
 
 // The button pictures, by their index in the image lists (index 1, a star, is not used).
@@ -51,7 +65,7 @@ struct TSettingsControlPlan {
   int TabOrder = -1;  // position in the tab order; -1 for labels, which take no focus
   std::wstring Text;  // caption (labels, check boxes, buttons); empty for lists and the track bar
   std::wstring Hint;  // tooltip text, where there is one
-  std::vector<std::wstring> Items;  // list box items, in English in every language
+  std::vector<std::wstring> Items;  // list items (the layouts' and schemes' names in English in every language)
   int ImageIndex = -1;              // picture of an image button
   bool WordWrap = false;            // a fixed-size label whose text wraps; other labels fit their text
   int Id() const { return static_cast<int>(Control); }
@@ -67,6 +81,8 @@ struct TSettingsDialogPlan {
   std::vector<TSettingsControlPlan> Controls;
   TSettingsControl DefaultButton = TSettingsControl::btnClose;
   TSettingsControl CancelButton = TSettingsControl::btnClose;
+  // Asked (Yes or No, No by default) before the learned words are forgotten.
+  std::wstring ForgetWordsQuestion;
 
   // The plan of one control (every control is in the plan).
   const TSettingsControlPlan& Of(TSettingsControl control) const;
@@ -83,6 +99,11 @@ constexpr int kHoverTrackBarPageSize = 5;
 // The height of the hover band (its check box and its track bar) under the three switches; every
 // control below it sits that much lower than without it.
 constexpr int kHoverBandHeight = 60;
+// A control of the plan: bounds from left, top, width and height at 96 DPI.
+TSettingsControlPlan PlanControl(TSettingsControl control, TSettingsControlKind kind, int left, int top, int width,
+                                 int height, int tabOrder, std::wstring text);
+// Tenths of a second as the dialog shows a time ("1.5 s").
+std::wstring TenthsOfSecondText(int tenths);
 // The track bar position of a hover time in milliseconds (limited), and the time of a position.
 int HoverTrackBarPosition(int milliseconds);
 int HoverTimeOfPosition(int position);

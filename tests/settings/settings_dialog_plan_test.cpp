@@ -23,8 +23,10 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
   EXPECT_EQ(plan.FontName, L"Tahoma");
   EXPECT_EQ(plan.FontPointSize, 8);
   EXPECT_EQ(plan.ClientWidth, 448);
-  // The hover band under the switches makes the dialog taller by its height.
-  EXPECT_EQ(plan.ClientHeight, 520 + 60);
+  // The hover band under the switches, then the bands of word suggestions and of scanning, make
+  // the dialog taller by their heights.
+  constexpr int d = 60 + 58 + 84;
+  EXPECT_EQ(plan.ClientHeight, 520 + d);
   EXPECT_EQ(plan.DefaultButton, C::btnClose);
   EXPECT_EQ(plan.CancelButton, C::btnClose);
   EXPECT_EQ(plan.Of(C::btnClose).Id(), 2);  // IDCANCEL: Esc closes
@@ -47,21 +49,35 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
       {C::lblHoverTime, K::Label, {16, 152, 86, 165}, -1, L"Hover time:", -1},
       {C::tbHoverTime, K::TrackBar, {104, 148, 337, 175}, 5, L"", -1},
       {C::lblHoverTimeValue, K::Label, {345, 152, 433, 165}, -1, L"1.0 s", -1},
-      // Everything under the band as before, 60 pixels lower.
-      {C::lblKeyboardType, K::Label, {16, 128 + 60, 40, 141 + 60}, -1, L"Kind:", -1},
-      {C::lbKeyboardType, K::ListBox, {16, 144 + 60, 217, 233 + 60}, 6, L"", -1},
-      {C::lblColors, K::Label, {232, 128 + 60, 266, 141 + 60}, -1, L"Colors:", -1},
-      {C::lbColors, K::ListBox, {232, 144 + 60, 433, 233 + 60}, 7, L"", -1},
-      {C::btnLanguage, K::PushButton, {16, 248 + 60, 433, 273 + 60}, 8, L"Language preferences", -1},
-      {C::btnOnlineKeyboard, K::ImageButton, {16, 290 + 60, 433, 315 + 60}, 9, L"Online Keyboard", kImageGlobe},
-      {C::btnHelpOrReview, K::ImageButton, {16, 322 + 60, 433, 347 + 60}, 10, L"Online Help", kImageQuestionMark},
-      {C::btnAboutORV, K::ImageButton, {16, 354 + 60, 433, 379 + 60}, 11, L"About Orvilla 1.0", kImageInformation},
-      {C::lblInfo, K::Label, {16, 400 + 60, 433, 433 + 60}, -1,
+      // The word band, in the two columns of the lists.
+      {C::chkWordSuggestions, K::CheckBox, {16, 184, 224, 201}, 6, L"Word suggestions", -1},
+      {C::chkSuggestionSpace, K::CheckBox, {232, 184, 433, 201}, 7, L"Space after a suggestion", -1},
+      {C::chkLearnWords, K::CheckBox, {16, 212, 224, 229}, 8, L"Learn my words", -1},
+      {C::btnForgetWords, K::PushButton, {232, 208, 433, 233}, 9, L"Forget learned words", -1},
+      // The scan band, its track bar in the hover band's places.
+      {C::chkScanning, K::CheckBox, {16, 242, 224, 259}, 10, L"Scanning", -1},
+      {C::chkClickSound, K::CheckBox, {232, 242, 433, 259}, 11, L"Click sound", -1},
+      {C::chkScanSound, K::CheckBox, {16, 266, 224, 283}, 12, L"Tick at each step", -1},
+      {C::lblScanKey, K::Label, {232, 268, 329, 281}, -1, L"Switch key:", -1},
+      {C::cbScanKey, K::DropDownList, {333, 264, 433, 285}, 13, L"", -1},
+      {C::lblScanTime, K::Label, {16, 294, 86, 307}, -1, L"Scan time:", -1},
+      {C::tbScanTime, K::TrackBar, {104, 290, 337, 317}, 14, L"", -1},
+      {C::lblScanTimeValue, K::Label, {345, 294, 433, 307}, -1, L"1.0 s", -1},
+      // Everything under the bands as before, lower by their heights.
+      {C::lblKeyboardType, K::Label, {16, 128 + d, 40, 141 + d}, -1, L"Kind:", -1},
+      {C::lbKeyboardType, K::ListBox, {16, 144 + d, 217, 233 + d}, 15, L"", -1},
+      {C::lblColors, K::Label, {232, 128 + d, 266, 141 + d}, -1, L"Colors:", -1},
+      {C::lbColors, K::ListBox, {232, 144 + d, 433, 233 + d}, 16, L"", -1},
+      {C::btnLanguage, K::PushButton, {16, 248 + d, 433, 273 + d}, 17, L"Language preferences", -1},
+      {C::btnOnlineKeyboard, K::ImageButton, {16, 290 + d, 433, 315 + d}, 18, L"Online Keyboard", kImageGlobe},
+      {C::btnHelpOrReview, K::ImageButton, {16, 322 + d, 433, 347 + d}, 19, L"Online Help", kImageQuestionMark},
+      {C::btnAboutORV, K::ImageButton, {16, 354 + d, 433, 379 + d}, 20, L"About Orvilla 1.0", kImageInformation},
+      {C::lblInfo, K::Label, {16, 400 + d, 433, 433 + d}, -1,
        L"Please purchase Sentaro to access premium features and help us further improve this app.", -1},
-      {C::btnAboutSNT, K::ImageButton, {16, 440 + 60, 433, 465 + 60}, 12, L"About Sentaro", kImageKeyboard},
+      {C::btnAboutSNT, K::ImageButton, {16, 440 + d, 433, 465 + d}, 21, L"About Sentaro", kImageKeyboard},
       // Keeping clear of the text cursor, beside Close.
-      {C::chkKeepClear, K::CheckBox, {16, 484 + 60, 224, 501 + 60}, 13, L"Keep clear of the text cursor", -1},
-      {C::btnClose, K::PushButton, {358, 480 + 60, 433, 505 + 60}, 14, L"Close", -1},
+      {C::chkKeepClear, K::CheckBox, {16, 484 + d, 224, 501 + d}, 22, L"Keep clear of the text cursor", -1},
+      {C::btnClose, K::PushButton, {358, 480 + d, 433, 505 + d}, 23, L"Close", -1},
   };
   // Creation order is the tab order, each label right before what it names.
   ASSERT_EQ(plan.Controls.size(), std::size(expected));
@@ -78,6 +94,8 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
   }
   EXPECT_EQ(plan.Of(C::tbTransparency).Hint, L"Transparency");
   EXPECT_EQ(plan.Of(C::tbHoverTime).Hint, L"Hover time");
+  EXPECT_EQ(plan.Of(C::tbScanTime).Hint, L"Scan time");
+  EXPECT_EQ(plan.ForgetWordsQuestion, L"Forget all the words learned from your typing? This cannot be undone.");
 }
 
 TEST(SettingsDialogPlan, HoverTimeTrackBarCountsTenthsWithinTheLimits) {
@@ -155,12 +173,12 @@ TEST(SettingsDialogPlan, BoundsScaleEdgeByEdgeRoundingHalvesToEven) {
     C Control;
     TRect Scaled;
   } cases[] = {
-      {96, C::btnClose, {358, 540, 433, 565}},
-      {192, C::btnClose, {716, 1080, 866, 1130}},
-      {144, C::btnClose, {537, 810, 650, 848}},     // 649.5 -> 650, 847.5 -> 848
+      {96, C::btnClose, {358, 682, 433, 707}},
+      {192, C::btnClose, {716, 1364, 866, 1414}},
+      {144, C::btnClose, {537, 1023, 650, 1060}},    // 649.5 -> 650, 1060.5 -> 1060
       {144, C::lblTransparency, {24, 30, 129, 50}},  // 49.5 -> 50
       {144, C::tbTransparency, {156, 24, 506, 64}},  // 505.5 -> 506, 64.5 -> 64
-      {120, C::lbColors, {290, 255, 541, 366}},      // 541.25, 366.25
+      {120, C::lbColors, {290, 432, 541, 544}},      // 432.5, 541.25, 543.75
   };
   const TSettingsDialogPlan plan = Plan(0x0409);
   for (const auto& c : cases) {

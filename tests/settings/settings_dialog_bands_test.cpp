@@ -1,0 +1,106 @@
+// The bands of word suggestions and switch scanning in the settings dialog: the scan time on its
+// track bar and beside it, the switch keys' list, and the grown dialog on a small laptop screen.
+#include "settings/settings_dialog_bands.h"
+
+#include <gtest/gtest.h>
+
+#include "scanning/switch_key.h"
+#include "settings/dialog_placement.h"
+
+namespace {
+
+using C = TSettingsControl;
+
+TSettingsDialogPlan Plan(std::uint16_t lang) { return SettingsDialogPlan(TranslateCommandCaptions(lang, L"1.0"), lang); }
+
+}  // namespace
+
+TEST(SettingsDialogBands, ScanTimeTrackBarCountsTenthsWithinTheLimits) {
+  const struct {
+    int Milliseconds, Position, Back;
+    const wchar_t* Text;
+  } cases[] = {
+      {1000, 10, 1000, L"1.0 s"}, {500, 5, 500, L"0.5 s"},    {3000, 30, 3000, L"3.0 s"},
+      {1449, 14, 1400, L"1.4 s"}, {1450, 15, 1500, L"1.5 s"}, {0, 5, 500, L"0.5 s"},
+      {-700, 5, 500, L"0.5 s"},   {3051, 30, 3000, L"3.0 s"}, {2147483000, 30, 3000, L"3.0 s"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Milliseconds);
+    EXPECT_EQ(ScanTrackBarPosition(c.Milliseconds), c.Position);
+    EXPECT_EQ(ScanTimeOfPosition(c.Position), c.Back);
+    EXPECT_EQ(ScanTimeText(c.Milliseconds), c.Text);
+  }
+  // A position the track bar cannot have still gives a time within the limits.
+  EXPECT_EQ(ScanTimeOfPosition(0), 500);
+  EXPECT_EQ(ScanTimeOfPosition(31), 3000);
+}
+
+TEST(SettingsDialogBands, SwitchKeysAreListedByTheNamesUsersKnow) {
+  const std::vector<std::wstring> fkeys = {L"F1", L"F2", L"F3", L"F4",  L"F5",  L"F6",
+                                           L"F7", L"F8", L"F9", L"F10", L"F11", L"F12"};
+  const struct {
+    std::uint16_t Lang;
+    const wchar_t *Space, *Enter, *Pause, *ScrollLock;
+  } cases[] = {
+      {0x0409, L"Space", L"Enter", L"Pause", L"Scroll Lock"},
+      {0x0407, L"Leertaste", L"Enter", L"Pause", L"Rollen"},
+      {0x040C, L"Espace", L"Entrée", L"Pause", L"Arrêt défil"},
+      {0x0C0A, L"Espacio", L"Intro", L"Pausa", L"Bloq Despl"},
+      {0x0419, L"Пробел", L"Enter", L"Pause", L"Scroll Lock"},  // the keys say so in Russian too
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Lang);
+    std::vector<std::wstring> expected{c.Space};
+    expected.insert(expected.end(), fkeys.begin(), fkeys.end());
+    expected.insert(expected.end(), {c.Enter, c.Pause, c.ScrollLock});
+    EXPECT_EQ(SwitchKeyNames(c.Lang), expected);
+    EXPECT_EQ(Plan(c.Lang).Of(C::cbScanKey).Items, expected);
+  }
+}
+
+TEST(SettingsDialogBands, StoredSwitchKeysSelectTheirItemOrTheDefault) {
+  const struct {
+    int Stored, Index;
+  } cases[] = {
+      {32, 0},  {112, 1}, {123, 12}, {13, 13}, {19, 14}, {145, 15},  // the keys offered
+      {65, 0},  {0, 0},   {-1, 0},   {124, 0}, {288, 0}, {32 + 256, 0},  // any other value: Space
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Stored);
+    EXPECT_EQ(SwitchKeyIndex(c.Stored), c.Index);
+  }
+  for (int index = 0; index < SwitchKeyCount; ++index) EXPECT_EQ(SwitchKeyIndex(SwitchKeyOfIndex(index)), index);
+  EXPECT_EQ(SwitchKeyOfIndex(-1), 32);
+  EXPECT_EQ(SwitchKeyOfIndex(SwitchKeyCount), 32);
+}
+
+TEST(SettingsDialogBands, TheBandsTextsAreTranslated) {
+  const TSettingsDialogPlan german = Plan(0x0407);
+  EXPECT_EQ(german.Of(C::chkWordSuggestions).Text, L"Wortvorschläge");
+  EXPECT_EQ(german.Of(C::chkSuggestionSpace).Text, L"Leerzeichen nach Vorschlag");
+  EXPECT_EQ(german.Of(C::btnForgetWords).Text, L"Gelernte Wörter vergessen");
+  EXPECT_EQ(german.Of(C::chkScanning).Text, L"Scannen");
+  EXPECT_EQ(german.Of(C::lblScanKey).Text, L"Auswahltaste:");
+  EXPECT_EQ(german.ForgetWordsQuestion,
+            L"Alle aus Ihren Eingaben gelernten Wörter vergessen? Dies kann nicht rückgängig gemacht werden.");
+  const TSettingsDialogPlan french = Plan(0x040C);
+  EXPECT_EQ(french.Of(C::lblScanTime).Text, L"Intervalle :");
+  EXPECT_EQ(french.Of(C::chkLearnWords).Text, L"Apprendre mes mots");
+}
+
+// On a 1366 × 768 laptop at 120 DPI (a 40-pixel taskbar) the taller dialog still fits whole, its
+// controls laid out at a DPI that keeps the texts readable.
+TEST(SettingsDialogBands, TheGrownDialogFitsASmallLaptopScreenReadably) {
+  const TSettingsDialogPlan plan = Plan(0x0409);
+  const TRect workArea{0, 0, 1366, 728};
+  for (int dpi : {96, 120}) {
+    SCOPED_TRACE(dpi);
+    const int border = ScaleToDpi(3, dpi);
+    const TRect frame{-border, -ScaleToDpi(25, dpi), border, border};
+    const TDialogPlacement p = PlaceDialog(plan.ClientWidth, plan.ClientHeight, dpi, workArea, frame);
+    EXPECT_GE(p.LayoutDpi, 90);
+    EXPECT_GE(p.Window.Top, workArea.Top);
+    EXPECT_LE(p.Window.Bottom, workArea.Bottom);
+    EXPECT_LE(p.Window.Right, workArea.Right);
+  }
+}
