@@ -31,6 +31,10 @@ class TSettingsTarget {
   // current client height and the window is centred horizontally on workArea.
   virtual void FitAspectCentred(const TRect& workArea) = 0;
 
+  // "Forget learned words": empties the user dictionary of word suggestions and saves it empty at
+  // once, whether suggestions are on or off.
+  virtual void ForgetLearnedWords() = 0;
+
   // Opens a web page or shell target (the Russian host substitution included).
   virtual void OpenUrl(const std::wstring& url) = 0;
 };

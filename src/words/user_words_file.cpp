@@ -26,6 +26,20 @@ void TUserWordsFile::SaveIfChanged(TUserWords& words) {
   }
   if (FFailureReported) return;
   FFailureReported = true;
+  ReportWriteFailure();
+}
+
+void TUserWordsFile::Forget(TUserWords& words) {
+  words.Clear();
+  if (FFileName.empty() || FFiles.Replace(FFileName, words.Serialize())) {
+    words.MarkSaved();
+    return;
+  }
+  FFailureReported = true;
+  ReportWriteFailure();
+}
+
+void TUserWordsFile::ReportWriteFailure() const {
   std::wstring message = L"Unable to write to %s";
   message.replace(message.find(L"%s"), 2, FFileName);
   throw TSettingsError(message);

@@ -34,8 +34,13 @@ class TUserWordsFile {
   void Load(TUserWords& words);
   // Writes words when they changed since the last write.
   void SaveIfChanged(TUserWords& words);
+  // "Forget learned words": empties words and writes the file empty at once. A failure is
+  // reported every time: the user asked for it.
+  void Forget(TUserWords& words);
 
  private:
+  [[noreturn]] void ReportWriteFailure() const;
+
   TUserWordsFiles& FFiles;
   std::wstring FFileName;
   bool FFailureReported = false;

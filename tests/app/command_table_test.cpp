@@ -37,6 +37,7 @@ class TRecordingSettings : public TSettingsTarget {
   void RestoreLeftAndWidth(int, int) override { calls.push_back(L"RestoreLeftAndWidth"); }
   void FitAspectCentred(const TRect&) override { calls.push_back(L"FitAspectCentred"); }
   void OpenUrl(const std::wstring& url) override { calls.push_back(L"OpenUrl " + url); }
+  void ForgetLearnedWords() override { calls.push_back(L"ForgetLearnedWords"); }
 };
 
 struct CommandTable : ::testing::Test {

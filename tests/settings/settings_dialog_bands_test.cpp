@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "scanning/switch_key.h"
+#include "settings/app_ini.h"
 #include "settings/dialog_placement.h"
+#include "settings/fake_settings_backends.h"
 
 namespace {
 
@@ -102,5 +104,44 @@ TEST(SettingsDialogBands, TheGrownDialogFitsASmallLaptopScreenReadably) {
     EXPECT_GE(p.Window.Top, workArea.Top);
     EXPECT_LE(p.Window.Bottom, workArea.Bottom);
     EXPECT_LE(p.Window.Right, workArea.Right);
+  }
+}
+
+// What a hand-edited INI file holds for the bands' settings, as the keyboard window reads them
+// (limited as their rows and the scanner say) and the dialog then shows them.
+TEST(SettingsDialogBands, BadStoredValuesFallBackOrAreLimited) {
+  const std::wstring ini = L"D:\\Tools\\Orvilla\\Orvilla.ini";
+  const struct {
+    const wchar_t* ScanTime;
+    int Position;
+    const wchar_t* ScanKey;
+    int KeyIndex;
+    const wchar_t* Switch;  // SuggestionSpace and LearnWords
+    int SwitchValue;
+  } cases[] = {
+      {L"1500", 15, L"123", 12, L"0", 0},      // as written by the dialog
+      {L"99999", 30, L"65", 0, L"7", 1},       // out of range; a key not offered; any number is on
+      {L"-1", 5, L"-32", 0, L"-1", 1},
+      {L"fast", 10, L"Space", 0, L"yes", 1},   // no number: the defaults (1 s, Space, on)
+      {L"", 10, L"", 0, L"", 1},
+      {L"1e3", 10, L"0x70", 1, L"0x0", 0},     // hexadecimal numbers are numbers (F1, off)
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.ScanTime << " " << c.ScanKey << " " << c.Switch);
+    TFakeIniDisk disk;
+    TFakeRegistryData registry;
+    TAppIni store(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
+    store.SetIniFileName(ini);
+    disk.Value(ini, L"ScanTime") = c.ScanTime;
+    disk.Value(ini, L"ScanKey") = c.ScanKey;
+    disk.Value(ini, L"SuggestionSpace") = c.Switch;
+    disk.Value(ini, L"LearnWords") = c.Switch;
+    const int scanTime = LimitSetting(TSettingId::ScanTime, store.Read(TSettingId::ScanTime));
+    EXPECT_GE(scanTime, 500);
+    EXPECT_LE(scanTime, 3000);
+    EXPECT_EQ(ScanTrackBarPosition(scanTime), c.Position);
+    EXPECT_EQ(SwitchKeyIndex(LimitScanKey(store.Read(TSettingId::ScanKey))), c.KeyIndex);
+    EXPECT_EQ(store.Read(TSettingId::SuggestionSpace), c.SwitchValue);
+    EXPECT_EQ(store.Read(TSettingId::LearnWords), c.SwitchValue);
   }
 }

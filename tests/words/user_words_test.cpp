@@ -130,3 +130,37 @@ TEST(UserWordsFile, WritesOnlyChangesAndReportsAFailureOnce) {
   EXPECT_EQ(reread.Count(English, u"world"), 1u);
   EXPECT_EQ(reread.Count(English, u"again"), 1u);
 }
+
+TEST(UserWordsFile, ForgettingEmptiesTheWordsAndTheFileAtOnceAndReportsEveryFailure) {
+  TMemoryFiles files;
+  TUserWordsFile file(files, L"C:\\Tools\\Orvilla-words.txt");
+  {
+    TUserWords words;
+    words.Learn(English, u"hello", u"");
+    words.Learn(English, u"world", u"hello");
+    file.SaveIfChanged(words);
+  }
+  ASSERT_FALSE(files.Content.empty());
+  // With suggestions off nothing is loaded: forgetting still empties the file.
+  TUserWords none;
+  file.Forget(none);
+  const std::string empty = TUserWords().Serialize();  // no entry, only the file's heading
+  EXPECT_EQ(files.Content, empty);
+  EXPECT_FALSE(none.Changed());
+
+  TUserWords words;
+  file.Load(words);
+  words.Learn(English, u"again", u"");
+  files.Writable = false;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    EXPECT_THROW(file.Forget(words), TSettingsError) << attempt;
+    EXPECT_EQ(words.WordCount(), 0u);
+    EXPECT_TRUE(words.Changed());  // written empty by the next save that works
+  }
+  files.Writable = true;
+  file.SaveIfChanged(words);
+  EXPECT_EQ(files.Content, empty);
+  TUserWords reread;
+  file.Load(reread);
+  EXPECT_EQ(reread.WordCount(), 0u);
+}

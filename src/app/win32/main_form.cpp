@@ -191,11 +191,17 @@ void TMainForm::FormCreate() {
   SetEnableKeyRepeat(FAppIni.Read(TSettingId::EnableKeyRepeat));
   SetHoverTime(FAppIni.Read(TSettingId::HoverTime));
   SetHoverPress(FAppIni.Read(TSettingId::HoverPress));
-  FScan->SetScanTime(LimitScanTime(FAppIni.Read(TSettingId::ScanTime)));
-  FScan->SetScanKey(LimitScanKey(FAppIni.Read(TSettingId::ScanKey)));
+  // Read as stored, limited, and applied without storing them again.
+  FScanTime = LimitSetting(TSettingId::ScanTime, FAppIni.Read(TSettingId::ScanTime));
+  FScan->SetScanTime(FScanTime);
+  FScanKey = LimitScanKey(FAppIni.Read(TSettingId::ScanKey));
+  FScan->SetScanKey(FScanKey);
   FClickSound = FAppIni.Read(TSettingId::ClickSound);
   FScan->SetClickSound(FClickSound);
-  FScan->SetScanSound(FAppIni.Read(TSettingId::ScanSound));
+  FScanSound = FAppIni.Read(TSettingId::ScanSound);
+  FScan->SetScanSound(FScanSound);
+  FSuggestionSpace = FAppIni.Read(TSettingId::SuggestionSpace);
+  FLearnWords = FAppIni.Read(TSettingId::LearnWords);
   FScanning = FAppIni.Read(TSettingId::Scanning);
   FKeepClear = FAppIni.Read(TSettingId::KeepClear);
   SetWordSuggestions(FAppIni.Read(TSettingId::WordSuggestions));

@@ -110,6 +110,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void FitAspectCentred(const TRect& workArea) override;
   // Opens a web page or shell target in the default handler; failures are ignored.
   void OpenUrl(const std::wstring& url) override;
+  void ForgetLearnedWords() override;
 
   // Keyboard use of the settings dialog, once it exists (TSettingsForm::PreTranslateMessage).
   bool PreTranslateSettingsMessage(MSG& msg);
@@ -131,6 +132,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void SetHoverTime(int milliseconds);
   // Word suggestions: the row and everything behind it exist only while this is on.
   void SetWordSuggestions(bool value);
+  void SetSuggestionSpace(bool value);
+  void SetLearnWords(bool value);
   void SetKeepClear(bool value);
 
   // State fields.
@@ -147,6 +150,9 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   bool FHoverPress = false;
   int FHoverTime = Setting(TSettingId::HoverTime).Default;
   bool FWordSuggestions = false;
+  // A space after an accepted suggestion, and learning the words typed (kept while the row is off).
+  bool FSuggestionSpace = true;
+  bool FLearnWords = true;
   // False while the program itself sizes the window: the size rules do not apply then.
   bool FSizingGuard = true;
   int FLastWorkAreaWidth = 0;
@@ -239,9 +245,17 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   std::unique_ptr<TScanSession> FScan;
   bool FScanning = false;
   bool FClickSound = false;
-  // Switch scanning and the click sound from the menu: stored at once and applied at once.
+  // The scan step's time in milliseconds, the switch key and the tick at each step, as applied.
+  int FScanTime = Setting(TSettingId::ScanTime).Default;
+  int FScanKey = Setting(TSettingId::ScanKey).Default;
+  bool FScanSound = false;
+  // Switch scanning and the click sound from the menu or the dialog, and the scan's time, switch
+  // key and tick from the dialog: stored at once and applied at once.
   void SetScanning(bool value);
   void SetClickSound(bool value);
+  void SetScanTime(int milliseconds);
+  void SetScanKey(int key);
+  void SetScanSound(bool value);
   // Starts scanning when it is on and the keyboard is on screen; stops it (hook and timer gone).
   void StartScanning();
   void StopScanning();

@@ -82,6 +82,11 @@ int TMainForm::SettingValue(TSettingId id) const {
     case TSettingId::KeepClear: return FKeepClear;
     case TSettingId::Scanning: return FScanning;
     case TSettingId::ClickSound: return FClickSound;
+    case TSettingId::SuggestionSpace: return FSuggestionSpace;
+    case TSettingId::LearnWords: return FLearnWords;
+    case TSettingId::ScanTime: return FScanTime;
+    case TSettingId::ScanKey: return FScanKey;
+    case TSettingId::ScanSound: return FScanSound;
     default: throw std::logic_error("A setting the keyboard window does not apply");
   }
 }
@@ -100,6 +105,11 @@ void TMainForm::ApplySetting(TSettingId id, int value) {
     case TSettingId::KeepClear: return SetKeepClear(value != 0);
     case TSettingId::Scanning: return SetScanning(value != 0);
     case TSettingId::ClickSound: return SetClickSound(value != 0);
+    case TSettingId::SuggestionSpace: return SetSuggestionSpace(value != 0);
+    case TSettingId::LearnWords: return SetLearnWords(value != 0);
+    case TSettingId::ScanTime: return SetScanTime(value);
+    case TSettingId::ScanKey: return SetScanKey(value);
+    case TSettingId::ScanSound: return SetScanSound(value != 0);
     default: throw std::logic_error("A setting the keyboard window does not apply");
   }
 }
@@ -156,8 +166,8 @@ void TMainForm::SetWordSuggestions(bool value) {
   if (value && !FWords) {
     FWords = std::make_unique<TWordSuggestions>(Handle(), UserWordsFileNameHere(FAppIni.IniFileName()),
                                                 [this] { FKeyPress->ReleaseKeys(); });
-    FWords->SetAddSpace(FAppIni.Read(TSettingId::SuggestionSpace));
-    FWords->SetLearnWords(FAppIni.Read(TSettingId::LearnWords));
+    FWords->SetAddSpace(FSuggestionSpace);
+    FWords->SetLearnWords(FLearnWords);
     FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
     PlaceWords();
   } else if (!value && FWords) {
@@ -165,6 +175,30 @@ void TMainForm::SetWordSuggestions(bool value) {
     FWords.reset();
   }
   FAppIni.Write(TSettingId::WordSuggestions, value);
+}
+
+void TMainForm::SetSuggestionSpace(bool value) {
+  FSuggestionSpace = value;
+  if (FWords) FWords->SetAddSpace(value);
+  FAppIni.Write(TSettingId::SuggestionSpace, value);
+}
+
+void TMainForm::SetLearnWords(bool value) {
+  FLearnWords = value;
+  if (FWords) FWords->SetLearnWords(value);
+  FAppIni.Write(TSettingId::LearnWords, value);
+}
+
+void TMainForm::ForgetLearnedWords() {
+  if (FWords) {
+    FWords->ForgetLearnedWords();
+    return;
+  }
+  // Suggestions off: no word is loaded, the file alone is emptied.
+  TWin32UserWordsFiles files;
+  TUserWordsFile file(files, UserWordsFileNameHere(FAppIni.IniFileName()));
+  TUserWords none;
+  file.Forget(none);
 }
 
 void TMainForm::SetScanning(bool value) {
@@ -183,6 +217,24 @@ void TMainForm::SetClickSound(bool value) {
   UpdateMenuChecks(TSettingId::ClickSound);
   FScan->SetClickSound(value);
   FAppIni.Write(TSettingId::ClickSound, value);
+}
+
+void TMainForm::SetScanTime(int milliseconds) {
+  FScanTime = LimitSetting(TSettingId::ScanTime, milliseconds);
+  FScan->SetScanTime(FScanTime);
+  FAppIni.Write(TSettingId::ScanTime, FScanTime);
+}
+
+void TMainForm::SetScanKey(int key) {
+  FScanKey = LimitScanKey(key);
+  FScan->SetScanKey(FScanKey);  // a hook that is in place now catches the new key
+  FAppIni.Write(TSettingId::ScanKey, FScanKey);
+}
+
+void TMainForm::SetScanSound(bool value) {
+  FScanSound = value;
+  FScan->SetScanSound(value);
+  FAppIni.Write(TSettingId::ScanSound, value);
 }
 
 void TMainForm::SetHoverTime(int milliseconds) {

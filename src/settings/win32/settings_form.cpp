@@ -24,6 +24,7 @@ constexpr wchar_t kClassName[] = L"TSettingsForm";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 constexpr int kListItemHeight = 13;  // at 96 DPI
+constexpr int kDropDownItems = 8;    // the items an open drop-down list shows at once
 constexpr int kImageMargin = 4;      // between a button's left edge and its picture, at 96 DPI
 constexpr wchar_t kLanguageSettings[] = L"ms-settings:regionlanguage";
 
@@ -41,6 +42,7 @@ const wchar_t* ControlClass(Kind kind) {
     case Kind::Label: return WC_STATICW;
     case Kind::TrackBar: return TRACKBAR_CLASSW;
     case Kind::ListBox: return WC_LISTBOXW;
+    case Kind::DropDownList: return WC_COMBOBOXW;
     default: return WC_BUTTONW;
   }
 }
@@ -48,11 +50,13 @@ const wchar_t* ControlClass(Kind kind) {
 DWORD ControlStyle(const TSettingsControlPlan& c) {
   DWORD style = WS_CHILD | WS_VISIBLE;
   if (c.TabOrder >= 0) style |= WS_TABSTOP;
-  // Arrow keys move the focus within a group: the four check boxes, the four buttons of pages
-  // and the language, and the last two buttons. A label closes the group before it.
+  // Arrow keys move the focus within a group: the four check boxes, the word band's switches and
+  // button, the scan band's first switches, the four buttons of pages and the language, and the
+  // last two buttons. A label closes the group before it.
   switch (c.Control) {
     case C::tbTransparency: case C::chkEnableKeyRepeat: case C::tbHoverTime: case C::lbKeyboardType:
-    case C::lbColors: case C::btnLanguage: case C::btnAboutSNT:
+    case C::lbColors: case C::btnLanguage: case C::btnAboutSNT: case C::chkWordSuggestions: case C::chkScanning:
+    case C::cbScanKey: case C::tbScanTime:
       style |= WS_GROUP;
       break;
     default:
@@ -64,6 +68,7 @@ DWORD ControlStyle(const TSettingsControlPlan& c) {
     case Kind::TrackBar: return style | TBS_HORZ | TBS_NOTICKS;
     case Kind::CheckBox: return style | BS_AUTOCHECKBOX;
     case Kind::ListBox: return style | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    case Kind::DropDownList: return style | CBS_DROPDOWNLIST | WS_VSCROLL;
     case Kind::PushButton:
     case Kind::ImageButton:
       return style | (c.Control == C::btnClose ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
@@ -158,8 +163,11 @@ void TSettingsForm::CreateControls() {
         CreateWindowExW(exStyle, ControlClass(c.Kind), c.Text.c_str(), ControlStyle(c), 0, 0, 0, 0, Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.Id())), instance, nullptr);
     if (!control) throw std::runtime_error("A control of the settings window could not be created");
-    for (const auto& item : c.Items) SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    if (c.Control == C::tbHoverTime) {
+    const UINT addItem = c.Kind == Kind::DropDownList ? CB_ADDSTRING : LB_ADDSTRING;
+    for (const auto& item : c.Items) SendMessageW(control, addItem, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (c.Control == C::tbScanTime || c.Control == C::cbScanKey) {
+      SetUpBandControl(c, control);
+    } else if (c.Control == C::tbHoverTime) {
       SendMessageW(control, TBM_SETRANGEMIN, FALSE, kHoverTrackBarMin);
       SendMessageW(control, TBM_SETRANGEMAX, FALSE, kHoverTrackBarMax);
       SendMessageW(control, TBM_SETPAGESIZE, 0, kHoverTrackBarPageSize);
@@ -210,6 +218,8 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
         r.Right = r.Left + extent.cx;
     }
     if (c.Kind == Kind::ListBox) SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaleToDpi(kListItemHeight, dpi));
+    // A drop-down list's window holds its list when open; the closed field's height follows the font.
+    if (c.Kind == Kind::DropDownList) r.Bottom += ScaleToDpi(kDropDownItems * kListItemHeight + 2, dpi);
     MoveWindow(control, r.Left, r.Top, r.Width(), r.Height(), FALSE);
   }
   SelectObject(screen.Get(), oldFont);
@@ -281,6 +291,7 @@ void TSettingsForm::FillControls() {
   SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, HoverTrackBarPosition(FTarget.SettingValue(S::HoverTime)));
   FHoverTrackBarPosition = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
   ShowHoverTime(HoverTimeOfPosition(FHoverTrackBarPosition));
+  FillBands();
 }
 
 void TSettingsForm::ShowHoverTime(int milliseconds) {
@@ -436,7 +447,7 @@ void TSettingsForm::OnCommand(int id, int code) {
     case C::btnAboutORV: if (code == BN_CLICKED) btnAboutORVClick(); break;
     case C::btnAboutSNT: if (code == BN_CLICKED) btnAboutSNTClick(); break;
     case C::btnClose: if (code == BN_CLICKED) btnCloseClick(); break;  // also Esc
-    default: break;
+    default: OnBandCommand(id, code); break;
   }
 }
 
@@ -466,6 +477,7 @@ LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HSCROLL:
       if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbTransparency)) tbTransparencyChange();
       if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbHoverTime)) tbHoverTimeChange();
+      if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbScanTime)) tbScanTimeChange();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {

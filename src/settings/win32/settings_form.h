@@ -88,6 +88,17 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   void btnAboutSNTClick();
   void btnCloseClick();
 
+  // The bands of word suggestions and switch scanning (settings_form_bands.cpp): setting up their
+  // list and track bar, filling them from the keyboard window, and their handlers.
+  void SetUpBandControl(const TSettingsControlPlan& plan, HWND control);
+  void FillBands();
+  // True when id is a control of the bands (whose notification is then handled).
+  bool OnBandCommand(int id, int code);
+  void chkBandSwitchClick(TSettingsControl control);
+  void cbScanKeyChange();
+  void tbScanTimeChange();
+  void btnForgetWordsClick();
+
   TSettingsTarget& FTarget;
   const TSettingsDialogPlan FPlan;
   const std::uint16_t FUiLanguage;
@@ -104,6 +115,7 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   HWND FFocus = nullptr;               // the control that had the focus when the dialog was left
   int FHoverTrackBarPosition = 0;      // the hover time's position last applied or set
   int FTrackBarPosition = 0;           // the position last applied or set
+  int FScanTrackBarPosition = 0;       // the scan time's position last applied or set
   // The keyboard window's Left and width when the dialog was last opened; FSavedLeft 0 means none.
   int FSavedLeft = 0;
   int FSavedWidth = 0;

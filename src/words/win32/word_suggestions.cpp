@@ -62,7 +62,13 @@ void TWordSuggestions::SetLanguage(std::uint16_t languageId) {
 void TWordSuggestions::Place(int height) { FBar->Place(height); }
 
 void TWordSuggestions::ForgetLearnedWords() {
-  FUserWords.Clear();
+  // The row drops the forgotten words even when the file cannot be written.
+  try {
+    FFile.Forget(FUserWords);
+  } catch (...) {
+    Refresh();
+    throw;
+  }
   Refresh();
 }
 

@@ -36,6 +36,7 @@ class TWordSuggestions {
   // The lazy save: writes the dictionary when it changed (TSettingsError once when it cannot).
   void Save() { FFile.SaveIfChanged(FUserWords); }
   bool Changed() const { return FUserWords.Changed(); }
+  // Empties the user dictionary and writes it empty at once (TSettingsError when it cannot).
   void ForgetLearnedWords();
   // Presses button index, as a click does.
   void Press(std::size_t index);

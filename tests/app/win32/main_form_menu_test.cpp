@@ -20,6 +20,7 @@
 #include "render/win32/font_enum.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/settings_temp_folder.h"
+#include "words/user_words.h"
 
 namespace {
 
@@ -176,6 +177,76 @@ TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
     EXPECT_EQ(form_->SettingValue(TSettingId::HoverTime), c.Applied);
     EXPECT_EQ(Stored(L"HoverTime"), c.Applied);
   }
+}
+
+// The settings of the dialog's bands: read limited at start, applied and stored limited.
+TEST_F(MainFormMenu, TheBandsSettingsAreReadLimitedAndStoredLimited) {
+  form_.reset();
+  WritePrivateProfileStringW(L"Main", L"ScanTime", L"99999", ini_.c_str());
+  WritePrivateProfileStringW(L"Main", L"ScanKey", L"65", ini_.c_str());  // A: no switch key
+  WritePrivateProfileStringW(L"Main", L"SuggestionSpace", L"0", ini_.c_str());
+  WritePrivateProfileStringW(L"Main", L"ScanSound", L"x", ini_.c_str());
+  form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
+  EXPECT_EQ(form_->SettingValue(TSettingId::ScanTime), 3000);
+  EXPECT_EQ(form_->SettingValue(TSettingId::ScanKey), 32);
+  EXPECT_EQ(form_->SettingValue(TSettingId::SuggestionSpace), 0);
+  EXPECT_EQ(form_->SettingValue(TSettingId::LearnWords), 1);
+  EXPECT_EQ(form_->SettingValue(TSettingId::ScanSound), 0);
+  const struct {
+    TSettingId Id;
+    int Value, Applied;
+  } cases[] = {
+      {TSettingId::ScanTime, 100, 500},     {TSettingId::ScanTime, 1700, 1700},
+      {TSettingId::ScanKey, 123, 123},      {TSettingId::ScanKey, 9, 32},
+      {TSettingId::SuggestionSpace, 1, 1},  {TSettingId::LearnWords, 0, 0},
+      {TSettingId::ScanSound, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << Setting(c.Id).Key << " " << c.Value);
+    form_->ApplySetting(c.Id, c.Value);
+    EXPECT_EQ(form_->SettingValue(c.Id), c.Applied);
+    EXPECT_EQ(Stored(Setting(c.Id).Key), c.Applied);
+  }
+}
+
+// "Forget learned words" empties Orvilla-words.txt beside the INI file at once, with the row on
+// (its words loaded) or off (nothing loaded).
+TEST_F(MainFormMenu, ForgetLearnedWordsEmptiesTheDictionaryWithSuggestionsOnOrOff) {
+  const std::wstring fileName = ProgramFolder() + L"\\Orvilla-words.txt";
+  auto wordsInFile = [&] {
+    std::string text;
+    const HANDLE file = CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      char buffer[4096];
+      DWORD read = 0;
+      while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+      CloseHandle(file);
+    }
+    TUserWords words;
+    words.Load(text);
+    return words.WordCount();
+  };
+  auto writeWords = [&] {
+    const std::string text = TUserWords().Serialize() + "9\tgrandmother\t3\n9\tOrvilla\t2\n";
+    const HANDLE file = CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+  };
+  for (bool suggestions : {false, true}) {
+    SCOPED_TRACE(suggestions);
+    writeWords();
+    ASSERT_EQ(wordsInFile(), 2u);
+    form_->ApplySetting(TSettingId::WordSuggestions, suggestions);
+    ASSERT_EQ(form_->Words() != nullptr, suggestions);
+    form_->ForgetLearnedWords();
+    EXPECT_EQ(wordsInFile(), 0u);
+    // Nothing learned before is written back by a later save.
+    form_->ApplySetting(TSettingId::WordSuggestions, 0);
+    EXPECT_EQ(wordsInFile(), 0u);
+  }
+  DeleteFileW(fileName.c_str());
 }
 
 TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,6 +17,7 @@
 
 #include "app/web_links.h"
 #include "platform/win32/startup_environment.h"
+#include "settings/settings_dialog_bands.h"
 #include "settings/win32/settings_form.h"
 
 namespace {
@@ -37,6 +39,11 @@ class TRecordingTarget : public TSettingsTarget {
   bool hoverPress = true;
   int hoverTime = 1500;
   bool keepClear = true;
+  // The settings of the bands of word suggestions and scanning.
+  std::map<TSettingId, int> bands{{TSettingId::WordSuggestions, 1}, {TSettingId::SuggestionSpace, 0},
+                                  {TSettingId::LearnWords, 1},      {TSettingId::Scanning, 0},
+                                  {TSettingId::ClickSound, 1},      {TSettingId::ScanSound, 0},
+                                  {TSettingId::ScanTime, 1200},     {TSettingId::ScanKey, 0x7B}};  // F12
   std::vector<std::wstring> fileLayouts{L"Figures"};
   TRect bounds{100, 300, 600, 500};
   std::vector<std::wstring> calls;
@@ -52,7 +59,7 @@ class TRecordingTarget : public TSettingsTarget {
       case TSettingId::HoverPress: return hoverPress;
       case TSettingId::HoverTime: return hoverTime;
       case TSettingId::KeepClear: return keepClear;
-      default: return 0;
+      default: return bands.count(id) ? bands.at(id) : 0;
     }
   }
   std::vector<std::wstring> FileLayoutNames() override { return fileLayouts; }
@@ -70,7 +77,7 @@ class TRecordingTarget : public TSettingsTarget {
       case TSettingId::HoverPress: return Record(L"SetHoverPress", hoverPress = value != 0);
       case TSettingId::HoverTime: return Record(L"SetHoverTime", hoverTime = value);
       case TSettingId::KeepClear: return Record(L"SetKeepClear", keepClear = value != 0);
-      default: return Record(Setting(id).Key, value);
+      default: return Record(Setting(id).Key, bands[id] = value);
     }
   }
   void RestoreLeftAndWidth(int left, int width) override {
@@ -80,6 +87,7 @@ class TRecordingTarget : public TSettingsTarget {
     calls.push_back(L"FitAspectCentred(" + std::to_wstring(area.Left) + L"," + std::to_wstring(area.Right) + L")");
   }
   void OpenUrl(const std::wstring& url) override { calls.push_back(L"OpenUrl(" + url + L")"); }
+  void ForgetLearnedWords() override { calls.push_back(L"ForgetLearnedWords"); }
 
  private:
   void Record(const wchar_t* name, int value) {
@@ -145,6 +153,12 @@ class SettingsForm : public testing::Test {
     SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(list), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Ctl(list)));
   }
+  // What choosing an item of a drop-down list does: the list selects it and tells the dialog.
+  void SelectDropDownItem(C list, int index) {
+    SendMessageW(Ctl(list), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(list), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Ctl(list)));
+  }
   // A key pressed on the control that has the focus, as the message loop would hand it on.
   bool PressKey(WPARAM key) {
     MSG msg = KeyMessage(GetFocus(), WM_KEYDOWN, key, 1);
@@ -180,7 +194,7 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   RECT client{};
   GetClientRect(dialog, &client);
   EXPECT_EQ(client.right, ScaleToDpi(448, dpi));
-  EXPECT_EQ(client.bottom, ScaleToDpi(520 + kHoverBandHeight, dpi));
+  EXPECT_EQ(client.bottom, ScaleToDpi(520 + kHoverBandHeight + kWordBandHeight + kScanBandHeight, dpi));
   const TSettingsDialogPlan plan =
       SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish, target_.fileLayouts);
   HWND previous = nullptr;
@@ -197,6 +211,10 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
     if (c.Kind == TSettingsControlKind::Label && !c.WordWrap) {
       EXPECT_EQ(actual.Left, expected.Left);  // the width follows the text
       EXPECT_EQ(actual.Top, expected.Top);
+    } else if (c.Kind == TSettingsControlKind::DropDownList) {
+      EXPECT_EQ(actual.Left, expected.Left);  // the closed field's height follows the font
+      EXPECT_EQ(actual.Top, expected.Top);
+      EXPECT_EQ(actual.Right, expected.Right);
     } else {
       EXPECT_EQ(actual, expected);
     }
@@ -206,10 +224,12 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
     EXPECT_STREQ(font.lfFaceName, L"Tahoma");
     EXPECT_EQ(font.lfHeight, -FontPixelHeight(8, dpi));
     if (!c.Items.empty()) {
-      ASSERT_EQ(SendMessageW(control, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(c.Items.size()));
+      const bool dropDown = c.Kind == TSettingsControlKind::DropDownList;
+      ASSERT_EQ(SendMessageW(control, dropDown ? CB_GETCOUNT : LB_GETCOUNT, 0, 0),
+                static_cast<LRESULT>(c.Items.size()));
       wchar_t item[64] = {};
-      SendMessageW(control, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(item));
-      EXPECT_EQ(item, c.Items[1]);
+      SendMessageW(control, dropDown ? CB_GETLBTEXT : LB_GETTEXT, c.Items.size() - 1, reinterpret_cast<LPARAM>(item));
+      EXPECT_EQ(item, c.Items.back());
     }
   }
   EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
@@ -224,7 +244,7 @@ TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonIma
     int Dpi;
     bool Fits;
     int ImageSize;  // where it fits
-  } cases[] = {{144, false, 0}, {192, false, 0}, {120, true, 16}, {96, true, 16}};
+  } cases[] = {{144, false, 0}, {192, false, 0}, {120, false, 0}, {96, true, 16}};
   Show();
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
@@ -283,6 +303,19 @@ TEST_F(SettingsForm, ShowSettingsFillsTheControlsFromTheKeyboardWindowAndApplies
   EXPECT_EQ(SendMessageW(Ctl(C::tbHoverTime), TBM_GETRANGEMAX, 0, 0), 30);
   EXPECT_EQ(WindowText(Ctl(C::lblHoverTimeValue)), L"1.5 s");
   EXPECT_TRUE(Checked(C::chkKeepClear));
+  // The bands.
+  EXPECT_TRUE(Checked(C::chkWordSuggestions));
+  EXPECT_FALSE(Checked(C::chkSuggestionSpace));
+  EXPECT_TRUE(Checked(C::chkLearnWords));
+  EXPECT_FALSE(Checked(C::chkScanning));
+  EXPECT_TRUE(Checked(C::chkClickSound));
+  EXPECT_FALSE(Checked(C::chkScanSound));
+  EXPECT_EQ(SendMessageW(Ctl(C::cbScanKey), CB_GETCURSEL, 0, 0), 12);  // F12
+  EXPECT_EQ(WindowText(Ctl(C::cbScanKey)), L"F12");
+  EXPECT_EQ(SendMessageW(Ctl(C::tbScanTime), TBM_GETPOS, 0, 0), 12);
+  EXPECT_EQ(SendMessageW(Ctl(C::tbScanTime), TBM_GETRANGEMIN, 0, 0), 5);
+  EXPECT_EQ(SendMessageW(Ctl(C::tbScanTime), TBM_GETRANGEMAX, 0, 0), 30);
+  EXPECT_EQ(WindowText(Ctl(C::lblScanTimeValue)), L"1.2 s");
   // The layout file is listed after the eight built-in layouts.
   EXPECT_EQ(SendMessageW(Ctl(C::lbKeyboardType), LB_GETCOUNT, 0, 0), 9);
   EXPECT_THAT(target_.calls, IsEmpty());
@@ -315,6 +348,19 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
       {"layout file", [this] { SelectListItem(C::lbKeyboardType, 8); }, L"SetKeyboardType(9)"},
       // Page Down on the hover time: half a second more than 1.5 s.
       {"hover time", [this] { SendMessageW(Ctl(C::tbHoverTime), WM_KEYDOWN, VK_NEXT, 0); }, L"SetHoverTime(2000)"},
+      // The bands' switches under their stored keys.
+      {"suggestions", [this] { Click(C::chkWordSuggestions); }, L"WordSuggestions(0)"},
+      {"space", [this] { Click(C::chkSuggestionSpace); }, L"SuggestionSpace(1)"},
+      {"learning", [this] { Click(C::chkLearnWords); }, L"LearnWords(0)"},
+      {"scanning", [this] { Click(C::chkScanning); }, L"Scanning(1)"},
+      {"click sound", [this] { Click(C::chkClickSound); }, L"ClickSound(0)"},
+      {"tick", [this] { Click(C::chkScanSound); }, L"ScanSound(1)"},
+      // The switch key by its virtual-key code: Enter, then Space.
+      {"switch key", [this] { SelectDropDownItem(C::cbScanKey, 13); }, L"ScanKey(13)"},
+      {"switch key Space", [this] { SelectDropDownItem(C::cbScanKey, 0); }, L"ScanKey(32)"},
+      // Page Up on the scan time: half a second less than 1.2 s; End: the longest.
+      {"scan time", [this] { SendMessageW(Ctl(C::tbScanTime), WM_KEYDOWN, VK_PRIOR, 0); }, L"ScanTime(700)"},
+      {"scan time end", [this] { SendMessageW(Ctl(C::tbScanTime), WM_KEYDOWN, VK_END, 0); }, L"ScanTime(3000)"},
   };
   Show();
   for (const auto& c : cases) {
@@ -325,6 +371,7 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
   }
   EXPECT_TRUE(form_->Visible());
   EXPECT_EQ(WindowText(Ctl(C::lblHoverTimeValue)), L"2.0 s");
+  EXPECT_EQ(WindowText(Ctl(C::lblScanTimeValue)), L"3.0 s");
 }
 
 TEST_F(SettingsForm, ASecondShowSettingsKeepsTheControlsAsTheyAre) {
@@ -355,8 +402,10 @@ TEST_F(SettingsForm, WhileHiddenNoHandlerActs) {
   SelectListItem(C::lbKeyboardType, 3);
   SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_PRIOR, 0);
   SendMessageW(Ctl(C::tbHoverTime), WM_KEYDOWN, VK_NEXT, 0);
+  SendMessageW(Ctl(C::tbScanTime), WM_KEYDOWN, VK_NEXT, 0);
+  SelectDropDownItem(C::cbScanKey, 3);
   for (C button : {C::chkEnableKeyRepeat, C::chkFitWidth, C::chkLockSize, C::chkHoverPress, C::btnOnlineKeyboard,
-                   C::btnAboutSNT})
+                   C::btnAboutSNT, C::chkWordSuggestions, C::chkScanSound, C::btnForgetWords})
     SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(Ctl(button)));
   form_->SetTrackBarPosition(60);
@@ -483,6 +532,56 @@ TEST_F(SettingsForm, ClosingGivesTheForegroundBackToTheWindowThatHadIt) {
   DestroyWindow(editor);
   Click(C::btnClose);
   EXPECT_FALSE(form_->Visible());
+}
+
+// The question before the learned words are forgotten, as the message box shows it, and the
+// button that answers it. The box is modal: a timer of the test thread answers it from its loop.
+struct TQuestionAnswer {
+  int Answer = IDNO;
+  std::wstring Text;
+  int DefaultButton = 0;  // the one button drawn as the default
+  bool Asked = false;
+};
+TQuestionAnswer gQuestion;
+
+BOOL CALLBACK AnswerIfQuestion(HWND window, LPARAM) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
+  gQuestion.Asked = true;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::wstring text = WindowText(child);
+    if (text.find(L"?") != std::wstring::npos) gQuestion.Text = text;
+    if ((GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+      gQuestion.DefaultButton = GetDlgCtrlID(child);
+  }
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(gQuestion.Answer, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, gQuestion.Answer)));
+  return FALSE;
+}
+
+void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), AnswerIfQuestion, 0);
+  if (gQuestion.Asked) KillTimer(nullptr, timer);
+}
+
+TEST_F(SettingsForm, ForgetLearnedWordsForgetsOnlyAfterYesWithNoAsTheDefault) {
+  for (int answer : {IDNO, IDYES}) {
+    SCOPED_TRACE(answer);
+    Show();
+    target_.calls.clear();
+    gQuestion = TQuestionAnswer{answer};
+    SetTimer(nullptr, 0, 50, AnswerTimer);
+    Click(C::btnForgetWords);
+    ASSERT_TRUE(gQuestion.Asked);
+    EXPECT_EQ(gQuestion.Text, L"Forget all the words learned from your typing? This cannot be undone.");
+    EXPECT_EQ(gQuestion.DefaultButton, IDNO);
+    if (answer == IDYES)
+      EXPECT_THAT(target_.calls, ElementsAre(L"ForgetLearnedWords"));
+    else
+      EXPECT_THAT(target_.calls, IsEmpty());
+    EXPECT_TRUE(form_->Visible());
+  }
 }
 
 TEST(ButtonImageList, HoldsThePictureAtItsSizeWithItsTransparency) {

@@ -25,6 +25,12 @@ class TStandInKeyboard : public TSettingsTarget {
       case TSettingId::Transparency: return 210;
       case TSettingId::HoverPress: return 1;
       case TSettingId::HoverTime: return 1500;
+      case TSettingId::WordSuggestions: return 1;
+      case TSettingId::SuggestionSpace: return 1;
+      case TSettingId::LearnWords: return 1;
+      case TSettingId::ClickSound: return 1;
+      case TSettingId::ScanTime: return 1200;
+      case TSettingId::ScanKey: return 145;  // Scroll Lock
       default: return 0;
     }
   }
@@ -34,6 +40,7 @@ class TStandInKeyboard : public TSettingsTarget {
   void RestoreLeftAndWidth(int, int) override {}
   void FitAspectCentred(const TRect&) override {}
   void OpenUrl(const std::wstring&) override {}
+  void ForgetLearnedWords() override {}
 };
 
 // Copies a rectangle of the screen into a 24-bit BMP file.
