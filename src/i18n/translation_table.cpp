@@ -992,16 +992,16 @@ const TTranslation kSwitchKey[] = {
     {0x05, L"Klávesa spínače"},  // Czech
     {0x06, L"Kontakttast"},  // Danish
     {0x07, L"Auswahltaste"},  // German
-    {0x08, L"Πλήκτρο διακόπτη"},  // Greek
-    {0x0A, L"Tecla de pulsador"},  // Spanish
-    {0x0C, L"Touche contacteur"},  // French
+    {0x08, L"Διακόπτης"},  // Greek
+    {0x0A, L"Pulsador"},  // Spanish
+    {0x0C, L"Contacteur"},  // French
     {0x0E, L"Kapcsológomb"},  // Hungarian
     {0x10, L"Tasto sensore"},  // Italian
     {0x11, L"スイッチ キー"},  // Japanese
     {0x12, L"스위치 키"},  // Korean
     {0x13, L"Schakeltoets"},  // Dutch
     {0x15, L"Klawisz wyboru"},  // Polish
-    {0x16, L"Tecla do acionador"},  // Portuguese
+    {0x16, L"Acionador"},  // Portuguese
     {0x19, L"Клавиша выбора"},  // Russian
     {0x1A, L"Тастер за избор"},  // Serbian
     {0x1B, L"Kláves spínača"},  // Slovak

@@ -29,9 +29,9 @@ int AddWordBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TC
   c.push_back(PlanControl(C::chkSuggestionSpace, Kind::CheckBox, kRight, top, kRightWidth, 17, tab++,
                           Tr(L"Space after a suggestion", uiLanguage)));
   // The check box in line with the middle of the button beside it.
-  c.push_back(PlanControl(C::chkLearnWords, Kind::CheckBox, kLeft, top + 28, kLeftWidth, 17, tab++,
+  c.push_back(PlanControl(C::chkLearnWords, Kind::CheckBox, kLeft, top + 25, kLeftWidth, 17, tab++,
                           Tr(L"Learn my words", uiLanguage)));
-  c.push_back(PlanControl(C::btnForgetWords, Kind::PushButton, kRight, top + 24, kRightWidth, 25, tab++,
+  c.push_back(PlanControl(C::btnForgetWords, Kind::PushButton, kRight, top + 21, kRightWidth, 23, tab++,
                           Tr(L"Forget learned words", uiLanguage)));
   return tab;
 }
@@ -45,17 +45,17 @@ int AddScanBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TC
   c.push_back(PlanControl(C::chkScanSound, Kind::CheckBox, kLeft, top + 24, kLeftWidth, 17, tab++,
                           Tr(L"Tick at each step", uiLanguage)));
   // The switch key's label and list, their middles in line with the check box's.
-  c.push_back(PlanControl(C::lblScanKey, Kind::Label, kRight, top + 26, 97, 13, -1,
+  c.push_back(PlanControl(C::lblScanKey, Kind::Label, kRight, top + 26, 107, 13, -1,
                           Tr(L"Switch key", uiLanguage) + colon));
-  c.push_back(PlanControl(C::cbScanKey, Kind::DropDownList, 333, top + 22, 100, 21, tab++, L""));
+  c.push_back(PlanControl(C::cbScanKey, Kind::DropDownList, 343, top + 22, 90, 21, tab++, L""));
   c.back().Items = SwitchKeyNames(uiLanguage);
   c.back().Hint = Tr(L"Switch key", uiLanguage);
   // The scan time in the hover time's places.
-  c.push_back(PlanControl(C::lblScanTime, Kind::Label, kLeft, top + 52, 70, 13, -1,
+  c.push_back(PlanControl(C::lblScanTime, Kind::Label, kLeft, top + 48, 70, 13, -1,
                           Tr(L"Scan time", uiLanguage) + colon));
-  c.push_back(PlanControl(C::tbScanTime, Kind::TrackBar, 104, top + 48, 233, 27, tab++, L""));
+  c.push_back(PlanControl(C::tbScanTime, Kind::TrackBar, 104, top + 44, 233, 27, tab++, L""));
   c.back().Hint = Tr(L"Scan time", uiLanguage);
-  c.push_back(PlanControl(C::lblScanTimeValue, Kind::Label, 345, top + 52, 88, 13, -1,
+  c.push_back(PlanControl(C::lblScanTimeValue, Kind::Label, 345, top + 48, 88, 13, -1,
                           ScanTimeText(Setting(TSettingId::ScanTime).Default)));
   return tab;
 }

@@ -23,8 +23,9 @@ xdotool key Home
 sleep 0.3
 opacity=$(e2e_opacity)
 [ "$opacity" = 50 ] || e2e_fail "Home on the track bar left the opacity at $opacity"
-# The colour list is the eighth stop: track bar, three switches, hover, hover time, layouts, colours.
-xdotool key Tab Tab Tab Tab Tab Tab Tab Down
+# The colour list is the 17th stop: track bar, three switches, hover, hover time, the word band's
+# four stops, the scan band's five, layouts, colours.
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Down
 sleep 0.5
 scheme=$(e2e_ini_value Colors)
 [ -n "$scheme" ] || e2e_fail "moving in the colour list stored no scheme"

@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TCase{"Laptop1366x768At120", {0, 0, 1366, 728}, 120, false},
                       TCase{"Laptop1366x768At144", {0, 0, 1366, 728}, 144, false},
                       TCase{"FullHdAt96", {0, 0, 1920, 1040}, 96, true},
-                      TCase{"FullHdAt144", {0, 0, 1920, 1040}, 144, true},
+                      TCase{"FullHdAt144", {0, 0, 1920, 1040}, 144, false},
                       TCase{"FullHdAt192", {0, 0, 1920, 1040}, 192, false},
                       TCase{"UhdAt192", {0, 0, 3840, 2100}, 192, true},
                       TCase{"SecondMonitorLeftTaskbarOnTopAt120", {-1366, 40, 0, 768}, 120, false},

@@ -25,7 +25,7 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
   EXPECT_EQ(plan.ClientWidth, 448);
   // The hover band under the switches, then the bands of word suggestions and of scanning, make
   // the dialog taller by their heights.
-  constexpr int d = 60 + 58 + 84;
+  constexpr int d = 60 + 50 + 78;
   EXPECT_EQ(plan.ClientHeight, 520 + d);
   EXPECT_EQ(plan.DefaultButton, C::btnClose);
   EXPECT_EQ(plan.CancelButton, C::btnClose);
@@ -52,17 +52,17 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
       // The word band, in the two columns of the lists.
       {C::chkWordSuggestions, K::CheckBox, {16, 184, 224, 201}, 6, L"Word suggestions", -1},
       {C::chkSuggestionSpace, K::CheckBox, {232, 184, 433, 201}, 7, L"Space after a suggestion", -1},
-      {C::chkLearnWords, K::CheckBox, {16, 212, 224, 229}, 8, L"Learn my words", -1},
-      {C::btnForgetWords, K::PushButton, {232, 208, 433, 233}, 9, L"Forget learned words", -1},
-      // The scan band, its track bar in the hover band's places.
-      {C::chkScanning, K::CheckBox, {16, 242, 224, 259}, 10, L"Scanning", -1},
-      {C::chkClickSound, K::CheckBox, {232, 242, 433, 259}, 11, L"Click sound", -1},
-      {C::chkScanSound, K::CheckBox, {16, 266, 224, 283}, 12, L"Tick at each step", -1},
-      {C::lblScanKey, K::Label, {232, 268, 329, 281}, -1, L"Switch key:", -1},
-      {C::cbScanKey, K::DropDownList, {333, 264, 433, 285}, 13, L"", -1},
-      {C::lblScanTime, K::Label, {16, 294, 86, 307}, -1, L"Scan time:", -1},
-      {C::tbScanTime, K::TrackBar, {104, 290, 337, 317}, 14, L"", -1},
-      {C::lblScanTimeValue, K::Label, {345, 294, 433, 307}, -1, L"1.0 s", -1},
+      {C::chkLearnWords, K::CheckBox, {16, 209, 224, 226}, 8, L"Learn my words", -1},
+      {C::btnForgetWords, K::PushButton, {232, 205, 433, 228}, 9, L"Forget learned words", -1},
+      // The scan band, its track bar in the hover band's columns.
+      {C::chkScanning, K::CheckBox, {16, 234, 224, 251}, 10, L"Scanning", -1},
+      {C::chkClickSound, K::CheckBox, {232, 234, 433, 251}, 11, L"Click sound", -1},
+      {C::chkScanSound, K::CheckBox, {16, 258, 224, 275}, 12, L"Tick at each step", -1},
+      {C::lblScanKey, K::Label, {232, 260, 339, 273}, -1, L"Switch key:", -1},
+      {C::cbScanKey, K::DropDownList, {343, 256, 433, 277}, 13, L"", -1},
+      {C::lblScanTime, K::Label, {16, 282, 86, 295}, -1, L"Scan time:", -1},
+      {C::tbScanTime, K::TrackBar, {104, 278, 337, 305}, 14, L"", -1},
+      {C::lblScanTimeValue, K::Label, {345, 282, 433, 295}, -1, L"1.0 s", -1},
       // Everything under the bands as before, lower by their heights.
       {C::lblKeyboardType, K::Label, {16, 128 + d, 40, 141 + d}, -1, L"Kind:", -1},
       {C::lbKeyboardType, K::ListBox, {16, 144 + d, 217, 233 + d}, 15, L"", -1},
@@ -173,12 +173,12 @@ TEST(SettingsDialogPlan, BoundsScaleEdgeByEdgeRoundingHalvesToEven) {
     C Control;
     TRect Scaled;
   } cases[] = {
-      {96, C::btnClose, {358, 682, 433, 707}},
-      {192, C::btnClose, {716, 1364, 866, 1414}},
-      {144, C::btnClose, {537, 1023, 650, 1060}},    // 649.5 -> 650, 1060.5 -> 1060
+      {96, C::btnClose, {358, 668, 433, 693}},
+      {192, C::btnClose, {716, 1336, 866, 1386}},
+      {144, C::btnClose, {537, 1002, 650, 1040}},    // 649.5 -> 650, 1039.5 -> 1040
       {144, C::lblTransparency, {24, 30, 129, 50}},  // 49.5 -> 50
       {144, C::tbTransparency, {156, 24, 506, 64}},  // 505.5 -> 506, 64.5 -> 64
-      {120, C::lbColors, {290, 432, 541, 544}},      // 432.5, 541.25, 543.75
+      {120, C::lbColors, {290, 415, 541, 526}},      // 415, 541.25, 526.25
   };
   const TSettingsDialogPlan plan = Plan(0x0409);
   for (const auto& c : cases) {
