@@ -56,19 +56,13 @@ int AddScanBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TC
   c.push_back(PlanControl(C::tbScanTime, Kind::TrackBar, 104, top + 44, 233, 27, tab++, L""));
   c.back().Hint = Tr(L"Scan time", uiLanguage);
   c.push_back(PlanControl(C::lblScanTimeValue, Kind::Label, 345, top + 48, 88, 13, -1,
-                          ScanTimeText(Setting(TSettingId::ScanTime).Default)));
+                          TimeText(TSettingId::ScanTime, Setting(TSettingId::ScanTime).Default)));
   return tab;
 }
 
 std::wstring ForgetLearnedWordsQuestion(std::uint16_t uiLanguage) {
   return Tr(L"Forget all the words learned from your typing? This cannot be undone.", uiLanguage);
 }
-
-int ScanTrackBarPosition(int milliseconds) { return (LimitSetting(TSettingId::ScanTime, milliseconds) + 50) / 100; }
-
-int ScanTimeOfPosition(int position) { return LimitSetting(TSettingId::ScanTime, position * 100); }
-
-std::wstring ScanTimeText(int milliseconds) { return TenthsOfSecondText(ScanTrackBarPosition(milliseconds)); }
 
 std::vector<std::wstring> SwitchKeyNames(std::uint16_t uiLanguage) {
   std::vector<std::wstring> names;

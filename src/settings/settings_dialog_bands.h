@@ -24,15 +24,6 @@ int AddScanBand(std::vector<TSettingsControlPlan>& controls, int top, int firstT
 // The question asked before the learned words are forgotten.
 std::wstring ForgetLearnedWordsQuestion(std::uint16_t uiLanguage);
 
-// The scan time's track bar counts tenths of a second over the setting's range, a page is half a
-// second.
-constexpr int kScanTrackBarMin = Setting(TSettingId::ScanTime).Min / 100;
-constexpr int kScanTrackBarMax = Setting(TSettingId::ScanTime).Max / 100;
-constexpr int kScanTrackBarPageSize = 5;
-int ScanTrackBarPosition(int milliseconds);
-int ScanTimeOfPosition(int position);
-// The scan time as the dialog shows it beside its track bar ("1.0 s").
-std::wstring ScanTimeText(int milliseconds);
 
 // The names of the switch keys in the list, in the order of SwitchKeyCodes: the words among them
 // ("Space", "Enter", "Pause", "Scroll Lock") as the user's keyboards name them.

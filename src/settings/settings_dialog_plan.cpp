@@ -75,7 +75,7 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(Control(C::lblHoverTime, Kind::Label, Box(16, 152, 70, 13), -1, tr(L"Hover time") + colon));
   c.push_back(Control(C::tbHoverTime, Kind::TrackBar, Box(104, 148, 233, 27), 5, L""));
   c.back().Hint = tr(L"Hover time");
-  c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, HoverTimeText(Setting(TSettingId::HoverTime).Default)));
+  c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, TimeText(TSettingId::HoverTime, Setting(TSettingId::HoverTime).Default)));
   int tab = AddWordBand(c, 124 + kHoverBandHeight, 6, captions, uiLanguage);
   tab = AddScanBand(c, 124 + kHoverBandHeight + kWordBandHeight, tab, captions, uiLanguage);
   c.push_back(Control(C::lblKeyboardType, Kind::Label, Box(16, 128 + d, 24, 13), -1, tr(L"Kind") + colon));
@@ -130,12 +130,11 @@ int ButtonImageSize(int dpi) {
 
 int ListSelection(int number, int itemCount) { return number >= 1 && number <= itemCount ? number - 1 : -1; }
 
-int HoverTrackBarPosition(int milliseconds) { return (LimitSetting(TSettingId::HoverTime, milliseconds) + 50) / 100; }
+int TimeTrackBarPosition(TSettingId id, int milliseconds) { return (LimitSetting(id, milliseconds) + 50) / 100; }
 
-int HoverTimeOfPosition(int position) { return LimitSetting(TSettingId::HoverTime, position * 100); }
+int TimeOfTrackBarPosition(TSettingId id, int position) { return LimitSetting(id, position * 100); }
 
-std::wstring TenthsOfSecondText(int tenths) {
+std::wstring TimeText(TSettingId id, int milliseconds) {
+  const int tenths = TimeTrackBarPosition(id, milliseconds);
   return std::to_wstring(tenths / 10) + L"." + std::to_wstring(tenths % 10) + L" s";
 }
-
-std::wstring HoverTimeText(int milliseconds) { return TenthsOfSecondText(HoverTrackBarPosition(milliseconds)); }

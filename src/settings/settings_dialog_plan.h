@@ -91,24 +91,22 @@ struct TSettingsDialogPlan {
 // The transparency track bar's range is the setting's own; its page size.
 constexpr int kTrackBarPageSize = 50;
 
-// The hover time's track bar counts tenths of a second over the setting's range, a page is half
-// a second.
-constexpr int kHoverTrackBarMin = Setting(TSettingId::HoverTime).Min / 100;
-constexpr int kHoverTrackBarMax = Setting(TSettingId::HoverTime).Max / 100;
-constexpr int kHoverTrackBarPageSize = 5;
+// The track bars of the times (the hover time, the scan time) count tenths of a second over their
+// setting's range; a page is half a second.
+constexpr int TimeTrackBarMin(TSettingId id) { return Setting(id).Min / 100; }
+constexpr int TimeTrackBarMax(TSettingId id) { return Setting(id).Max / 100; }
+constexpr int kTimeTrackBarPageSize = 5;
+// The track bar position of a time in milliseconds (limited as its setting is), the time of a
+// position, and the time as the dialog shows it beside its track bar ("1.5 s").
+int TimeTrackBarPosition(TSettingId id, int milliseconds);
+int TimeOfTrackBarPosition(TSettingId id, int position);
+std::wstring TimeText(TSettingId id, int milliseconds);
 // The height of the hover band (its check box and its track bar) under the three switches; every
 // control below it sits that much lower than without it.
 constexpr int kHoverBandHeight = 60;
 // A control of the plan: bounds from left, top, width and height at 96 DPI.
 TSettingsControlPlan PlanControl(TSettingsControl control, TSettingsControlKind kind, int left, int top, int width,
                                  int height, int tabOrder, std::wstring text);
-// Tenths of a second as the dialog shows a time ("1.5 s").
-std::wstring TenthsOfSecondText(int tenths);
-// The track bar position of a hover time in milliseconds (limited), and the time of a position.
-int HoverTrackBarPosition(int milliseconds);
-int HoverTimeOfPosition(int position);
-// The hover time as the dialog shows it beside its track bar ("1.5 s").
-std::wstring HoverTimeText(int milliseconds);
 
 // The dialog in the user's interface language: texts through Translate and LabelColon (a
 // French label ends in " :"), the switches' and buttons' texts from the command captions.

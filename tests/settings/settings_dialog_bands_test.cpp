@@ -1,5 +1,5 @@
-// The bands of word suggestions and switch scanning in the settings dialog: the scan time on its
-// track bar and beside it, the switch keys' list, and the grown dialog on a small laptop screen.
+// The bands of word suggestions and switch scanning in the settings dialog: the switch keys' list,
+// their settings read from bad stored values, and the grown dialog on a small laptop screen.
 #include "settings/settings_dialog_bands.h"
 
 #include <gtest/gtest.h>
@@ -16,26 +16,6 @@ using C = TSettingsControl;
 TSettingsDialogPlan Plan(std::uint16_t lang) { return SettingsDialogPlan(TranslateCommandCaptions(lang, L"1.0"), lang); }
 
 }  // namespace
-
-TEST(SettingsDialogBands, ScanTimeTrackBarCountsTenthsWithinTheLimits) {
-  const struct {
-    int Milliseconds, Position, Back;
-    const wchar_t* Text;
-  } cases[] = {
-      {1000, 10, 1000, L"1.0 s"}, {500, 5, 500, L"0.5 s"},    {3000, 30, 3000, L"3.0 s"},
-      {1449, 14, 1400, L"1.4 s"}, {1450, 15, 1500, L"1.5 s"}, {0, 5, 500, L"0.5 s"},
-      {-700, 5, 500, L"0.5 s"},   {3051, 30, 3000, L"3.0 s"}, {2147483000, 30, 3000, L"3.0 s"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.Milliseconds);
-    EXPECT_EQ(ScanTrackBarPosition(c.Milliseconds), c.Position);
-    EXPECT_EQ(ScanTimeOfPosition(c.Position), c.Back);
-    EXPECT_EQ(ScanTimeText(c.Milliseconds), c.Text);
-  }
-  // A position the track bar cannot have still gives a time within the limits.
-  EXPECT_EQ(ScanTimeOfPosition(0), 500);
-  EXPECT_EQ(ScanTimeOfPosition(31), 3000);
-}
 
 TEST(SettingsDialogBands, SwitchKeysAreListedByTheNamesUsersKnow) {
   const std::vector<std::wstring> fkeys = {L"F1", L"F2", L"F3", L"F4",  L"F5",  L"F6",
@@ -139,7 +119,7 @@ TEST(SettingsDialogBands, BadStoredValuesFallBackOrAreLimited) {
     const int scanTime = LimitSetting(TSettingId::ScanTime, store.Read(TSettingId::ScanTime));
     EXPECT_GE(scanTime, 500);
     EXPECT_LE(scanTime, 3000);
-    EXPECT_EQ(ScanTrackBarPosition(scanTime), c.Position);
+    EXPECT_EQ(TimeTrackBarPosition(TSettingId::ScanTime, scanTime), c.Position);
     EXPECT_EQ(SwitchKeyIndex(LimitScanKey(store.Read(TSettingId::ScanKey))), c.KeyIndex);
     EXPECT_EQ(store.Read(TSettingId::SuggestionSpace), c.SwitchValue);
     EXPECT_EQ(store.Read(TSettingId::LearnWords), c.SwitchValue);

@@ -98,22 +98,35 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
   EXPECT_EQ(plan.ForgetWordsQuestion, L"Forget all the words learned from your typing? This cannot be undone.");
 }
 
-TEST(SettingsDialogPlan, HoverTimeTrackBarCountsTenthsWithinTheLimits) {
+// The hover time and the scan time: tenths of a second within their settings' limits.
+TEST(SettingsDialogPlan, TimeTrackBarsCountTenthsWithinTheLimits) {
+  using S = TSettingId;
   const struct {
+    S Setting;
     int Milliseconds, Position, Back;
     const wchar_t* Text;
   } cases[] = {
-      {1000, 10, 1000, L"1.0 s"}, {500, 5, 500, L"0.5 s"},   {3000, 30, 3000, L"3.0 s"},
-      {1250, 13, 1300, L"1.3 s"}, {100, 5, 500, L"0.5 s"},   {99999, 30, 3000, L"3.0 s"},
+      {S::HoverTime, 1000, 10, 1000, L"1.0 s"}, {S::HoverTime, 500, 5, 500, L"0.5 s"},
+      {S::HoverTime, 3000, 30, 3000, L"3.0 s"}, {S::HoverTime, 1250, 13, 1300, L"1.3 s"},
+      {S::HoverTime, 100, 5, 500, L"0.5 s"},    {S::HoverTime, 99999, 30, 3000, L"3.0 s"},
+      {S::ScanTime, 1000, 10, 1000, L"1.0 s"},  {S::ScanTime, 1449, 14, 1400, L"1.4 s"},
+      {S::ScanTime, 1450, 15, 1500, L"1.5 s"},  {S::ScanTime, 0, 5, 500, L"0.5 s"},
+      {S::ScanTime, -700, 5, 500, L"0.5 s"},    {S::ScanTime, 3051, 30, 3000, L"3.0 s"},
+      {S::ScanTime, 2147483000, 30, 3000, L"3.0 s"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.Milliseconds);
-    EXPECT_EQ(HoverTrackBarPosition(c.Milliseconds), c.Position);
-    EXPECT_EQ(HoverTimeOfPosition(c.Position), c.Back);
-    EXPECT_EQ(HoverTimeText(c.Milliseconds), c.Text);
+    SCOPED_TRACE(testing::Message() << Setting(c.Setting).Key << " " << c.Milliseconds);
+    EXPECT_EQ(TimeTrackBarPosition(c.Setting, c.Milliseconds), c.Position);
+    EXPECT_EQ(TimeOfTrackBarPosition(c.Setting, c.Position), c.Back);
+    EXPECT_EQ(TimeText(c.Setting, c.Milliseconds), c.Text);
   }
-  EXPECT_EQ(HoverTimeOfPosition(kHoverTrackBarMin), 500);
-  EXPECT_EQ(HoverTimeOfPosition(kHoverTrackBarMax), 3000);
+  for (S setting : {S::HoverTime, S::ScanTime}) {
+    EXPECT_EQ(TimeOfTrackBarPosition(setting, TimeTrackBarMin(setting)), 500);
+    EXPECT_EQ(TimeOfTrackBarPosition(setting, TimeTrackBarMax(setting)), 3000);
+    // A position the track bar cannot have still gives a time within the limits.
+    EXPECT_EQ(TimeOfTrackBarPosition(setting, 0), 500);
+    EXPECT_EQ(TimeOfTrackBarPosition(setting, 31), 3000);
+  }
 }
 
 TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguageButForTheKeypadLayouts) {

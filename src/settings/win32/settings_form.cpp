@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -165,14 +166,17 @@ void TSettingsForm::CreateControls() {
     if (!control) throw std::runtime_error("A control of the settings window could not be created");
     const UINT addItem = c.Kind == Kind::DropDownList ? CB_ADDSTRING : LB_ADDSTRING;
     for (const auto& item : c.Items) SendMessageW(control, addItem, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    if (c.Control == C::tbScanTime || c.Control == C::cbScanKey) {
-      SetUpBandControl(c, control);
-    } else if (c.Control == C::tbHoverTime) {
-      SendMessageW(control, TBM_SETRANGEMIN, FALSE, kHoverTrackBarMin);
-      SendMessageW(control, TBM_SETRANGEMAX, FALSE, kHoverTrackBarMax);
-      SendMessageW(control, TBM_SETPAGESIZE, 0, kHoverTrackBarPageSize);
-      SendMessageW(control, TBM_SETPOS, TRUE, HoverTrackBarPosition(Setting(S::HoverTime).Default));
-      FHoverTrackBarPosition = HoverTrackBarPosition(Setting(S::HoverTime).Default);
+    if (c.Control == C::tbHoverTime || c.Control == C::tbScanTime) {
+      // The times' track bars, in tenths of a second.
+      const S setting = c.Control == C::tbHoverTime ? S::HoverTime : S::ScanTime;
+      const int position = TimeTrackBarPosition(setting, Setting(setting).Default);
+      SendMessageW(control, TBM_SETRANGEMIN, FALSE, TimeTrackBarMin(setting));
+      SendMessageW(control, TBM_SETRANGEMAX, FALSE, TimeTrackBarMax(setting));
+      SendMessageW(control, TBM_SETPAGESIZE, 0, kTimeTrackBarPageSize);
+      SendMessageW(control, TBM_SETPOS, TRUE, position);
+      (setting == S::HoverTime ? FHoverTrackBarPosition : FScanTrackBarPosition) = position;
+    } else if (c.Kind == Kind::DropDownList) {
+      SendMessageW(control, CB_SETMINVISIBLE, std::min<WPARAM>(c.Items.size(), kDropDownItems), 0);
     } else if (c.Kind == Kind::TrackBar) {
       SendMessageW(control, TBM_SETRANGEMIN, FALSE, Setting(S::Transparency).Min);
       SendMessageW(control, TBM_SETRANGEMAX, FALSE, Setting(S::Transparency).Max);
@@ -288,14 +292,14 @@ void TSettingsForm::FillControls() {
   SendMessageW(trackBar, TBM_SETRANGEMAX, TRUE, Setting(S::Transparency).Max);
   SendMessageW(trackBar, TBM_SETPOS, TRUE, FTarget.SettingValue(S::Transparency));
   FTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
-  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, HoverTrackBarPosition(FTarget.SettingValue(S::HoverTime)));
+  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, TimeTrackBarPosition(S::HoverTime, FTarget.SettingValue(S::HoverTime)));
   FHoverTrackBarPosition = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
-  ShowHoverTime(HoverTimeOfPosition(FHoverTrackBarPosition));
+  ShowHoverTime(TimeOfTrackBarPosition(S::HoverTime, FHoverTrackBarPosition));
   FillBands();
 }
 
 void TSettingsForm::ShowHoverTime(int milliseconds) {
-  SetWindowTextW(Control(C::lblHoverTimeValue), HoverTimeText(milliseconds).c_str());
+  SetWindowTextW(Control(C::lblHoverTimeValue), TimeText(S::HoverTime, milliseconds).c_str());
 }
 
 void TSettingsForm::ShowSettings() {
@@ -370,7 +374,7 @@ void TSettingsForm::tbHoverTimeChange() {
   const int position = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
   if (position == FHoverTrackBarPosition) return;
   FHoverTrackBarPosition = position;
-  const int time = HoverTimeOfPosition(position);
+  const int time = TimeOfTrackBarPosition(S::HoverTime, position);
   ShowHoverTime(time);
   FTarget.ApplySetting(S::HoverTime, time);
 }

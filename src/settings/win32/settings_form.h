@@ -88,9 +88,8 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
   void btnAboutSNTClick();
   void btnCloseClick();
 
-  // The bands of word suggestions and switch scanning (settings_form_bands.cpp): setting up their
-  // list and track bar, filling them from the keyboard window, and their handlers.
-  void SetUpBandControl(const TSettingsControlPlan& plan, HWND control);
+  // The bands of word suggestions and switch scanning (settings_form_bands.cpp): filling them from
+  // the keyboard window, and their handlers.
   void FillBands();
   // True when id is a control of the bands (whose notification is then handled).
   bool OnBandCommand(int id, int code);

@@ -24,27 +24,16 @@ const struct {
 
 }  // namespace
 
-void TSettingsForm::SetUpBandControl(const TSettingsControlPlan& plan, HWND control) {
-  if (plan.Control == C::tbScanTime) {
-    SendMessageW(control, TBM_SETRANGEMIN, FALSE, kScanTrackBarMin);
-    SendMessageW(control, TBM_SETRANGEMAX, FALSE, kScanTrackBarMax);
-    SendMessageW(control, TBM_SETPAGESIZE, 0, kScanTrackBarPageSize);
-    FScanTrackBarPosition = ScanTrackBarPosition(Setting(S::ScanTime).Default);
-    SendMessageW(control, TBM_SETPOS, TRUE, FScanTrackBarPosition);
-  } else if (plan.Control == C::cbScanKey) {
-    SendMessageW(control, CB_SETMINVISIBLE, static_cast<WPARAM>(plan.Items.size()), 0);
-  }
-}
-
 void TSettingsForm::FillBands() {
   for (const auto& s : kBandSwitches)
     SendMessageW(Control(s.Control), BM_SETCHECK, FTarget.Switch(s.Setting) ? BST_CHECKED : BST_UNCHECKED, 0);
   SendMessageW(Control(C::cbScanKey), CB_SETCURSEL,
                static_cast<WPARAM>(SwitchKeyIndex(FTarget.SettingValue(S::ScanKey))), 0);
   const HWND trackBar = Control(C::tbScanTime);
-  SendMessageW(trackBar, TBM_SETPOS, TRUE, ScanTrackBarPosition(FTarget.SettingValue(S::ScanTime)));
+  SendMessageW(trackBar, TBM_SETPOS, TRUE, TimeTrackBarPosition(S::ScanTime, FTarget.SettingValue(S::ScanTime)));
   FScanTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
-  SetWindowTextW(Control(C::lblScanTimeValue), ScanTimeText(ScanTimeOfPosition(FScanTrackBarPosition)).c_str());
+  SetWindowTextW(Control(C::lblScanTimeValue),
+                 TimeText(S::ScanTime, TimeOfTrackBarPosition(S::ScanTime, FScanTrackBarPosition)).c_str());
 }
 
 bool TSettingsForm::OnBandCommand(int id, int code) {
@@ -75,8 +64,8 @@ void TSettingsForm::tbScanTimeChange() {
   const int position = static_cast<int>(SendMessageW(Control(C::tbScanTime), TBM_GETPOS, 0, 0));
   if (position == FScanTrackBarPosition) return;
   FScanTrackBarPosition = position;
-  const int time = ScanTimeOfPosition(position);
-  SetWindowTextW(Control(C::lblScanTimeValue), ScanTimeText(time).c_str());
+  const int time = TimeOfTrackBarPosition(S::ScanTime, position);
+  SetWindowTextW(Control(C::lblScanTimeValue), TimeText(S::ScanTime, time).c_str());
   FTarget.ApplySetting(S::ScanTime, time);
 }
 
