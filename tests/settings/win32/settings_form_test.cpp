@@ -570,7 +570,8 @@ TEST_F(SettingsForm, ForgetLearnedWordsForgetsOnlyAfterYesWithNoAsTheDefault) {
     SCOPED_TRACE(answer);
     Show();
     target_.calls.clear();
-    gQuestion = TQuestionAnswer{answer};
+    gQuestion = TQuestionAnswer{};
+    gQuestion.Answer = answer;
     SetTimer(nullptr, 0, 50, AnswerTimer);
     Click(C::btnForgetWords);
     ASSERT_TRUE(gQuestion.Asked);
