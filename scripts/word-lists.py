@@ -63,6 +63,58 @@ CAPITALISED = {"english": {"i", "i'm", "i'll", "i've", "i'd"}}
 
 WORD_MARKS = "'-"
 
+# The English list is drawn from web pages, not from speech like the others: it ranks the words of
+# site furniture, shops and listings far above the words of ordinary writing. Those words are
+# ranked WEB_DEMOTION times lower; abbreviations, names of sites and firms, and explicit words
+# that the web ranks high are dropped.
+WEB_DEMOTION = 20
+ENGLISH_WEB_WORDS = set("""
+    page pages search free information site sites news home contact business web view online
+    services service click price prices date top list email products product buy data system post
+    add policy number available copyright support message software video videos info rights links
+    link review reviews privacy items item company user users research university mail map program
+    programs games game management store stores travel comments comment development report member
+    members details terms hotel hotels send type local using results office education national
+    design posted internet address community states area phone shipping reserved subject forum
+    forums based code website index sign file files technology version section sports related
+    security county photo photos network computer computers systems total following download
+    downloads access resources resource current posts media pictures personal including guide shop
+    directory board location text rating ratings rate rates students shopping account level
+    digital profile previous form events main image images department title description insurance
+    property class listing listings content private visit tools reply customer customers compare
+    movies include value article articles card jobs provide source author press sale sales print
+    process stock training credit join science categories category advanced team estate box
+    conditions select windows thread note gallery table register market library model models
+    features industry provided accessories cost questions server application cart staff feedback
+    complete topic financial tax mobile blog payment equipment login student offers legal memory
+    performance quote options password latest activities additional gift changes status browse
+    issue range seller audio release releases analysis request fax professional enter companies
+    listed delivery popular journal reports format log edition messages marketing updated
+    association provides collection powered solutions database official technical conference
+    environment records district calendar costs statement update parts applications document
+    hosting rules tickets requirements finance topics individual tips auto edit percent function
+    unit tech global projects lyrics subscribe submit amount deals production commercial
+    advertising newsletter archives archive magazine error registered golf domain methods
+    protection policies engineering wireless license annual published corporate purchase hardware
+    materials chat designed brand discount standards advertise storage orders availability summary
+    agency employment commission package contents supplies administration institute sponsored
+    electronic benefits printer organization selection menu volume corporation executive jewelry
+    clothing homepage rental rentals sellers cable opportunities logo statistics client returns
+    investment registration consumer furniture channel custom distribution editor industrial
+    featured communications browser documents cameras survey navigation operations publications
+    worldwide publisher networks accommodation kit assessment interface partners rated guides
+    restaurants locations technologies retail manufacturer catalog searches programme input
+    enterprise fitness abstract output funds processing publication session multi photography
+    electronics toys mortgage loan loans cheap poker casino sex adult mature teen teens sexy
+""".split())
+ENGLISH_NOT_WORDS = set("""
+    pm jan feb mar apr jun jul aug sep oct nov dec mon tue wed thu fri sat usa uk ny ca dc tx fl
+    md ma pa co inc ltd est gmt eur usr com www http html xml url rss faq pdf dvd cd pc ebay yahoo
+    google microsoft sony nokia paypal cnet linux java ii iii id ip mb hp los san la de el en et ie
+    eg re st vs al porn nude lesbian pussy anal
+""".split())
+WEB_WORDS = {"english": (ENGLISH_WEB_WORDS, ENGLISH_NOT_WORDS)}
+
 
 def script_of(ch):
     name = unicodedata.name(ch, "")
@@ -102,12 +154,17 @@ def fold(words, language):
     """Case variants into one entry: rank of the most frequent, capital first letter only when
     the list never has the word in lower case."""
     script = dominant_script(words)
+    web_words, not_words = WEB_WORDS.get(language, (set(), set()))
     entries = {}  # lower -> [rank, capitalised]
     for rank, w in enumerate(words, start=1):
         w = unicodedata.normalize("NFC", w)
         if not is_word(w, language, script):
             continue
         lower = w.lower()
+        if lower in not_words:
+            continue
+        if lower in web_words:
+            rank = min(len(words), rank * WEB_DEMOTION)
         if len(lower) != len(w) or lower.upper().lower() != lower:
             continue  # a case mapping that changes the length: none in the languages kept
         capital = w[0] != lower[0] and w[1:] == lower[1:]

@@ -75,10 +75,14 @@ std::vector<TCandidate> Completions(const TSuggestionQuery& query, const TWordLi
   return Best(std::move(candidates), query.Count);
 }
 
-std::vector<TCandidate> NextWords(const TSuggestionQuery& query, const TWordList* list,
-                                  const TUserWords& user) {
+// Before the first letter: the words the user typed after the previous word, the most often
+// first, then the list's most frequent words, raised by the user's own use of them.
+std::vector<TCandidate> StartingWords(const TSuggestionQuery& query, const TWordList* list,
+                                      const TUserWords& user) {
   std::vector<TCandidate> candidates;
-  for (auto& [lower, count] : user.NextWords(query.Language, ToLowerText(query.Previous))) {
+  std::vector<std::pair<std::u16string, std::uint32_t>> next;
+  if (!query.Previous.empty()) next = user.NextWords(query.Language, ToLowerText(query.Previous));
+  for (auto& [lower, count] : next) {
     double score = NextWordWeight * count;  // the list's weight only breaks ties
     std::u16string form = lower;
     const auto [first, last] = user.PrefixRange(query.Language, lower);
@@ -92,6 +96,17 @@ std::vector<TCandidate> NextWords(const TSuggestionQuery& query, const TWordList
     }
     AddCandidate(candidates, std::move(form), score);
   }
+  if (list) {
+    for (const std::uint16_t i : list->MostFrequent()) {
+      const std::u16string lower(list->Word(i));
+      const bool followed = std::any_of(next.begin(), next.end(), [&](const auto& n) { return n.first == lower; });
+      if (followed) continue;
+      std::u16string form = lower;
+      if (list->Capitalised(i)) form[0] = ToUpperChar(form[0]);
+      AddCandidate(candidates, std::move(form),
+                   ListWordWeight(list->FrequencyClass(i)) + UseWeight * user.Count(query.Language, lower));
+    }
+  }
   return Best(std::move(candidates), query.Count);
 }
 
@@ -104,8 +119,8 @@ std::vector<TSuggestion> Suggest(const TSuggestionQuery& query, const TWordList*
   std::vector<TCandidate> best;
   if (!query.Prefix.empty())
     best = Completions(query, list, user);
-  else if (!query.Previous.empty())
-    best = NextWords(query, list, user);
+  else
+    best = StartingWords(query, list, user);
   const TWordCase wordCase = CaseOfPrefix(query.Prefix);
   for (const TCandidate& candidate : best) {
     std::u16string rest = ApplyCase(candidate.Form, wordCase).substr(query.Prefix.size());

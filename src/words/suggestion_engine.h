@@ -1,9 +1,10 @@
 #pragma once
 // The suggestions for the word being typed: completions of its prefix, the most likely first by
 // the word's frequency in the language plus the user's own use of it (and of it after the
-// previous word); with no prefix, the words the user typed after the previous word. A prefix with
-// a capital first letter gets capitalised suggestions, one of two or more capitals gets them in
-// capitals.
+// previous word); with no prefix, the words the user typed after the previous word, then the
+// list's most frequent words (a word saves most of its presses when taken before its first
+// letter). A prefix with a capital first letter gets capitalised suggestions, one of two or more
+// capitals gets them in capitals.
 #include <cstddef>
 #include <cstdint>
 #include <string>

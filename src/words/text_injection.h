@@ -7,4 +7,6 @@ class TTextInjector {
   virtual ~TTextInjector() = default;
   // Each character as a key-down and a key-up of that character.
   virtual void TypeText(const std::u16string& text) = 0;
+  // A Backspace key press: the character before the caret erased.
+  virtual void EraseCharacter() = 0;
 };

@@ -72,6 +72,16 @@ TWordList TWordList::Decode(TWordListBytes bytes) {
     previous.swap(word);
   }
   list.FText.shrink_to_fit();
+  std::vector<std::uint16_t> order(list.FEntries.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint16_t>(i);
+  const std::size_t kept = std::min(order.size(), MostFrequentKept);
+  std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(kept), order.end(),
+                    [&](std::uint16_t a, std::uint16_t b) {
+                      return list.FEntries[a].Class != list.FEntries[b].Class
+                                 ? list.FEntries[a].Class < list.FEntries[b].Class
+                                 : a < b;
+                    });
+  list.FMostFrequent.assign(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(kept));
   return list;
 }
 
@@ -98,7 +108,8 @@ std::size_t TWordList::Find(std::u16string_view lowerWord) const {
 }
 
 std::size_t TWordList::MemoryBytes() const {
-  return sizeof(*this) + FText.capacity() * sizeof(char16_t) + FEntries.capacity() * sizeof(TEntry);
+  return sizeof(*this) + FText.capacity() * sizeof(char16_t) + FEntries.capacity() * sizeof(TEntry) +
+         FMostFrequent.capacity() * sizeof(std::uint16_t);
 }
 
 double ListWordWeight(std::uint8_t frequencyClass) {

@@ -30,6 +30,9 @@ class TWordList {
   std::pair<std::size_t, std::size_t> PrefixRange(std::u16string_view lowerPrefix) const;
   // The index of the word lowerWord; Size() when the list lacks it.
   std::size_t Find(std::u16string_view lowerWord) const;
+  // The indices of the MostFrequentKept most frequent words, the most frequent first.
+  static constexpr std::size_t MostFrequentKept = 16;
+  const std::vector<std::uint16_t>& MostFrequent() const { return FMostFrequent; }
   // The bytes the decoded list occupies.
   std::size_t MemoryBytes() const;
 
@@ -42,6 +45,7 @@ class TWordList {
   };
   std::u16string FText;
   std::vector<TEntry> FEntries;
+  std::vector<std::uint16_t> FMostFrequent;
 };
 
 // The weight of a frequency class in the order of suggestions: about 10^6 / rank.

@@ -28,9 +28,14 @@ class TWordPrediction {
 
   // Characters that a key press typed.
   void Typed(std::u16string_view text);
-  void Backspace() { FTracker.Backspace(); }
+  void Backspace();
   // A navigation key, a shortcut, another window, control or caret place: the word ends.
-  void Break() { FTracker.Break(); }
+  void Break();
+  // Before text is typed: when the last thing typed was the space after an accepted suggestion
+  // and text is a mark that belongs right after a word (a full stop, a comma, ...; in French
+  // only those that take no space before them), that space is taken back (as by Backspace).
+  // Answers whether it was, so that the caller erases it too.
+  bool TakeBackSpaceBefore(std::u16string_view text);
 
   // Up to count suggestions for the word being typed.
   std::vector<TSuggestion> Suggestions(std::size_t count = MaxSuggestions);
@@ -48,4 +53,5 @@ class TWordPrediction {
   TWordTracker FTracker;
   TLearningState FLearning;
   std::uint16_t FLanguage = 0;
+  bool FSpaceAfterSuggestion = false;  // the last thing typed
 };

@@ -44,7 +44,14 @@ TEST_F(SuggestionEngine, CompletionsComeMostFrequentFirstWithoutThePrefixItself)
   EXPECT_EQ(Suggested(u"the", u"", 2), (Words{"there", "then"}));
   EXPECT_EQ(Suggested(u"ther"), (Words{"there", "thermal"}));
   EXPECT_TRUE(Suggested(u"xyz").empty());
-  EXPECT_TRUE(Suggested(u"").empty());  // no prefix, no previous word
+}
+
+TEST_F(SuggestionEngine, BeforeTheFirstLetterTheMostFrequentWordsRaisedByTheUsersUse) {
+  EXPECT_EQ(Suggested(u""), (Words{"the", "there", "then", "they", "them"}));
+  EXPECT_EQ(Suggested(u"", u"", 2), (Words{"the", "there"}));
+  for (int i = 0; i < 50; ++i) FUser.Learn(English, u"them", u"");
+  EXPECT_EQ(Suggested(u""), (Words{"them", "the", "there", "then", "they"}));
+  EXPECT_TRUE(Suggest({u"", u"", English, 5}, nullptr, FUser).empty());  // no list
 }
 
 TEST_F(SuggestionEngine, TheUsersOwnUseRaisesAWord) {
@@ -87,12 +94,15 @@ TEST_F(SuggestionEngine, CapitalsOfThePrefixGoOnInTheRest) {
 }
 
 TEST_F(SuggestionEngine, NextWordsComeFromTheUsersOwnPairs) {
-  EXPECT_TRUE(Suggested(u"", u"good").empty());
+  EXPECT_EQ(Suggested(u"", u"good"), Suggested(u""));
   FUser.Learn(English, u"morning", u"good");
   FUser.Learn(English, u"morning", u"Good");
   FUser.Learn(English, u"house", u"good");
   FUser.Learn(English, u"cat", u"bad");
-  EXPECT_EQ(Suggested(u"", u"good"), (Words{"morning", "house"}));
+  // The words that followed first, the most often first, then the list's most frequent.
+  EXPECT_EQ(Suggested(u"", u"good"), (Words{"morning", "house", "the", "there", "then"}));
+  FUser.Learn(English, u"the", u"bad");
+  EXPECT_EQ(Suggested(u"", u"bad"), (Words{"the", "cat", "there", "then", "they"}));
   // A pair also raises a completion after that word.
   for (int i = 0; i < 2; ++i) FUser.Learn(English, u"theory", u"good");
   EXPECT_EQ(Suggested(u"th", u"good"), (Words{"the", "there", "then", "theory", "they"}));

@@ -63,3 +63,43 @@ TEST_F(WordPrediction, APasswordFieldIsNeitherTrackedNorLearned) {
   EXPECT_EQ(FPrediction.Suggestions()[0].Word, u"orvilla");  // typed twice, not in the list
   EXPECT_EQ(FUser.WordCount(), 1u);
 }
+
+TEST_F(WordPrediction, AMarkRightAfterASuggestionsSpaceTakesTheSpaceBack) {
+  constexpr std::uint16_t FrenchFr = 0x040C;
+  struct Case {
+    std::uint16_t language;
+    bool addSpace;
+    std::u16string between;  // typed after accepting, before the mark
+    std::u16string mark;
+    bool takenBack;
+  };
+  const Case cases[] = {
+      {EnglishUs, true, u"", u".", true},   {EnglishUs, true, u"", u",", true},
+      {EnglishUs, true, u"", u"?", true},   {EnglishUs, true, u"", u"a", false},
+      {EnglishUs, true, u"", u"-", false},  {EnglishUs, true, u" ", u".", false},
+      {EnglishUs, false, u"", u".", false},  // no space was typed
+      {FrenchFr, true, u"", u",", true},    {FrenchFr, true, u"", u"?", false},  // "mot ?"
+      {FrenchFr, true, u"", u":", false},
+  };
+  for (const Case& c : cases) {
+    FPrediction.SetLanguage(c.language);
+    FPrediction.Break();
+    FPrediction.Typed(u"th");
+    const auto suggestions = FPrediction.Suggestions();
+    ASSERT_FALSE(suggestions.empty());
+    FPrediction.Accept(suggestions[0], c.addSpace);
+    FPrediction.Typed(c.between);
+    EXPECT_EQ(FPrediction.TakeBackSpaceBefore(c.mark), c.takenBack)
+        << Utf16ToUtf8(c.mark) << " " << c.language << " " << c.addSpace;
+    if (c.takenBack) {  // the word is the current one again, as after a Backspace
+      EXPECT_EQ(FPrediction.Tracker().CurrentWord(), suggestions[0].Word);
+      EXPECT_FALSE(FPrediction.TakeBackSpaceBefore(c.mark));  // once only
+    }
+  }
+  // A break between the two forgets the space.
+  FPrediction.SetLanguage(EnglishUs);
+  FPrediction.Typed(u"th");
+  FPrediction.Accept(FPrediction.Suggestions()[0], true);
+  FPrediction.Break();
+  EXPECT_FALSE(FPrediction.TakeBackSpaceBefore(u"."));
+}

@@ -7,7 +7,8 @@
 // <language> is a word list's name (english, german, ...). Printed: the rate over the whole text
 // with the built-in list alone, and over the second half, with the built-in list alone and after
 // learning from the first half. With "SuggestionSpace" on (as by default), a suggestion types a
-// space after the word; where the text has no space there, the user takes it back with Backspace.
+// space after the word; a full stop, comma or the like typed next takes it back by itself, and
+// where anything else follows, the user takes it back with Backspace.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,7 +59,7 @@ TReplay Replay(TWordPrediction& prediction, const std::u16string& text, std::siz
         pos = end;
         if (spaceFollows) {
           ++pos;
-        } else {
+        } else if (!(pos < text.size() && prediction.TakeBackSpaceBefore(text.substr(pos, 1)))) {
           prediction.Backspace();
           ++replay.Presses;
         }

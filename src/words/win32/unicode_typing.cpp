@@ -20,3 +20,14 @@ void TUnicodeTextInjector::TypeText(const std::u16string& text) {
   std::vector<INPUT> inputs = MakeUnicodeInputs(text);
   if (!inputs.empty()) SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
+
+void TUnicodeTextInjector::EraseCharacter() {
+  INPUT inputs[2]{};
+  for (int i = 0; i < 2; ++i) {
+    inputs[i].type = INPUT_KEYBOARD;
+    inputs[i].ki.wVk = VK_BACK;
+    inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(VK_BACK, MAPVK_VK_TO_VSC));
+    inputs[i].ki.dwFlags = i == 0 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(2, inputs, sizeof(INPUT));
+}

@@ -15,4 +15,5 @@ class TUnicodeTextInjector : public TTextInjector {
  public:
   // Sends the records of text in one call, so that no other input comes between them.
   void TypeText(const std::u16string& text) override;
+  void EraseCharacter() override;
 };

@@ -99,8 +99,8 @@ TEST_F(WordSuggestionsWindow, TheRowComesWithTheCommandInTheSchemesKeyColoursAnd
   for (int scheme : {1, 3, 5, 8}) {
     SCOPED_TRACE(scheme);
     form_->ApplySetting(TSettingId::ColorScheme, scheme);
-    // An empty row shows its background only; a word shows a key face.
-    EXPECT_EQ(RowPixel(bar, slots[0].Left + 3, slots[0].Top + 3), Theme.Background);
+    // Before the first letter the row shows the language's most frequent words, on key faces.
+    EXPECT_EQ(RowPixel(bar, slots[0].Left + 3, slots[0].Top + 3), Theme.KeyFace);
   }
   Command(1037);
   EXPECT_EQ(form_->Words(), nullptr);
