@@ -31,8 +31,14 @@ void TWordPrediction::Typed(std::u16string_view text) {
   if (text.empty()) return;
   FSpaceAfterSuggestion = false;
   if (FLearning.PasswordField) return;
+  bool probed = false;
   for (const TCompletedWord& done : FTracker.Type(text)) {
     if (!MayLearn(FLearning, done.Word)) continue;
+    if (!probed && FPasswordProbe && FPasswordProbe()) {
+      FTracker.Break();
+      return;
+    }
+    probed = true;
     FUserWords.Learn(FLanguage, done.Word, IsLearnableWord(done.Previous) ? done.Previous : u"");
   }
 }

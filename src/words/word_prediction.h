@@ -4,6 +4,7 @@
 // suggestion answers the text to type, and finished words are learned by the rules.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,10 @@ class TWordPrediction {
   void SetLearnWords(bool learn) { FLearning.LearnWords = learn; }
   // In a password field nothing is tracked, suggested or learned.
   void SetPasswordField(bool password);
+  // Asked only when a finished word is about to be learned: true when the focused element hides
+  // what is typed although it is no password edit (UI Automation knows such fields). Then
+  // nothing is learned and what was typed is forgotten.
+  void SetPasswordProbe(std::function<bool()> probe) { FPasswordProbe = std::move(probe); }
 
   // Characters that a key press typed.
   void Typed(std::u16string_view text);
@@ -54,4 +59,5 @@ class TWordPrediction {
   TLearningState FLearning;
   std::uint16_t FLanguage = 0;
   bool FSpaceAfterSuggestion = false;  // the last thing typed
+  std::function<bool()> FPasswordProbe;
 };

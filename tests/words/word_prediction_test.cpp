@@ -103,3 +103,30 @@ TEST_F(WordPrediction, AMarkRightAfterASuggestionsSpaceTakesTheSpaceBack) {
   FPrediction.Break();
   EXPECT_FALSE(FPrediction.TakeBackSpaceBefore(u"."));
 }
+
+TEST_F(WordPrediction, ThePasswordProbeIsAskedOnlyWhenAWordIsAboutToBeLearned) {
+  int asked = 0;
+  bool password = true;
+  FPrediction.SetPasswordProbe([&] {
+    ++asked;
+    return password;
+  });
+  FPrediction.SetLanguage(EnglishUs);
+  FPrediction.Typed(u"secr");
+  EXPECT_FALSE(FPrediction.Suggestions().empty());
+  EXPECT_EQ(asked, 0);  // letters alone learn nothing
+  FPrediction.Typed(u"et 1234 ");
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(FUser.WordCount(), 0u);
+  EXPECT_EQ(FPrediction.Tracker().PreviousWord(), u"");  // what was typed there is forgotten
+  FPrediction.Typed(u"1234 ");
+  EXPECT_EQ(asked, 1);  // digits are never learned: nothing to ask
+  FPrediction.SetLearnWords(false);
+  FPrediction.Typed(u"word ");
+  EXPECT_EQ(asked, 1);
+  FPrediction.SetLearnWords(true);
+  password = false;
+  FPrediction.Typed(u"open sesame ");
+  EXPECT_EQ(asked, 2);  // once for what one key press typed
+  EXPECT_EQ(FUser.WordCount(), 2u);
+}
