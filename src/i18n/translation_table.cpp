@@ -1055,6 +1055,69 @@ const TTranslation kScrollLock[] = {
     {0x0C, L"Arrêt défil"},  // French
     {0x10, L"Bloc Scorr"},  // Italian
 };
+// "Hover to type"
+const TTranslation kHoverToType[] = {
+    {0x01, L"الكتابة بالتحويم"},  // Arabic
+    {0x02, L"Писане с посочване"},  // Bulgarian
+    {0x04, L"停留輸入"},  // Chinese (traditional)
+    {0x05, L"Psaní najetím"},  // Czech
+    {0x06, L"Skriv ved at pege"},  // Danish
+    {0x07, L"Tippen durch Verweilen"},  // German
+    {0x08, L"Πληκτρολόγηση με παραμονή"},  // Greek
+    {0x0A, L"Escribir al posar el puntero"},  // Spanish
+    {0x0C, L"Saisie par survol"},  // French
+    {0x0E, L"Gépelés rámutatással"},  // Hungarian
+    {0x10, L"Digita soffermando il puntatore"},  // Italian
+    {0x11, L"ポイントして入力"},  // Japanese
+    {0x12, L"마우스를 올려 입력"},  // Korean
+    {0x13, L"Typen door aanwijzen"},  // Dutch
+    {0x15, L"Pisanie przez najechanie"},  // Polish
+    {0x16, L"Digitar ao passar o ponteiro"},  // Portuguese
+    {0x19, L"Ввод наведением"},  // Russian
+    {0x1A, L"Куцање задржавањем"},  // Serbian
+    {0x1B, L"Písanie ukázaním"},  // Slovak
+    {0x1D, L"Skriv genom att peka"},  // Swedish
+    {0x1F, L"Üzerine gelerek yaz"},  // Turkish
+    {0x22, L"Введення наведенням"},  // Ukrainian
+    {0x23, L"Увод навядзеннем"},  // Belarusian
+    {0x24, L"Tipkanje z lebdenjem"},  // Slovenian
+    {0x26, L"Rakstīšana, novietojot rādītāju"},  // Latvian
+    {0x29, L"تایپ با نگه\u200Cداشتن نشانگر"},  // Persian
+    {0x041A, L"Tipkanje zadržavanjem"},  // Croatian (Croatia)
+    {0x0804, L"悬停输入"},  // Chinese (PRC)
+};
+
+// "Hover time"
+const TTranslation kHoverTime[] = {
+    {0x01, L"مدة التحويم"},  // Arabic
+    {0x02, L"Задържане"},  // Bulgarian
+    {0x04, L"停留時間"},  // Chinese (traditional)
+    {0x05, L"Doba najetí"},  // Czech
+    {0x06, L"Pegetid"},  // Danish
+    {0x07, L"Verweildauer"},  // German
+    {0x08, L"Παραμονή"},  // Greek
+    {0x0A, L"Espera"},  // Spanish
+    {0x0C, L"Délai"},  // French
+    {0x0E, L"Várakozás"},  // Hungarian
+    {0x10, L"Attesa"},  // Italian
+    {0x11, L"ポイント時間"},  // Japanese
+    {0x12, L"머무는 시간"},  // Korean
+    {0x13, L"Aanwijstijd"},  // Dutch
+    {0x15, L"Opóźnienie"},  // Polish
+    {0x16, L"Espera"},  // Portuguese
+    {0x19, L"Задержка"},  // Russian
+    {0x1A, L"Задржавање"},  // Serbian
+    {0x1B, L"Čas ukázania"},  // Slovak
+    {0x1D, L"Pektid"},  // Swedish
+    {0x1F, L"Bekleme süresi"},  // Turkish
+    {0x22, L"Затримка"},  // Ukrainian
+    {0x23, L"Затрымка"},  // Belarusian
+    {0x24, L"Čas lebdenja"},  // Slovenian
+    {0x26, L"Aizture"},  // Latvian
+    {0x29, L"زمان نگه\u200Cداشتن"},  // Persian
+    {0x041A, L"Zadržavanje"},  // Croatian (Croatia)
+    {0x0804, L"停留时间"},  // Chinese (PRC)
+};
 }  // namespace
 
 const TSourceText SourceTexts[] = {
@@ -1104,6 +1167,8 @@ const TSourceText SourceTexts[] = {
     {L"Switch key", kSwitchKey, std::size(kSwitchKey)},
     {L"Space", kSpace, std::size(kSpace)},
     {L"Scroll Lock", kScrollLock, std::size(kScrollLock)},
+    {L"Hover to type", kHoverToType, std::size(kHoverToType)},
+    {L"Hover time", kHoverTime, std::size(kHoverTime)},
 };
 
 const std::size_t SourceTextCount = std::size(SourceTexts);

@@ -79,8 +79,7 @@ TEST(SystemMenuPlan, NineteenItemsInOrderWithTheirIdsAndCaptions) {
 TEST(SystemMenuPlan, CaptionsFollowTheInterfaceLanguage) {
   const auto items = SystemMenuItems(TranslateCommandCaptions(0x0407, L"1.0"), SwitchState({}));
   EXPECT_EQ(items[1].Caption, L"Tastendruckwiederholung aktivieren");
-  // No translation in the table: the English text.
-  EXPECT_EQ(items[4].Caption, L"Hover to type");
+  EXPECT_EQ(items[4].Caption, L"Tippen durch Verweilen");
   EXPECT_EQ(items[5].Caption, L"Wortvorschläge");
   EXPECT_EQ(items[6].Caption, L"Scannen");
   EXPECT_EQ(items[7].Caption, L"Klickton");

@@ -162,13 +162,13 @@ TEST(Translate, MissingEntriesKeepTheEnglishText) {
 
 TEST(Translate, SlovenianAndPersianTranslateOnlyTheOnlineKeyboardAndTheTextsEveryLanguageHas) {
   // The texts of the keypad layouts, of keeping clear of the text cursor, of the word
-  // suggestions, of scanning and of the click sound, and the settings dialog's texts of the last
-  // two (the Space key's name among them), are in all 28 languages.
+  // suggestions, of scanning and of the click sound, the settings dialog's texts of the last two
+  // (the Space key's name among them) and those of hover typing are in all 28 languages.
   const std::set<std::wstring> everyLanguage = {
       L"Online Keyboard", L"Full", L"Numeric pad", L"Keep clear of the text cursor", L"Word suggestions",
       L"Scanning", L"Click sound", L"Space after a suggestion", L"Learn my words", L"Forget learned words",
       L"Forget all the words learned from your typing? This cannot be undone.", L"Tick at each step",
-      L"Scan time", L"Switch key", L"Space"};
+      L"Scan time", L"Switch key", L"Space", L"Hover to type", L"Hover time"};
   for (std::uint16_t lang : {0x0424, 0x0429}) {
     for (const std::wstring& text : AllSourceTexts()) {
       SCOPED_TRACE(testing::Message() << "lang 0x" << std::hex << lang);
@@ -219,12 +219,12 @@ TEST(Translate, LanguageZeroMeansTheUserInterfaceLanguage) {
 // How many of the source texts each language translates; guards the table against lost rows.
 TEST(TranslationTable, EveryLanguageTranslatesItsShareOfTheTexts) {
   const std::map<std::uint16_t, int> expected = {
-      {0x0401, 29}, {0x0402, 29}, {0x0404, 31}, {0x0405, 30}, {0x0406, 38}, {0x0407, 43},
-      {0x0408, 30}, {0x0C0A, 43}, {0x040C, 43}, {0x040E, 26}, {0x0410, 42}, {0x0411, 31},
-      {0x0412, 31}, {0x0413, 32}, {0x0415, 32}, {0x0416, 31}, {0x0419, 31}, {0x0C1A, 23},
-      {0x041B, 29}, {0x041D, 31}, {0x041F, 28}, {0x0422, 30}, {0x0423, 29}, {0x0424, 15},
-      {0x0426, 29}, {0x0429, 15}, {0x041A, 29}, {0x0804, 30}};
-  ASSERT_EQ(SourceTextCount, 46u);
+      {0x0401, 31}, {0x0402, 31}, {0x0404, 33}, {0x0405, 32}, {0x0406, 40}, {0x0407, 45},
+      {0x0408, 32}, {0x0C0A, 45}, {0x040C, 45}, {0x040E, 28}, {0x0410, 44}, {0x0411, 33},
+      {0x0412, 33}, {0x0413, 34}, {0x0415, 34}, {0x0416, 33}, {0x0419, 33}, {0x0C1A, 25},
+      {0x041B, 31}, {0x041D, 33}, {0x041F, 30}, {0x0422, 32}, {0x0423, 31}, {0x0424, 17},
+      {0x0426, 31}, {0x0429, 17}, {0x041A, 31}, {0x0804, 32}};
+  ASSERT_EQ(SourceTextCount, 48u);
   int total = 0;
   for (std::uint16_t lang : kEveryTranslatedLanguage) {
     int translated = 0;
@@ -233,7 +233,7 @@ TEST(TranslationTable, EveryLanguageTranslatesItsShareOfTheTexts) {
     EXPECT_EQ(translated, expected.at(lang)) << "lang 0x" << std::hex << lang;
     total += translated;
   }
-  EXPECT_EQ(total, 860);
+  EXPECT_EQ(total, 916);
 }
 
 TEST(TranslationTable, SourceTextsAreDistinctAndEachHasTranslations) {

@@ -164,9 +164,8 @@ TEST(SettingsDialogPlan, TranslatedTextsAndTheFrenchColon) {
   EXPECT_EQ(french.Of(C::lblTransparency).Text, L"Transparence :");
   EXPECT_EQ(french.Of(C::lblKeyboardType).Text, L"Sorte :");
   EXPECT_EQ(french.Of(C::lblColors).Text, L"Couleurs :");
-  // Texts the table has no translation of are shown in English.
-  EXPECT_EQ(french.Of(C::chkHoverPress).Text, L"Hover to type");
-  EXPECT_EQ(french.Of(C::lblHoverTime).Text, L"Hover time :");
+  EXPECT_EQ(french.Of(C::chkHoverPress).Text, L"Saisie par survol");
+  EXPECT_EQ(french.Of(C::lblHoverTime).Text, L"Délai :");
   EXPECT_EQ(french.Of(C::btnClose).Text, L"Fermer");
   EXPECT_EQ(french.Of(C::chkEnableKeyRepeat).Text, L"Activer la répétition de touche");
   EXPECT_EQ(french.Of(C::btnAboutORV).Text, L"A propos de Orvilla 1.0");
