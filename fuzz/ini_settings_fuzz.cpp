@@ -10,7 +10,7 @@
 #include "fuzz_input.h"
 #include "settings/app_ini.h"
 #include "settings/fake_settings_backends.h"
-#include "settings/ini_integer.h"
+#include "platform/ini_integer.h"
 
 namespace {
 

@@ -16,6 +16,9 @@ start=$(date +%s)
 
 bash scripts/setup.sh
 
+echo "== include check: no loop between units or folders"
+python3 scripts/include_loops.py
+
 echo "== native build and unit tests"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"

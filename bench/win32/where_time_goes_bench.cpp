@@ -7,7 +7,7 @@
 #include "bench_sections.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/twice_translated_table.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 #include "profiling_canvas.h"
 #include "render/theme.h"
 #include "platform/win32/win32_handles.h"

@@ -1,8 +1,8 @@
 #include "input/key_press.h"
 
 #include "keyboard/lv_keyboard.h"
-#include "keyboard/vk_classes.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_classes.h"
+#include "keys/vk_codes.h"
 #include "render/lv_btn.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include <utility>
 
 #include "input/input_window.h"
-#include "input/key_injection.h"
+#include "keys/key_injection.h"
 
 class TLvBtn;
 class TLvKeyboard;

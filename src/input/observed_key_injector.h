@@ -6,7 +6,7 @@
 #include <memory>
 #include <utility>
 
-#include "input/key_injection.h"
+#include "keys/key_injection.h"
 
 class TObservedKeyInjector : public TKeyInjector {
  public:

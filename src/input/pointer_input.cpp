@@ -2,7 +2,7 @@
 
 #include "input/key_press.h"
 #include "keyboard/lv_keyboard.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 #include "render/lv_btn.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "keyboard/key_legend_names.h"
 
 #include "i18n/orv_languages.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 
 namespace {
 

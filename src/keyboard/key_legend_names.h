@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 
 using TKeyNames = std::array<std::wstring, 256>;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "keyboard/key_legend_names.h"
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 
 // What the keyboard shows: the codes of its keys and the keyboard state they are drawn in. Their
 // legends are made ready by PrepareLegends; the rest of a language's table can wait.

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "keyboard/lang_chars_fill.h"
-#include "keyboard/vk_classes.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_classes.h"
+#include "keys/vk_codes.h"
 
 TLangCharsLegends::TLangCharsLegends(TLangCharsList& list, TNamedObjects& namedObjects,
                                      std::function<std::uint16_t()> uiLanguage)

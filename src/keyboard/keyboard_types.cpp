@@ -4,7 +4,7 @@
 #include <cwctype>
 #include <optional>
 
-#include "settings/ini_integer.h"
+#include "platform/ini_integer.h"
 
 namespace {
 

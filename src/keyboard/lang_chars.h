@@ -8,7 +8,7 @@
 #include <deque>
 #include <string>
 
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 
 // Two entries, indexed by a Boolean (false, true).
 template <typename T>

@@ -1,7 +1,7 @@
 #include "keyboard/lang_chars_fill.h"
 
-#include "keyboard/vk_classes.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_classes.h"
+#include "keys/vk_codes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 #include "keyboard/lang_chars.h"
 
 // What one ToUnicodeEx call gave: its count (negative for a dead key) and the text made of it.

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "input/key_injection.h"
+#include "keys/key_injection.h"
 #include "keyboard/key_legend_source.h"
 #include "keyboard/keyboard_desktop.h"
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 #include "keyboard/layout_text.h"
 #include "render/canvas.h"
 #include "render/key_draw_context.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 #include "platform/rounding.h"
 #include "platform/screen_scale.h"
 #include "render/theme.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "keyboard/keyboard_services.h"
-#include "keyboard/vk_codes.h"
+#include "keys/keyboard_services.h"
+#include "keys/vk_codes.h"
 
 // The keyboard state character legends are drawn in: a held Ctrl without the right Alt does not
 // change the characters shown.

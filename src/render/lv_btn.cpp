@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "keyboard/vk_classes.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_classes.h"
+#include "keys/vk_codes.h"
 #include "platform/rounding.h"
 #include "render/fonts.h"
 #include "render/theme.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 
 // The keys a user can choose as the switch, in the order of the settings list: Space, F1 to F12,
 // Enter, Pause, Scroll Lock.

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "settings/ini_integer.h"
+#include "platform/ini_integer.h"
 
 bool CommonSettings = false;
 std::unique_ptr<TAppIni> AppIni;

@@ -1,7 +1,7 @@
 #include "words/key_effect.h"
 
-#include "keyboard/vk_classes.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_classes.h"
+#include "keys/vk_codes.h"
 
 TKeyEffect KeyEffect(std::uint8_t code, const std::wstring& legend, bool shortcut) {
   if (IsLockOrModifierVk(code)) return {};

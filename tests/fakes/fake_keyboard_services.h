@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 
 constexpr THkl GermanHkl = 0x04070407;
 constexpr THkl FrenchHkl = 0x040C040C;

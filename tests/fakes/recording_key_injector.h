@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "input/key_injection.h"
+#include "keys/key_injection.h"
 
 struct TKeyEvent {
   std::uint16_t Code = 0;

@@ -24,7 +24,7 @@
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/lang_chars_fill_lock.h"
 #include "keyboard/lv_keyboard.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "fakes/fake_keyboard_services.h"
 #include "keyboard/lang_chars.h"
 #include "keyboard/twice_translated_table.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 
 namespace {
 

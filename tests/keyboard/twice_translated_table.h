@@ -7,7 +7,7 @@
 
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 
 inline void FillLangCharsTwice(TLangChars& table, TKeyboardServices& services) {
   for (int c = 1; c <= 255; ++c) {

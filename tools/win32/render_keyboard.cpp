@@ -30,7 +30,7 @@
 #include "keyboard/lv_keyboard.h"
 #include "keyboard/win32/key_legends_win32.h"
 #include "keyboard/win32/keyboard_services_win32.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
 #include "render/fonts.h"

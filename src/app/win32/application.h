@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/win32/base_window.h"
+#include "platform/win32/base_window.h"
 
 class TApplication : public TBaseWindow<TApplication> {
  public:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/web_sites.h"
+#include "commands/web_sites.h"
 #include "app/win32/window_surface.h"
 #include "app/window_rules.h"
 #include "app/transparency_slider.h"
@@ -19,16 +19,16 @@
 #include "render/win32/gdi_canvas.h"
 #include "render/win32/theme_win32.h"
 #include "app/win32/application.h"
-#include "app/win32/fatal_error.h"
+#include "platform/win32/fatal_error.h"
 #include "app/win32/system_services.h"
 #include "input/observed_key_injector.h"
 #include "input/win32/foreground_window.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 #include "input/win32/pointer_messages.h"
 #include "input/win32/tablet_service.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
-#include "settings/win32/settings_form.h"
+#include "dialog/win32/settings_form.h"
 
 namespace {
 

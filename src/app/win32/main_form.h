@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "app/command_captions.h"
+#include "commands/command_captions.h"
 #include "app/keep_clear.h"
-#include "app/command_table.h"
-#include "app/system_menu_plan.h"
-#include "app/win32/base_window.h"
+#include "commands/command_table.h"
+#include "commands/system_menu_plan.h"
+#include "platform/win32/base_window.h"
 #include "keyboard/keyboard_desktop.h"
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 #include "keyboard/keyboard_types.h"
 #include "keyboard/lv_keyboard.h"
-#include "input/key_injection.h"
+#include "keys/key_injection.h"
 #include "input/hover_typing.h"
 #include "input/key_press.h"
 #include "input/pointer_input.h"

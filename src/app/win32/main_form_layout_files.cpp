@@ -5,7 +5,7 @@
 #include "app/win32/main_form.h"
 #include "keyboard/win32/layout_files_win32.h"
 #include "platform/debug_log.h"
-#include "settings/ini_integer.h"
+#include "platform/ini_integer.h"
 #include "settings/win32/settings_files_win32.h"
 
 namespace {

@@ -5,16 +5,16 @@
 
 #include <stdexcept>
 
-#include "app/command_captions.h"
-#include "app/command_cycling.h"
+#include "commands/command_captions.h"
+#include "commands/command_cycling.h"
 #include "app/transparency_slider.h"
-#include "app/web_links.h"
+#include "commands/web_links.h"
 #include "app/win32/main_form.h"
 #include "app/win32/transparency_panel.h"
 #include "app/window_opacity.h"
 #include "keyboard/paint_hold.h"
 #include "render/win32/theme_win32.h"
-#include "settings/win32/settings_form.h"
+#include "dialog/win32/settings_form.h"
 #include "app/window_rules.h"
 #include "platform/rounding.h"
 #include "platform/win32/program_file.h"

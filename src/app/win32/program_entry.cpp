@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/win32/application.h"
-#include "app/win32/fatal_error.h"
+#include "platform/win32/fatal_error.h"
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
 #include "platform/win32/busy_cursor_display.h"

@@ -2,8 +2,8 @@
 // The system's implementations of the seams the keyboard model works through.
 #include <memory>
 
-#include "input/key_injection.h"
-#include "keyboard/keyboard_services.h"
+#include "keys/key_injection.h"
+#include "keys/keyboard_services.h"
 #include "keyboard/lv_keyboard.h"
 
 std::unique_ptr<TKeyboardServices> CreateSystemKeyboardServices();

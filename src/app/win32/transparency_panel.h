@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/transparency_slider.h"
-#include "app/win32/base_window.h"
+#include "platform/win32/base_window.h"
 #include "platform/geometry.h"
 
 class TTransparencyPanel : public TBaseWindow<TTransparencyPanel> {

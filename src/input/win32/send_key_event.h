@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "input/key_injection.h"
+#include "keys/key_injection.h"
 
 // The record of one key event: wVk the code, wScan its scan code in the calling thread's input
 // language, dwFlags KEYEVENTF_KEYUP for a key-up plus KEYEVENTF_EXTENDEDKEY when extended.

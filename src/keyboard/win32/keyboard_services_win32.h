@@ -1,7 +1,7 @@
 #pragma once
 // The keyboard services of the system: ToUnicodeEx, MapVirtualKeyExW, the installed layouts,
 // loading and unloading a layout, the keyboard state and the foreground window's input language.
-#include "keyboard/keyboard_services.h"
+#include "keys/keyboard_services.h"
 
 class TWin32KeyboardServices : public TKeyboardServices {
  public:

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/base_window.h"
+#include "platform/win32/base_window.h"
 #include "platform/geometry.h"
 #include "platform/win32/win32_handles.h"
 

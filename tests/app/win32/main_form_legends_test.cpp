@@ -13,7 +13,7 @@
 #include "app/win32/message_pump.h"
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 #include "keyboard/win32/keyboard_services_win32.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"

@@ -14,7 +14,7 @@
 #include "app/transparency_slider.h"
 #include "app/win32/main_form.h"
 #include "app/win32/message_pump.h"
-#include "keyboard/vk_codes.h"
+#include "keys/vk_codes.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"

@@ -8,7 +8,7 @@
 
 #include "input/win32/pointer_messages.h"
 #include "input/win32/send_key_event.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/lv_keyboard.h"
-#include "keyboard/vk_classes.h"
+#include "keys/vk_classes.h"
 #include "keyboard/win32/key_legends_win32.h"
 #include "render/win32/gdi_canvas.h"
 

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <vector>
 
-#include "app/command_captions.h"
+#include "commands/command_captions.h"
 #include "platform/win32/win32_handles.h"
-#include "settings/win32/settings_form.h"
+#include "dialog/win32/settings_form.h"
 
 namespace {
 
