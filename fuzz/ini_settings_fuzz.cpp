@@ -8,9 +8,9 @@
 
 #include "app/window_opacity.h"
 #include "fuzz_input.h"
+#include "platform/ini_integer.h"
 #include "settings/app_ini.h"
 #include "settings/fake_settings_backends.h"
-#include "platform/ini_integer.h"
 
 namespace {
 

@@ -10,23 +10,23 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "commands/command_captions.h"
 #include "app/win32/application.h"
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
 #include "bench_timing.h"
+#include "commands/command_captions.h"
+#include "dialog/settings_dialog_plan.h"
 #include "input/win32/foreground_window.h"
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/lang_chars_fill_lock.h"
-#include "keys/vk_codes.h"
 #include "keyboard/win32/keyboard_services_win32.h"
 #include "keyboard/win32/named_objects_win32.h"
+#include "keys/vk_codes.h"
 #include "platform/win32/busy_cursor_display.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"
-#include "dialog/settings_dialog_plan.h"
 #include "settings/win32/app_ini_module.h"
 
 namespace {

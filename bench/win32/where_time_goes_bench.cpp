@@ -8,9 +8,9 @@
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/twice_translated_table.h"
 #include "keys/vk_classes.h"
+#include "platform/win32/win32_handles.h"
 #include "profiling_canvas.h"
 #include "render/theme.h"
-#include "platform/win32/win32_handles.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "keys/keyboard_services.h"
 #include "keyboard/lang_chars.h"
+#include "keys/keyboard_services.h"
 
 // What one ToUnicodeEx call gave: its count (negative for a dead key) and the text made of it.
 struct TKeyTranslation {

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "keyboard/builtin_layouts.h"
+#include "keyboard/vk_names.h"
 #include "keys/vk_classes.h"
 #include "keys/vk_codes.h"
-#include "keyboard/vk_names.h"
 #include "platform/screen_scale.h"
 #include "render/theme.h"
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "keys/key_injection.h"
 #include "keyboard/key_legend_source.h"
 #include "keyboard/keyboard_desktop.h"
-#include "keys/keyboard_services.h"
 #include "keyboard/layout_text.h"
+#include "keys/key_injection.h"
+#include "keys/keyboard_services.h"
 #include "render/canvas.h"
 #include "render/key_draw_context.h"
 #include "render/lv_btn.h"

@@ -5,21 +5,21 @@
 
 #include <stdexcept>
 
-#include "commands/command_captions.h"
-#include "commands/command_cycling.h"
 #include "app/transparency_slider.h"
-#include "commands/web_links.h"
 #include "app/win32/main_form.h"
 #include "app/win32/transparency_panel.h"
 #include "app/window_opacity.h"
-#include "keyboard/paint_hold.h"
-#include "render/win32/theme_win32.h"
-#include "dialog/win32/settings_form.h"
 #include "app/window_rules.h"
+#include "commands/command_captions.h"
+#include "commands/command_cycling.h"
+#include "commands/web_links.h"
+#include "dialog/win32/settings_form.h"
+#include "keyboard/paint_hold.h"
 #include "platform/rounding.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/system_library.h"
+#include "render/win32/theme_win32.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
 

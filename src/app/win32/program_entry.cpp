@@ -2,10 +2,10 @@
 #include <windows.h>
 
 #include "app/win32/application.h"
-#include "platform/win32/fatal_error.h"
 #include "app/win32/main_form.h"
 #include "app/win32/relaunch.h"
 #include "platform/win32/busy_cursor_display.h"
+#include "platform/win32/fatal_error.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "render/win32/font_enum.h"

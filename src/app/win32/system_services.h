@@ -2,9 +2,9 @@
 // The system's implementations of the seams the keyboard model works through.
 #include <memory>
 
+#include "keyboard/lv_keyboard.h"
 #include "keys/key_injection.h"
 #include "keys/keyboard_services.h"
-#include "keyboard/lv_keyboard.h"
 
 std::unique_ptr<TKeyboardServices> CreateSystemKeyboardServices();
 std::unique_ptr<TKeyInjector> CreateSystemKeyInjector();

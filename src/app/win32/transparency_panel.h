@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "app/transparency_slider.h"
-#include "platform/win32/base_window.h"
 #include "platform/geometry.h"
+#include "platform/win32/base_window.h"
 
 class TTransparencyPanel : public TBaseWindow<TTransparencyPanel> {
  public:

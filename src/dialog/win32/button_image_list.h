@@ -3,9 +3,9 @@
 // becomes a 32-bit DIB section with its alpha plus a mask, in an image list of its own.
 #include <windows.h>
 
-#include "render/button_images.h"
-#include "platform/win32/win32_handles.h"
 #include "dialog/win32/common_controls.h"
+#include "platform/win32/win32_handles.h"
+#include "render/button_images.h"
 
 // A top-down 32-bit DIB section holding the image's pixels, alpha straight as drawn.
 TBitmapHandle ArgbDibSection(const TArgbImage& image);

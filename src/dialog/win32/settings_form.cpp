@@ -7,12 +7,12 @@
 #include <utility>
 
 #include "commands/web_links.h"
-#include "platform/win32/fatal_error.h"
+#include "dialog/dialog_placement.h"
 #include "input/win32/foreground_window.h"
 #include "platform/debug_log.h"
+#include "platform/win32/fatal_error.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
-#include "dialog/dialog_placement.h"
 #include "platform/win32/system_library.h"
 
 namespace {

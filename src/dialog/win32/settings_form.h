@@ -10,12 +10,12 @@
 #include <optional>
 
 #include "commands/command_captions.h"
-#include "platform/win32/base_window.h"
-#include "platform/win32/win32_handles.h"
 #include "dialog/settings_dialog_plan.h"
-#include "settings/settings_target.h"
 #include "dialog/win32/button_image_list.h"
 #include "dialog/win32/common_controls.h"
+#include "platform/win32/base_window.h"
+#include "platform/win32/win32_handles.h"
+#include "settings/settings_target.h"
 
 class TSettingsForm : public TBaseWindow<TSettingsForm> {
  public:

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/base_window.h"
 #include "platform/geometry.h"
+#include "platform/win32/base_window.h"
 #include "platform/win32/win32_handles.h"
 
 class TSuggestionBar : public TBaseWindow<TSuggestionBar> {

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "commands/web_links.h"
-#include "platform/win32/startup_environment.h"
 #include "dialog/settings_dialog_bands.h"
 #include "dialog/win32/settings_form.h"
+#include "platform/win32/startup_environment.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "keyboard/lang_chars.h"
 #include "keyboard/lang_chars_fill.h"
 #include "keyboard/lv_keyboard.h"
-#include "keys/vk_classes.h"
 #include "keyboard/win32/key_legends_win32.h"
+#include "keys/vk_classes.h"
 #include "render/win32/gdi_canvas.h"
 
 namespace {

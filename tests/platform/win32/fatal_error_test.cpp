@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "platform/win32/fatal_error.h"
 #include "fakes/fake_keyboard_desktop.h"
 #include "fakes/recording_key_injector.h"
 #include "keyboard/lv_keyboard.h"
 #include "keyboard/win32/keyboard_services_win32.h"
+#include "platform/win32/fatal_error.h"
 #include "render/win32/gdi_canvas.h"
 
 // A crash while Shift and right Alt are latched: the last-chance filter sends their key-ups before

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "commands/command_captions.h"
-#include "platform/win32/win32_handles.h"
 #include "dialog/win32/settings_form.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 
