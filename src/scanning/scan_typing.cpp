@@ -35,6 +35,14 @@ void TScanTyping::KeysMoved(std::uint32_t now) {
   ShowHighlight();
 }
 
+void TScanTyping::SetLeadingRow(TScanLeadingRow* leading, std::uint32_t now) {
+  if (leading == FLeading) return;
+  if (FLeading) FLeading->ShowHighlight(false, -1);
+  FLeading = leading;
+  FHasLeadingRow = false;
+  if (Running()) Start(now);
+}
+
 void TScanTyping::Stop() {
   ReleasePressed();
   FScanner.Stop();

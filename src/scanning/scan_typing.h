@@ -43,6 +43,10 @@ class TScanTyping {
   // The keys moved to other places (another input language): the rows are found again; the scan
   // goes on where it was when their number of keys is the same, otherwise it starts over.
   void KeysMoved(std::uint32_t now);
+  // A suggestion row came (leading) or went (null): the old one loses its highlight, and a
+  // running scan starts again from the first row. The caller keeps leading alive until it sets
+  // another.
+  void SetLeadingRow(TScanLeadingRow* leading, std::uint32_t now);
   // Ends scanning: a pressed key is released, the highlight taken away.
   void Stop();
   bool Running() const { return FScanner.Running(); }

@@ -186,4 +186,27 @@ TEST(ScanTyping, ALeadingRowComesFirst) {
   EXPECT_TRUE(rig.keyboard.Key(8)->ScanHighlighted());
 }
 
+TEST(ScanTyping, ASuggestionRowThatComesOrGoesMidScanRestartsTheRows) {
+  TInputRig rig;
+  TScanTyping scan(rig.keyboard, rig.pointer, 1000);
+  scan.Start(0);
+  scan.Tick(1000);
+  ASSERT_EQ(scan.Rows().size(), 3u);
+  ASSERT_EQ(scan.Row(), 1);
+  TFakeLeadingRow suggestions;
+  scan.SetLeadingRow(&suggestions, 1500);
+  ASSERT_EQ(scan.Rows().size(), 4u);
+  EXPECT_EQ(scan.Row(), 0);  // from the first row: the suggestions
+  EXPECT_EQ(suggestions.Shown, -1);
+  EXPECT_FALSE(rig.keyboard.Key(8)->ScanHighlighted());
+  scan.SetLeadingRow(nullptr, 2000);
+  EXPECT_EQ(suggestions.Shown, -2);  // the row that goes loses its highlight
+  EXPECT_EQ(scan.Rows().size(), 3u);
+  EXPECT_TRUE(rig.keyboard.Key(8)->ScanHighlighted());
+  scan.Stop();
+  scan.SetLeadingRow(&suggestions, 2500);  // not scanning: nothing starts
+  EXPECT_FALSE(scan.Running());
+  EXPECT_EQ(suggestions.Shown, -2);
+}
+
 }  // namespace

@@ -308,7 +308,9 @@ void TMainForm::WordKeyDown(std::uint16_t code) {
 void TMainForm::PlaceWords() {
   if (!FWords) return;
   // About one key row of the usual layouts high, readable on a small keyboard.
+  const std::size_t buttons = FWords->Bar().Slots().size();
   FWords->Place(std::clamp(FKeyboard->Height() / 6, 24, 64));
+  if (FWords->Bar().Slots().size() != buttons) FScan->LayoutChanged();  // the scanned row's length
 }
 
 void TMainForm::StartScanning() {
@@ -326,12 +328,14 @@ void TMainForm::FormClose() {
   if (TabletServiceStopped) StartTabletService();
   StopHoverCheck();
   StopScanning();
+  if (FScan) FScan->SetLeadingRow(nullptr);  // the suggestion row goes before the scan
   ReleaseAllKeys();
 }
 
 void TMainForm::FormDestroy() {
   FClosing = true;
   StopScanning();
+  if (FScan) FScan->SetLeadingRow(nullptr);  // the suggestion row goes before the scan
   ReleaseAllKeys();
   if (FUnregisterTouchWindow) FUnregisterTouchWindow(Handle());
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);

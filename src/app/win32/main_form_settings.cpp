@@ -169,8 +169,11 @@ void TMainForm::SetWordSuggestions(bool value) {
     FWords->SetAddSpace(FSuggestionSpace);
     FWords->SetLearnWords(FLearnWords);
     FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
+    FWords->SetPressObserver([this] { FScan->KeyPressed(); });  // the click sound
     PlaceWords();
+    FScan->SetLeadingRow(FWords.get());  // scanned first
   } else if (!value && FWords) {
+    FScan->SetLeadingRow(nullptr);
     FWords->Save();
     FWords.reset();
   }

@@ -44,6 +44,8 @@ class TScanSession {
   void LayoutChanged();
   // The keys moved (another input language).
   void KeysMoved();
+  // The suggestion row came or went (null); kept alive by the caller until another is set.
+  void SetLeadingRow(TScanLeadingRow* row) { FScan.SetLeadingRow(row, GetTickCount()); }
   // A key or suggestion was pressed, by any means: the click, when it is on.
   void KeyPressed();
 

@@ -39,6 +39,13 @@ void TSuggestionBar::SetWords(const std::vector<std::wstring>& words) {
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TSuggestionBar::SetHighlight(bool highlighted, int slot) {
+  if (highlighted == FHighlighted && slot == FHighlightSlot) return;
+  FHighlighted = highlighted;
+  FHighlightSlot = slot;
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TSuggestionBar::Place(int height) {
   if (!Handle()) return;
   RECT window{};
@@ -70,12 +77,17 @@ void TSuggestionBar::Paint(HDC dc) {
   const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Theme.KeyChar);
-  for (std::size_t i = 0; i < FSlots.size() && i < FWords.size(); ++i) {
+  for (std::size_t i = 0; i < FSlots.size(); ++i) {
+    const bool highlighted = FHighlighted && (FHighlightSlot < 0 || static_cast<std::size_t>(FHighlightSlot) == i);
+    // An empty slot shows nothing, unless scanning highlights it.
+    if (i >= FWords.size() && !highlighted) continue;
     const TRect& s = FSlots[i];
     RECT rect{s.Left, s.Top, s.Right, s.Bottom};
-    FillRectColor(dc, rect, Theme.KeyBorder);
+    FillRectColor(dc, rect, highlighted ? Theme.ScanBorder : Theme.KeyBorder);
     RECT face{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-    FillRectColor(dc, face, Theme.KeyFace);
+    FillRectColor(dc, face, highlighted ? Theme.ScanFace : Theme.KeyFace);
+    if (i >= FWords.size()) continue;
+    SetTextColor(dc, highlighted ? Theme.ScanLegend : Theme.KeyChar);
     DrawTextW(dc, FWords[i].c_str(), static_cast<int>(FWords[i].size()), &face,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   }

@@ -28,6 +28,9 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   void Place(int height);
   // The buttons in the row's client coordinates.
   const std::vector<TRect>& Slots() const { return FSlots; }
+  // Switch scanning's highlight: the whole row (slot -1), one slot, or none (highlighted false),
+  // drawn in the scan colours of the scheme as on the keys.
+  void SetHighlight(bool highlighted, int slot);
 
  private:
   friend class TBaseWindow<TSuggestionBar>;
@@ -41,4 +44,6 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   std::vector<TRect> FSlots;
   TFontHandle FFont;
   int FFontHeight = 0;
+  bool FHighlighted = false;
+  int FHighlightSlot = -1;
 };

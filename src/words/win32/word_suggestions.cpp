@@ -93,7 +93,20 @@ void TWordSuggestions::Press(std::size_t index) {
   if (FSuggestions.empty() || FSuggestions[index].Word != suggestion.Word) return;
   FReleaseLatched();
   FInjector.TypeText(FPrediction.Accept(suggestion, FAddSpace));
+  if (FPressObserver) FPressObserver();
   Refresh();
+}
+
+TScanRow TWordSuggestions::Row() const {
+  TScanRow row;
+  for (std::size_t i = 0; i < FBar->Slots().size(); ++i) {
+    TScanItem item;
+    item.Kind = TScanItemKind::Suggestion;
+    item.Index = static_cast<int>(i);
+    item.Bounds = FBar->Slots()[i];
+    row.push_back(item);
+  }
+  return row;
 }
 
 void TWordSuggestions::Refresh() {

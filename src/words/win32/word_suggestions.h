@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "scanning/scan_typing.h"
 #include "words/user_words.h"
 #include "words/user_words_file.h"
 #include "words/win32/focused_control.h"
@@ -19,7 +20,9 @@
 #include "words/win32/word_list_resources.h"
 #include "words/word_prediction.h"
 
-class TWordSuggestions {
+// Also the row that switch scanning steps through before the keys: one item a button, empty or not,
+// so that the row keeps its length while words come and go.
+class TWordSuggestions : public TScanLeadingRow {
  public:
   // keyboardWindow owns the row; releaseLatched lets go of latched modifiers before a word is
   // typed; userWordsFile is the dictionary's full name (empty: nothing is kept).
@@ -40,6 +43,14 @@ class TWordSuggestions {
   void ForgetLearnedWords();
   // Presses button index, as a click does.
   void Press(std::size_t index);
+  // Told of every press that typed a word (the click sound).
+  void SetPressObserver(std::function<void()> observer) { FPressObserver = std::move(observer); }
+
+  TScanRow Row() const override;
+  void ShowHighlight(bool highlighted, int item) override { FBar->SetHighlight(highlighted, item); }
+  void Press(int index) override {
+    if (index >= 0) Press(static_cast<std::size_t>(index));
+  }
   const TSuggestionBar& Bar() const { return *FBar; }
 
  private:
@@ -54,6 +65,7 @@ class TWordSuggestions {
   TWordPrediction FPrediction;
   TUnicodeTextInjector FInjector;
   std::function<void()> FReleaseLatched;
+  std::function<void()> FPressObserver;
   std::vector<TSuggestion> FSuggestions;
   TFocusedControl FTarget;  // where the word is typed
   bool FAddSpace = true;

@@ -136,3 +136,49 @@ TEST_F(WordSuggestionsWindow, ASuggestionTypesExactlyItsRestAndASpaceIntoTheFocu
   EXPECT_EQ(GetForegroundWindow(), frame);
   DestroyWindow(frame);
 }
+
+TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesASuggestion) {
+  const HWND frame = CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30, frame,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+  ForceForegroundWindow(frame, true);
+  SetFocus(edit);
+  Pump();
+  Command(1037);
+  TWordSuggestions* words = form_->Words();
+  ASSERT_NE(words, nullptr);
+  words->SetLanguage(0x0409);
+  words->KeyDown('T', L"t", false);
+  words->KeyDown('H', L"h", false);
+  const std::wstring first = words->Bar().Words().at(0);
+  form_->ApplySetting(TSettingId::ScanTime, 500);
+  form_->ApplySetting(TSettingId::Scanning, 1);
+  Pump();
+  const HWND bar = words->Bar().Handle();
+  const auto& slots = words->Bar().Slots();
+  ASSERT_GE(slots.size(), 3u);
+  const auto face = [&](std::size_t i) { return RowPixel(bar, slots[i].Left + 3, slots[i].Top + 3); };
+  // The whole row is highlighted first, in the scan colours.
+  EXPECT_EQ(face(0), Theme.ScanFace);
+  EXPECT_EQ(face(slots.size() - 1), Theme.ScanFace);
+  const auto pressSwitch = [&] {
+    SendMessageW(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(form_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  };
+  pressSwitch();  // the row: its first button alone
+  Pump();
+  EXPECT_EQ(face(0), Theme.ScanFace);
+  EXPECT_EQ(face(1), Theme.KeyFace);
+  Sleep(120);     // past the switch's bounce time, within the first step's one and a half intervals
+  pressSwitch();  // the first suggestion
+  Pump();
+  wchar_t text[64] = {};
+  GetWindowTextW(edit, text, 64);
+  EXPECT_EQ(std::wstring(text), first.substr(2) + L" ");
+  EXPECT_EQ(GetFocus(), edit);
+  form_->ApplySetting(TSettingId::Scanning, 0);
+  Command(1037);  // the row goes while the scan holds it no more
+  EXPECT_EQ(form_->Words(), nullptr);
+  DestroyWindow(frame);
+}
