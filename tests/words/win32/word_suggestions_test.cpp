@@ -68,10 +68,35 @@ class WordSuggestionsWindow : public ::testing::Test {
     DeleteFileW(words_.c_str());
   }
   void Command(UINT id) { SendMessageW(form_->Handle(), WM_SYSCOMMAND, id, 0); }
+  // A target window whose edit control has the focus (gone with the test).
+  HWND FocusTargetEdit() {
+    target_.Reset(CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30,
+                                      target_.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ForceForegroundWindow(target_.Get(), true);
+    SetFocus(edit);
+    Pump();
+    return edit;
+  }
+  // Suggestions switched on, in English, after the keys t and h.
+  TWordSuggestions* SuggestionsAfterTh() {
+    Command(1037);
+    TWordSuggestions* words = form_->Words();
+    if (!words) return nullptr;
+    words->SetLanguage(0x0409);
+    words->KeyDown('T', L"t", false);
+    words->KeyDown('H', L"h", false);
+    return words;
+  }
 
   std::wstring ini_, words_;
   std::unique_ptr<TAppIniModule> module_;
   std::unique_ptr<TMainForm> form_;
+  struct TWindowDestroyer {
+    void operator()(HWND window) const { DestroyWindow(window); }
+  };
+  TUniqueHandle<HWND, TWindowDestroyer> target_;
 };
 
 }  // namespace
@@ -108,19 +133,9 @@ TEST_F(WordSuggestionsWindow, TheRowComesWithTheCommandInTheSchemesKeyColoursAnd
 }
 
 TEST_F(WordSuggestionsWindow, ASuggestionTypesExactlyItsRestAndASpaceIntoTheFocusedEdit) {
-  const HWND frame = CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
-                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30, frame,
-                                    nullptr, GetModuleHandleW(nullptr), nullptr);
-  ForceForegroundWindow(frame, true);
-  SetFocus(edit);
-  Pump();
-  Command(1037);
-  TWordSuggestions* words = form_->Words();
+  const HWND edit = FocusTargetEdit();
+  TWordSuggestions* words = SuggestionsAfterTh();
   ASSERT_NE(words, nullptr);
-  words->SetLanguage(0x0409);
-  words->KeyDown('T', L"t", false);
-  words->KeyDown('H', L"h", false);
   const auto& shown = words->Bar().Words();
   ASSERT_GE(shown.size(), 3u);
   const std::wstring first = shown[0];
@@ -133,24 +148,13 @@ TEST_F(WordSuggestionsWindow, ASuggestionTypesExactlyItsRestAndASpaceIntoTheFocu
   GetWindowTextW(edit, text, 64);
   EXPECT_EQ(std::wstring(text), first.substr(2) + L" ");  // the keyboard's own "th" never reached it
   EXPECT_EQ(GetFocus(), edit);
-  EXPECT_EQ(GetForegroundWindow(), frame);
-  DestroyWindow(frame);
+  EXPECT_EQ(GetForegroundWindow(), target_.Get());
 }
 
 TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesASuggestion) {
-  const HWND frame = CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
-                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30, frame,
-                                    nullptr, GetModuleHandleW(nullptr), nullptr);
-  ForceForegroundWindow(frame, true);
-  SetFocus(edit);
-  Pump();
-  Command(1037);
-  TWordSuggestions* words = form_->Words();
+  const HWND edit = FocusTargetEdit();
+  TWordSuggestions* words = SuggestionsAfterTh();
   ASSERT_NE(words, nullptr);
-  words->SetLanguage(0x0409);
-  words->KeyDown('T', L"t", false);
-  words->KeyDown('H', L"h", false);
   const std::wstring first = words->Bar().Words().at(0);
   form_->ApplySetting(TSettingId::ScanTime, 500);
   form_->ApplySetting(TSettingId::Scanning, 1);
@@ -180,5 +184,4 @@ TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesAS
   form_->ApplySetting(TSettingId::Scanning, 0);
   Command(1037);  // the row goes while the scan holds it no more
   EXPECT_EQ(form_->Words(), nullptr);
-  DestroyWindow(frame);
 }
