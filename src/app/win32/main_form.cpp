@@ -310,6 +310,7 @@ void TMainForm::PlaceWords() {
   // About one key row of the usual layouts high, readable on a small keyboard.
   const std::size_t buttons = FWords->Bar().Slots().size();
   FWords->Place(std::clamp(FKeyboard->Height() / 6, 24, 64));
+  FWords->SetHover(FHoverPress, FHoverTime, HoverTolerance(FDpi));
   if (FWords->Bar().Slots().size() != buttons) FScan->LayoutChanged();  // the scanned row's length
 }
 

@@ -157,6 +157,7 @@ void TMainForm::SetHoverPress(bool value) {
     StartHoverCheck();
   else
     StopHoverCheck();
+  PlaceWords();  // and hover on the suggestion row
   FAppIni.Write(TSettingId::HoverPress, value);
 }
 
@@ -243,6 +244,7 @@ void TMainForm::SetScanSound(bool value) {
 void TMainForm::SetHoverTime(int milliseconds) {
   FHoverTime = LimitSetting(TSettingId::HoverTime, milliseconds);
   FHover->SetTime(FHoverTime);
+  PlaceWords();  // and hover on the suggestion row
   FAppIni.Write(TSettingId::HoverTime, FHoverTime);
 }
 

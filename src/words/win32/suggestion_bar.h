@@ -1,8 +1,8 @@
 #pragma once
 // The suggestion row: a strip of word buttons flush with the keyboard window's top edge (its
 // bottom edge where the work area ends above it), as wide as the window, in the colour scheme's
-// key colours. It never takes the focus; a click, pen tap or touch on a button reports
-// the button's index.
+// key colours. It never takes the focus; a click, pen tap or touch on a button, or a pointer
+// resting on it with hover to type on, reports the button's index.
 #include <windows.h>
 
 #include <cstddef>
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "input/hover_press.h"
 #include "platform/geometry.h"
 #include "platform/win32/base_window.h"
 #include "platform/win32/win32_handles.h"
@@ -28,6 +29,9 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   void Place(int height);
   // The buttons in the row's client coordinates.
   const std::vector<TRect>& Slots() const { return FSlots; }
+  // Hover to type on the row: a word under a resting pointer is pressed after time milliseconds,
+  // once per visit, as on the keys, with the running time shown along the button's bottom.
+  void SetHover(bool on, int time, int tolerance);
   // Switch scanning's highlight: the whole row (slot -1), one slot, or none (highlighted false),
   // drawn in the scan colours of the scheme as on the keys.
   void SetHighlight(bool highlighted, int slot);
@@ -36,6 +40,9 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   friend class TBaseWindow<TSuggestionBar>;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint(HDC dc);
+  // The hover check, every HoverCheckInterval while something is timing.
+  void CheckHover();
+  void StartHoverCheck();
 
   HWND FOwner;
   std::function<void(std::size_t)> FOnPress;
@@ -44,6 +51,12 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   std::vector<TRect> FSlots;
   TFontHandle FFont;
   int FFontHeight = 0;
+  THoverPress FHover{HoverTimeDefault, HoverToleranceAt96};
+  bool FHoverOn = false;
+  bool FHoverChecking = false;
+  bool FPenOrTouch = false;      // the last move came from a pen or a finger
+  std::uint8_t FProgressSlot = 0;  // 1 + the button whose time runs, 0 none
+  int FProgress = 0;               // 0 to 1000
   bool FHighlighted = false;
   int FHighlightSlot = -1;
 };

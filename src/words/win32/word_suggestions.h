@@ -36,6 +36,8 @@ class TWordSuggestions : public TScanLeadingRow {
   void SetLearnWords(bool learn) { FPrediction.SetLearnWords(learn); }
   // Follows the keyboard window: height is the row's height.
   void Place(int height);
+  // Hover to type on the row (the keyboard's setting, time and tolerance).
+  void SetHover(bool on, int time, int tolerance) { FBar->SetHover(on, time, tolerance); }
   // The lazy save: writes the dictionary when it changed (TSettingsError once when it cannot).
   void Save() { FFile.SaveIfChanged(FUserWords); }
   bool Changed() const { return FUserWords.Changed(); }

@@ -185,3 +185,25 @@ TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesAS
   Command(1037);  // the row goes while the scan holds it no more
   EXPECT_EQ(form_->Words(), nullptr);
 }
+
+TEST_F(WordSuggestionsWindow, AWordUnderTheRestingPointerIsTypedWithHoverToTypeOn) {
+  const HWND edit = FocusTargetEdit();
+  TWordSuggestions* words = SuggestionsAfterTh();
+  ASSERT_NE(words, nullptr);
+  const std::wstring first = words->Bar().Words().at(0);
+  const TRect slot = words->Bar().Slots().at(0);
+  POINT centre{(slot.Left + slot.Right) / 2, (slot.Top + slot.Bottom) / 2};
+  ClientToScreen(words->Bar().Handle(), &centre);
+  SetCursorPos(centre.x, centre.y);
+  Pump();
+  wchar_t text[64] = {};
+  GetWindowTextW(edit, text, 64);
+  EXPECT_EQ(std::wstring(text), L"");  // hover to type is off
+  form_->ApplySetting(TSettingId::HoverTime, 500);
+  form_->ApplySetting(TSettingId::HoverPress, 1);
+  SendMessageW(words->Bar().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+  for (int i = 0; i < 5; ++i) Pump();  // a second: past the hover time, once
+  GetWindowTextW(edit, text, 64);
+  EXPECT_EQ(std::wstring(text), first.substr(2) + L" ");  // once per visit
+  EXPECT_EQ(GetFocus(), edit);
+}
