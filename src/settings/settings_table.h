@@ -8,10 +8,12 @@
 //  2. add its row to SettingsTable at the same place (the static_assert below checks the order).
 //     The key is what users' INI files and registries hold: once shipped it never changes;
 //  3. pin the key in tests/settings/settings_table_test.cpp (SettingsTable.KeysArePinned);
-//  4. read it with TAppIni::Read(id), store it with TAppIni::Write(id, value), limit it with
-//     LimitSetting(id, value). A setting the user changes at run time also needs its apply
-//     operation: a case in the keyboard window's SettingValue and ApplySetting
-//     (TSettingsTarget), which the settings dialog and the command table call.
+//  4. a setting the program holds while it runs goes through TSettingsController
+//     (settings_controller.h): it loads the stored value at start-up, and Apply(id, value), which
+//     the settings dialog and the command table reach through TSettingsTarget::ApplySetting,
+//     limits, stores (as the row's Save says) and shows it; what the program does on a new value
+//     is a case in the keyboard window's SettingApplied. Elsewhere read it with TAppIni::Read(id),
+//     store it with TAppIni::Write(id, value), limit it with LimitSetting(id, value).
 #include <cstddef>
 #include <iterator>
 
@@ -61,6 +63,13 @@ enum class TSettingLimit {
   AboveMaxToMin, // a value above Max becomes Min, lower values are kept (a stored 0 is the first layout)
 };
 
+// When applying a setting stores it (TSettingsController).
+enum class TSettingSave {
+  AtOnce,     // written as it is applied
+  Lazy,       // written by the lazy save, a few seconds after the last change (the opacity)
+  ByProgram,  // the program writes it in its own way (the keyboard type: a layout file by its name)
+};
+
 struct TSettingDef {
   TSettingId Id;
   const wchar_t* Key;
@@ -69,6 +78,7 @@ struct TSettingDef {
   int Min;
   int Max;
   TSettingLimit Limit;
+  TSettingSave Save = TSettingSave::AtOnce;
 };
 
 inline constexpr TSettingDef SettingsTable[] = {
@@ -77,12 +87,14 @@ inline constexpr TSettingDef SettingsTable[] = {
     {TSettingId::LockSize, L"LockSize", TSettingType::Bool, 0, 0, 1, TSettingLimit::Kept},
     // A built-in layout's number; a layout from a file is stored by its file name as text and has a
     // number above Max while the program runs (the keyboard window's StoreKeyboardType).
-    {TSettingId::KeyboardType, L"Keyboard", TSettingType::Integer, 1, 1, LayoutCount, TSettingLimit::AboveMaxToMin},
+    {TSettingId::KeyboardType, L"Keyboard", TSettingType::Integer, 1, 1, LayoutCount, TSettingLimit::AboveMaxToMin,
+     TSettingSave::ByProgram},
     // At start-up the system's choice (DefaultColorScheme: high contrast) stands in for the default.
     {TSettingId::ColorScheme, L"Colors", TSettingType::Integer, 1, 1, ColorSchemeCount, TSettingLimit::AboveMaxToMin},
     // The window's opacity: the stored number is kept, the window is drawn with it limited, so that
     // no stored value makes the keyboard invisible (and click-through).
-    {TSettingId::Transparency, L"AlphaBlend", TSettingType::Integer, 255, 50, 255, TSettingLimit::Kept},
+    {TSettingId::Transparency, L"AlphaBlend", TSettingType::Integer, 255, 50, 255, TSettingLimit::Kept,
+     TSettingSave::Lazy},
     {TSettingId::HoverPress, L"HoverPress", TSettingType::Bool, 0, 0, 1, TSettingLimit::Kept},
     // Hover typing's time in milliseconds; its range is the hover check's own.
     {TSettingId::HoverTime, L"HoverTime", TSettingType::Integer, HoverTimeDefault, HoverTimeMin, HoverTimeMax,

@@ -64,12 +64,6 @@ BOOL CALLBACK FindRestoreTarget(HWND window, LPARAM param) {
   return FALSE;
 }
 
-// Posted when the Apps key starts tmrSettings: the settings dialog is made during the timer's wait,
-// once the click has been handled and shown, so that the timer only has to show it.
-constexpr UINT kMakeSettingsFormMessage = WM_APP + 1;
-// A press of the scanning switch key, posted by its hook.
-constexpr UINT kScanSwitchMessage = WM_APP + 2;
-
 }  // namespace
 
 DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) {
@@ -119,60 +113,20 @@ void TMainForm::FormCreate() {
   ChooseSettingsFile(FAppIni);
   FShown = false;
   FSizingGuard = true;
-  FFitWidth = false;
-  FLockSize = false;
   FLastWorkAreaWidth = 0;
   FLastWorkAreaHeight = 0;
   FLastMonitor = nullptr;
 
-  FPaintBox = std::make_unique<TWindowSurface>(Handle());
-  FSurfaces = std::make_unique<TGdiSurfaceFactory>();
-  FServices = CreateSystemKeyboardServices();
-  // The word suggestions hear of every key-down the keyboard sends.
-  FInjector = std::make_unique<TObservedKeyInjector>(CreateSystemKeyInjector(),
-                                                     [this](std::uint16_t code) { WordKeyDown(code); });
-  FDesktop = std::make_unique<TProcessKeyboardDesktop>([] { return ScreenPixelsPerInch(); });
-  FLegends = CreateKeyLegends(*FServices);
-  FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop,
-                                            FLegends.get());
-  // Nothing is drawn while the window is built: the first showing draws the keyboard.
-  FKeyboard->SetPaintEnabled(false);
-  auto timerId = [](TInputTimer t) { return t == TInputTimer::tmrPress ? tmrPress : tmrSettings; };
-  FInputWindow = std::make_unique<TWin32InputWindow>(
-      Handle(),
-      [this, timerId](TInputTimer t, bool on, unsigned ms) {
-        EnableTimer(timerId(t), on, ms);
-        if (t == TInputTimer::tmrSettings && on && !FSettingsForm)
-          PostMessageW(Handle(), kMakeSettingsFormMessage, 0, 0);
-      },
-      [this, timerId](TInputTimer t) { return TimerEnabled(timerId(t)); });
-  // The press state starts with nothing held or latched, a repeat delay of 600 ms and an interval
-  // of 20 ms; the pointer filters start with no press seen, and mouse presses are ignored while a
-  // pen is in range on Windows builds from 16215 on.
-  FKeyPress = std::make_unique<TKeyPress>(*FKeyboard, *FInjector, *FInputWindow);
-  FPointer = std::make_unique<TPointerInput>(*FKeyboard, *FKeyPress, *FInputWindow, WindowsBuildNumber);
-  FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, Setting(TSettingId::HoverTime).Default,
-                                          HoverTolerance(FDpi));
-
-  FScan = std::make_unique<TScanSession>(Handle(), kScanSwitchMessage, *FKeyboard, *FPointer);
-  FKeyPress->SetPressObserver([this] { FScan->KeyPressed(); });
-
-  pnlTransparency = std::make_unique<TTransparencyPanel>(
-      Handle(), [this] { return FTransparency; },
-      [this](int value) {
-        SetTransparency(value);
-        if (FSettingsForm) FSettingsForm->SetTrackBarPosition(FTransparency);
-      },
-      [this] { return FPointer->FTouchActive; });
+  BuildObjects();
 
   ChooseLegendFonts();
-  FColorScheme = FAppIni.Read(TSettingId::ColorScheme, DefaultColorScheme());
-  ApplyColorScheme(FColorScheme);
+  FSettings.Load(TSettingId::ColorScheme, FAppIni.Read(TSettingId::ColorScheme, DefaultColorScheme()));
+  ApplyColorScheme(Value(TSettingId::ColorScheme));
   FKeyboard->FillKeyNames();
   TranslateCaptions();
   BuildSystemMenu();
 
-  FKeyboardType = StoredKeyboardType();
+  FSettings.Load(TSettingId::KeyboardType, StoredKeyboardType());
   BuildKeyboard();
   UpdateLegendFontSizes();
 
@@ -180,34 +134,7 @@ void TMainForm::FormCreate() {
   const TPoint pos = DefaultWindowPosition(WorkArea(), window.Width(), window.Height());
   SetWindowPos(Handle(), nullptr, pos.x, pos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  SetFitWidth(FAppIni.Read(TSettingId::FitWidth));
-  {
-    THwndPlacementWindow placement(Handle());
-    FAppIni.LoadFormPlacement(placement, false);
-  }
-  SetLockSize(FAppIni.Read(TSettingId::LockSize));
-  UpdateBorder();
-  SetTransparency(FAppIni.Read(TSettingId::Transparency));
-  SetEnableKeyRepeat(FAppIni.Read(TSettingId::EnableKeyRepeat));
-  SetHoverTime(FAppIni.Read(TSettingId::HoverTime));
-  SetHoverPress(FAppIni.Read(TSettingId::HoverPress));
-  // Read as stored, limited, and applied without storing them again.
-  FScanTime = LimitSetting(TSettingId::ScanTime, FAppIni.Read(TSettingId::ScanTime));
-  FScan->SetScanTime(FScanTime);
-  FScanKey = LimitScanKey(FAppIni.Read(TSettingId::ScanKey));
-  FScan->SetScanKey(FScanKey);
-  FClickSound = FAppIni.Read(TSettingId::ClickSound);
-  FScan->SetClickSound(FClickSound);
-  FScanSound = FAppIni.Read(TSettingId::ScanSound);
-  FScan->SetScanSound(FScanSound);
-  FSuggestionSpace = FAppIni.Read(TSettingId::SuggestionSpace);
-  FLearnWords = FAppIni.Read(TSettingId::LearnWords);
-  FScanning = FAppIni.Read(TSettingId::Scanning);
-  FKeepClear = FAppIni.Read(TSettingId::KeepClear);
-  SetWordSuggestions(FAppIni.Read(TSettingId::WordSuggestions));
-  UpdateMenuChecks(TSettingId::KeepClear);
-  UpdateMenuChecks(TSettingId::Scanning);
-  UpdateMenuChecks(TSettingId::ClickSound);
+  ApplyStoredSettings();
   ShowFirstRunPage();
 
   RegisterTouch();
@@ -233,7 +160,7 @@ void TMainForm::BuildKeyboard() {
   StopScanning();
   LoadKeyboardLayout();
   // The slider's visibility follows the stored number, not the layout it loaded.
-  pnlTransparency->SetVisible(TransparencySliderVisible(FKeyboardType));
+  pnlTransparency->SetVisible(TransparencySliderVisible(Value(TSettingId::KeyboardType)));
   {
     FSizingGuard = false;
     TFlagRestorer restore{FSizingGuard};
@@ -267,7 +194,7 @@ void TMainForm::PlaceTransparencyPanel() {
     const TLvBtn* key = FKeyboard->Key(code);
     return key ? TKeyBox{key->GetLeft(), key->GetTop(), key->GetWidth(), key->GetHeight()} : TKeyBox{};
   };
-  pnlTransparency->Place(TransparencyPanelBounds(FKeyboardType, keyBox), FDpi);
+  pnlTransparency->Place(TransparencyPanelBounds(Value(TSettingId::KeyboardType), keyBox), FDpi);
 }
 
 void TMainForm::Show() {
@@ -310,12 +237,12 @@ void TMainForm::PlaceWords() {
   // About one key row of the usual layouts high, readable on a small keyboard.
   const std::size_t buttons = FWords->Bar().Slots().size();
   FWords->Place(std::clamp(FKeyboard->Height() / 6, 24, 64));
-  FWords->SetHover(FHoverPress, FHoverTime, HoverTolerance(FDpi));
+  FWords->SetHover(On(TSettingId::HoverPress), Value(TSettingId::HoverTime), HoverTolerance(FDpi));
   if (FWords->Bar().Slots().size() != buttons) FScan->LayoutChanged();  // the scanned row's length
 }
 
 void TMainForm::StartScanning() {
-  if (!FScan || !FScanning || !FShown || IsIconic(Handle())) return;
+  if (!FScan || !On(TSettingId::Scanning) || !FShown || IsIconic(Handle())) return;
   FScan->Start();
   EnableTimer(tmrScan, true, ScanCheckInterval);
 }
@@ -385,14 +312,14 @@ void TMainForm::OnTimer(TTimerId id) {
       break;
     case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
-      FAppIni.Write(TSettingId::Transparency, FTransparency);
+      FSettings.SaveLazy();
       if (FWords) FWords->Save();
       THwndPlacementWindow placement(Handle());
       FAppIni.SaveFormPlacement(placement, false);
       break;
     }
     case tmrPress:
-      FKeyPress->tmrPressTimer(FEnableKeyRepeat);
+      FKeyPress->tmrPressTimer(On(TSettingId::EnableKeyRepeat));
       break;
     case tmrHKL: {
       const THkl shown = FKeyboard->Hkl();
@@ -406,7 +333,7 @@ void TMainForm::OnTimer(TTimerId id) {
         StartLegendsFill();  // a new language's table may be partial
         FScan->KeysMoved();
       }
-      if (FKeepClear) KeepClearOfCaret();
+      if (On(TSettingId::KeepClear)) KeepClearOfCaret();
       break;
     }
     case tmrCapsLock:
@@ -433,7 +360,7 @@ void TMainForm::StartLegendsFill() {
 }
 
 void TMainForm::StartHoverCheck() {
-  if (FHoverPress && !FTimerEnabled[tmrHover]) EnableTimer(tmrHover, true, HoverCheckInterval);
+  if (On(TSettingId::HoverPress) && !FTimerEnabled[tmrHover]) EnableTimer(tmrHover, true, HoverCheckInterval);
 }
 
 void TMainForm::StopHoverCheck() {
@@ -492,7 +419,7 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
   FLastWorkAreaWidth = w;
   FLastWorkAreaHeight = h;
   FLastMonitor = monitor;
-  if (FFitWidth) moved.x = WorkArea().Left;
+  if (On(TSettingId::FitWidth)) moved.x = WorkArea().Left;
 
   const int newWidth = (pos.flags & SWP_NOSIZE) ? window.Width() : pos.cx;
   const int newHeight = (pos.flags & SWP_NOSIZE) ? window.Height() : pos.cy;
@@ -505,9 +432,8 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
     if (moved != TPoint{window.Left, window.Top}) pos.flags &= ~SWP_NOMOVE;
   }
 
-  if (!(pos.flags & SWP_NOSIZE) || FFitWidth) {
-    const TResizeDecision d =
-        FormCanResize(FSizingGuard, FLockSize, FFitWidth, newWidth, newHeight, window.Width(), WorkArea().Width());
+  if (!(pos.flags & SWP_NOSIZE) || On(TSettingId::FitWidth)) {
+    const TResizeDecision d = FormCanResize(FSizingGuard, On(TSettingId::LockSize), On(TSettingId::FitWidth), newWidth, newHeight, window.Width(), WorkArea().Width());
     if (!d.Allow) {
       pos.cx = window.Width();
       pos.cy = window.Height();
@@ -527,18 +453,7 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam);
   const TMessageOrigin origin = CurrentMessageOrigin();
-  if (FScan->Running()) {
-    // While scanning, every mouse button anywhere on the keyboard is the switch; the keys are
-    // pressed by the scan alone.
-    switch (message) {
-      case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
-      case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
-        FScan->SwitchPressed();
-        return;
-      case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-        return;
-    }
-  }
+  if (ScanSwitchButton(message)) return;
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -568,30 +483,48 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
       break;
-    case WM_MOUSEMOVE: {
-      FLastMoveFromPenOrTouch = origin.Pen || origin.Touch;
-      if (FHover->NeedsCheck(HoverKeyAt(*FKeyboard, x, y))) StartHoverCheck();
-      if (!FTrackingMouseLeave) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-        FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
-        FPointer->pbKeyboardMouseEnter(TSender::PaintBox);
-      }
-      const TRect client = ClientRect(Handle());
-      const bool inside = x >= client.Left && x < client.Right && y >= client.Top && y < client.Bottom;
-      // While the window is dragged the pointer may run ahead of the window: keep following it.
-      if (!inside && GetCapture() == Handle() && !FPointer->Dragging())
-        FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
-      else
-        FPointer->pbKeyboardMouseMove(TSender::PaintBox, x, y, origin);
+    case WM_MOUSEMOVE:
+      OnMouseMove(x, y, origin);
       break;
-    }
     case WM_MOUSELEAVE:
       FTrackingMouseLeave = false;
       // The visit ends with the pointer leaving, even while the check rests.
-      if (FHoverPress) tmrHoverTimer();
+      if (On(TSettingId::HoverPress)) tmrHoverTimer();
       FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
       break;
   }
+}
+
+bool TMainForm::ScanSwitchButton(UINT message) {
+  if (!FScan->Running()) return false;
+  // While scanning, every mouse button anywhere on the keyboard is the switch; the keys are
+  // pressed by the scan alone.
+  switch (message) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
+      FScan->SwitchPressed();
+      return true;
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+      return true;
+  }
+  return false;
+}
+
+void TMainForm::OnMouseMove(int x, int y, const TMessageOrigin& origin) {
+  FLastMoveFromPenOrTouch = origin.Pen || origin.Touch;
+  if (FHover->NeedsCheck(HoverKeyAt(*FKeyboard, x, y))) StartHoverCheck();
+  if (!FTrackingMouseLeave) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+    FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
+    FPointer->pbKeyboardMouseEnter(TSender::PaintBox);
+  }
+  const TRect client = ClientRect(Handle());
+  const bool inside = x >= client.Left && x < client.Right && y >= client.Top && y < client.Bottom;
+  // While the window is dragged the pointer may run ahead of the window: keep following it.
+  if (!inside && GetCapture() == Handle() && !FPointer->Dragging())
+    FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
+  else
+    FPointer->pbKeyboardMouseMove(TSender::PaintBox, x, y, origin);
 }
 
 TRect TMainForm::WorkArea() const { return MonitorWorkArea(Handle(), MONITOR_DEFAULTTOPRIMARY); }
@@ -620,39 +553,18 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(Handle(), &ps);
-      EndPaint(Handle(), &ps);
-      if (FPointer) FPointer->pbKeyboardPaint();
-      return 0;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_MOUSELEAVE:
+    case WM_PAINT:
+      return OnPaint();
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+    case WM_MOUSEMOVE: case WM_MOUSELEAVE:
       if (FPointer) HandleMouseMessage(message, wParam, lParam);
       return 0;
     case WM_TOUCH:
-      if (FPointer && FTouch.Available()) {
-        HandleTouchMessage(Handle(), wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
-        return 0;
-      }
+      if (OnTouch(wParam, lParam)) return 0;
       break;
     case WM_POINTERENTER:
-      if (FPointer) {
-        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ScreenToClient(Handle(), &p);
-        FPointer->WMPointerEnter(p.x, p.y, CurrentMessageOrigin());
-      }
-      return 0;
+      return OnPointerEnter(lParam);
     case WM_POINTERLEAVE:
       if (FPointer) FPointer->WMPointerLeave();
       return 0;
@@ -664,13 +576,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FMovingOrSizing = message == WM_ENTERSIZEMOVE;
       break;
     case WM_NCLBUTTONDOWN:
-      if (wParam == HTCAPTION || wParam == HTSYSMENU || (wParam >= HTLEFT && wParam <= HTBOTTOMRIGHT))
-        ForceForegroundWindow(Handle(), true);
+      OnNonClientButtonDown(wParam);
       break;
     case WM_CAPTURECHANGED:
-      // Another window took the mouse: the button-up will never come here.
-      if (FPointer && !FReleasingCapture && reinterpret_cast<HWND>(lParam) != Handle()) FPointer->CaptureLost();
-      return 0;
+      return OnCaptureChanged(lParam);
     case WM_CANCELMODE:
       // A modal box or a menu is opening: no press may outlive it.
       if (FPointer) FPointer->CaptureLost();
@@ -678,19 +587,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      // The session ends without WM_CLOSE: no key we pressed may stay down in it, and a change of
-      // place from the last seconds is stored now. Nobody is there to read an error box.
-      if (wParam) {
-        ReleaseAllKeys();
-        if (FTimerEnabled[tmrLazySaveSettings]) {
-          try {
-            OnTimer(tmrLazySaveSettings);
-          } catch (const std::exception& error) {
-            Log(L"Settings not saved at the end of the session: " + ErrorText(error));
-          }
-        }
-      }
-      return 0;
+      return OnEndSession(wParam);
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) FormResize();
       PlaceWords();
@@ -699,44 +596,104 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
       PlaceWords();
       break;
-    case WM_DPICHANGED: {
-      // On a monitor of another DPI: the slider, the hover tolerance and the sizes that follow
-      // take the new DPI, and the whole window is drawn again at it.
-      FDpi = LOWORD(wParam);
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      FormResize();
-      RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-      return 0;
-    }
-    case WM_SYSCOMMAND: {
-      TCommandId command;
-      if (CommandOfSysCommand(wParam, command)) {
-        RunCommand(command);
-        return 0;
-      }
-      if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(Handle(), GW_OWNER)) {
-        // The taskbar button belongs to the application window: minimise the program there.
-        ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
-        return 0;
-      }
+    case WM_DPICHANGED:
+      return OnDpiChanged(wParam, lParam);
+    case WM_SYSCOMMAND:
+      if (OnSysCommand(wParam)) return 0;
       break;
-    }
     case WM_CLOSE:
       FormClose();
       DestroyWindow(Handle());
       return 0;
     case WM_DESTROY:
-      // The program ends with this window whatever happens here: a save that fails is reported
-      // once, and the message loop is told to end all the same.
-      try {
-        FormDestroy();
-      } catch (const std::exception& error) {
-        ShowErrorBox(nullptr, error);
-      }
-      PostQuitMessage(0);
-      return 0;
+      return OnDestroy();
   }
   return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT TMainForm::OnPaint() {
+  PAINTSTRUCT ps;
+  BeginPaint(Handle(), &ps);
+  EndPaint(Handle(), &ps);
+  if (FPointer) FPointer->pbKeyboardPaint();
+  return 0;
+}
+
+bool TMainForm::OnTouch(WPARAM wParam, LPARAM lParam) {
+  if (!FPointer || !FTouch.Available()) return false;
+  HandleTouchMessage(Handle(), wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
+  return true;
+}
+
+LRESULT TMainForm::OnPointerEnter(LPARAM lParam) {
+  if (FPointer) {
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(Handle(), &p);
+    FPointer->WMPointerEnter(p.x, p.y, CurrentMessageOrigin());
+  }
+  return 0;
+}
+
+void TMainForm::OnNonClientButtonDown(WPARAM hitTest) {
+  if (hitTest == HTCAPTION || hitTest == HTSYSMENU || (hitTest >= HTLEFT && hitTest <= HTBOTTOMRIGHT))
+    ForceForegroundWindow(Handle(), true);
+}
+
+LRESULT TMainForm::OnCaptureChanged(LPARAM lParam) {
+  // Another window took the mouse: the button-up will never come here.
+  if (FPointer && !FReleasingCapture && reinterpret_cast<HWND>(lParam) != Handle()) FPointer->CaptureLost();
+  return 0;
+}
+
+LRESULT TMainForm::OnEndSession(WPARAM ending) {
+  // The session ends without WM_CLOSE: no key we pressed may stay down in it, and a change of
+  // place from the last seconds is stored now. Nobody is there to read an error box.
+  if (!ending) return 0;
+  ReleaseAllKeys();
+  if (FTimerEnabled[tmrLazySaveSettings]) {
+    try {
+      OnTimer(tmrLazySaveSettings);
+    } catch (const std::exception& error) {
+      Log(L"Settings not saved at the end of the session: " + ErrorText(error));
+    }
+  }
+  return 0;
+}
+
+LRESULT TMainForm::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  // On a monitor of another DPI: the slider, the hover tolerance and the sizes that follow
+  // take the new DPI, and the whole window is drawn again at it.
+  FDpi = LOWORD(wParam);
+  const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FormResize();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+  return 0;
+}
+
+bool TMainForm::OnSysCommand(WPARAM wParam) {
+  TCommandId command;
+  if (CommandOfSysCommand(wParam, command)) {
+    RunCommand(command);
+    return true;
+  }
+  if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(Handle(), GW_OWNER)) {
+    // The taskbar button belongs to the application window: minimise the program there.
+    ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
+    return true;
+  }
+  return false;
+}
+
+LRESULT TMainForm::OnDestroy() {
+  // The program ends with this window whatever happens here: a save that fails is reported
+  // once, and the message loop is told to end all the same.
+  try {
+    FormDestroy();
+  } catch (const std::exception& error) {
+    ShowErrorBox(nullptr, error);
+  }
+  PostQuitMessage(0);
+  return 0;
 }

@@ -30,6 +30,7 @@
 #include "render/canvas.h"
 #include "scanning/win32/scan_session.h"
 #include "settings/app_ini.h"
+#include "settings/settings_controller.h"
 #include "settings/settings_target.h"
 #include "words/win32/word_suggestions.h"
 
@@ -59,7 +60,13 @@ enum TTimerId : UINT_PTR {
 // Between two idle steps of a legend table's fill, in milliseconds.
 constexpr UINT LegendsFillInterval = 10;
 
-class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
+// Posted when the Apps key starts tmrSettings: the settings dialog is made during the timer's wait,
+// once the click has been handled and shown, so that the timer only has to show it.
+constexpr UINT kMakeSettingsFormMessage = WM_APP + 1;
+// A press of the scanning switch key, posted by its hook.
+constexpr UINT kScanSwitchMessage = WM_APP + 2;
+
+class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private TSettingEffects {
  public:
   // Creates the window (hidden), owned by the application window, and runs FormCreate.
   TMainForm(HWND owner, TAppIni& appIni);
@@ -91,15 +98,15 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void FormResize();
   void UpdateBorder();
 
-  // The settings: ApplySetting applies a value at once, updates the check marks and stores it (the
-  // opacity through the lazy save). Used at start-up, by the commands, by the transparency slider
-  // and by the settings dialog.
-  int SettingValue(TSettingId id) const override;
-  void ApplySetting(TSettingId id, int value) override;
+  // The settings, held by FSettings: ApplySetting applies a value at once, updates the check marks
+  // and stores it (the opacity through the lazy save). Used by the commands, by the transparency
+  // slider and by the settings dialog.
+  int SettingValue(TSettingId id) const override { return FSettings.Value(id); }
+  void ApplySetting(TSettingId id, int value) override { FSettings.Apply(id, value); }
   // The suggestion row while word suggestions are on; null otherwise.
   TWordSuggestions* Words() { return FWords.get(); }
   void BuildSystemMenu();
-  void ScheduleLazySave();
+  void ScheduleLazySave() override;
   // Moves the window into its monitor's work area when it is not wholly on that monitor.
   void KeepOnMonitor();
 
@@ -121,38 +128,28 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
  private:
   friend class TBaseWindow<TMainForm>;
 
-  // The apply operations of the settings (ApplySetting).
-  void SetEnableKeyRepeat(bool value);
-  void SetFitWidth(bool value);
-  void SetLockSize(bool value);
-  void SetKeyboardType(int value);
-  void SetColorScheme(int value);
-  void SetTransparency(int value);
-  void SetHoverPress(bool value);
-  void SetHoverTime(int milliseconds);
+  // What a new value of a setting does to the window (TSettingEffects, main_form_settings.cpp).
+  int AcceptedValue(TSettingId id, int value) override;
+  void SettingApplied(TSettingId id, int value) override;
+  void SwitchChanged(TSettingId id) override { UpdateMenuChecks(id); }
+  void StoreByProgram(TSettingId id, int value) override;
+  // The effects of the settings that do more than hold their value.
+  void FitWidthApplied(bool on);
+  void LockSizeApplied();
+  void KeyboardTypeApplied();
+  void ColorSchemeApplied();
+  void TransparencyApplied();
+  void HoverPressApplied(bool on);
   // Word suggestions: the row and everything behind it exist only while this is on.
-  void SetWordSuggestions(bool value);
-  void SetSuggestionSpace(bool value);
-  void SetLearnWords(bool value);
-  void SetKeepClear(bool value);
+  void WordSuggestionsApplied(bool on);
+  // A setting's value now, and whether a switch is on.
+  int Value(TSettingId id) const { return FSettings.Value(id); }
+  bool On(TSettingId id) const { return FSettings.Switch(id); }
 
   // State fields.
   bool FShown = false;
   // The window's own pixels per inch (that of its monitor), updated on WM_DPICHANGED.
   int FDpi = 96;
-  int FKeyboardType = 1;
-  int FColorScheme = 1;
-  int FTransparency = 255;
-  bool FEnableKeyRepeat = false;
-  bool FFitWidth = false;
-  bool FLockSize = false;
-  // Hover typing and its time in milliseconds.
-  bool FHoverPress = false;
-  int FHoverTime = Setting(TSettingId::HoverTime).Default;
-  bool FWordSuggestions = false;
-  // A space after an accepted suggestion, and learning the words typed (kept while the row is off).
-  bool FSuggestionSpace = true;
-  bool FLearnWords = true;
   // False while the program itself sizes the window: the size rules do not apply then.
   bool FSizingGuard = true;
   int FLastWorkAreaWidth = 0;
@@ -162,13 +159,31 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   // filters and touch contacts) lives in FPointer and FKeyPress.
   // Keeping clear of the text cursor (main_form_keep_clear.cpp), and whether the user is moving or
   // sizing the window.
-  bool FKeepClear = false;
   TKeepClear FKeepClearRule;
   bool FMovingOrSizing = false;
   // The built-in and file layouts, the files read when first needed (main_form_layout_files.cpp).
   std::optional<TKeyboardTypes> FKeyboardTypes;
 
+  // The composition root: builds every object the window uses and wires them to each other and to
+  // the window (main_form_objects.cpp).
+  void BuildObjects();
+  // Applies the stored settings at start-up, or loads those that wait for their use.
+  void ApplyStoredSettings();
+
+  // The message dispatch, and the handlers of the messages that take more than a line.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPaint();
+  // False when the touch functions are missing: the default handling then.
+  bool OnTouch(WPARAM wParam, LPARAM lParam);
+  LRESULT OnPointerEnter(LPARAM lParam);
+  // A press on the title bar, the system menu or a border brings the window to the front.
+  void OnNonClientButtonDown(WPARAM hitTest);
+  LRESULT OnCaptureChanged(LPARAM lParam);
+  LRESULT OnEndSession(WPARAM ending);
+  LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  // True for the program's commands and the minimise it takes to the application window.
+  bool OnSysCommand(WPARAM wParam);
+  LRESULT OnDestroy();
 
   void EnableTimer(TTimerId id, bool enabled, UINT interval);
   void OnTimer(TTimerId id);
@@ -183,12 +198,12 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   const TKeyboardTypes& KeyboardTypes();
   // The keyboard type the setting "Keyboard" names: a built-in number or a layout file's name.
   int StoredKeyboardType();
-  // The type SetKeyboardType keeps: a file layout's number as it is, other numbers as
-  // the settings table limits them.
+  // The keyboard type applying keeps: a file layout's number as it is, other numbers as the
+  // settings table limits them.
   int KeyboardTypeToApply(int value);
-  // Loads FKeyboardType's layout into the keyboard control.
+  // Loads the keyboard type's layout into the keyboard control.
   void LoadKeyboardLayout();
-  // Stores FKeyboardType: a built-in layout by its number, a file layout by its name.
+  // Stores the keyboard type: a built-in layout by its number, a file layout by its name.
   void StoreKeyboardType();
   // Moves the window out of the caret's way when KeepClear is on (main_form_keep_clear.cpp).
   void KeepClearOfCaret();
@@ -224,10 +239,15 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   void SizeToAspectCentred(const TRect& workArea);
   // Mouse messages of the client area (the paint box pbKeyboard).
   void HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // While scanning, a mouse button is the switch: true for a button message taken so.
+  bool ScanSwitchButton(UINT message);
+  void OnMouseMove(int x, int y, const TMessageOrigin& origin);
   // Moves and sizes: the size lock, Fit width, the work-area edges and snapping.
   void WindowPosChanging(WINDOWPOS& pos);
 
   TAppIni& FAppIni;
+  // Every setting's value while the program runs; this window answers for their effects.
+  TSettingsController FSettings{FAppIni, *this};
   std::unique_ptr<TWindowSurface> FPaintBox;
   std::unique_ptr<TSurfaceFactory> FSurfaces;
   std::unique_ptr<TKeyboardServices> FServices;
@@ -241,21 +261,8 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget {
   std::unique_ptr<TKeyPress> FKeyPress;
   std::unique_ptr<TPointerInput> FPointer;
   std::unique_ptr<THoverTyping> FHover;
-  // Switch scanning and the sounds; scanning runs while FScanning is on and the window is shown.
+  // Switch scanning and the sounds; scanning runs while the setting is on and the window is shown.
   std::unique_ptr<TScanSession> FScan;
-  bool FScanning = false;
-  bool FClickSound = false;
-  // The scan step's time in milliseconds, the switch key and the tick at each step, as applied.
-  int FScanTime = Setting(TSettingId::ScanTime).Default;
-  int FScanKey = Setting(TSettingId::ScanKey).Default;
-  bool FScanSound = false;
-  // Switch scanning and the click sound from the menu or the dialog, and the scan's time, switch
-  // key and tick from the dialog: stored at once and applied at once.
-  void SetScanning(bool value);
-  void SetClickSound(bool value);
-  void SetScanTime(int milliseconds);
-  void SetScanKey(int key);
-  void SetScanSound(bool value);
   // Starts scanning when it is on and the keyboard is on screen; stops it (hook and timer gone).
   void StartScanning();
   void StopScanning();

@@ -8,7 +8,7 @@
 #include "platform/win32/screen.h"
 
 void TMainForm::KeepClearOfCaret() {
-  if (!FKeepClear || !IsWindowVisible(Handle()) || IsIconic(Handle()) || IsZoomed(Handle())) return;
+  if (!On(TSettingId::KeepClear) || !IsWindowVisible(Handle()) || IsIconic(Handle()) || IsZoomed(Handle())) return;
   TKeepClearView view;
   view.Window = WindowRect(Handle());
   view.WorkArea = WorkArea();
@@ -20,10 +20,4 @@ void TMainForm::KeepClearOfCaret() {
   SetWindowPos(Handle(), nullptr, target->Left, target->Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The new place is stored as a move by the user would be.
   ScheduleLazySave();
-}
-
-void TMainForm::SetKeepClear(bool value) {
-  FKeepClear = value;
-  UpdateMenuChecks(TSettingId::KeepClear);
-  FAppIni.Write(TSettingId::KeepClear, value);
 }

@@ -38,17 +38,19 @@ int TMainForm::KeyboardTypeToApply(int value) {
 }
 
 void TMainForm::LoadKeyboardLayout() {
-  if (FKeyboardType > LayoutCount)
-    FKeyboard->LoadLayoutText(KeyboardTypes().Text(FKeyboardType));
+  const int type = Value(TSettingId::KeyboardType);
+  if (type > LayoutCount)
+    FKeyboard->LoadLayoutText(KeyboardTypes().Text(type));
   else
-    FKeyboard->LoadLayout(FKeyboardType);
+    FKeyboard->LoadLayout(type);
 }
 
 void TMainForm::StoreKeyboardType() {
-  if (FKeyboardType > LayoutCount)
-    FAppIni.WriteText(TSettingId::KeyboardType, KeyboardTypes().StoredValue(FKeyboardType));
+  const int type = Value(TSettingId::KeyboardType);
+  if (type > LayoutCount)
+    FAppIni.WriteText(TSettingId::KeyboardType, KeyboardTypes().StoredValue(type));
   else
-    FAppIni.Write(TSettingId::KeyboardType, FKeyboardType);
+    FAppIni.Write(TSettingId::KeyboardType, type);
 }
 
 std::vector<std::wstring> TMainForm::FileLayoutNames() {

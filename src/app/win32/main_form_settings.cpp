@@ -35,7 +35,7 @@ void TMainForm::UpdateBorder() {
   // Locked: a single border with the system menu and the minimise button; otherwise sizeable,
   // with the maximise button too. The extended styles stay as they are.
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-  const DWORD wanted = FLockSize ? (style & ~(WS_THICKFRAME | WS_MAXIMIZEBOX)) | WS_SYSMENU | WS_MINIMIZEBOX
+  const DWORD wanted = On(TSettingId::LockSize) ? (style & ~(WS_THICKFRAME | WS_MAXIMIZEBOX)) | WS_SYSMENU | WS_MINIMIZEBOX
                                  : style | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   if (wanted == style) return;
   SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
@@ -68,129 +68,123 @@ void TMainForm::UpdateMenuChecks(TSettingId id) {
   }
 }
 
-int TMainForm::SettingValue(TSettingId id) const {
-  switch (id) {
-    case TSettingId::EnableKeyRepeat: return FEnableKeyRepeat;
-    case TSettingId::FitWidth: return FFitWidth;
-    case TSettingId::LockSize: return FLockSize;
-    case TSettingId::KeyboardType: return FKeyboardType;
-    case TSettingId::ColorScheme: return FColorScheme;
-    case TSettingId::Transparency: return FTransparency;
-    case TSettingId::HoverPress: return FHoverPress;
-    case TSettingId::HoverTime: return FHoverTime;
-    case TSettingId::WordSuggestions: return FWordSuggestions;
-    case TSettingId::KeepClear: return FKeepClear;
-    case TSettingId::Scanning: return FScanning;
-    case TSettingId::ClickSound: return FClickSound;
-    case TSettingId::SuggestionSpace: return FSuggestionSpace;
-    case TSettingId::LearnWords: return FLearnWords;
-    case TSettingId::ScanTime: return FScanTime;
-    case TSettingId::ScanKey: return FScanKey;
-    case TSettingId::ScanSound: return FScanSound;
-    default: throw std::logic_error("A setting the keyboard window does not apply");
-  }
-}
-
-void TMainForm::ApplySetting(TSettingId id, int value) {
-  switch (id) {
-    case TSettingId::EnableKeyRepeat: return SetEnableKeyRepeat(value != 0);
-    case TSettingId::FitWidth: return SetFitWidth(value != 0);
-    case TSettingId::LockSize: return SetLockSize(value != 0);
-    case TSettingId::KeyboardType: return SetKeyboardType(value);
-    case TSettingId::ColorScheme: return SetColorScheme(value);
-    case TSettingId::Transparency: return SetTransparency(value);
-    case TSettingId::HoverPress: return SetHoverPress(value != 0);
-    case TSettingId::HoverTime: return SetHoverTime(value);
-    case TSettingId::WordSuggestions: return SetWordSuggestions(value != 0);
-    case TSettingId::KeepClear: return SetKeepClear(value != 0);
-    case TSettingId::Scanning: return SetScanning(value != 0);
-    case TSettingId::ClickSound: return SetClickSound(value != 0);
-    case TSettingId::SuggestionSpace: return SetSuggestionSpace(value != 0);
-    case TSettingId::LearnWords: return SetLearnWords(value != 0);
-    case TSettingId::ScanTime: return SetScanTime(value);
-    case TSettingId::ScanKey: return SetScanKey(value);
-    case TSettingId::ScanSound: return SetScanSound(value != 0);
-    default: throw std::logic_error("A setting the keyboard window does not apply");
-  }
-}
-
-void TMainForm::SetEnableKeyRepeat(bool value) {
-  FEnableKeyRepeat = value;
-  UpdateMenuChecks(TSettingId::EnableKeyRepeat);
-  FAppIni.Write(TSettingId::EnableKeyRepeat, value);
-}
-
-void TMainForm::SetFitWidth(bool value) {
-  FFitWidth = value;
+void TMainForm::ApplyStoredSettings() {
+  FSettings.ApplyStored(TSettingId::FitWidth);
   {
-    FSizingGuard = false;
-    TFlagRestorer restore{FSizingGuard};
-    const TRect wa = WorkArea();
-    const TRect window = WindowRect(Handle());
-    if (value) {
-      SetWindowPos(Handle(), nullptr, wa.Left, window.Top, wa.Width(), window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-      SizeToAspectCentred(wa);
-    }
+    THwndPlacementWindow placement(Handle());
+    FAppIni.LoadFormPlacement(placement, false);
   }
-  UpdateMenuChecks(TSettingId::FitWidth);
-  FAppIni.Write(TSettingId::FitWidth, value);
+  FSettings.ApplyStored(TSettingId::LockSize);
+  UpdateBorder();
+  FSettings.ApplyStored(TSettingId::Transparency);
+  FSettings.ApplyStored(TSettingId::EnableKeyRepeat);
+  FSettings.ApplyStored(TSettingId::HoverTime);
+  FSettings.ApplyStored(TSettingId::HoverPress);
+  // Read as stored, limited, and applied without storing them again.
+  FSettings.Load(TSettingId::ScanTime, AcceptedValue(TSettingId::ScanTime, FAppIni.Read(TSettingId::ScanTime)));
+  FScan->SetScanTime(Value(TSettingId::ScanTime));
+  FSettings.Load(TSettingId::ScanKey, AcceptedValue(TSettingId::ScanKey, FAppIni.Read(TSettingId::ScanKey)));
+  FScan->SetScanKey(Value(TSettingId::ScanKey));
+  FSettings.LoadStored(TSettingId::ClickSound);
+  FScan->SetClickSound(On(TSettingId::ClickSound));
+  FSettings.LoadStored(TSettingId::ScanSound);
+  FScan->SetScanSound(On(TSettingId::ScanSound));
+  FSettings.LoadStored(TSettingId::SuggestionSpace);
+  FSettings.LoadStored(TSettingId::LearnWords);
+  FSettings.LoadStored(TSettingId::Scanning);
+  FSettings.LoadStored(TSettingId::KeepClear);
+  FSettings.ApplyStored(TSettingId::WordSuggestions);
+  UpdateMenuChecks(TSettingId::KeepClear);
+  UpdateMenuChecks(TSettingId::Scanning);
+  UpdateMenuChecks(TSettingId::ClickSound);
 }
 
-void TMainForm::SetLockSize(bool value) {
-  FLockSize = value;
-  UpdateMenuChecks(TSettingId::LockSize);
+int TMainForm::AcceptedValue(TSettingId id, int value) {
+  if (id == TSettingId::KeyboardType) return KeyboardTypeToApply(value);
+  if (id == TSettingId::ScanKey) return LimitScanKey(value);
+  return TSettingEffects::AcceptedValue(id, value);
+}
+
+void TMainForm::SettingApplied(TSettingId id, int value) {
+  switch (id) {
+    case TSettingId::FitWidth: return FitWidthApplied(value != 0);
+    case TSettingId::LockSize: return LockSizeApplied();
+    case TSettingId::KeyboardType: return KeyboardTypeApplied();
+    case TSettingId::ColorScheme: return ColorSchemeApplied();
+    case TSettingId::Transparency: return TransparencyApplied();
+    case TSettingId::HoverPress: return HoverPressApplied(value != 0);
+    case TSettingId::HoverTime:
+      FHover->SetTime(value);
+      PlaceWords();  // and hover on the suggestion row
+      return;
+    case TSettingId::WordSuggestions: return WordSuggestionsApplied(value != 0);
+    // The same paths as showing and hiding: the hook and the timer only while on and shown.
+    case TSettingId::Scanning: return value ? StartScanning() : StopScanning();
+    case TSettingId::ClickSound: return FScan->SetClickSound(value != 0);
+    case TSettingId::SuggestionSpace:
+      if (FWords) FWords->SetAddSpace(value != 0);
+      return;
+    case TSettingId::LearnWords:
+      if (FWords) FWords->SetLearnWords(value != 0);
+      return;
+    case TSettingId::ScanTime: return FScan->SetScanTime(value);
+    case TSettingId::ScanKey: return FScan->SetScanKey(value);  // a hook in place now catches the new key
+    case TSettingId::ScanSound: return FScan->SetScanSound(value != 0);
+    // The others are read where they are used (key repeat on the press timer, keeping clear on
+    // the language check).
+    default: return;
+  }
+}
+
+void TMainForm::StoreByProgram(TSettingId id, int) {
+  if (id == TSettingId::KeyboardType) StoreKeyboardType();
+}
+
+void TMainForm::FitWidthApplied(bool on) {
+  FSizingGuard = false;
+  TFlagRestorer restore{FSizingGuard};
+  const TRect wa = WorkArea();
+  const TRect window = WindowRect(Handle());
+  if (on) {
+    SetWindowPos(Handle(), nullptr, wa.Left, window.Top, wa.Width(), window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    SizeToAspectCentred(wa);
+  }
+}
+
+void TMainForm::LockSizeApplied() {
   {
     // The size stored is the one the window had before it was locked.
     THwndPlacementWindow placement(Handle());
     FAppIni.SaveFormPlacement(placement, false);
   }
   UpdateBorder();
-  FAppIni.Write(TSettingId::LockSize, value);
 }
 
-void TMainForm::SetHoverPress(bool value) {
-  FHoverPress = value;
-  UpdateMenuChecks(TSettingId::HoverPress);
+void TMainForm::HoverPressApplied(bool on) {
   // The check runs only while hover typing is on (and stops by itself off the keyboard).
-  if (value)
+  if (on)
     StartHoverCheck();
   else
     StopHoverCheck();
   PlaceWords();  // and hover on the suggestion row
-  FAppIni.Write(TSettingId::HoverPress, value);
 }
 
-void TMainForm::SetWordSuggestions(bool value) {
-  FWordSuggestions = value;
-  UpdateMenuChecks(TSettingId::WordSuggestions);
-  if (value && !FWords) {
+void TMainForm::WordSuggestionsApplied(bool on) {
+  if (on && !FWords) {
     FWords = std::make_unique<TWordSuggestions>(Handle(), UserWordsFileNameHere(FAppIni.IniFileName()),
                                                 [this] { FKeyPress->ReleaseKeys(); });
-    FWords->SetAddSpace(FSuggestionSpace);
-    FWords->SetLearnWords(FLearnWords);
+    FWords->SetAddSpace(On(TSettingId::SuggestionSpace));
+    FWords->SetLearnWords(On(TSettingId::LearnWords));
     FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
     FWords->SetPressObserver([this] { FScan->KeyPressed(); });  // the click sound
     PlaceWords();
     FScan->SetLeadingRow(FWords.get());  // scanned first
-  } else if (!value && FWords) {
+  } else if (!on && FWords) {
     FScan->SetLeadingRow(nullptr);
     FWords->Save();
     FWords.reset();
   }
-  FAppIni.Write(TSettingId::WordSuggestions, value);
-}
-
-void TMainForm::SetSuggestionSpace(bool value) {
-  FSuggestionSpace = value;
-  if (FWords) FWords->SetAddSpace(value);
-  FAppIni.Write(TSettingId::SuggestionSpace, value);
-}
-
-void TMainForm::SetLearnWords(bool value) {
-  FLearnWords = value;
-  if (FWords) FWords->SetLearnWords(value);
-  FAppIni.Write(TSettingId::LearnWords, value);
 }
 
 void TMainForm::ForgetLearnedWords() {
@@ -205,55 +199,11 @@ void TMainForm::ForgetLearnedWords() {
   file.Forget(none);
 }
 
-void TMainForm::SetScanning(bool value) {
-  FScanning = value;
-  UpdateMenuChecks(TSettingId::Scanning);
-  // The same paths as showing and hiding: the hook and the timer only while on and shown.
-  if (value)
-    StartScanning();
-  else
-    StopScanning();
-  FAppIni.Write(TSettingId::Scanning, value);
-}
-
-void TMainForm::SetClickSound(bool value) {
-  FClickSound = value;
-  UpdateMenuChecks(TSettingId::ClickSound);
-  FScan->SetClickSound(value);
-  FAppIni.Write(TSettingId::ClickSound, value);
-}
-
-void TMainForm::SetScanTime(int milliseconds) {
-  FScanTime = LimitSetting(TSettingId::ScanTime, milliseconds);
-  FScan->SetScanTime(FScanTime);
-  FAppIni.Write(TSettingId::ScanTime, FScanTime);
-}
-
-void TMainForm::SetScanKey(int key) {
-  FScanKey = LimitScanKey(key);
-  FScan->SetScanKey(FScanKey);  // a hook that is in place now catches the new key
-  FAppIni.Write(TSettingId::ScanKey, FScanKey);
-}
-
-void TMainForm::SetScanSound(bool value) {
-  FScanSound = value;
-  FScan->SetScanSound(value);
-  FAppIni.Write(TSettingId::ScanSound, value);
-}
-
-void TMainForm::SetHoverTime(int milliseconds) {
-  FHoverTime = LimitSetting(TSettingId::HoverTime, milliseconds);
-  FHover->SetTime(FHoverTime);
-  PlaceWords();  // and hover on the suggestion row
-  FAppIni.Write(TSettingId::HoverTime, FHoverTime);
-}
-
-void TMainForm::SetTransparency(int value) {
-  FTransparency = value;
+void TMainForm::TransparencyApplied() {
   // Whatever the store holds, the window is never made invisible: the applied opacity is limited.
   // Layered only below full opacity: an opaque window draws faster without it.
   const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
-  const BYTE alpha = AppliedOpacity(value);
+  const BYTE alpha = AppliedOpacity(Value(TSettingId::Transparency));
   if (alpha < 255) {
     if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
     SetLayeredWindowAttributes(Handle(), 0, alpha, LWA_ALPHA);
@@ -262,13 +212,11 @@ void TMainForm::SetTransparency(int value) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   }
   if (pnlTransparency) pnlTransparency->Repaint();
-  ScheduleLazySave();
 }
 
-void TMainForm::SetKeyboardType(int value) {
+void TMainForm::KeyboardTypeApplied() {
   // Applied first and stored after: a store that cannot be written leaves the number, the keys
   // shown and the slider in step, and its error goes on to the caller.
-  FKeyboardType = KeyboardTypeToApply(value);
   // No key this keyboard pressed or latched may stay down once its key objects are replaced.
   StopHoverCheck();
   ReleaseAllKeys();
@@ -285,16 +233,13 @@ void TMainForm::SetKeyboardType(int value) {
   }
   KeepOnMonitor();
   StartLegendsFill();
-  StoreKeyboardType();
 }
 
-void TMainForm::SetColorScheme(int value) {
-  FColorScheme = LimitSetting(TSettingId::ColorScheme, value);
-  ApplyColorScheme(FColorScheme);
+void TMainForm::ColorSchemeApplied() {
+  ApplyColorScheme(Value(TSettingId::ColorScheme));
   FKeyboard->Redraw(true);
   if (pnlTransparency) pnlTransparency->Repaint();
   PlaceWords();  // the row in the new colours
-  FAppIni.Write(TSettingId::ColorScheme, FColorScheme);
 }
 
 void TMainForm::KeepOnMonitor() {
