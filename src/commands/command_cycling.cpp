@@ -12,4 +12,3 @@ int Next(int stored, TSettingId id) {
 }  // namespace
 
 int NextColorScheme(int stored) { return Next(stored, TSettingId::ColorScheme); }
-int NextKeyboardType(int stored) { return Next(stored, TSettingId::KeyboardType); }

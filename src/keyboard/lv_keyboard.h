@@ -89,7 +89,6 @@ class TLvKeyboard : public TKeyDrawContext {
   // keyboard state over from the system with no modifier down (sending key-ups for modifiers the
   // system shows down) and redraws.
   void SetActive(bool active);
-  bool Active() const { return FActive; }
   void SetPaintEnabled(bool enabled);
   // Switches to an input language: places the keys, prepares its legends and redraws. 0, handles
   // whose upper 16 bits are 0, and the current handle are ignored.

@@ -613,6 +613,3 @@ int TLvBtn::GetHeight() const {
   return hi - lo;
 }
 
-bool TLvBtn::IsModifier() const { return IsModifierVk(FKeyCode); }
-bool TLvBtn::IsLockOrModifier() const { return IsLockOrModifierVk(FKeyCode); }
-bool TLvBtn::IsPositionKey() const { return IsPositionVk(FKeyCode); }

@@ -55,7 +55,6 @@ class TLvBtn {
   const std::vector<TPoint>& Points() const { return FPoints; }
   const std::vector<TPoint>& LayoutPoints() const { return FLayoutPoints; }
   int PointCount() const { return static_cast<int>(FPoints.size()); }
-  bool IsRect() const { return PointCount() == 2; }
 
   // Hover state; repaints the key (also when the value does not change).
   void SetHot(bool value);
@@ -88,9 +87,6 @@ class TLvBtn {
   int GetWidth() const;
   int GetHeight() const;
 
-  bool IsModifier() const;
-  bool IsLockOrModifier() const;
-  bool IsPositionKey() const;
 
   // The rectangle that the legend is drawn into, in the key's current state (empty when the key
   // has no place or fewer than 2 points). Each part of a two-part outline (0 before the separator

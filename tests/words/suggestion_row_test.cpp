@@ -18,7 +18,9 @@ TEST(SuggestionRow, ButtonsShareTheWidthEdgeToEdgeAndAnswerHits) {
     EXPECT_EQ(slots[i].Top, 2);
     EXPECT_EQ(slots[i].Bottom, 28);
     EXPECT_NEAR(slots[i].Width(), (503 - 12) / 5, 1);
-    if (i > 0) EXPECT_EQ(slots[i].Left, slots[i - 1].Right + 2);
+    if (i > 0) {
+      EXPECT_EQ(slots[i].Left, slots[i - 1].Right + 2);
+    }
   }
   EXPECT_EQ(SuggestionSlotAt(slots, 3, 10), 0u);
   EXPECT_EQ(SuggestionSlotAt(slots, 500, 27), 4u);

@@ -24,11 +24,6 @@ TApplication::~TApplication() {
 
 void TApplication::SetTitle(const wchar_t* title) { SetWindowTextW(Handle(), title); }
 
-void TApplication::Minimize() {
-  if (FMinimized) return;
-  ShowWindow(Handle(), SW_MINIMIZE);
-}
-
 int TApplication::Run() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -15,7 +15,6 @@ class TApplication : public TBaseWindow<TApplication> {
   void SetMainWindow(HWND window) { FMainWindow = window; }
 
   // Minimises the program to its taskbar button: the keyboard window is hidden.
-  void Minimize();
 
   std::function<void()> OnMinimize;
   std::function<void()> OnRestore;

@@ -52,7 +52,6 @@ RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, int 
   return r;
 }
 
-double ScreenScale() { return ScreenScale(ScreenPixelsPerInch()); }
 
 int DpiUnscale(int size) { return DpiUnscale(size, ScreenPixelsPerInch()); }
 

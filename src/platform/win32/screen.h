@@ -6,7 +6,6 @@
 #include "platform/geometry.h"
 
 inline TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-inline RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 // The window's rectangle in screen coordinates, and its client area (left and top 0).
 TRect WindowRect(HWND window);
@@ -22,7 +21,6 @@ TRect PrimaryWorkArea();
 // The screen's logical pixels per inch (96 when the system cannot tell), and the arithmetic
 // helpers applied to it.
 int ScreenPixelsPerInch();
-double ScreenScale();
 int DpiUnscale(int size);
 
 // A window's own pixels per inch: under per-monitor awareness that of its monitor, as the system

@@ -42,7 +42,6 @@ class TGdiCanvas : public TCanvas {
   void ResetClip() override;
 
   HDC Handle() const { return dc_; }
-  int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int pixelsPerInch);
 
  private:
