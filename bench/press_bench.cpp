@@ -63,7 +63,7 @@ struct TPressRig {
     keyboard.SetActive(true);
     const TLvBtn* key = keyboard.Key(code);
     at = {key->GetLeft() + key->GetWidth() / 2, key->GetTop() + key->GetHeight() / 2};
-    keyboard.TrackHover(at.x, at.y);
+    keyboard.TrackHot(at.x, at.y);
   }
 
   // One press; returns (press handled -> SendKeyEvent, SendKeyEvent -> shown and presented).

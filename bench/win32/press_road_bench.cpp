@@ -13,7 +13,7 @@ void TimeRoad(TBenchKeyboard& rig, int code, const char* label, bool modifier) {
   const TPoint at = rig.KeyCentre(code);
   TSamples toSend, sendCall, toShown, releaseRoad;
   for (int i = 0; i < 503; ++i) {
-    rig.Keyboard->TrackHover(at.x, at.y);  // the pointer came to the key before the click
+    rig.Keyboard->TrackHot(at.x, at.y);  // the pointer came to the key before the click
     const long long t0 = clock.Now();
     rig.Pointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Left, at.x, at.y, TMessageOrigin{});
     const long long t1 = clock.Now();
@@ -48,6 +48,6 @@ void BenchPressRoad(TBenchKeyboard& rig) {
   TimeRoad(rig, 'A', "\"A\"", false);
   TimeRoad(rig, 160, "left Shift (latches)", true);
   std::printf("key events handed to SendInput: %lld\n", rig.Injector.Events);
-  rig.Keyboard->ClearHover(true);
+  rig.Keyboard->ClearHot(true);
   rig.Window.Pump();
 }

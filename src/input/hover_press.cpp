@@ -3,22 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "keyboard/lv_keyboard.h"
-#include "render/lv_btn.h"
 
 int LimitHoverTime(int milliseconds) { return std::clamp(milliseconds, HoverTimeMin, HoverTimeMax); }
 
 int HoverTolerance(int pixelsPerInch) {
   const long long scaled = (static_cast<long long>(HoverToleranceAt96) * pixelsPerInch + 48) / 96;
   return static_cast<int>(std::clamp<long long>(scaled, 1, HoverToleranceAt96 * 16));
-}
-
-std::uint8_t HoverKeyAt(const TLvKeyboard& keyboard, int x, int y) {
-  for (int code = 1; code <= 255; ++code) {
-    const TLvBtn* key = keyboard.Key(code);
-    if (key && key->HitTest(x, y)) return static_cast<std::uint8_t>(code);
-  }
-  return 0;
 }
 
 THoverPress::THoverPress(int time, int tolerance) : FTime(LimitHoverTime(time)), FTolerance(tolerance) {}

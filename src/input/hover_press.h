@@ -13,7 +13,6 @@
 
 #include "platform/geometry.h"
 
-class TLvKeyboard;
 
 // The hover time in milliseconds: its limits and its default.
 constexpr int HoverTimeMin = 500;
@@ -46,8 +45,6 @@ struct THoverSample {
   bool PenOrTouch = false;   // the pointer is a pen or a finger
 };
 
-// The first key in code order whose outline holds (x, y), as a click finds it; 0 when none.
-std::uint8_t HoverKeyAt(const TLvKeyboard& keyboard, int x, int y);
 
 class THoverPress {
  public:

@@ -72,7 +72,7 @@ void TKeyPress::SendKey(std::uint8_t code, bool up) {
 void TKeyPress::ReleaseHeldKey() {
   if (!FWindow.TimerEnabled(TInputTimer::tmrPress)) return;
   FWindow.EnableTimer(TInputTimer::tmrPress, false, static_cast<unsigned>(FRepeatInterval));
-  FKeyboard.ClearHover(false);
+  FKeyboard.ClearHot(false);
   if (FPressedBtn) SendKey(FPressedBtn->Code(), true);
   for (int code = 1; code <= 255; ++code) {
     const TLvBtn* key = FKeyboard.Key(code);

@@ -69,18 +69,12 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
   else
     FPaintBoxPressButton.reset();
 
-  bool hit = false;
-  for (int code = 1; code <= 255; ++code) {
-    const TLvBtn* key = FKeyboard.Key(code);
-    if (!key || !key->HitTest(X, Y)) continue;
-    hit = true;
-    if (code == VkApps && FKeyboard.PressedCount() == 0)
-      FPress.AppsKeyPress();
-    else
-      FPress.PressKey(static_cast<std::uint8_t>(code), button);
-    break;
-  }
-  if (!hit && button == TMouseButton::Left && FWindow.WindowVisible()) FDragOrigin = FWindow.CursorPos();
+  const std::uint8_t code = FKeyboard.KeyAt(X, Y);
+  if (code == VkApps && FKeyboard.PressedCount() == 0)
+    FPress.AppsKeyPress();
+  else if (code)
+    FPress.PressKey(code, button);
+  if (!code && button == TMouseButton::Left && FWindow.WindowVisible()) FDragOrigin = FWindow.CursorPos();
   FKeyboard.Present();
 }
 
@@ -127,7 +121,7 @@ void TPointerInput::pbKeyboardMouseMove(TSender /*sender*/, int X, int Y, TMessa
       FWindow.IsCursorSuppressed())
     return;
   if (!Dragging()) {
-    FKeyboard.TrackHover(X, Y);
+    FKeyboard.TrackHot(X, Y);
     return;
   }
   const TPoint cursor = FWindow.CursorPos();
@@ -144,7 +138,7 @@ void TPointerInput::pbKeyboardMouseEnter(TSender /*sender*/) {}
 void TPointerInput::pbKeyboardMouseLeave(TSender sender, TMessageOrigin origin) {
   if (FPointerInRange && sender != TSender::None) return;
   if (GeneratedFromTouch(origin)) return;
-  FKeyboard.ClearHover(true);
+  FKeyboard.ClearHot(true);
   pbKeyboardMouseUp(sender, TMouseButton::Left, 0, 0, origin);
 }
 
@@ -170,9 +164,9 @@ void TPointerInput::HandleTouchPoint(const TTouchEvent& event, int id, TMessageO
       FTouchId = -1;
       pbKeyboardMouseUp(TSender::None, TMouseButton::Left, x, y, origin);
       if (FPointerInRange && !FWindow.IsCursorSuppressed())
-        FKeyboard.TrackHover(x, y);
+        FKeyboard.TrackHot(x, y);
       else
-        FKeyboard.ClearHover(true);
+        FKeyboard.ClearHot(true);
       break;
     case TTouchKind::MouseMove:
       if (id == FTouchId) pbKeyboardMouseMove(TSender::None, x, y, origin);
@@ -189,5 +183,5 @@ void TPointerInput::WMPointerEnter(int X, int Y, TMessageOrigin origin) {
 
 void TPointerInput::WMPointerLeave() {
   FPointerInRange = false;
-  FKeyboard.ClearHover(true);
+  FKeyboard.ClearHot(true);
 }

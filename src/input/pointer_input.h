@@ -1,5 +1,5 @@
 #pragma once
-// Mouse, pen and touch on the keyboard window turned into presses, releases, hover tracking and
+// Mouse, pen and touch on the keyboard window turned into presses, releases, hot-key tracking and
 // dragging of the window by its background.
 //
 // The same physical action can reach the window on three roads at once: WM_TOUCH (turned into

@@ -129,7 +129,7 @@ void TLvKeyboard::FreeKeyObject(std::uint8_t code, bool detach) {
   if (!key) return;
   FNeedsRebuild = true;  // the back buffer still holds its outline
   // No reference to the freed key may stay behind, and it no longer counts as pressed.
-  if (FHoverBtn == key.get()) FHoverBtn = nullptr;
+  if (FHotBtn == key.get()) FHotBtn = nullptr;
   if (detach)
     for (auto& other : FKeys)
       if (other && other->PlaceKey() == key.get()) other->SetPlaceKey(nullptr);
@@ -139,7 +139,7 @@ void TLvKeyboard::FreeKeyObject(std::uint8_t code, bool detach) {
 void TLvKeyboard::ClearKeys() {
   // Every key goes, so references between them need not be detached one by one.
   for (int code = 1; code <= 255; ++code) FreeKeyObject(static_cast<std::uint8_t>(code), false);
-  FHoverBtn = nullptr;
+  FHotBtn = nullptr;
 }
 
 void TLvKeyboard::SetControlSize(int width, int height) {
@@ -259,29 +259,28 @@ void TLvKeyboard::Present() {
   if (FPaintEnabled) FPaintBox->Canvas().Draw(0, 0, *FImage);
 }
 
-void TLvKeyboard::TrackHover(int x, int y) {
+void TLvKeyboard::TrackHot(int x, int y) {
   bool extended = false;
-  if (FHoverBtn && FHoverBtn->HitTest(x, y, extended)) {
-    // Still on the hover key: nothing to draw, but the part under the pointer may have changed.
-    FHoverBtn->SetExtended(extended);
+  if (FHotBtn && FHotBtn->HitTest(x, y, extended)) {
+    // Still on the hot key: nothing to draw, but the part under the pointer may have changed.
+    FHotBtn->SetExtended(extended);
     return;
   }
-  ClearHover(false);
-  for (int code = 1; code <= 255; ++code) {
+  ClearHot(false);
+  if (const std::uint8_t code = KeyAt(x, y)) {
     TLvBtn* key = FKeys[code].get();
-    if (!key || !key->HitTest(x, y, extended)) continue;
-    FHoverBtn = key;
+    key->HitTest(x, y, extended);
+    FHotBtn = key;
     key->SetExtended(extended);
     key->SetHot(true);
-    break;
   }
   Present();
 }
 
-void TLvKeyboard::ClearHover(bool present) {
-  if (!FHoverBtn) return;
-  FHoverBtn->SetHot(false);
-  FHoverBtn = nullptr;
+void TLvKeyboard::ClearHot(bool present) {
+  if (!FHotBtn) return;
+  FHotBtn->SetHot(false);
+  FHotBtn = nullptr;
   if (present) Present();
 }
 
@@ -292,8 +291,8 @@ void TLvKeyboard::SetActive(bool active) {
   ResetKeys();
   ReadKeyboardState();
   FPressedCount = 0;
-  if (FHoverBtn) FHoverBtn->SetHotState(false);  // drawn normal by the redraw below
-  FHoverBtn = nullptr;
+  if (FHotBtn) FHotBtn->SetHotState(false);  // drawn normal by the redraw below
+  FHotBtn = nullptr;
   Redraw(false);
 }
 
@@ -448,6 +447,12 @@ void TLvKeyboard::ReleasePressedKeys() {
 TLvBtn* TLvKeyboard::Key(int code) const {
   if (code < 1 || code > 255) return nullptr;
   return FKeys[code].get();
+}
+
+std::uint8_t TLvKeyboard::KeyAt(int x, int y) const {
+  for (int code = 1; code <= 255; ++code)
+    if (FKeys[code] && FKeys[code]->HitTest(x, y)) return static_cast<std::uint8_t>(code);
+  return 0;
 }
 
 const TLvBtn* TLvKeyboard::LegendSizeKey() const {

@@ -67,11 +67,11 @@ class TLvKeyboard : public TKeyDrawContext {
   // legend or name), and what they overlap, then presents: the same picture as Redraw(false).
   // Recomposes the whole picture instead when the back buffer must be rebuilt or a key has moved.
   void RepaintChangedKeys();
-  // Makes the key under (x, y) the hover key; the lowest code wins where outlines overlap.
-  void TrackHover(int x, int y);
-  void ClearHover(bool present);
+  // Makes the key under (x, y) the hot key; the lowest code wins where outlines overlap.
+  void TrackHot(int x, int y);
+  void ClearHot(bool present);
   // The key under the pointer, or none.
-  TLvBtn* HoverKey() const { return FHoverBtn; }
+  TLvBtn* HotKey() const { return FHotBtn; }
 
   // Switch scanning: highlights exactly the keys of these codes (none: no highlight) and repaints
   // the keys whose highlight changed (RepaintChangedKeys).
@@ -120,6 +120,9 @@ class TLvKeyboard : public TKeyDrawContext {
 
   // The key object of a code, or none.
   TLvBtn* Key(int code) const;
+  // The key under (x, y): the first in code order whose outline holds it, as a click, hover typing
+  // and the hot key find it; 0 when none.
+  std::uint8_t KeyAt(int x, int y) const;
   // The drawn key whose size sets the legend font sizes: Escape; in a layout without it (the
   // numeric pad, a layout file) Num Lock, else the drawn key of the lowest code; none when no key
   // is drawn.
@@ -168,7 +171,7 @@ class TLvKeyboard : public TKeyDrawContext {
   bool FActive = false;
   bool FPaintEnabled = true;
   bool FNeedsRebuild = true;
-  TLvBtn* FHoverBtn = nullptr;
+  TLvBtn* FHotBtn = nullptr;
   THkl FHkl = 0;
   std::int32_t FLangIndex = 0;
   std::int32_t FPressedCount = 0;

@@ -297,7 +297,7 @@ bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box, int part)
     return true;
   }
   // Fitting a rectangle into a polygon takes many hit tests, and sometimes the name's size: it is
-  // done once per outline, hover state and, where the name was measured, name font and name.
+  // done once per outline, hot state and, where the name was measured, name font and name.
   TLegendCache& cache = FLegendCache[part][hot ? 1 : 0];
   const std::wstring& name = FContext.KeyName(place->FKeyCode);
   const int fontSize = hot ? Theme.NameFontSize + 2 : Theme.NameFontSize;

@@ -1,6 +1,6 @@
 #pragma once
 // One key of the on-screen keyboard: its virtual-key code, its outline (a rectangle given by two
-// corners, or a polygon), its pressed and hover states, hit testing and drawing.
+// corners, or a polygon), its pressed and hot states, hit testing and drawing.
 //
 // Keys are created and owned by the keyboard control (TLvKeyboard), which alone changes their
 // pressed state; they draw on its image canvas with the colours and fonts of Theme and
@@ -56,7 +56,7 @@ class TLvBtn {
   const std::vector<TPoint>& LayoutPoints() const { return FLayoutPoints; }
   int PointCount() const { return static_cast<int>(FPoints.size()); }
 
-  // Hover state; repaints the key (also when the value does not change).
+  // Hot state (the key under the pointer); repaints the key (also when the value does not change).
   void SetHot(bool value);
   // How far the hover time has run on this key, 0 to 1000 (0 shows nothing): a bar in the pressed
   // colour grows along the key's bottom. Repaints the key when the value changes; returns whether
@@ -108,7 +108,7 @@ class TLvBtn {
   static bool PointInOutline(const std::vector<TPoint>& points, int x, int y);
 
  private:
-  // The keyboard changes what the key shows: pressed and hover state, the outline's scale.
+  // The keyboard changes what the key shows: pressed and hot state, the outline's scale.
   friend class TLvKeyboard;
 
   // Legend rectangle: L, T, R, B and the centre cx, cy.
@@ -131,7 +131,7 @@ class TLvBtn {
     }
   };
 
-  // The legend box of one hover state, kept until the outline, the place or (for a box that
+  // The legend box of one hot state, kept until the outline, the place or (for a box that
   // needed the name measured) the name font or the name changes.
   struct TLegendCache {
     bool Valid = false;

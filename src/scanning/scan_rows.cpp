@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "input/hover_press.h"
 #include "keyboard/lv_keyboard.h"
 #include "render/lv_btn.h"
 
@@ -53,7 +52,7 @@ bool FindClickPoint(const TLvKeyboard& keyboard, std::uint8_t code, const TPart&
   const int stepY = std::max(1, b.Height() / 8);
   auto reaches = [&](int px, int py) {
     return px >= b.Left && px < b.Right && py >= b.Top && py < b.Bottom &&
-           TLvBtn::PointInOutline(part.Points, px, py) && HoverKeyAt(keyboard, px, py) == code;
+           TLvBtn::PointInOutline(part.Points, px, py) && keyboard.KeyAt(px, py) == code;
   };
   for (int dy = 0; dy <= b.Height(); dy += stepY)
     for (int py : {y + dy, y - dy})

@@ -166,7 +166,7 @@ struct THoverRig : TInputRig {
   THoverTyping hover{keyboard, pointer, 500, 4};
 
   THoverSample At(TPoint p) const {
-    const std::uint8_t code = HoverKeyAt(keyboard, p.x, p.y);
+    const std::uint8_t code = keyboard.KeyAt(p.x, p.y);
     return {code ? P::Key : P::Background, code, p, false, false};
   }
   // Rests on a point for ms milliseconds, checking now and every 50 ms after.
@@ -179,11 +179,11 @@ struct THoverRig : TInputRig {
   }
 };
 
-TEST(HoverTyping, HoverKeyAtTakesTheKeyAClickWouldTake) {
+TEST(HoverTyping, KeyAtTakesTheKeyAClickWouldTake) {
   THoverRig rig;
-  EXPECT_EQ(HoverKeyAt(rig.keyboard, 15, 45), 65);
-  EXPECT_EQ(HoverKeyAt(rig.keyboard, 75, 15), 13);
-  EXPECT_EQ(HoverKeyAt(rig.keyboard, 200, 150), 0);
+  EXPECT_EQ(rig.keyboard.KeyAt(15, 45), 65);
+  EXPECT_EQ(rig.keyboard.KeyAt(75, 15), 13);
+  EXPECT_EQ(rig.keyboard.KeyAt(200, 150), 0);
 }
 
 TEST(HoverTyping, AKeyIsPressedShownAndReleasedLikeALeftClick) {

@@ -1,5 +1,5 @@
 // Pointer handlers: the duplicate filters between the mouse, pen and touch roads, touch contacts,
-// hover, leaving the keyboard and dragging the window.
+// the hot key, leaving the keyboard and dragging the window.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,7 +47,7 @@ TEST(PointerInput, TouchPressEndsAWindowDragAndTakesTheKeyUnderTheFinger) {
   ASSERT_TRUE(rig.pointer.Dragging());
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 1);
   EXPECT_FALSE(rig.pointer.Dragging());
-  EXPECT_EQ(rig.keyboard.HoverKey(), rig.keyboard.Key(65));
+  EXPECT_EQ(rig.keyboard.HotKey(), rig.keyboard.Key(65));
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65)}));
 }
 
@@ -217,44 +217,44 @@ TEST(PointerInput, WindowDragStartedBeforeThePointerCameIntoRangeEndsAtItsReleas
   EXPECT_FALSE(rig.pointer.Dragging());
 }
 
-TEST(PointerInput, PointerEnterAndLeaveTrackTheHoverKey) {
+TEST(PointerInput, PointerEnterAndLeaveTrackTheHotKey) {
   TInputRig rig;
   rig.pointer.WMPointerEnter(rig.Centre(83).x, rig.Centre(83).y, FromPen);
   EXPECT_TRUE(rig.pointer.FPointerInRange);
-  EXPECT_EQ(rig.keyboard.HoverKey(), rig.keyboard.Key(83));
+  EXPECT_EQ(rig.keyboard.HotKey(), rig.keyboard.Key(83));
   rig.pointer.WMPointerLeave();
-  EXPECT_EQ(rig.keyboard.HoverKey(), nullptr);
+  EXPECT_EQ(rig.keyboard.HotKey(), nullptr);
 }
 
 // --- What stays highlighted after a touch is lifted ---
 
-struct THoverCase {
+struct THotCase {
   const char* Name;
   bool PenInRange;
   bool CursorSuppressed;
   bool StaysHighlighted;
 };
 
-std::ostream& operator<<(std::ostream& os, const THoverCase& c) { return os << c.Name; }
+std::ostream& operator<<(std::ostream& os, const THotCase& c) { return os << c.Name; }
 
-class TouchLifted : public testing::TestWithParam<THoverCase> {};
+class TouchLifted : public testing::TestWithParam<THotCase> {};
 
 TEST_P(TouchLifted, LeavesTheKeyHighlightedOnlyWithAVisibleCursorAndAPenInRange) {
   TInputRig rig(BuildBeforeInRangeFilter);
-  const THoverCase& c = GetParam();
+  const THotCase& c = GetParam();
   if (c.PenInRange) rig.pointer.WMPointerEnter(rig.Background.x, rig.Background.y, FromPen);
   rig.window.CursorSuppressed = c.CursorSuppressed;
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 4);
   rig.Touch(TTouchKind::LButtonUp, rig.Centre(65), 4);
-  EXPECT_EQ(rig.keyboard.HoverKey(), c.StaysHighlighted ? rig.keyboard.Key(65) : nullptr);
+  EXPECT_EQ(rig.keyboard.HotKey(), c.StaysHighlighted ? rig.keyboard.Key(65) : nullptr);
   EXPECT_EQ(rig.TakeEvents(), ClickOf(65));
 }
 
-INSTANTIATE_TEST_SUITE_P(Hover, TouchLifted,
-                         testing::Values(THoverCase{"PenInRangeCursorShown", true, false, true},
-                                         THoverCase{"PenInRangeCursorHidden", true, true, false},
-                                         THoverCase{"NoPen", false, false, false}),
-                         [](const testing::TestParamInfo<THoverCase>& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Hot, TouchLifted,
+                         testing::Values(THotCase{"PenInRangeCursorShown", true, false, true},
+                                         THotCase{"PenInRangeCursorHidden", true, true, false},
+                                         THotCase{"NoPen", false, false, false}),
+                         [](const testing::TestParamInfo<THotCase>& info) { return std::string(info.param.Name); });
 
 // --- Mouse moves just after touch ---
 
@@ -274,11 +274,11 @@ TEST_P(MoveAfterTouch, IsIgnoredFor500MsWhileTheCursorIsHidden) {
   const TQuietCase& c = GetParam();
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 1);
   rig.Touch(TTouchKind::LButtonUp, rig.Centre(65), 1);
-  rig.keyboard.ClearHover(true);
+  rig.keyboard.ClearHot(true);
   rig.window.CursorSuppressed = c.CursorSuppressed;
   rig.window.Advance(c.After);
   rig.pointer.pbKeyboardMouseMove(TSender::PaintBox, rig.Centre(83).x, rig.Centre(83).y, FromMouse);
-  EXPECT_EQ(rig.keyboard.HoverKey(), c.Tracked ? rig.keyboard.Key(83) : nullptr);
+  EXPECT_EQ(rig.keyboard.HotKey(), c.Tracked ? rig.keyboard.Key(83) : nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quiet, MoveAfterTouch,
@@ -294,7 +294,7 @@ TEST(PointerInput, LeavingTheKeyboardReleasesTheHeldKey) {
   rig.MouseDown(rig.Centre(65), B::Right);
   rig.pointer.pbKeyboardMouseLeave(TSender::PaintBox, FromMouse);
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(160), KeyDown(65), KeyUp(65), KeyUp(160)}));
-  EXPECT_EQ(rig.keyboard.HoverKey(), nullptr);
+  EXPECT_EQ(rig.keyboard.HotKey(), nullptr);
   EXPECT_EQ(rig.keyboard.PressedCount(), 0);
   // The release that follows outside finds nothing to do.
   rig.MouseUp({500, 500}, B::Right);
@@ -307,7 +307,7 @@ TEST(PointerInput, LeavingWhileAPenIsInRangeKeepsTheKey) {
   rig.pointer.WMPointerEnter(rig.Centre(65).x, rig.Centre(65).y, FromPen);
   rig.pointer.pbKeyboardMouseLeave(TSender::PaintBox, FromMouse);
   EXPECT_TRUE(rig.Shown(65));
-  EXPECT_EQ(rig.keyboard.HoverKey(), rig.keyboard.Key(65));
+  EXPECT_EQ(rig.keyboard.HotKey(), rig.keyboard.Key(65));
 }
 
 TEST(PointerInput, LosingTheCaptureEndsTheHeldKeyAsItsReleaseWould) {

@@ -91,15 +91,15 @@ TEST(LvKeyboard, ConstructionTakesTheForegroundLanguageAndDrawsNothing) {
   EXPECT_FALSE(rig.Kb().IsKeyDown(65));
 }
 
-TEST(LvKeyboard, NewLayoutForgetsHoverAndPressedKeys) {
+TEST(LvKeyboard, NewLayoutForgetsHotAndPressedKeys) {
   TKeyboardRig rig;
   rig.LoadActive();
-  rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
   rig.Kb().SetKeyPressed(66, true);
   ASSERT_EQ(rig.Kb().PressedCount(), 1);
 
   ASSERT_TRUE(rig.Kb().LoadLayout(2));
-  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  EXPECT_EQ(rig.Kb().HotKey(), nullptr);
   EXPECT_EQ(rig.Kb().PressedCount(), 0);
   for (int code = 1; code <= 255; ++code) EXPECT_FALSE(rig.Kb().IsKeyDown(code)) << code;
 }
@@ -108,17 +108,17 @@ TEST(LvKeyboard, ReplacingAKeyLeavesNoReferenceToTheOldObject) {
   TKeyboardRig rig;
   rig.LoadActive();
   rig.Kb().SetHkl(GermanHkl);  // Y is drawn in Z's outline
-  rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
   rig.Kb().SetKeyPressed(90, true);
 
   rig.Kb().AddKey(90, {{0, 0}, {10, 10}});
   rig.Kb().AddKey(65, {{20, 0}, {30, 10}});
-  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  EXPECT_EQ(rig.Kb().HotKey(), nullptr);
   EXPECT_EQ(rig.Kb().Key(89)->PlaceKey(), nullptr);  // no outline until the next placement
   EXPECT_EQ(rig.Kb().PressedCount(), 0);
-  rig.Kb().TrackHover(kCentreZ.x, kCentreZ.y);
+  rig.Kb().TrackHot(kCentreZ.x, kCentreZ.y);
   rig.Kb().Redraw(true);
-  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  EXPECT_EQ(rig.Kb().HotKey(), nullptr);
 }
 
 TEST(LvKeyboard, FillKeyNamesCopiesTheDefaultNamesAndRebuilds) {
@@ -180,10 +180,10 @@ TEST(LvKeyboard, LayoutAtTheCoordinateLimitScaledFarBeyondTheIntRangeStaysUsable
   EXPECT_EQ(rig.Key(65).Points(), (std::vector<TPoint>{{0, 0}, {TLvBtn::MaxCoordinate, TLvBtn::MaxCoordinate}}));
   EXPECT_EQ(rig.Key(66).Points()[0], (TPoint{-TLvBtn::MaxCoordinate, 0}));
   rig.Kb().Redraw(true);
-  rig.Kb().TrackHover(40000, 40000);
-  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(65));
-  rig.Kb().TrackHover(-100, 100);
-  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(66));
+  rig.Kb().TrackHot(40000, 40000);
+  EXPECT_EQ(rig.Kb().HotKey(), &rig.Key(65));
+  rig.Kb().TrackHot(-100, 100);
+  EXPECT_EQ(rig.Kb().HotKey(), &rig.Key(66));
 }
 
 TEST(LvKeyboard, RedrawWhilePaintingIsDisabledWaitsForEnabling) {
@@ -215,7 +215,7 @@ TEST(LvKeyboard, OnlyLoadResizeNamesAndSchemeChangesRebuildTheBackBuffer) {
       {"new language", [](TLvKeyboard& k) { k.SetHkl(GermanHkl); }, false},
       {"modifier press", [](TLvKeyboard& k) { k.SetKeyPressed(160, true); }, false},
       {"key press", [](TLvKeyboard& k) { k.SetKeyPressed(65, true); }, false},
-      {"hover", [](TLvKeyboard& k) { k.TrackHover(kCentreB.x, kCentreB.y); }, false},
+      {"hot", [](TLvKeyboard& k) { k.TrackHot(kCentreB.x, kCentreB.y); }, false},
   };
   for (const Step& s : steps) {
     rig.ClearOps();
@@ -270,60 +270,60 @@ TEST(LvKeyboard, KeyPressRepaintsOneKeyAndModifierPressRepaintsWhatChanges) {
   EXPECT_TRUE(rig.Back().Ops().empty());
 }
 
-TEST(LvKeyboard, HoverRedrawsAtMostTwoKeysAndNothingInsideTheHoverKey) {
+TEST(LvKeyboard, HotTrackingRedrawsAtMostTwoKeysAndNothingInsideTheHotKey) {
   TKeyboardRig rig;
   rig.LoadActive();
-  rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
-  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(65));
+  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
+  EXPECT_EQ(rig.Kb().HotKey(), &rig.Key(65));
   EXPECT_TRUE(rig.Key(65).Hot());
   EXPECT_EQ(rig.ImageShapes(), 1);
   EXPECT_EQ(rig.Presents(), 1);
 
   rig.ClearOps();
-  rig.Kb().TrackHover(kCentreA.x + 5, kCentreA.y + 5);
+  rig.Kb().TrackHot(kCentreA.x + 5, kCentreA.y + 5);
   EXPECT_TRUE(rig.Image().Ops().empty());
   EXPECT_TRUE(rig.Box().Ops().empty());
 
-  rig.Kb().TrackHover(kCentreB.x, kCentreB.y);
-  EXPECT_EQ(rig.Kb().HoverKey(), &rig.Key(66));
+  rig.Kb().TrackHot(kCentreB.x, kCentreB.y);
+  EXPECT_EQ(rig.Kb().HotKey(), &rig.Key(66));
   EXPECT_FALSE(rig.Key(65).Hot());
   EXPECT_EQ(rig.ImageShapes(), 2);
   EXPECT_EQ(rig.ImageOps(FakeOpKind::Text), 2);
   EXPECT_EQ(rig.Presents(), 1);
 
   rig.ClearOps();
-  rig.Kb().TrackHover(-5, -5);  // inside no outline
-  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  rig.Kb().TrackHot(-5, -5);  // inside no outline
+  EXPECT_EQ(rig.Kb().HotKey(), nullptr);
   EXPECT_FALSE(rig.Key(66).Hot());
   EXPECT_EQ(rig.ImageShapes(), 1);
   EXPECT_EQ(rig.Presents(), 1);
 
-  rig.Kb().TrackHover(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
   rig.ClearOps();
-  rig.Kb().ClearHover(true);
-  EXPECT_EQ(rig.Kb().HoverKey(), nullptr);
+  rig.Kb().ClearHot(true);
+  EXPECT_EQ(rig.Kb().HotKey(), nullptr);
   EXPECT_EQ(rig.Presents(), 1);
 }
 
-TEST(LvKeyboard, OverlappingOutlinesGiveTheHoverToTheLowestCode) {
+TEST(LvKeyboard, OverlappingOutlinesMakeTheLowestCodeHot) {
   TKeyboardRig rig;
   rig.Kb().AddKey(70, {{0, 0}, {50, 30}});
   rig.Kb().AddKey(65, {{20, 0}, {70, 30}});
-  rig.Kb().TrackHover(30, 10);
-  EXPECT_EQ(rig.Kb().HoverKey(), rig.Kb().Key(65));
-  rig.Kb().TrackHover(10, 10);
-  EXPECT_EQ(rig.Kb().HoverKey(), rig.Kb().Key(70));
+  rig.Kb().TrackHot(30, 10);
+  EXPECT_EQ(rig.Kb().HotKey(), rig.Kb().Key(65));
+  rig.Kb().TrackHot(10, 10);
+  EXPECT_EQ(rig.Kb().HotKey(), rig.Kb().Key(70));
 }
 
-TEST(LvKeyboard, HoverRecordsWhichPartOfATwoPartKeyIsUnderThePointer) {
+TEST(LvKeyboard, HotKeyRecordsWhichPartOfATwoPartKeyIsUnderThePointer) {
   TKeyboardRig rig;
   rig.Kb().AddKey(13, {{0, 0}, {40, 0}, {40, 20}, {0, 20}, {-1, -1},
                        {20, 20}, {40, 20}, {40, 40}, {20, 40}});
   TLvBtn& enter = rig.Key(13);
-  rig.Kb().TrackHover(30, 30);
+  rig.Kb().TrackHot(30, 30);
   EXPECT_TRUE(enter.Extended());
   rig.ClearOps();
-  rig.Kb().TrackHover(10, 10);  // same key, main part: no drawing, but the flag follows
+  rig.Kb().TrackHot(10, 10);  // same key, main part: no drawing, but the flag follows
   EXPECT_FALSE(enter.Extended());
   EXPECT_TRUE(rig.Image().Ops().empty());
 
@@ -419,8 +419,8 @@ TEST(LvKeyboard, MovedKeyIsDrawnAndHitInItsPlaceKeysOutline) {
   const auto texts = rig.Image().Texts();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].Text, L"c89");  // with its own character
-  rig.Kb().TrackHover(kCentreZ.x, kCentreZ.y);
-  EXPECT_EQ(rig.Kb().HoverKey(), &y);
+  rig.Kb().TrackHot(kCentreZ.x, kCentreZ.y);
+  EXPECT_EQ(rig.Kb().HotKey(), &y);
 }
 
 TEST(LvKeyboard, ReferenceLayoutIsLoadedAndUnloadedWhenNotInstalled) {

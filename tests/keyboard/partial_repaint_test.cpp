@@ -84,7 +84,7 @@ const std::vector<TStep>& Steps() {
          Press(k, 20, true);
          Press(k, 20, false);
        }},
-      {"pointer over A", [](TPixelKeyboard& k) { k.Kb().TrackHover(k.Centre('A').x, k.Centre('A').y); }, true},
+      {"pointer over A", [](TPixelKeyboard& k) { k.Kb().TrackHot(k.Centre('A').x, k.Centre('A').y); }, true},
       {"Q held", [](TPixelKeyboard& k) { Press(k, 'Q', true); }, true},
       {"left Shift over the hover key", [](TPixelKeyboard& k) { Press(k, 160, true); }},
       {"Windows key", [](TPixelKeyboard& k) { Press(k, 91, true); }},

@@ -47,7 +47,7 @@ void ExpectWellFormed(const TLvKeyboard& kb, const TScanRows& rows, const std::s
     for (std::size_t i = 0; i < rows[r].size(); ++i) {
       const TScanItem& item = rows[r][i];
       // A click at the item's point presses that key.
-      EXPECT_EQ(HoverKeyAt(kb, item.Point.x, item.Point.y), item.Code) << what << " code " << int(item.Code);
+      EXPECT_EQ(kb.KeyAt(item.Point.x, item.Point.y), item.Code) << what << " code " << int(item.Code);
       if (i > 0) {
         EXPECT_LE(rows[r][i - 1].Bounds.Left, item.Bounds.Left) << what << " row " << r;
       }

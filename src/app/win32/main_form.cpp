@@ -384,7 +384,7 @@ THoverSample TMainForm::HoverSample() const {
     if (under != Handle() || client.x < area.Left || client.x >= area.Right || client.y < area.Top ||
         client.y >= area.Bottom)
       return sample;
-    sample.Code = HoverKeyAt(*FKeyboard, client.x, client.y);
+    sample.Code = FKeyboard->KeyAt(client.x, client.y);
     sample.Place = sample.Code ? THoverPlace::Key : THoverPlace::Background;
   }
   sample.ButtonDown =
@@ -512,7 +512,7 @@ bool TMainForm::ScanSwitchButton(UINT message) {
 
 void TMainForm::OnMouseMove(int x, int y, const TMessageOrigin& origin) {
   FLastMoveFromPenOrTouch = origin.Pen || origin.Touch;
-  if (FHover->NeedsCheck(HoverKeyAt(*FKeyboard, x, y))) StartHoverCheck();
+  if (FHover->NeedsCheck(FKeyboard->KeyAt(x, y))) StartHoverCheck();
   if (!FTrackingMouseLeave) {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
     FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
@@ -571,8 +571,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING:
       WindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
       break;
-    case WM_ENTERSIZEMOVE:
-    case WM_EXITSIZEMOVE:
+    case WM_ENTERSIZEMOVE: case WM_EXITSIZEMOVE:
       FMovingOrSizing = message == WM_ENTERSIZEMOVE;
       break;
     case WM_NCLBUTTONDOWN:
@@ -580,8 +579,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CAPTURECHANGED:
       return OnCaptureChanged(lParam);
-    case WM_CANCELMODE:
-      // A modal box or a menu is opening: no press may outlive it.
+    case WM_CANCELMODE:  // a modal box or a menu is opening: no press may outlive it
       if (FPointer) FPointer->CaptureLost();
       break;
     case WM_QUERYENDSESSION:
@@ -592,8 +590,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != SIZE_MINIMIZED) FormResize();
       PlaceWords();
       break;
-    case WM_MOVE:
-    case WM_SHOWWINDOW:
+    case WM_MOVE: case WM_SHOWWINDOW:
       PlaceWords();
       break;
     case WM_DPICHANGED:
