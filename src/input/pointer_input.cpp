@@ -56,6 +56,11 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
     return;
   }
   if (GeneratedFromTouch(origin)) return;
+  PressAt(X, Y, button, sender != TSender::None ? std::optional<TMouseButton>(button) : std::nullopt, now);
+}
+
+void TPointerInput::PressAt(int X, int Y, TMouseButton button, std::optional<TMouseButton> paintBoxButton,
+                            std::uint32_t now) {
   // Any other press ends hover typing's one first, as a release would have a moment later.
   HoverRelease();
 
@@ -64,10 +69,7 @@ void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int
   FLastDownY = Y;
   FLastDownTick = now;
   FIgnoreMouseUp = false;
-  if (sender != TSender::None)
-    FPaintBoxPressButton = button;
-  else
-    FPaintBoxPressButton.reset();
+  FPaintBoxPressButton = paintBoxButton;
 
   const std::uint8_t code = FKeyboard.KeyAt(X, Y);
   if (code == VkApps && FKeyboard.PressedCount() == 0)
@@ -93,7 +95,7 @@ void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton button, int /
 }
 
 void TPointerInput::HoverPress(int X, int Y) {
-  pbKeyboardMouseDown(TSender::None, TMouseButton::Left, X, Y, TMessageOrigin{});
+  PressAt(X, Y, TMouseButton::Left, std::nullopt, FWindow.TickCount());
   FHoverPressHeld = FPress.FPressedBtn != nullptr;
 }
 

@@ -120,6 +120,10 @@ class TPointerInput {
   bool FilteredInRange(TSender sender) const;
   // The paint box's release of the button that made the press it is holding.
   bool EndsOwnPress(TSender sender, TMouseButton button) const;
+  // A press accepted from any road (the paint box's, touch's, hover typing's): ends hover typing's
+  // press first, notes where and when it came, and presses the key under (X, Y) or starts dragging
+  // the window from its background. paintBoxButton: the paint box's button, whose release ends it.
+  void PressAt(int X, int Y, TMouseButton button, std::optional<TMouseButton> paintBoxButton, std::uint32_t now);
   // A mouse message the system generated from touch after WM_TOUCH took over.
   bool GeneratedFromTouch(TMessageOrigin origin) const;
 
