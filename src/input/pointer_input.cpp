@@ -3,23 +3,8 @@
 #include "input/key_press.h"
 #include "keyboard/lv_keyboard.h"
 #include "keys/vk_codes.h"
+#include "platform/scope_exit.h"
 #include "render/lv_btn.h"
-
-namespace {
-
-// Clears a flag for the lifetime of the guard and sets it when the guard ends.
-class TClearedWhile {
- public:
-  explicit TClearedWhile(bool& flag) : flag_(flag) { flag_ = false; }
-  ~TClearedWhile() { flag_ = true; }
-  TClearedWhile(const TClearedWhile&) = delete;
-  TClearedWhile& operator=(const TClearedWhile&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
 
 TTouchKind TouchEventKind(std::uint32_t flags) {
   if (flags & TouchEventFMove) return TTouchKind::MouseMove;
@@ -148,7 +133,8 @@ void TPointerInput::pbKeyboardPaint() { FKeyboard.Present(); }
 
 void TPointerInput::HandleTouchPoint(const TTouchEvent& event, int id, TMessageOrigin origin) {
   // The handlers called from here must not take these calls for generated mouse messages.
-  const TClearedWhile touchRoad(FTouchActive);
+  FTouchActive = false;
+  TScopeExit touchRoad([this] { FTouchActive = true; });
   FLastTouchTick = FWindow.TickCount();
   const int x = event.x;
   const int y = event.y;

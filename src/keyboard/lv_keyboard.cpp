@@ -6,57 +6,17 @@
 #include "keyboard/vk_names.h"
 #include "keys/vk_classes.h"
 #include "keys/vk_codes.h"
+#include "platform/scope_exit.h"
 #include "platform/screen_scale.h"
 #include "render/theme.h"
 
 namespace {
-
-// Ends the busy section of a layout load however the load ends.
-class TBusyReset {
- public:
-  explicit TBusyReset(TKeyboardDesktop& desktop) : desktop_(desktop) {}
-  ~TBusyReset() { desktop_.EndBusy(true); }
-  TBusyReset(const TBusyReset&) = delete;
-  TBusyReset& operator=(const TBusyReset&) = delete;
-
- private:
-  TKeyboardDesktop& desktop_;
-};
-
-// Restricts a canvas to a region for as long as it lives.
-class TClipScope {
- public:
-  TClipScope(TCanvas& canvas, const std::vector<TRect>& region) : canvas_(canvas) {
-    canvas_.ClipTo(region);
-  }
-  ~TClipScope() { canvas_.ResetClip(); }
-  TClipScope(const TClipScope&) = delete;
-  TClipScope& operator=(const TClipScope&) = delete;
-
- private:
-  TCanvas& canvas_;
-};
 
 bool MeetsAny(const TRect& r, const std::vector<TRect>& region) {
   return std::any_of(region.begin(), region.end(), [&](const TRect& q) {
     return r.Left < q.Right && q.Left < r.Right && r.Top < q.Bottom && q.Top < r.Bottom;
   });
 }
-
-// Unloads a layout that PlaceKeys had to load, also if a step fails.
-class TLayoutUnloader {
- public:
-  TLayoutUnloader(TKeyboardServices& services, THkl hkl) : services_(services), hkl_(hkl) {}
-  ~TLayoutUnloader() {
-    if (hkl_ != 0) services_.UnloadKeyboardLayout(hkl_);
-  }
-  TLayoutUnloader(const TLayoutUnloader&) = delete;
-  TLayoutUnloader& operator=(const TLayoutUnloader&) = delete;
-
- private:
-  TKeyboardServices& services_;
-  THkl hkl_;
-};
 
 }  // namespace
 
@@ -88,7 +48,8 @@ bool TLvKeyboard::LoadLayoutText(const std::wstring& text) {
   const bool paintEnabled = FPaintEnabled;
   SetPaintEnabled(false);
   FDesktop.BeginBusy(false);
-  TBusyReset busyReset(FDesktop);
+  // The busy section ends however the load ends.
+  TScopeExit endBusy([this] { FDesktop.EndBusy(true); });
   ClearKeys();
 
   const TLayoutDescription layout = ParseLayoutText(text);
@@ -244,7 +205,8 @@ void TLvKeyboard::RepaintChangedKeys() {
     // Inside the region the image becomes what Redraw draws there: the back buffer, then every
     // key that reaches into it in code order (outlines are shared between neighbours).
     TCanvas& image = FImage->Canvas();
-    TClipScope clip(image, region);
+    image.ClipTo(region);
+    TScopeExit unclip([&image] { image.ResetClip(); });
     for (const TRect& r : region) image.CopyRect(r, *FBackBuffer);
     for (const auto& key : FKeys) {
       if (!key || !MeetsAny(key->PaintBounds(), region)) continue;
@@ -347,7 +309,10 @@ void TLvKeyboard::PlaceKeys() {
     reference = FServices.LoadKeyboardLayoutW(L"04090409", 0);
     loaded = reference;
   }
-  TLayoutUnloader unloader(FServices, loaded);
+  // A layout loaded here is unloaded again, also if a step fails.
+  TScopeExit unload([this, loaded] {
+    if (loaded != 0) FServices.UnloadKeyboardLayout(loaded);
+  });
 
   for (int c = 1; c <= 255; ++c) {
     TLvBtn* key = FKeys[c].get();

@@ -20,6 +20,7 @@
 #include "input/win32/tablet_service.h"
 #include "keys/vk_codes.h"
 #include "platform/debug_log.h"
+#include "platform/scope_exit.h"
 #include "platform/win32/fatal_error.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/screen.h"
@@ -163,7 +164,7 @@ void TMainForm::BuildKeyboard() {
   pnlTransparency->SetVisible(TransparencySliderVisible(Value(TSettingId::KeyboardType)));
   {
     FSizingGuard = false;
-    TFlagRestorer restore{FSizingGuard};
+    TScopeExit restore([this] { FSizingGuard = true; });
     const TSize size = InitialClientSize(FKeyboard->DesignWidth(), FKeyboard->DesignHeight(), WorkArea());
     SetClientSize(size.Width, size.Height);
   }

@@ -38,12 +38,6 @@ class TSettingsForm;
 class TTransparencyPanel;
 class TWindowSurface;
 
-// Sets a flag back to true when a scope ends, also on an error.
-struct TFlagRestorer {
-  bool& flag;
-  ~TFlagRestorer() { flag = true; }
-};
-
 enum TTimerId : UINT_PTR {
   tmrPress = 1,
   tmrHKL = 2,

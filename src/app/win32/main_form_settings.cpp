@@ -16,6 +16,7 @@
 #include "dialog/win32/settings_form.h"
 #include "keyboard/paint_hold.h"
 #include "platform/rounding.h"
+#include "platform/scope_exit.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/system_library.h"
@@ -142,7 +143,7 @@ void TMainForm::StoreByProgram(TSettingId id, int) {
 
 void TMainForm::FitWidthApplied(bool on) {
   FSizingGuard = false;
-  TFlagRestorer restore{FSizingGuard};
+  TScopeExit restore([this] { FSizingGuard = true; });
   const TRect wa = WorkArea();
   const TRect window = WindowRect(Handle());
   if (on) {
@@ -226,7 +227,7 @@ void TMainForm::KeyboardTypeApplied() {
     TPaintHold hold(*FKeyboard);
     {
       FShown = false;
-      TFlagRestorer shown{FShown};
+      TScopeExit shown([this] { FShown = true; });
       BuildKeyboard();
     }
     FormResize();
@@ -269,14 +270,14 @@ TRect TMainForm::WindowBounds() const { return WindowRect(Handle()); }
 
 void TMainForm::RestoreLeftAndWidth(int left, int width) {
   FSizingGuard = false;
-  TFlagRestorer restore{FSizingGuard};
+  TScopeExit restore([this] { FSizingGuard = true; });
   const TRect window = WindowRect(Handle());
   SetWindowPos(Handle(), nullptr, left, window.Top, width, window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainForm::FitAspectCentred(const TRect& workArea) {
   FSizingGuard = false;
-  TFlagRestorer restore{FSizingGuard};
+  TScopeExit restore([this] { FSizingGuard = true; });
   SizeToAspectCentred(workArea);
 }
 
