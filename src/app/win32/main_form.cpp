@@ -25,6 +25,7 @@
 #include "platform/win32/program_file.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
+#include "platform/win32/system_library.h"
 #include "render/fonts.h"
 #include "render/win32/gdi_canvas.h"
 #include "render/win32/theme_win32.h"
@@ -146,9 +147,8 @@ void TMainForm::RegisterTouch() {
   // FPointer starts with no touch seen, no contact holding a press, and the current tick count.
   if (!IsWin7OrLater) return;
   if (reinterpret_cast<ULONG_PTR>(User32Handle) > 32) {
-    auto find = [](const char* name) { return reinterpret_cast<void*>(GetProcAddress(User32Handle, name)); };
-    FRegisterTouchWindow = reinterpret_cast<RegisterTouchWindowFn>(find("RegisterTouchWindow"));
-    FUnregisterTouchWindow = reinterpret_cast<UnregisterTouchWindowFn>(find("UnregisterTouchWindow"));
+    FRegisterTouchWindow = ModuleFunction<RegisterTouchWindowFn>(User32Handle, "RegisterTouchWindow");
+    FUnregisterTouchWindow = ModuleFunction<UnregisterTouchWindowFn>(User32Handle, "UnregisterTouchWindow");
     FTouch = TTouchFunctions::Resolve(User32Handle);
     if (FRegisterTouchWindow && FUnregisterTouchWindow && FTouch.Available())
       FRegisterTouchWindow(Handle(), 2 /* TWF_WANTPALM */);

@@ -5,20 +5,12 @@
 #include <vector>
 
 #include "app/compat_layer.h"
-
-namespace {
-std::wstring ReadEnvironment(const wchar_t* name) {
-  std::vector<wchar_t> buffer(1024, L'\0');
-  const DWORD n = GetEnvironmentVariableW(name, buffer.data(), static_cast<DWORD>(buffer.size()));
-  if (n == 0 || n >= buffer.size()) return {};  // absent, empty, or longer than the buffer
-  return std::wstring(buffer.data(), n);
-}
-}  // namespace
+#include "platform/win32/environment.h"
 
 bool NeedsRelaunch() {
-  const bool relaunched = GetEnvironmentVariableW(kRelaunchedVariable, nullptr, 0) != 0;
+  const bool relaunched = EnvironmentVariableSet(kRelaunchedVariable);
   if (relaunched) SetEnvironmentVariableW(kRelaunchedVariable, nullptr);
-  return ShouldRelaunch(ReadEnvironment(kCompatLayerVariable), relaunched);
+  return ShouldRelaunch(EnvironmentVariable(kCompatLayerVariable), relaunched);
 }
 
 void RelaunchWithoutCompatLayer() {

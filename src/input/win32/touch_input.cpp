@@ -2,17 +2,15 @@
 
 #include <vector>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_handles.h"
 
 TTouchFunctions TTouchFunctions::Resolve(HMODULE user32) {
   TTouchFunctions f;
   if (reinterpret_cast<ULONG_PTR>(user32) <= 32) return f;
-  f.GetTouchInputInfo = reinterpret_cast<GetTouchInputInfoFn>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetTouchInputInfo")));
-  f.CloseTouchInputHandle = reinterpret_cast<CloseTouchInputHandleFn>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "CloseTouchInputHandle")));
-  f.PhysicalToLogicalPoint = reinterpret_cast<PhysicalToLogicalPointFn>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "PhysicalToLogicalPoint")));
+  f.GetTouchInputInfo = ModuleFunction<GetTouchInputInfoFn>(user32, "GetTouchInputInfo");
+  f.CloseTouchInputHandle = ModuleFunction<CloseTouchInputHandleFn>(user32, "CloseTouchInputHandle");
+  f.PhysicalToLogicalPoint = ModuleFunction<PhysicalToLogicalPointFn>(user32, "PhysicalToLogicalPoint");
   return f;
 }
 

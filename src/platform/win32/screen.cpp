@@ -1,6 +1,7 @@
 #include "platform/win32/screen.h"
 
 #include "platform/screen_scale.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/work_area.h"
 
@@ -37,16 +38,14 @@ int ScreenPixelsPerInch() {
 
 int WindowPixelsPerInch(HWND window) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const auto getDpi = ModuleFunction<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
   const UINT dpi = getDpi ? getDpi(window) : 0;
   return dpi ? static_cast<int>(dpi) : ScreenPixelsPerInch();
 }
 
 RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, int dpi) {
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  const auto adjust = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  const auto adjust = ModuleFunction<AdjustForDpiFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
   RECT r{0, 0, width, height};
   if (!adjust || !adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) AdjustWindowRectEx(&r, style, FALSE, exStyle);
   return r;

@@ -4,6 +4,7 @@
 #include "platform/command_line.h"
 #include "platform/debug_log.h"
 #include "platform/win32/program_file.h"
+#include "platform/win32/system_library.h"
 
 HMODULE User32Handle = nullptr;
 bool IsWin7OrLater = false;
@@ -18,10 +19,7 @@ void ReadWindowsVersion(DWORD& major, DWORD& minor, DWORD& build) {
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
   using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  auto rtlGetVersion =
-      ntdll ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-            : nullptr;
+  const auto rtlGetVersion = ModuleFunction<RtlGetVersionFn>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
   if (!rtlGetVersion || rtlGetVersion(&info) != 0) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

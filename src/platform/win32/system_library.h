@@ -15,9 +15,13 @@ std::wstring SystemFolder();
 TModuleHandle LoadSystemLibrary(const wchar_t* name);
 
 // A function of a loaded DLL as a pointer of its own type; null when the DLL is not loaded or has
-// no function of that name.
+// no function of that name. The one way the program looks a system function up at run time.
+template <typename TFunction>
+TFunction ModuleFunction(HMODULE module, const char* name) {
+  if (!module) return nullptr;
+  return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
 template <typename TFunction>
 TFunction ModuleFunction(const TModuleHandle& module, const char* name) {
-  if (!module) return nullptr;
-  return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(module.Get(), name)));
+  return ModuleFunction<TFunction>(module.Get(), name);
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/environment.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_handles.h"
 #include "settings/win32/settings_file_lock.h"
@@ -29,19 +30,6 @@ bool ReadExisting(const std::wstring& fileName, std::string& content) {
     if (!ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) return false;
     if (read == 0) return true;
     content.append(buffer, read);
-  }
-}
-
-// The value of an environment variable of the process; empty when it is not set.
-std::wstring EnvironmentVariable(const wchar_t* name) {
-  std::wstring value(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetEnvironmentVariableW(name, &value[0], static_cast<DWORD>(value.size()));
-    if (length < value.size()) {
-      value.resize(length);
-      return value;
-    }
-    value.resize(length);  // the size it needs, with its terminating NUL
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/environment.h"
 #include "platform/win32/win32_handles.h"
 
 namespace {
@@ -39,7 +40,5 @@ bool TWin32UserWordsFiles::Replace(const std::wstring& fileName, const std::stri
 }
 
 std::wstring UserWordsFileNameHere(const std::wstring& iniFileName) {
-  wchar_t appData[MAX_PATH] = {};
-  const DWORD length = GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
-  return UserWordsFileName(iniFileName, length > 0 && length < MAX_PATH ? appData : L"");
+  return UserWordsFileName(iniFileName, EnvironmentVariable(L"APPDATA"));
 }
