@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dialog/settings_dialog_plan.h"
+#include "commands/command_captions.h"
+#include "dialog/settings_controls.h"
 
 // The heights of the two bands, one under the other below the hover band; every control under
 // them sits that much lower than without them.

@@ -36,11 +36,6 @@ TSettingsControlPlan Control(C control, Kind kind, TRect bounds, int tabOrder, s
 
 }  // namespace
 
-TSettingsControlPlan PlanControl(TSettingsControl control, TSettingsControlKind kind, int left, int top, int width,
-                                 int height, int tabOrder, std::wstring text) {
-  return Control(control, kind, Box(left, top, width, height), tabOrder, std::move(text));
-}
-
 const TSettingsControlPlan& TSettingsDialogPlan::Of(TSettingsControl control) const {
   for (const auto& c : Controls)
     if (c.Control == control) return c;
@@ -130,11 +125,3 @@ int ButtonImageSize(int dpi) {
 
 int ListSelection(int number, int itemCount) { return number >= 1 && number <= itemCount ? number - 1 : -1; }
 
-int TimeTrackBarPosition(TSettingId id, int milliseconds) { return (LimitSetting(id, milliseconds) + 50) / 100; }
-
-int TimeOfTrackBarPosition(TSettingId id, int position) { return LimitSetting(id, position * 100); }
-
-std::wstring TimeText(TSettingId id, int milliseconds) {
-  const int tenths = TimeTrackBarPosition(id, milliseconds);
-  return std::to_wstring(tenths / 10) + L"." + std::to_wstring(tenths % 10) + L" s";
-}

@@ -7,6 +7,7 @@
 #include "scanning/switch_key.h"
 #include "settings/app_ini.h"
 #include "dialog/dialog_placement.h"
+#include "dialog/settings_dialog_plan.h"
 #include "settings/fake_settings_backends.h"
 
 namespace {
