@@ -32,7 +32,7 @@ void THoverTyping::Check(std::uint32_t now, const THoverSample& sample) {
   FStopped = false;
   if (FPointer.Presses() != FPressesSeen) {
     FPressesSeen = FPointer.Presses();
-    FHover.Press(FKeyboard.KeyAt(FPointer.FLastDownX, FPointer.FLastDownY));
+    FHover.Press(FKeyboard.KeyAt(FPointer.LastDownX(), FPointer.LastDownY()));
   }
   const std::uint8_t fire = FHover.Check(now, sample);
   ShowProgress(FHover.ProgressKey(), FHover.Progress(now));

@@ -62,6 +62,12 @@ class TKeyPress {
   void tmrHKLTimer();
 
   // The ordinary key held by the pointer, or none.
+  TLvBtn* PressedBtn() const { return FPressedBtn; }
+  // Whether this window latched the key of that code and releases it with the next ordinary key.
+  bool Latched(std::uint8_t code) const { return FLatched[code]; }
+
+ private:
+  // The ordinary key held by the pointer, or none.
   TLvBtn* FPressedBtn = nullptr;
   // Indexed directly by the code (entry 0 unused): keys this window pressed and releases with
   // the next ordinary key.
@@ -69,7 +75,6 @@ class TKeyPress {
   int FRepeatDelay = 600;
   int FRepeatInterval = 20;
 
- private:
   // Takes the toggle of a lock key over from the system; whether it changed.
   bool FollowLock(std::uint8_t code);
 

@@ -74,20 +74,20 @@ void TPointerInput::pbKeyboardMouseUp(TSender sender, TMouseButton button, int /
   if (GeneratedFromTouch(origin)) return;
   FPaintBoxPressButton.reset();
   FDragOrigin = NoDragOrigin;
-  if (!FPress.FPressedBtn) return;
+  if (!FPress.PressedBtn()) return;
   FPress.ReleaseHeldKey();
   FKeyboard.Present();
 }
 
 void TPointerInput::HoverPress(int X, int Y) {
   PressAt(X, Y, TMouseButton::Left, std::nullopt, FWindow.TickCount());
-  FHoverPressHeld = FPress.FPressedBtn != nullptr;
+  FHoverPressHeld = FPress.PressedBtn() != nullptr;
 }
 
 void TPointerInput::HoverRelease() {
   if (!FHoverPressHeld) return;
   FHoverPressHeld = false;
-  if (!FPress.FPressedBtn) return;
+  if (!FPress.PressedBtn()) return;
   FPress.ReleaseHeldKey();
   FKeyboard.Present();
 }
@@ -97,7 +97,7 @@ void TPointerInput::CaptureLost() {
   FPaintBoxPressButton.reset();
   FDragOrigin = NoDragOrigin;
   FIgnoreMouseUp = false;
-  if (!FPress.FPressedBtn) return;
+  if (!FPress.PressedBtn()) return;
   FPress.ReleaseHeldKey();
   FKeyboard.Present();
 }

@@ -90,11 +90,41 @@ class TPointerInput {
   // Ends hover typing's press when it still holds its key; the paint box's press, a window drag
   // and later presses are left alone.
   void HoverRelease();
-  // The number of presses accepted so far (wrapping); the point of the last is FLastDownX/Y.
+  // The number of presses accepted so far (wrapping); the point of the last is LastDownX/Y.
   std::uint32_t Presses() const { return FPresses; }
 
   // A window drag is in progress.
   bool Dragging() const { return FDragOrigin.x != NoDragOrigin.x || FDragOrigin.y != NoDragOrigin.y; }
+
+  // Start of a window drag in screen coordinates; NoDragOrigin when none.
+  TPoint DragOrigin() const { return FDragOrigin; }
+  // Client point of the last accepted press.
+  int LastDownX() const { return FLastDownX; }
+  int LastDownY() const { return FLastDownY; }
+  // Releases are ignored until the next accepted press (set by a duplicate pen press).
+  bool IgnoreMouseUp() const { return FIgnoreMouseUp; }
+  // A pen or touch pointer is in range of the window (between WM_POINTERENTER and LEAVE).
+  bool PointerInRange() const { return FPointerInRange; }
+  // The paint box's presses and releases are ignored while a pointer is in range.
+  bool FilterInRangeMouse() const { return FFilterInRangeMouse; }
+  // WM_TOUCH input has been seen (stays true for the rest of the run).
+  bool TouchActive() const { return FTouchActive; }
+  // The touch contact that holds the press; -1 none.
+  int TouchId() const { return FTouchId; }
+  // Time of the last touch point handled.
+  std::uint32_t LastTouchTick() const { return FLastTouchTick; }
+
+ private:
+  // A paint-box press or release while a pointer is in range, on builds that filter them.
+  bool FilteredInRange(TSender sender) const;
+  // The paint box's release of the button that made the press it is holding.
+  bool EndsOwnPress(TSender sender, TMouseButton button) const;
+  // A press accepted from any road (the paint box's, touch's, hover typing's): ends hover typing's
+  // press first, notes where and when it came, and presses the key under (X, Y) or starts dragging
+  // the window from its background. paintBoxButton: the paint box's button, whose release ends it.
+  void PressAt(int X, int Y, TMouseButton button, std::optional<TMouseButton> paintBoxButton, std::uint32_t now);
+  // A mouse message the system generated from touch after WM_TOUCH took over.
+  bool GeneratedFromTouch(TMessageOrigin origin) const;
 
   // Start of a window drag in screen coordinates; NoDragOrigin when none.
   TPoint FDragOrigin = NoDragOrigin;
@@ -114,18 +144,6 @@ class TPointerInput {
   int FTouchId = -1;
   // Time of the last touch point handled.
   std::uint32_t FLastTouchTick = 0;
-
- private:
-  // A paint-box press or release while a pointer is in range, on builds that filter them.
-  bool FilteredInRange(TSender sender) const;
-  // The paint box's release of the button that made the press it is holding.
-  bool EndsOwnPress(TSender sender, TMouseButton button) const;
-  // A press accepted from any road (the paint box's, touch's, hover typing's): ends hover typing's
-  // press first, notes where and when it came, and presses the key under (X, Y) or starts dragging
-  // the window from its background. paintBoxButton: the paint box's button, whose release ends it.
-  void PressAt(int X, int Y, TMouseButton button, std::optional<TMouseButton> paintBoxButton, std::uint32_t now);
-  // A mouse message the system generated from touch after WM_TOUCH took over.
-  bool GeneratedFromTouch(TMessageOrigin origin) const;
 
   // The button of the paint box's accepted press (key or window drag) until its release.
   std::optional<TMouseButton> FPaintBoxPressButton;

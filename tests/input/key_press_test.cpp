@@ -34,7 +34,7 @@ TEST_P(ClickSequence, SendsTheseEventsInOrder) {
   for (int code = 1; code <= 255; ++code)
     if (rig.Shown(code)) shown.push_back(code);
   EXPECT_EQ(shown, GetParam().ShownAfter);
-  EXPECT_EQ(rig.press.FPressedBtn, nullptr);
+  EXPECT_EQ(rig.press.PressedBtn(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,7 +89,7 @@ TEST(KeyPress, AppsKeyOpensTheSettingsAfterItsDelayWithoutAnEventOfItsOwn) {
   rig.MouseUp(rig.Centre(93));
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(162)}));
   EXPECT_FALSE(rig.Shown(93));
-  EXPECT_EQ(rig.press.FPressedBtn, nullptr);
+  EXPECT_EQ(rig.press.PressedBtn(), nullptr);
   rig.window.Advance(TKeyPress::SettingsDelay - 1);
   EXPECT_EQ(rig.SettingsShown, 0);
   rig.window.Advance(1);
@@ -103,7 +103,7 @@ TEST(KeyPress, HeldKeyIsShownPressedUntilReleased) {
   rig.MouseDown(rig.Centre(65), B::Right);
   EXPECT_TRUE(rig.Shown(65));
   EXPECT_TRUE(rig.Shown(160));
-  EXPECT_EQ(rig.press.FPressedBtn, rig.keyboard.Key(65));
+  EXPECT_EQ(rig.press.PressedBtn(), rig.keyboard.Key(65));
   EXPECT_EQ(rig.keyboard.KeyState()[65], 0x81);
   rig.MouseUp(rig.Centre(65), B::Right);
   EXPECT_FALSE(rig.Shown(65));
@@ -143,9 +143,9 @@ TEST(KeyPress, ReleaseKeysLetsGoOfTheHeldKeyAndEveryLatchedKey) {
   rig.TakeEvents();
   rig.press.ReleaseKeys();
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(65), KeyUp(162), KeyUp(165, true)}));
-  EXPECT_EQ(rig.press.FPressedBtn, nullptr);
+  EXPECT_EQ(rig.press.PressedBtn(), nullptr);
   EXPECT_FALSE(rig.window.TimerEnabled(TInputTimer::tmrPress));
-  for (int code = 1; code <= 255; ++code) EXPECT_FALSE(rig.press.FLatched[code]) << code;
+  for (int code = 1; code <= 255; ++code) EXPECT_FALSE(rig.press.Latched(static_cast<std::uint8_t>(code))) << code;
   EXPECT_EQ(rig.keyboard.PressedCount(), 0);
   // The layout can now be replaced: nothing refers to the old key objects.
   const TPoint a = rig.Centre(65);
@@ -228,7 +228,7 @@ TEST(KeyPress, HeldModifierNeverRepeatsAndAReleaseLeavesItLatched) {
   rig.MouseUp(rig.Centre(160));
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(160)}));
   EXPECT_TRUE(rig.Shown(160));
-  EXPECT_TRUE(rig.press.FLatched[160]);
+  EXPECT_TRUE(rig.press.Latched(160));
 }
 
 // --- Enter: the extended flag follows the part of the outline that was pressed ---

@@ -20,7 +20,7 @@ TEST(PointerInput, SecondFingerReleasesTheFirstKeyThenPressesItsOwn) {
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(65), 1);
   rig.Touch(TTouchKind::LButtonDown, rig.Centre(83), 2);
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyDown(65), KeyUp(65), KeyDown(83)}));
-  EXPECT_EQ(rig.pointer.FTouchId, 2);
+  EXPECT_EQ(rig.pointer.TouchId(), 2);
   // The first finger no longer holds anything.
   rig.Touch(TTouchKind::MouseMove, rig.Background, 1);
   rig.Touch(TTouchKind::LButtonUp, rig.Centre(65), 1);
@@ -28,16 +28,16 @@ TEST(PointerInput, SecondFingerReleasesTheFirstKeyThenPressesItsOwn) {
   EXPECT_TRUE(rig.Shown(83));
   rig.Touch(TTouchKind::LButtonUp, rig.Centre(83), 2);
   EXPECT_EQ(rig.TakeEvents(), (std::vector<TKeyEvent>{KeyUp(83)}));
-  EXPECT_EQ(rig.pointer.FTouchId, -1);
+  EXPECT_EQ(rig.pointer.TouchId(), -1);
 }
 
 TEST(PointerInput, TouchRoadStaysActiveForTheRestOfTheRun) {
   TInputRig rig;
-  EXPECT_FALSE(rig.pointer.FTouchActive);
+  EXPECT_FALSE(rig.pointer.TouchActive());
   rig.window.Advance(5);
   rig.Touch(TTouchKind::None, rig.Centre(65), 1);
-  EXPECT_TRUE(rig.pointer.FTouchActive);
-  EXPECT_EQ(rig.pointer.FLastTouchTick, rig.window.Tick);
+  EXPECT_TRUE(rig.pointer.TouchActive());
+  EXPECT_EQ(rig.pointer.LastTouchTick(), rig.window.Tick);
   EXPECT_TRUE(rig.TakeEvents().empty());
 }
 
@@ -105,7 +105,7 @@ TEST_P(PenDuplicate, SamePointFromAPenWithin50MsIsOnePress) {
   std::vector<TKeyEvent> two = one;
   two.insert(two.end(), one.begin(), one.end());
   EXPECT_EQ(rig.TakeEvents(), c.TwoPresses ? two : one);
-  EXPECT_EQ(rig.press.FPressedBtn, nullptr);
+  EXPECT_EQ(rig.press.PressedBtn(), nullptr);
   EXPECT_FALSE(rig.Shown(65));
 }
 
@@ -128,10 +128,10 @@ TEST(PointerInput, ReleasesStayIgnoredUntilTheNextAcceptedPress) {
   rig.MouseUp(p, B::Left, FromPen);
   rig.window.Advance(10);
   rig.MouseDown(p, B::Left, FromPen);  // the same press again
-  EXPECT_TRUE(rig.pointer.FIgnoreMouseUp);
+  EXPECT_TRUE(rig.pointer.IgnoreMouseUp());
   rig.window.Advance(100);
   rig.MouseDown(rig.Centre(83), B::Left, FromPen);
-  EXPECT_FALSE(rig.pointer.FIgnoreMouseUp);
+  EXPECT_FALSE(rig.pointer.IgnoreMouseUp());
   rig.MouseUp(rig.Centre(83), B::Left, FromPen);
   std::vector<TKeyEvent> expected = ClickOf(65);
   const std::vector<TKeyEvent> s = ClickOf(83);
@@ -166,7 +166,7 @@ class PointerInRange : public testing::TestWithParam<TInRangeCase> {};
 TEST_P(PointerInRange, PaintBoxPressesAreIgnoredOnlyFromBuild16215WhileInRange) {
   const TInRangeCase& c = GetParam();
   TInputRig rig(c.Build);
-  EXPECT_EQ(rig.pointer.FFilterInRangeMouse, c.Build >= 16215);
+  EXPECT_EQ(rig.pointer.FilterInRangeMouse(), c.Build >= 16215);
   if (c.InRange) rig.pointer.WMPointerEnter(rig.Centre(65).x, rig.Centre(65).y, FromPen);
   rig.Click(65);
   EXPECT_EQ(rig.TakeEvents(), c.MousePressTaken ? ClickOf(65) : std::vector<TKeyEvent>{});
@@ -220,7 +220,7 @@ TEST(PointerInput, WindowDragStartedBeforeThePointerCameIntoRangeEndsAtItsReleas
 TEST(PointerInput, PointerEnterAndLeaveTrackTheHotKey) {
   TInputRig rig;
   rig.pointer.WMPointerEnter(rig.Centre(83).x, rig.Centre(83).y, FromPen);
-  EXPECT_TRUE(rig.pointer.FPointerInRange);
+  EXPECT_TRUE(rig.pointer.PointerInRange());
   EXPECT_EQ(rig.keyboard.HotKey(), rig.keyboard.Key(83));
   rig.pointer.WMPointerLeave();
   EXPECT_EQ(rig.keyboard.HotKey(), nullptr);
@@ -353,7 +353,7 @@ TEST(PointerInput, LeftPressOnTheBackgroundDragsTheWindowUntilTheRelease) {
   rig.window.Pos = {300, 400};
   rig.window.Cursor = {500, 600};
   rig.MouseDown(rig.Background);
-  EXPECT_EQ(rig.pointer.FDragOrigin, (TPoint{500, 600}));
+  EXPECT_EQ(rig.pointer.DragOrigin(), (TPoint{500, 600}));
   rig.window.Cursor = {520, 590};
   rig.pointer.pbKeyboardMouseMove(TSender::PaintBox, rig.Background.x, rig.Background.y, FromMouse);
   EXPECT_EQ(rig.window.Pos, (TPoint{320, 390}));
@@ -380,7 +380,7 @@ TEST(PointerInput, WithFitWidthTheWindowFollowsOnlyVertically) {
   }
   EXPECT_EQ(rig.window.Pos, (TPoint{0, 415}));
   // The refused coordinate keeps its origin, the other follows the cursor.
-  EXPECT_EQ(rig.pointer.FDragOrigin, (TPoint{500, 615}));
+  EXPECT_EQ(rig.pointer.DragOrigin(), (TPoint{500, 615}));
 }
 
 struct TNoDragCase {

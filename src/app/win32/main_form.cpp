@@ -391,9 +391,9 @@ THoverSample TMainForm::HoverSample() const {
   sample.ButtonDown =
       ((GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) | GetAsyncKeyState(VK_MBUTTON)) & 0x8000) != 0;
   sample.PenOrTouch =
-      FPointer->FPointerInRange || FLastMoveFromPenOrTouch ||
-      (FPointer->FTouchActive &&
-       static_cast<std::uint32_t>(GetTickCount() - FPointer->FLastTouchTick) < TPointerInput::TouchQuietTime);
+      FPointer->PointerInRange() || FLastMoveFromPenOrTouch ||
+      (FPointer->TouchActive() &&
+       static_cast<std::uint32_t>(GetTickCount() - FPointer->LastTouchTick()) < TPointerInput::TouchQuietTime);
   return sample;
 }
 
@@ -539,23 +539,16 @@ void TMainForm::SetClientSize(int width, int height) {
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const std::optional<LRESULT> result = OnInputMessage(message, wParam, lParam)) return *result;
+  if (const std::optional<LRESULT> result = OnWindowMessage(message, wParam, lParam)) return *result;
+  return DefaultHandling(message, wParam, lParam);
+}
+
+std::optional<LRESULT> TMainForm::OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MOUSEACTIVATE:
       // A click on a key must leave the focus where it is.
       return MA_NOACTIVATE;
-    case WM_TIMER:
-      if (wParam >= tmrPress && wParam <= tmrLast) OnTimer(static_cast<TTimerId>(wParam));
-      return 0;
-    case kMakeSettingsFormMessage:
-      MakeSettingsForm(false);
-      return 0;
-    case kScanSwitchMessage:
-      if (FScan) FScan->SwitchPressed();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      return OnPaint();
     case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
     case WM_MOUSEMOVE: case WM_MOUSELEAVE:
@@ -569,6 +562,30 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_POINTERLEAVE:
       if (FPointer) FPointer->WMPointerLeave();
       return 0;
+    case WM_CAPTURECHANGED:
+      return OnCaptureChanged(lParam);
+    case WM_CANCELMODE:  // a modal box or a menu is opening: no press may outlive it
+      if (FPointer) FPointer->CaptureLost();
+      break;
+    case kScanSwitchMessage:
+      if (FScan) FScan->SwitchPressed();
+      return 0;
+  }
+  return std::nullopt;
+}
+
+std::optional<LRESULT> TMainForm::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam >= tmrPress && wParam <= tmrLast) OnTimer(static_cast<TTimerId>(wParam));
+      return 0;
+    case kMakeSettingsFormMessage:
+      MakeSettingsForm(false);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      return OnPaint();
     case WM_WINDOWPOSCHANGING:
       WindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
       break;
@@ -577,11 +594,6 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_NCLBUTTONDOWN:
       OnNonClientButtonDown(wParam);
-      break;
-    case WM_CAPTURECHANGED:
-      return OnCaptureChanged(lParam);
-    case WM_CANCELMODE:  // a modal box or a menu is opening: no press may outlive it
-      if (FPointer) FPointer->CaptureLost();
       break;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -606,7 +618,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       return OnDestroy();
   }
-  return DefaultHandling(message, wParam, lParam);
+  return std::nullopt;
 }
 
 LRESULT TMainForm::OnPaint() {

@@ -164,8 +164,13 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   // Applies the stored settings at start-up, or loads those that wait for their use.
   void ApplyStoredSettings();
 
-  // The message dispatch, and the handlers of the messages that take more than a line.
+  // The message dispatch: the pointer's, pen's, touch's and switch's messages, then the window's
+  // own; each answers a message it handled in full, or nothing for the default handling (after
+  // what it did, for some).
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The handlers of the messages that take more than a line.
   LRESULT OnPaint();
   // False when the touch functions are missing: the default handling then.
   bool OnTouch(WPARAM wParam, LPARAM lParam);

@@ -13,7 +13,7 @@ void TMainForm::KeepClearOfCaret() {
   view.Window = WindowRect(Handle());
   view.WorkArea = WorkArea();
   view.Caret = ForegroundCaret(Handle());
-  view.Held = FMovingOrSizing || (FKeyPress && FKeyPress->FPressedBtn) ||
+  view.Held = FMovingOrSizing || (FKeyPress && FKeyPress->PressedBtn()) ||
               (pnlTransparency && pnlTransparency->Slider().Dragging());
   const std::optional<TRect> target = FKeepClearRule.Check(view, GetTickCount());
   if (!target) return;

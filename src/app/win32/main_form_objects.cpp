@@ -50,5 +50,5 @@ void TMainForm::BuildObjects() {
         FSettings.Apply(TSettingId::Transparency, value);
         if (FSettingsForm) FSettingsForm->SetTrackBarPosition(Value(TSettingId::Transparency));
       },
-      [this] { return FPointer->FTouchActive; });
+      [this] { return FPointer->TouchActive(); });
 }

@@ -104,8 +104,8 @@ TEST_F(TouchMessage, EveryPointGoesToThePointerHandlersInOrderAndTheHandleIsClos
   EXPECT_EQ(injector.Events, (std::vector<TKeyEvent>{KeyDown(65), KeyUp(65)}));
   EXPECT_EQ(InfoSizeSeen, static_cast<int>(sizeof(TOUCHINPUT)));
   EXPECT_EQ(Closed, (std::vector<HTOUCHINPUT>{reinterpret_cast<HTOUCHINPUT>(handle)}));
-  EXPECT_TRUE(pointer.FTouchActive);
-  EXPECT_EQ(pointer.FTouchId, -1);
+  EXPECT_TRUE(pointer.TouchActive());
+  EXPECT_EQ(pointer.TouchId(), -1);
 }
 
 TEST_F(TouchMessage, WhenThePointsCannotBeReadNoneIsHandledAndTheHandleIsStillClosed) {
@@ -113,7 +113,7 @@ TEST_F(TouchMessage, WhenThePointsCannotBeReadNoneIsHandledAndTheHandleIsStillCl
   InfoSucceeds = false;
   HandleTouchMessage(window, MAKEWPARAM(1, 0), 0x99, touch, pointer, TMessageOrigin{});
   EXPECT_TRUE(injector.Events.empty());
-  EXPECT_FALSE(pointer.FTouchActive);
+  EXPECT_FALSE(pointer.TouchActive());
   EXPECT_EQ(Closed.size(), 1u);
 }
 
