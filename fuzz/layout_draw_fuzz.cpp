@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kb.SetPaintEnabled(true);
   const int stepX = std::max(1, width / 8), stepY = std::max(1, height / 8);
   for (int y = -stepY; y <= height + stepY; y += stepY)
-    for (int x = -stepX; x <= width + stepX; x += stepX) kb.TrackHover(x, y);
+    for (int x = -stepX; x <= width + stepX; x += stepX) kb.TrackHot(x, y);
   for (const TPoint p : {TPoint{INT_MIN, INT_MIN}, TPoint{INT_MAX, INT_MAX}, TPoint{INT_MIN, INT_MAX}})
-    kb.TrackHover(p.x, p.y);
-  kb.ClearHover(true);
+    kb.TrackHot(p.x, p.y);
+  kb.ClearHot(true);
   return 0;
 }
