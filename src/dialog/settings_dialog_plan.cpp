@@ -24,12 +24,8 @@ TRect Box(int left, int top, int width, int height) { return {left, top, left + 
 
 TSettingsControlPlan Control(C control, Kind kind, TRect bounds, int tabOrder, std::wstring text,
                              int image = -1) {
-  TSettingsControlPlan p;
-  p.Control = control;
-  p.Kind = kind;
-  p.Bounds = bounds;
-  p.TabOrder = tabOrder;
-  p.Text = std::move(text);
+  TSettingsControlPlan p = PlanControl(control, kind, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
+                                       tabOrder, std::move(text));
   p.ImageIndex = image;
   return p;
 }
