@@ -28,6 +28,7 @@ TWordSuggestions::TWordSuggestions(HWND keyboardWindow, std::wstring userWordsFi
       FPrediction(FLists, FUserWords),
       FReleaseLatched(std::move(releaseLatched)) {
   FFile.Load(FUserWords);
+  FPrediction.SetPasswordProbe([this] { return FPasswordProbe.FocusMayBePassword(); });
   FBar = std::make_unique<TSuggestionBar>(
       keyboardWindow, [this](std::size_t index) { Press(index); }, [this] { CheckFocus(); });
   FTarget = ReadFocusedControl();

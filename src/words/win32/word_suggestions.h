@@ -15,6 +15,7 @@
 #include "words/user_words_file.h"
 #include "words/win32/focused_control.h"
 #include "words/win32/suggestion_bar.h"
+#include "words/win32/uia_password_probe.h"
 #include "words/win32/unicode_typing.h"
 #include "words/win32/user_words_files_win32.h"
 #include "words/win32/word_list_resources.h"
@@ -54,6 +55,7 @@ class TWordSuggestions : public TScanLeadingRow {
     if (index >= 0) Press(static_cast<std::size_t>(index));
   }
   const TSuggestionBar& Bar() const { return *FBar; }
+  const TUiaPasswordProbe& PasswordProbe() const { return FPasswordProbe; }
 
  private:
   // The foreground window, its focused control or its caret moved away: the word ends.
@@ -64,6 +66,7 @@ class TWordSuggestions : public TScanLeadingRow {
   TUserWords FUserWords;
   TWin32UserWordsFiles FFiles;
   TUserWordsFile FFile;
+  TUiaPasswordProbe FPasswordProbe;  // asked before a word is learned
   TWordPrediction FPrediction;
   TUnicodeTextInjector FInjector;
   std::function<void()> FReleaseLatched;

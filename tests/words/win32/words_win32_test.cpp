@@ -1,15 +1,18 @@
 // Word prediction's Windows parts: the Unicode records that type the rest of a word and what they
 // type into an edit control, the password check of the focused control, and the word lists in the
-// program's resources.
+// program's resources, UI Automation's password answer.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 
 #include "input/win32/foreground_window.h"
 #include "shipped_program.h"
 #include "words/win32/focused_control.h"
+#include "words/win32/uia_password_probe.h"
 #include "words/win32/unicode_typing.h"
 #include "words/win32/word_list_resources.h"
 #include "words/word_lists.h"
@@ -96,4 +99,19 @@ TEST(WordListResources, TheProgramCarriesEveryListDecodable) {
       EXPECT_NE(lists.Get(WordListCatalog[i].PrimaryLanguage), nullptr) << WordListCatalog[i].Name;
   }
   FreeLibrary(program);
+}
+
+TEST(UiaPasswordProbe, APasswordEditIsAPasswordToUiAutomationAndAPlainOneIsNot) {
+  using TAnswer = TUiaPasswordProbe::TAnswer;
+  for (const bool password : {false, true}) {
+    TEditWindow target(password ? ES_PASSWORD : 0);
+    ASSERT_TRUE(target.Focused());
+    TUiaPasswordProbe probe;
+    EXPECT_FALSE(probe.Started());  // nothing made before the first question
+    // The edit lives in this process: its thread keeps answering while the probe asks.
+    auto answer = std::async(std::launch::async, [&] { return probe.FocusedElement(); });
+    while (answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) target.Pump();
+    EXPECT_EQ(answer.get(), password ? TAnswer::Password : TAnswer::NoPassword) << password;
+    EXPECT_TRUE(probe.Started());
+  }
 }
