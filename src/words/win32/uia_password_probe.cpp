@@ -142,13 +142,21 @@ bool TUiaPasswordProbe::Started() const {
   return FState->Started;
 }
 
+void TUiaPasswordProbe::Prepare() {
+  std::lock_guard<std::mutex> lock(FState->Mutex);
+  StartLocked();
+}
+
+void TUiaPasswordProbe::StartLocked() {
+  if (FState->Started) return;
+  FState->Started = true;
+  std::thread(&TState::Run, FState).detach();
+}
+
 TUiaPasswordProbe::TAnswer TUiaPasswordProbe::FocusedElement() {
   TState& s = *FState;
   std::unique_lock<std::mutex> lock(s.Mutex);
-  if (!s.Started) {
-    s.Started = true;
-    std::thread(&TState::Run, FState).detach();
-  }
+  StartLocked();
   if (!s.Changed.wait_for(lock, std::chrono::milliseconds(StartTimeout), [&] { return s.Made; }))
     return TAnswer::NoAnswer;
   if (!s.Available) return TAnswer::Unavailable;

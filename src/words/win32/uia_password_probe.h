@@ -1,7 +1,7 @@
 #pragma once
 // Whether UI Automation reports the focused element as a password field (UIA_IsPasswordPropertyId):
 // the fields of browsers and other toolkits that are no edit control with ES_PASSWORD. Nothing is
-// made before the first question; then a thread of its own, in the multithreaded apartment, holds
+// made before the first word is typed (Prepare) or the first question; then a thread of its own, in the multithreaded apartment, holds
 // the UI Automation object and asks it, and the keyboard window's thread waits for the answer at
 // most AnswerTimeout, without pumping messages in the middle of a key press.
 #include <memory>
@@ -21,6 +21,9 @@ class TUiaPasswordProbe {
   // Lets the thread go; it ends after the question it may be waiting on.
   ~TUiaPasswordProbe();
 
+  // Makes the thread and the UI Automation object in the background, so that the question at the
+  // end of the word need not wait for them; later calls do nothing.
+  void Prepare();
   TAnswer FocusedElement();
   // Whether a word typed now must not be learned: a password field, or no answer in time.
   bool FocusMayBePassword() {
@@ -32,5 +35,6 @@ class TUiaPasswordProbe {
 
  private:
   struct TState;
+  void StartLocked();  // FState's mutex held
   std::shared_ptr<TState> FState;  // shared with the thread, which may outlive this
 };

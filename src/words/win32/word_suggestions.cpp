@@ -42,6 +42,7 @@ void TWordSuggestions::KeyDown(std::uint8_t code, const std::wstring& legend, bo
     case TKeyMeaning::None:
       return;
     case TKeyMeaning::Text:
+      FPasswordProbe.Prepare();
       // The key is sent after this: a full stop or comma goes right after the accepted word.
       if (FPrediction.TakeBackSpaceBefore(effect.Text)) FInjector.EraseCharacter();
       FPrediction.Typed(effect.Text);
