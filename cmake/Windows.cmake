@@ -5,8 +5,9 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 # The program imports no shell32, ole32 or comctl32: they and what they bring along would be
 # mapped from the start. The few shell functions it uses are loaded at run time
-# (system_library.h), the common controls by the settings dialog (common_controls.h).
-set(ORVILLA_SYSTEM_LIBS user32 gdi32 advapi32 version)
+# (system_library.h), the common controls by the settings dialog (common_controls.h). Nor does it
+# import version.dll: it reads its own version resource (version_resource.h).
+set(ORVILLA_SYSTEM_LIBS user32 gdi32 advapi32)
 
 # The scripts read which Wine loader runs this build's programs.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -63,8 +64,9 @@ if(ORVILLA_WINDOWS_TESTS)
   add_dependencies(orvilla_win32_tests orvilla_settings_writer)
   # ${CMAKE_SOURCE_DIR}/resources: the word lists' resource script, for the tests' own copy.
   target_include_directories(orvilla_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/resources)
-  # The tests compare the program's own answers with the shell's, and read image lists.
-  target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 shell32 comctl32 gmock gtest_main)
+  # The tests compare the program's own answers with the shell's and the version library's, and
+  # read image lists.
+  target_link_libraries(orvilla_win32_tests PRIVATE orvilla_win32 shell32 comctl32 version gmock gtest_main)
   # The tests read the program file itself.
   add_dependencies(orvilla_win32_tests Orvilla)
   # The program-file tests read the shipped, 32-bit program: in the 64-bit build, the one that the

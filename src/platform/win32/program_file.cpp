@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/command_line.h"
+#include "platform/version_resource.h"
 #include "platform/version_text.h"
 
 std::vector<std::wstring> CommandLineArgs() { return SplitCommandLine(GetCommandLineW()); }
@@ -25,20 +26,17 @@ std::wstring ProgramFolder() {
   return slash == std::wstring::npos ? std::wstring() : file.substr(0, slash);
 }
 
-std::wstring GetVersionValue(const std::wstring& fileName, const std::wstring& valueName) {
-  DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeW(fileName.c_str(), &handle);
-  if (size == 0) return {};
-  std::vector<BYTE> buffer(size, 0);  // freed on every path by the vector
-  if (!GetFileVersionInfoW(fileName.c_str(), 0, size, buffer.data())) return {};
-  const std::wstring query = L"\\StringFileInfo\\040904E4\\" + valueName;
-  LPVOID value = nullptr;
-  UINT length = 0;
-  if (!VerQueryValueW(buffer.data(), query.c_str(), &value, &length) || !value || length == 0) return {};
-  return std::wstring(static_cast<const wchar_t*>(value));
+std::wstring ModuleVersionValue(HMODULE module, const std::wstring& valueName) {
+  // The resource is in the module's mapped image already: no file is opened, no library loaded.
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16) /* RT_VERSION */);
+  if (!found) return {};
+  const HGLOBAL loaded = LoadResource(module, found);
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return {};
+  return VersionResourceString(static_cast<const std::uint8_t*>(data), SizeofResource(module, found), L"040904E4",
+                               valueName);
 }
 
 std::wstring GetAppVersion() {
-  const std::wstring file = ProgramFileName();
-  return VersionTextFrom(GetVersionValue(file, L"FileVersion"), GetVersionValue(file, L"ProductVersion"));
+  return VersionTextFrom(ModuleVersionValue(nullptr, L"FileVersion"), ModuleVersionValue(nullptr, L"ProductVersion"));
 }

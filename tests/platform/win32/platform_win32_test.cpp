@@ -41,6 +41,20 @@ std::vector<std::wstring> ShellArguments(const std::wstring& line) {
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
+// A value of a file's version resource as the system's version library reads it.
+std::wstring SystemVersionValue(const std::wstring& fileName, const std::wstring& valueName) {
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeW(fileName.c_str(), &handle);
+  if (size == 0) return L"(no version resource)";
+  std::vector<BYTE> buffer(size, 0);
+  if (!GetFileVersionInfoW(fileName.c_str(), 0, size, buffer.data())) return L"(unreadable)";
+  const std::wstring query = L"\\StringFileInfo\\040904E4\\" + valueName;
+  LPVOID value = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(buffer.data(), query.c_str(), &value, &length) || !value || length == 0) return {};
+  return std::wstring(static_cast<const wchar_t*>(value));
+}
+
 }  // namespace
 
 TEST(PlatformWin32, CommandLineIsSplitAsTheShellSplitsIt) {
@@ -55,14 +69,21 @@ TEST(PlatformWin32, CommandLineIsSplitAsTheShellSplitsIt) {
 TEST(PlatformWin32, VersionResourceOfTheProgram) {
   // The program beside the tests carries the project version of this build, and "About Orvilla"
   // shows it in full: the release files and the package manifests are named after it.
+  const TModuleHandle exe(LoadLibraryExW(OrvillaExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  ASSERT_TRUE(exe);
   const std::wstring version = ORVILLA_PROJECT_VERSION;
-  const std::wstring fileVersion = GetVersionValue(OrvillaExe(), L"FileVersion");
-  const std::wstring productVersion = GetVersionValue(OrvillaExe(), L"ProductVersion");
+  const std::wstring fileVersion = ModuleVersionValue(exe.Get(), L"FileVersion");
+  const std::wstring productVersion = ModuleVersionValue(exe.Get(), L"ProductVersion");
   EXPECT_EQ(fileVersion, version + L".0");
   EXPECT_EQ(productVersion, version);
   EXPECT_EQ(VersionTextFrom(fileVersion, productVersion), version);
-  EXPECT_EQ(GetVersionValue(OrvillaExe(), L"NoSuchValue"), L"");
-  EXPECT_EQ(GetVersionValue(PathCombine(ProgramFolder(), L"missing.exe"), L"FileVersion"), L"");
+  // The program's own reader answers as the system's version library does, value by value.
+  for (const wchar_t* name : {L"CompanyName", L"FileDescription", L"FileVersion", L"InternalName", L"LegalCopyright",
+                              L"OriginalFilename", L"ProductName", L"ProductVersion", L"NoSuchValue"})
+    EXPECT_EQ(ModuleVersionValue(exe.Get(), name), SystemVersionValue(OrvillaExe(), name)) << Narrow(name);
+  EXPECT_EQ(ModuleVersionValue(exe.Get(), L"NoSuchValue"), L"");
+  // The test program has no version resource.
+  EXPECT_EQ(ModuleVersionValue(nullptr, L"FileVersion"), L"");
 }
 
 TEST(PlatformWin32, VersionFlagsAgreeWithEachOther) {
