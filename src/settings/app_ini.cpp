@@ -55,12 +55,16 @@ bool TAppIni::ReadBool(const std::wstring& name, bool defaultValue) {
 }
 
 int TAppIni::ReadInteger(const std::wstring& name, int defaultValue) {
-  if (FIniFile) return ParseIniInteger(FIniFile->ReadString(SettingsIniSection, name, L"")).value_or(defaultValue);
-  if (!FRegistry || !FRegistryRights) return defaultValue;
+  return ReadStoredInteger(name).value_or(defaultValue);
+}
+
+std::optional<int> TAppIni::ReadStoredInteger(const std::wstring& name) {
+  if (FIniFile) return ParseIniInteger(FIniFile->ReadString(SettingsIniSection, name, L""));
+  if (!FRegistry || !FRegistryRights) return std::nullopt;
   // A value of another type or size is no setting of this program: it reads as absent, so that a
   // stray value in the key can never stop the program from starting.
   const TRegistryValue value = FRegistry->ReadDword(name);
-  if (value.Status != TRegistryValueStatus::Found) return defaultValue;
+  if (value.Status != TRegistryValueStatus::Found) return std::nullopt;
   return static_cast<int>(static_cast<std::int32_t>(value.Data));
 }
 
@@ -105,6 +109,8 @@ int TAppIni::Read(TSettingId id, int defaultValue) {
   return ReadInteger(setting.Key, defaultValue);
 }
 
+std::optional<int> TAppIni::ReadStored(TSettingId id) { return ReadStoredInteger(Setting(id).Key); }
+
 void TAppIni::Write(TSettingId id, int value) {
   const TSettingDef& setting = Setting(id);
   if (setting.Type == TSettingType::Bool)
@@ -120,39 +126,46 @@ void TAppIni::SetIniFileName(const std::wstring& fileName) {
   if (!fileName.empty() && FIniFiles) FIniFile = FIniFiles(fileName);
 }
 
+void TAppIni::WritePlacement(TSettingId id, int value) {
+  const auto loaded = FLoadedPlacement.find(id);
+  if (loaded != FLoadedPlacement.end() && loaded->second == value) return;
+  Write(id, value);
+}
+
 void TAppIni::SaveFormPlacement(TPlacementWindow& form, bool onlyPosition) {
   try {
     if (onlyPosition) {
-      Write(TSettingId::WindowTop, form.Top());
-      Write(TSettingId::WindowLeft, form.Left());
-      return;
+      WritePlacement(TSettingId::WindowTop, form.Top());
+      WritePlacement(TSettingId::WindowLeft, form.Left());
+    } else if (form.State() != TWindowState::Normal) {
+      WritePlacement(TSettingId::WindowState, 1);
+    } else {
+      WritePlacement(TSettingId::WindowTop, form.Top());
+      WritePlacement(TSettingId::WindowLeft, form.Left());
+      if (form.HasMaximizeButton()) {
+        WritePlacement(TSettingId::WindowHeight, form.Height());
+        WritePlacement(TSettingId::WindowWidth, form.Width());
+      }
+      WritePlacement(TSettingId::WindowState, 0);
     }
-    if (form.State() != TWindowState::Normal) {
-      Write(TSettingId::WindowState, 1);
-      return;
-    }
-    Write(TSettingId::WindowTop, form.Top());
-    Write(TSettingId::WindowLeft, form.Left());
-    if (form.HasMaximizeButton()) {
-      Write(TSettingId::WindowHeight, form.Height());
-      Write(TSettingId::WindowWidth, form.Width());
-    }
-    Write(TSettingId::WindowState, 0);
   } catch (const std::exception&) {
     // A placement that cannot be stored is simply not stored.
   }
+  FLoadedPlacement.clear();
 }
 
 void TAppIni::LoadFormPlacement(TPlacementWindow& form, bool onlyPosition) {
-  const int state = Read(TSettingId::WindowState, 0);
+  FLoadedPlacement.clear();
+  const auto read = [this](TSettingId id) { return FLoadedPlacement[id] = ReadStored(id); };
+  const int state = read(TSettingId::WindowState).value_or(0);
   const TPlacementBox current{form.Left(), form.Top(), form.Width(), form.Height()};
   const bool sized = !onlyPosition && form.HasSizeableBorder();
   TPlacementBox stored = current;
-  stored.Top = Read(TSettingId::WindowTop, current.Top);
-  stored.Left = Read(TSettingId::WindowLeft, current.Left);
+  stored.Top = read(TSettingId::WindowTop).value_or(current.Top);
+  stored.Left = read(TSettingId::WindowLeft).value_or(current.Left);
   if (sized) {
-    stored.Height = Read(TSettingId::WindowHeight, current.Height);
-    stored.Width = Read(TSettingId::WindowWidth, current.Width);
+    stored.Height = read(TSettingId::WindowHeight).value_or(current.Height);
+    stored.Width = read(TSettingId::WindowWidth).value_or(current.Width);
   }
   // The window's current placement is the default of every stored value that would make it
   // unusable.

@@ -1,6 +1,7 @@
 #pragma once
 // The settings store: flat named integers and booleans, kept either in the INI file's section
 // "Main" or as REG_DWORD values of one registry key, plus the placement of a window.
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,6 +53,9 @@ class TAppIni {
   // run time; a Bool setting reads as 0 or 1. Reads and writes behave as above.
   int Read(TSettingId id);
   int Read(TSettingId id, int defaultValue);
+  // The number the store holds for a setting, as it is (a Bool's too); none when it holds none that
+  // reads as a number. Never raises.
+  std::optional<int> ReadStored(TSettingId id);
   void Write(TSettingId id, int value);
   // A setting stored as text (a layout file's name for KeyboardType).
   std::wstring ReadText(TSettingId id, const std::wstring& defaultValue) {
@@ -64,7 +68,9 @@ class TAppIni {
   void SetIniFileName(const std::wstring& fileName);
 
   // Stores the window's placement under the keys of WindowTop, WindowLeft, WindowHeight,
-  // WindowWidth and WindowState. Never raises.
+  // WindowWidth and WindowState. The first save after a load (at start-up, where applying
+  // "LockSize" saves the placement just loaded) writes only the values that differ from those the
+  // load read. Never raises.
   void SaveFormPlacement(TPlacementWindow& form, bool onlyPosition);
   // Applies the stored placement: position, then size (sizeable windows only) and state. A stored
   // value that would make the window unusable (UsablePlacement) is replaced by the window's own.
@@ -72,7 +78,12 @@ class TAppIni {
 
  private:
   void OpenRegistryKey();
+  std::optional<int> ReadStoredInteger(const std::wstring& name);
+  // Writes a value of the placement unless the last load read that very value.
+  void WritePlacement(TSettingId id, int value);
 
+  // The placement values the last load read as stored (none: not stored), until the next save.
+  std::map<TSettingId, std::optional<int>> FLoadedPlacement;
   std::unique_ptr<TRegistryBackend> FRegistry;
   std::unique_ptr<TIniFileBackend> FIniFile;
   std::wstring FIniFileName;

@@ -5,12 +5,18 @@ TSettingsController::TSettingsController(TAppIni& store, TSettingEffects& effect
   for (const TSettingDef& row : SettingsTable) FValues[Index(row.Id)] = row.Default;
 }
 
-void TSettingsController::Apply(TSettingId id, int value) {
+void TSettingsController::ApplyStored(TSettingId id) {
+  const std::optional<int> held = FStore.ReadStored(id);
+  Apply(id, held.value_or(Setting(id).Default), held);
+}
+
+void TSettingsController::Apply(TSettingId id, int value, std::optional<int> held) {
   const TSettingDef& row = Setting(id);
   const int kept = FEffects.AcceptedValue(id, value);
   FValues[Index(id)] = row.Type == TSettingType::Bool ? kept != 0 : kept;
   FEffects.SettingApplied(id, Value(id));
   if (row.Type == TSettingType::Bool) FEffects.SwitchChanged(id);
+  if (held == Value(id)) return;
   switch (row.Save) {
     case TSettingSave::AtOnce: FStore.Write(id, Value(id)); break;
     case TSettingSave::Lazy: FEffects.ScheduleLazySave(); break;

@@ -6,6 +6,7 @@
 // effects; the settings dialog, the command table and the slider reach it through the window's
 // TSettingsTarget.
 #include <array>
+#include <optional>
 
 #include "settings/app_ini.h"
 #include "settings/settings_table.h"
@@ -42,15 +43,19 @@ class TSettingsController {
 
   // Keeps the accepted value, makes the program follow it, moves a switch's check marks and stores
   // it. An error of the store propagates after the value is applied and shown.
-  void Apply(TSettingId id, int value);
-  // Applies the stored value (the row's default when none), storing it again.
-  void ApplyStored(TSettingId id) { Apply(id, FStore.Read(id)); }
+  void Apply(TSettingId id, int value) { Apply(id, value, std::nullopt); }
+  // Applies the stored value (the row's default when none) as Apply does, but stores it only when
+  // the store does not hold the very value kept: a start writes back no value it has just read,
+  // only one that was missing, limited or fixed.
+  void ApplyStored(TSettingId id);
 
   // The lazy save's part: writes the settings whose row says TSettingSave::Lazy.
   void SaveLazy();
 
  private:
   static std::size_t Index(TSettingId id) { return static_cast<std::size_t>(id); }
+  // Apply, storing nothing when the store holds the kept value already (held).
+  void Apply(TSettingId id, int value, std::optional<int> held);
 
   TAppIni& FStore;
   TSettingEffects& FEffects;

@@ -185,3 +185,27 @@ TEST(CenterOnWorkArea, CentresAndTruncatesTowardZero) {
   };
   for (const auto& c : cases) EXPECT_EQ(CenterOnWorkArea(c.workArea, c.width, c.height), c.expected);
 }
+
+TEST_F(FormPlacementTest, TheSaveRightAfterALoadWritesOnlyWhatDiffersFromIt) {
+  // At start-up applying "LockSize" saves the placement just loaded: nothing changed, nothing
+  // written; a value the store lacked, or one the window does not have, is.
+  Store(L"Top", L"11");
+  Store(L"Left", L"22");
+  Store(L"Height", L"333");
+  Store(L"Width", L"444");
+  ini->LoadFormPlacement(form, false);
+  ini->SaveFormPlacement(form, false);
+  EXPECT_EQ(Written(), std::vector<std::wstring>{L"Main/TMainFormState"});  // it had none
+
+  disk.WrittenKeys.clear();
+  ini->LoadFormPlacement(form, false);
+  form.FLeft = 50;
+  ini->SaveFormPlacement(form, false);
+  EXPECT_EQ(Written(), std::vector<std::wstring>{L"Main/TMainFormLeft"});
+  EXPECT_EQ(disk.Value(kIni, L"TMainFormLeft"), L"50");
+
+  // Later saves write in full: another copy of the program may have written the file since.
+  disk.WrittenKeys.clear();
+  ini->SaveFormPlacement(form, false);
+  EXPECT_EQ(Written().size(), 5u);
+}

@@ -113,3 +113,51 @@ TEST_F(SettingsController, AStoreThatCannotBeWrittenFailsAfterTheValueIsApplied)
   EXPECT_TRUE(settings.Switch(S::FitWidth));
   EXPECT_EQ(effects.calls, (std::vector<std::wstring>{L"applied FitWidth=1", L"check FitWidth"}));
 }
+
+TEST_F(SettingsController, ApplyingTheStoredValueStoresItOnlyWhenTheStoreLacksItOrHeldAnother) {
+  const struct {
+    TSettingId Id;
+    const wchar_t* Stored;  // null: none
+    int Kept;
+    bool Stored_;           // written again (or, for the opacity, a lazy save scheduled)
+  } cases[] = {
+      {S::FitWidth, L"1", 1, false},          // just read: nothing to write
+      {S::FitWidth, L"0", 0, false},
+      {S::FitWidth, nullptr, 0, true},        // missing: the default is written
+      {S::FitWidth, L"5", 1, true},           // a switch's other number is fixed to 1
+      {S::FitWidth, L"abc", 0, true},         // no number: the default
+      {S::EnableKeyRepeat, nullptr, 1, true},
+      {S::HoverTime, L"800", 800, false},
+      {S::HoverTime, L"99999", 3000, true},   // limited
+      {S::Transparency, L"120", 120, false},  // no lazy save
+      {S::Transparency, nullptr, 255, true},
+  };
+  for (const auto& c : cases) {
+    const std::wstring key = Setting(c.Id).Key;
+    SCOPED_TRACE(key + L" " + (c.Stored ? c.Stored : L"(none)"));
+    disk.Files.clear();
+    disk.WrittenKeys.clear();
+    effects.calls.clear();
+    if (c.Stored) disk.Value(kIni, key) = c.Stored;
+    settings.ApplyStored(c.Id);
+    EXPECT_EQ(settings.Value(c.Id), c.Kept);
+    ASSERT_FALSE(effects.calls.empty());
+    EXPECT_EQ(effects.calls.front(), L"applied " + key + L"=" + std::to_wstring(c.Kept));  // followed all the same
+    const bool lazy = effects.calls.back() == L"lazy save";
+    EXPECT_EQ(!disk.WrittenKeys.empty() || lazy, c.Stored_);
+    if (!disk.WrittenKeys.empty()) {
+      EXPECT_EQ(disk.Value(kIni, key), std::to_wstring(c.Kept));
+    }
+  }
+}
+
+TEST_F(SettingsController, ApplyingTheStoredValueFromTheRegistryWritesOnlyWhatItFixes) {
+  store.SetIniFileName(L"");
+  registry.SetDword(TRegistryRoot::CurrentUser, L"FitWidth", 1);
+  registry.Key(TRegistryRoot::CurrentUser)[L"LockSize"] = {false, 4, 1};  // no REG_DWORD: no setting
+  registry.RefuseWrites = true;  // a write would fail, and say so
+  EXPECT_NO_THROW(settings.ApplyStored(S::FitWidth));
+  EXPECT_TRUE(settings.Switch(S::FitWidth));
+  EXPECT_THROW(settings.ApplyStored(S::LockSize), TSettingsError);  // the default written over it
+  EXPECT_FALSE(settings.Switch(S::LockSize));
+}
