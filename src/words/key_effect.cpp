@@ -16,7 +16,9 @@ TKeyEffect KeyEffect(std::uint8_t code, const std::wstring& legend, bool shortcu
   if (!IsCharacterVk(code) || legend.empty()) return {TKeyMeaning::Break, {}};
   std::u16string text;
   for (wchar_t c : legend) {
-    if (static_cast<std::uint32_t>(c) > 0xFFFF) return {TKeyMeaning::Break, {}};
+    // A legend is UTF-16 on Windows; where wchar_t is wider, a character beyond it is no key's.
+    const std::uint32_t unit = static_cast<std::uint32_t>(c);
+    if (unit > 0xFFFF) return {TKeyMeaning::Break, {}};
     text.push_back(static_cast<char16_t>(c));
   }
   return {TKeyMeaning::Text, text};

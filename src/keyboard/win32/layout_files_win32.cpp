@@ -8,13 +8,12 @@
 std::optional<std::vector<TLayoutFileEntry>> TWin32LayoutFileSystem::ListLayoutFiles(const std::wstring& folder) {
   WIN32_FIND_DATAW data{};
   const std::wstring pattern = PathCombine(folder, std::wstring(L"*") + LayoutFileExtension);
-  const HANDLE found = FindFirstFileW(pattern.c_str(), &data);
-  if (found == INVALID_HANDLE_VALUE) {
+  const TFindHandle search(FindFirstFileW(pattern.c_str(), &data));
+  if (!search) {
     // A folder without layout files is no missing folder.
     if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<TLayoutFileEntry>{};
     return std::nullopt;
   }
-  const TFindHandle search(found);
   std::vector<TLayoutFileEntry> entries;
   do {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
@@ -25,10 +24,9 @@ std::optional<std::vector<TLayoutFileEntry>> TWin32LayoutFileSystem::ListLayoutF
 }
 
 std::optional<std::string> TWin32LayoutFileSystem::ReadFileBytes(const std::wstring& path) {
-  const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
-  const TKernelHandle file(opened);
+  const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::string bytes;
   char buffer[16384];
   while (bytes.size() <= LayoutFileMaxBytes) {

@@ -20,10 +20,9 @@ void Log(const std::wstring& message) {
   // skipped, and the lines kept in memory reach the file at the next write that succeeds.
   const std::wstring text = LogFileText(LogLines);
   const std::wstring path = PathCombine(ProgramFolder(), L"Log.txt");
-  HANDLE opened = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (opened == INVALID_HANDLE_VALUE) return;
-  const TKernelHandle file(opened);
+  const TFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
   const wchar_t bom = 0xFEFF;
   DWORD written = 0;
   if (WriteFile(file.Get(), &bom, sizeof(bom), &written, nullptr))

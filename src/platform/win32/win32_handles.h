@@ -1,49 +1,62 @@
 #pragma once
 // One owner for every Windows handle the program opens: TUniqueHandle, move-only, closes its
-// handle with the closer it was given when it goes or is reset. A null handle is empty; callers
-// turn INVALID_HANDLE_VALUE into null before handing a handle over.
+// handle with the closer it was given when it goes or is reset. What counts as "no handle" is the
+// handle kind's policy: null for most, INVALID_HANDLE_VALUE for what CreateFileW and
+// FindFirstFileW return, so that a failed call is handed over as it is and is never closed.
 #include <windows.h>
 
 #include <utility>
 
-template <typename THandle, typename TCloser>
+// Most functions that make a handle return null when they fail.
+template <typename THandle>
+struct TNullHandlePolicy {
+  static THandle Empty() { return THandle(); }
+  static bool IsValid(THandle handle) { return handle != THandle(); }
+};
+
+// CreateFileW and FindFirstFileW fail with INVALID_HANDLE_VALUE; a null is no handle either.
+struct TInvalidValueHandlePolicy {
+  static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+};
+
+template <typename THandle, typename TCloser, typename TPolicy = TNullHandlePolicy<THandle>>
 class TUniqueHandle {
  public:
   TUniqueHandle() = default;
   explicit TUniqueHandle(THandle handle, TCloser closer = TCloser())
-      : handle_(handle), closer_(std::move(closer)) {}
+      : FHandle(handle), FCloser(std::move(closer)) {}
   TUniqueHandle(const TUniqueHandle&) = delete;
   TUniqueHandle& operator=(const TUniqueHandle&) = delete;
-  TUniqueHandle(TUniqueHandle&& other) noexcept
-      : handle_(std::exchange(other.handle_, THandle())), closer_(std::move(other.closer_)) {}
+  TUniqueHandle(TUniqueHandle&& other) noexcept : FHandle(other.Release()), FCloser(std::move(other.FCloser)) {}
   TUniqueHandle& operator=(TUniqueHandle&& other) noexcept {
     if (this != &other) {
-      const THandle handle = std::exchange(other.handle_, THandle());
-      Reset();
-      handle_ = handle;
-      closer_ = std::move(other.closer_);
+      Reset(other.Release());
+      FCloser = std::move(other.FCloser);
     }
     return *this;
   }
   ~TUniqueHandle() { Reset(); }
 
-  THandle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != THandle(); }
+  THandle Get() const { return FHandle; }
+  explicit operator bool() const { return TPolicy::IsValid(FHandle); }
   // Closes the handle held and takes handle over.
-  void Reset(THandle handle = THandle()) {
-    if (handle_ != THandle()) closer_(handle_);
-    handle_ = handle;
+  void Reset(THandle handle = TPolicy::Empty()) {
+    if (TPolicy::IsValid(FHandle)) FCloser(FHandle);
+    FHandle = handle;
   }
+  // Gives the handle up without closing it: the caller owns it now, the owner is empty.
+  THandle Release() { return std::exchange(FHandle, TPolicy::Empty()); }
   // Empties the owner and hands out the address of its handle, for functions that return a
   // handle through an argument (RegOpenKeyExW).
   THandle* Receive() {
     Reset();
-    return &handle_;
+    return &FHandle;
   }
 
  private:
-  THandle handle_ = THandle();
-  TCloser closer_ = TCloser();
+  THandle FHandle = TPolicy::Empty();
+  TCloser FCloser = TCloser();
 };
 
 // A pen, brush, font or bitmap. It must no longer be selected into a device context when it is
@@ -78,11 +91,13 @@ struct TRegKeyCloser {
 };
 using TRegKey = TUniqueHandle<HKEY, TRegKeyCloser>;
 
-// A kernel object: a file, a mutex, an event, a process.
+// A kernel object: a mutex, an event, a process (null when its making failed).
 struct TKernelHandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using TKernelHandle = TUniqueHandle<HANDLE, TKernelHandleCloser>;
+// An open file (CreateFileW, INVALID_HANDLE_VALUE when it failed).
+using TFileHandle = TUniqueHandle<HANDLE, TKernelHandleCloser, TInvalidValueHandlePolicy>;
 
 // The ownership of a mutex this thread waited for, given back (ReleaseMutex) when its owner goes;
 // the mutex handle itself stays with its TKernelHandle.
@@ -95,7 +110,7 @@ using TMutexOwnership = TUniqueHandle<HANDLE, TMutexReleaser>;
 struct TFindCloser {
   void operator()(HANDLE handle) const { FindClose(handle); }
 };
-using TFindHandle = TUniqueHandle<HANDLE, TFindCloser>;
+using TFindHandle = TUniqueHandle<HANDLE, TFindCloser, TInvalidValueHandlePolicy>;
 
 // The service control manager or a service.
 struct TServiceHandleCloser {
@@ -111,13 +126,13 @@ struct TLocalMemoryFreer {
 template <typename TPointer>
 using TLocalMemory = TUniqueHandle<TPointer, TLocalMemoryFreer<TPointer>>;
 
-// A DLL loaded at run time (LoadLibraryW), freed when its owner goes.
 // A hook of SetWindowsHookExW.
 struct THookUnhooker {
   void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
 };
 using THookHandle = TUniqueHandle<HHOOK, THookUnhooker>;
 
+// A DLL loaded at run time (LoadLibraryW), freed when its owner goes.
 struct TModuleFreer {
   void operator()(HMODULE module) const { FreeLibrary(module); }
 };

@@ -12,17 +12,11 @@
 
 namespace {
 
-// An opened file, or an empty owner when CreateFileW failed (its last error is kept).
-TKernelHandle OpenedFile(HANDLE file) {
-  return TKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
-}
-
 // The whole content of an existing file; false when it exists but cannot be read.
 bool ReadExisting(const std::wstring& fileName, std::string& content) {
   content.clear();
-  const TKernelHandle file = OpenedFile(CreateFileW(fileName.c_str(), GENERIC_READ,
-                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND;
   char buffer[4096];
   for (;;) {
@@ -77,8 +71,8 @@ bool TWin32SettingsFileSystem::RewriteFile(const std::wstring& fileName) {
   const TMutexOwnership held = lock.Hold();
   std::string content;
   if (!ReadExisting(fileName, content)) return false;
-  const TKernelHandle file = OpenedFile(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   DWORD written = 0;
   if (!content.empty() &&

@@ -7,15 +7,15 @@
 
 namespace {
 
-TKernelHandle OpenFile(const std::wstring& name, DWORD access, DWORD creation) {
-  HANDLE file = CreateFileW(name.c_str(), access, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return TKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+TFileHandle OpenFile(const std::wstring& name, DWORD access, DWORD creation) {
+  return TFileHandle(
+      CreateFileW(name.c_str(), access, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 }  // namespace
 
 std::string TWin32UserWordsFiles::ReadStart(const std::wstring& fileName, std::size_t maxBytes) {
-  TKernelHandle file = OpenFile(fileName, GENERIC_READ, OPEN_EXISTING);
+  TFileHandle file = OpenFile(fileName, GENERIC_READ, OPEN_EXISTING);
   if (!file) return {};
   std::string text(maxBytes, '\0');
   DWORD read = 0;
@@ -29,7 +29,7 @@ bool TWin32UserWordsFiles::Replace(const std::wstring& fileName, const std::stri
   if (slash != std::wstring::npos) CreateDirectoryW(fileName.substr(0, slash).c_str(), nullptr);
   const std::wstring temporary = fileName + L".new";
   {
-    TKernelHandle file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
+    TFileHandle file = OpenFile(temporary, GENERIC_WRITE, CREATE_ALWAYS);
     if (!file) return false;
     DWORD written = 0;
     if (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||

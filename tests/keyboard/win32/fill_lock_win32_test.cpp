@@ -12,6 +12,7 @@
 #include <string>
 
 #include "keyboard/lang_chars_fill_lock.h"
+#include "platform/win32/win32_handles.h"
 
 namespace {
 
@@ -19,21 +20,6 @@ namespace {
 const wchar_t* const ChildVariable = L"ORVILLA_FILL_LOCK_CHILD";
 const wchar_t* const ChildTest = L"FillLockSecondProcess.HoldsTheNameUntilTold";
 constexpr DWORD Patience = 30000;  // ms; only a hung process waits this long
-
-// Owns a kernel handle.
-class THandle {
- public:
-  explicit THandle(HANDLE h = nullptr) : FHandle(h) {}
-  ~THandle() {
-    if (FHandle) CloseHandle(FHandle);
-  }
-  THandle(const THandle&) = delete;
-  THandle& operator=(const THandle&) = delete;
-  HANDLE Get() const { return FHandle; }
-
- private:
-  HANDLE FHandle;
-};
 
 std::wstring HeldEventName(const std::wstring& suffix) { return L"OrvillaFillLockHeld." + suffix; }
 std::wstring ReleaseEventName(const std::wstring& suffix) {
@@ -76,8 +62,8 @@ class TSecondProcess {
  public:
   TSecondProcess() {
     const std::wstring suffix = std::to_wstring(GetCurrentProcessId());
-    FHeld = std::make_unique<THandle>(CreateEventW(nullptr, TRUE, FALSE, HeldEventName(suffix).c_str()));
-    FRelease = std::make_unique<THandle>(
+    FHeld = std::make_unique<TKernelHandle>(CreateEventW(nullptr, TRUE, FALSE, HeldEventName(suffix).c_str()));
+    FRelease = std::make_unique<TKernelHandle>(
         CreateEventW(nullptr, TRUE, FALSE, ReleaseEventName(suffix).c_str()));
 
     wchar_t exe[MAX_PATH] = {};
@@ -93,7 +79,7 @@ class TSecondProcess {
     SetEnvironmentVariableW(ChildVariable, nullptr);
     if (started) {
       CloseHandle(pi.hThread);
-      FProcess = std::make_unique<THandle>(pi.hProcess);
+      FProcess = std::make_unique<TKernelHandle>(pi.hProcess);
     }
   }
   ~TSecondProcess() {
@@ -119,7 +105,7 @@ class TSecondProcess {
   }
 
  private:
-  std::unique_ptr<THandle> FHeld, FRelease, FProcess;
+  std::unique_ptr<TKernelHandle> FHeld, FRelease, FProcess;
 };
 
 // Runs only as the second process of the tests below.
@@ -127,8 +113,8 @@ TEST(FillLockSecondProcess, HoldsTheNameUntilTold) {
   wchar_t suffix[64] = {};
   if (GetEnvironmentVariableW(ChildVariable, suffix, 64) == 0)
     GTEST_SKIP() << "runs only as the second process of the fill lock tests";
-  THandle held(OpenEventW(EVENT_MODIFY_STATE, FALSE, HeldEventName(suffix).c_str()));
-  THandle release(OpenEventW(SYNCHRONIZE, FALSE, ReleaseEventName(suffix).c_str()));
+  TKernelHandle held(OpenEventW(EVENT_MODIFY_STATE, FALSE, HeldEventName(suffix).c_str()));
+  TKernelHandle release(OpenEventW(SYNCHRONIZE, FALSE, ReleaseEventName(suffix).c_str()));
   ASSERT_NE(held.Get(), nullptr);
   ASSERT_NE(release.Get(), nullptr);
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/win32/win32_handles.h"
+
 class TTempFolder {
  public:
   TTempFolder() {
@@ -43,15 +45,10 @@ class TExclusiveFile {
   explicit TExclusiveFile(const std::wstring& fileName)
       : FHandle(CreateFileW(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  TExclusiveFile(const TExclusiveFile&) = delete;
-  TExclusiveFile& operator=(const TExclusiveFile&) = delete;
-  ~TExclusiveFile() {
-    if (Held()) CloseHandle(FHandle);
-  }
-  bool Held() const { return FHandle != INVALID_HANDLE_VALUE; }
+  bool Held() const { return static_cast<bool>(FHandle); }
 
  private:
-  HANDLE FHandle;
+  TFileHandle FHandle;
 };
 
 // Writes bytes to a file, replacing it; reads them back.
