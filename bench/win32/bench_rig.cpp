@@ -3,6 +3,7 @@
 #include "app/window_sizing.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/startup_environment.h"
+#include "platform/win32/win32_handles.h"
 #include "render/fonts.h"
 #include "render/win32/font_enum.h"
 #include "render/win32/theme_win32.h"
@@ -68,9 +69,7 @@ LRESULT CALLBACK TBenchWindow::WindowProc(HWND window, UINT message, WPARAM wPar
       return 1;
     case WM_PAINT: {
       // The harness presents the picture itself; the window only needs validating.
-      PAINTSTRUCT ps;
-      BeginPaint(window, &ps);
-      EndPaint(window, &ps);
+      const TPaintDc validated(window);
       return 0;
     }
     case WM_TIMER:

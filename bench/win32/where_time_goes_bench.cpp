@@ -88,26 +88,26 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
              SelectObject(dc, old);
              DeleteObject(f);
            }));
-  HFONT held = font(face.c_str(), Theme.CharFontSize, true);
-  HGDIOBJ oldFont = SelectObject(dc, held);
-  SIZE size;
-  PrintRow("GetTextExtentPoint32W of one letter", Measure(5000, [&] { GetTextExtentPoint32W(dc, L"W", 1, &size); }));
-  RECT r{100, 100, 140, 140};
-  PrintRow("DrawTextExW of one letter, centred", Measure(5000, [&] {
-             RECT rc = r;
-             wchar_t text[] = L"W";
-             DrawTextExW(dc, text, 1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, nullptr);
-           }));
-  PrintRow("DrawTextExW of \"Backspace\", left", Measure(5000, [&] {
-             RECT rc{100, 100, 200, 140};
-             wchar_t text[] = L"Backspace";
-             DrawTextExW(dc, text, 9, &rc, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, nullptr);
-           }));
-  PrintRow("ExtTextOutW of one letter (no layout work)", Measure(5000, [&] {
-             ExtTextOutW(dc, 110, 105, ETO_CLIPPED, &r, L"W", 1, nullptr);
-           }));
-  SelectObject(dc, oldFont);
-  DeleteObject(held);
+  {
+    const TFontHandle held(font(face.c_str(), Theme.CharFontSize, true));
+    const TSelectedObject selected(dc, held.Get());
+    SIZE size;
+    PrintRow("GetTextExtentPoint32W of one letter", Measure(5000, [&] { GetTextExtentPoint32W(dc, L"W", 1, &size); }));
+    RECT r{100, 100, 140, 140};
+    PrintRow("DrawTextExW of one letter, centred", Measure(5000, [&] {
+               RECT rc = r;
+               wchar_t text[] = L"W";
+               DrawTextExW(dc, text, 1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, nullptr);
+             }));
+    PrintRow("DrawTextExW of \"Backspace\", left", Measure(5000, [&] {
+               RECT rc{100, 100, 200, 140};
+               wchar_t text[] = L"Backspace";
+               DrawTextExW(dc, text, 9, &rc, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, nullptr);
+             }));
+    PrintRow("ExtTextOutW of one letter (no layout work)", Measure(5000, [&] {
+               ExtTextOutW(dc, 110, 105, ETO_CLIPPED, &r, L"W", 1, nullptr);
+             }));
+  }
   const POINT poly[] = {{10, 10}, {60, 10}, {60, 40}, {50, 40}, {50, 70}, {20, 70}, {20, 40}, {10, 40}};
   PrintRow("Polygon of 8 points (Enter)", Measure(5000, [&] { Polygon(dc, poly, 8); }));
   PrintRow("Rectangle 40x40", Measure(5000, [&] { Rectangle(dc, 10, 10, 50, 50); }));

@@ -622,9 +622,7 @@ std::optional<LRESULT> TMainForm::OnWindowMessage(UINT message, WPARAM wParam, L
 }
 
 LRESULT TMainForm::OnPaint() {
-  PAINTSTRUCT ps;
-  BeginPaint(Handle(), &ps);
-  EndPaint(Handle(), &ps);
+  { const TPaintDc validated(Handle()); }  // the keyboard draws itself on the window's DC
   if (FPointer) FPointer->pbKeyboardPaint();
   return 0;
 }

@@ -45,13 +45,12 @@ void TTransparencyPanel::Paint(HDC dc) {
   const TMemoryDc memory(CreateCompatibleDC(dc));
   const TBitmapHandle bitmap(CreateCompatibleBitmap(dc, client.Width(), client.Height()));
   if (!memory || !bitmap) return;
-  const HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
+  const TSelectedObject selected(memory.Get(), bitmap.Get());
   {
     TGdiCanvas canvas(memory.Get());
     FSlider.Paint(canvas, FTransparency(), Theme);
   }
   BitBlt(dc, 0, 0, client.Width(), client.Height(), memory.Get(), 0, 0, SRCCOPY);
-  SelectObject(memory.Get(), old);
 }
 
 TPoint TTransparencyPanel::CursorInClient() const {
@@ -75,10 +74,8 @@ LRESULT TTransparencyPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
-      EndPaint(Handle(), &ps);
+      const TPaintDc paint(Handle());
+      Paint(paint.Get());
       return 0;
     }
     case WM_LBUTTONDOWN:

@@ -210,7 +210,7 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
   if (!newFont) newFont.Reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 
   const TWindowDc screen = GetScreenDc();
-  const HGDIOBJ oldFont = SelectObject(screen.Get(), newFont.Get());
+  const TSelectedObject measuringFont(screen.Get(), newFont.Get());
   for (const auto& c : FPlan.Controls) {
     const HWND control = Control(c.Control);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont.Get()), FALSE);
@@ -226,7 +226,6 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
     if (c.Kind == Kind::DropDownList) r.Bottom += ScaleToDpi(kDropDownItems * kListItemHeight + 2, dpi);
     MoveWindow(control, r.Left, r.Top, r.Width(), r.Height(), FALSE);
   }
-  SelectObject(screen.Get(), oldFont);
   FFont = std::move(newFont);  // the old font goes only once no control uses it
   SetButtonImages();
   // The controls were moved and given the font without drawing: all of them are drawn again.

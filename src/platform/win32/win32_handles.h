@@ -70,6 +70,50 @@ using TFontHandle = TUniqueHandle<HFONT, TGdiObjectCloser>;
 using TBitmapHandle = TUniqueHandle<HBITMAP, TGdiObjectCloser>;
 using TRegionHandle = TUniqueHandle<HRGN, TGdiObjectCloser>;
 
+// A GDI object selected into a device context: the object the context had before is selected
+// back when the scope ends (or at Restore), so that an owned pen, brush, font or bitmap is never
+// deleted while selected. Select puts in another object of the same kind and keeps the first
+// original to go back to.
+class TSelectedObject {
+ public:
+  TSelectedObject() = default;
+  TSelectedObject(HDC dc, HGDIOBJ object) { Select(dc, object); }
+  TSelectedObject(const TSelectedObject&) = delete;
+  TSelectedObject& operator=(const TSelectedObject&) = delete;
+  ~TSelectedObject() { Restore(); }
+
+  void Select(HDC dc, HGDIOBJ object) {
+    const HGDIOBJ previous = SelectObject(dc, object);
+    if (!FOriginal) {
+      FDc = dc;
+      FOriginal = previous;
+    }
+  }
+  void Restore() {
+    if (FOriginal) SelectObject(FDc, std::exchange(FOriginal, nullptr));
+  }
+
+ private:
+  HDC FDc = nullptr;
+  HGDIOBJ FOriginal = nullptr;
+};
+
+// The painting of one WM_PAINT: BeginPaint when made, EndPaint when the scope ends.
+class TPaintDc {
+ public:
+  explicit TPaintDc(HWND window) : FWindow(window), FDc(BeginPaint(window, &FPaint)) {}
+  TPaintDc(const TPaintDc&) = delete;
+  TPaintDc& operator=(const TPaintDc&) = delete;
+  ~TPaintDc() { EndPaint(FWindow, &FPaint); }
+
+  HDC Get() const { return FDc; }
+
+ private:
+  HWND FWindow;
+  PAINTSTRUCT FPaint{};
+  HDC FDc;
+};
+
 // A memory device context (CreateCompatibleDC).
 struct TMemoryDcCloser {
   void operator()(HDC dc) const { DeleteDC(dc); }

@@ -23,23 +23,13 @@ UINT DrawTextFlags(TTextFormat format) {
   return flags;
 }
 
-// Selects obj and remembers what the DC had selected before the canvas first changed it.
-void SelectRemembering(HDC dc, HGDIOBJ obj, HGDIOBJ& original) {
-  const HGDIOBJ previous = SelectObject(dc, obj);
-  if (!original) original = previous;
-}
-
 }  // namespace
 
 TGdiCanvas::TGdiCanvas(HDC dc, int pixelsPerInch)
     : dc_(dc), pixelsPerInch_(pixelsPerInch > 0 ? pixelsPerInch : ScreenPixelsPerInch()) {}
 
-TGdiCanvas::~TGdiCanvas() {
-  // Our pen, brush and font must not be selected when their handles delete them.
-  if (originalPen_) SelectObject(dc_, originalPen_);
-  if (originalBrush_) SelectObject(dc_, originalBrush_);
-  if (originalFont_) SelectObject(dc_, originalFont_);
-}
+// The selections go before the pen, brush and font they hold selected.
+TGdiCanvas::~TGdiCanvas() = default;
 
 void TGdiCanvas::SetPenColor(TColor color) { penColor_ = color; }
 void TGdiCanvas::SetBrushColor(TColor color) { brushColor_ = color; }
@@ -73,7 +63,7 @@ void TGdiCanvas::PreparePen() {
   if (pen_ && penSelected_ && rgb == selectedPenRgb_) return;
   TPenHandle pen(CreatePen(PS_SOLID, 1, rgb));
   if (!pen) return;
-  SelectRemembering(dc_, pen.Get(), originalPen_);
+  penSelection_.Select(dc_, pen.Get());
   pen_ = std::move(pen);  // the previous pen is no longer selected and is deleted here
   selectedPenRgb_ = rgb;
   penSelected_ = true;
@@ -81,19 +71,19 @@ void TGdiCanvas::PreparePen() {
 
 void TGdiCanvas::PrepareBrush() {
   if (brushStyle_ == TBrushStyle::Clear) {
-    SelectRemembering(dc_, GetStockObject(NULL_BRUSH), originalBrush_);
+    brushSelection_.Select(dc_, GetStockObject(NULL_BRUSH));
     brushSelected_ = false;
     return;
   }
   const COLORREF rgb = ResolveColor(brushColor_);
   if (brush_ && rgb == selectedBrushRgb_) {
-    if (!brushSelected_) SelectRemembering(dc_, brush_.Get(), originalBrush_);
+    if (!brushSelected_) brushSelection_.Select(dc_, brush_.Get());
     brushSelected_ = true;
     return;
   }
   TBrushHandle brush(CreateSolidBrush(rgb));
   if (!brush) return;
-  SelectRemembering(dc_, brush.Get(), originalBrush_);
+  brushSelection_.Select(dc_, brush.Get());
   brush_ = std::move(brush);
   selectedBrushRgb_ = rgb;
   brushSelected_ = true;
@@ -117,7 +107,7 @@ void TGdiCanvas::PrepareFont() {
   lf.lfFaceName[n] = L'\0';
   TFontHandle font(CreateFontIndirectW(&lf));
   if (!font) return;
-  SelectRemembering(dc_, font.Get(), originalFont_);
+  fontSelection_.Select(dc_, font.Get());
   font_ = std::move(font);
   fontSelected_ = true;
 }
@@ -206,11 +196,9 @@ void TGdiCanvas::ResetClip() { SelectClipRgn(dc_, nullptr); }
 TGdiSurface::TGdiSurface(int pixelsPerInch)
     : canvas_(std::make_unique<TGdiCanvas>(dc_.Get(), pixelsPerInch)) {}
 
-TGdiSurface::~TGdiSurface() {
-  canvas_.reset();  // puts the DC's original pen, brush and font back
-  if (originalBitmap_) SelectObject(dc_.Get(), originalBitmap_);
-  // bitmap_ and then dc_ are deleted by their destructors.
-}
+// The canvas puts the DC's original pen, brush and font back, the selection its bitmap; then the
+// bitmap and the DC are deleted.
+TGdiSurface::~TGdiSurface() = default;
 
 void TGdiSurface::SetSize(int width, int height) {
   width = std::max(width, 0);
@@ -235,9 +223,9 @@ void TGdiSurface::SetSize(int width, int height) {
   }
 
   if (bitmap) {
-    SelectRemembering(dc_.Get(), bitmap.Get(), originalBitmap_);
-  } else if (originalBitmap_) {
-    SelectObject(dc_.Get(), originalBitmap_);
+    bitmapSelection_.Select(dc_.Get(), bitmap.Get());
+  } else {
+    bitmapSelection_.Restore();
   }
   bitmap_ = std::move(bitmap);  // the previous bitmap is deselected by now
   bits_ = static_cast<const std::uint32_t*>(bits);

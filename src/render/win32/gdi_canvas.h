@@ -14,7 +14,7 @@ COLORREF ResolveColor(TColor color);
 
 // A canvas on a device context it does not own (a window's paint DC or a surface's memory DC).
 // Pens, brushes and fonts are created when first needed after a change and stay selected into the
-// DC; the destructor selects the DC's original objects back before deleting its own.
+// DC; when the canvas goes, the DC's original objects are selected back before its own are deleted.
 class TGdiCanvas : public TCanvas {
  public:
   // Point sizes become pixels at pixelsPerInch (the screen's by default).
@@ -71,10 +71,11 @@ class TGdiCanvas : public TCanvas {
   COLORREF selectedPenRgb_ = 0;
   COLORREF selectedBrushRgb_ = 0;
 
-  // The DC's own objects, selected back on destruction.
-  HGDIOBJ originalPen_ = nullptr;
-  HGDIOBJ originalBrush_ = nullptr;
-  HGDIOBJ originalFont_ = nullptr;
+  // Declared after the objects they select, so that they select the DC's own back before those
+  // are deleted.
+  TSelectedObject penSelection_;
+  TSelectedObject brushSelection_;
+  TSelectedObject fontSelection_;
 };
 
 // An off-screen 32-bit bitmap in a memory DC, with a canvas on it.
@@ -97,11 +98,11 @@ class TGdiSurface : public TSurface {
  private:
   TMemoryDc dc_{CreateCompatibleDC(nullptr)};
   TBitmapHandle bitmap_;
-  HGDIOBJ originalBitmap_ = nullptr;
+  TSelectedObject bitmapSelection_;  // after the bitmap, so that it is deselected before deleted
   const std::uint32_t* bits_ = nullptr;  // top-down rows of 0x00RRGGBB pixels
   int width_ = 0;
   int height_ = 0;
-  std::unique_ptr<TGdiCanvas> canvas_;
+  std::unique_ptr<TGdiCanvas> canvas_;  // last, so that it goes first and puts the DC's originals back
 };
 
 class TGdiSurfaceFactory : public TSurfaceFactory {

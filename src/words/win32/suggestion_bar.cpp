@@ -133,7 +133,7 @@ void TSuggestionBar::Paint(HDC dc) {
                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Segoe UI"));
     FFontHeight = fontHeight;
   }
-  const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
+  const TSelectedObject font(dc, FFont.Get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Theme.KeyChar);
   for (std::size_t i = 0; i < FSlots.size(); ++i) {
@@ -158,7 +158,6 @@ void TSuggestionBar::Paint(HDC dc) {
     DrawTextW(dc, FWords[i].c_str(), static_cast<int>(FWords[i].size()), &face,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
-  SelectObject(dc, oldFont);
 }
 
 LRESULT TSuggestionBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -168,10 +167,8 @@ LRESULT TSuggestionBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(Handle(), &ps);
-      Paint(dc);
-      EndPaint(Handle(), &ps);
+      const TPaintDc paint(Handle());
+      Paint(paint.Get());
       return 0;
     }
     case WM_PRINTCLIENT:

@@ -609,8 +609,9 @@ TEST(ButtonImageList, HoldsThePictureAtItsSizeWithItsTransparency) {
     void* bits = nullptr;
     TBitmapHandle canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_TRUE(canvas && bits);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, canvas.Get());
+    const TMemoryDc memory(CreateCompatibleDC(nullptr));
+    const HDC dc = memory.Get();
+    const TSelectedObject selected(dc, canvas.Get());
     RECT all{0, 0, size, size};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     ImageList_Draw(list.Get(), 0, dc, 0, 0, ILD_NORMAL);
@@ -630,8 +631,6 @@ TEST(ButtonImageList, HoldsThePictureAtItsSizeWithItsTransparency) {
       }
     EXPECT_GT(opaque, 0);
     EXPECT_GT(clear, 0);
-    SelectObject(dc, old);
-    DeleteDC(dc);
   }
 }
 

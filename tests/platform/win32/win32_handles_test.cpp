@@ -118,4 +118,40 @@ TEST(UniqueHandle, AReleasedHandleStaysOpen) {
   EXPECT_TRUE(CloseHandle(released));
 }
 
+TEST(SelectedObject, PutsTheContextsFirstObjectBackHoweverManyWereSelected) {
+  const TMemoryDc dc(CreateCompatibleDC(nullptr));
+  ASSERT_TRUE(dc);
+  const HGDIOBJ original = GetCurrentObject(dc.Get(), OBJ_PEN);
+  const TPenHandle red(CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
+  const TPenHandle blue(CreatePen(PS_SOLID, 1, RGB(0, 0, 255)));
+  {
+    TSelectedObject selected(dc.Get(), red.Get());
+    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_PEN), red.Get());
+    selected.Select(dc.Get(), blue.Get());
+    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_PEN), blue.Get());
+  }
+  EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_PEN), original);
+
+  TSelectedObject selected(dc.Get(), red.Get());
+  selected.Restore();
+  EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_PEN), original);
+  selected.Select(dc.Get(), blue.Get());
+  selected.Restore();
+  EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_PEN), original) << "after a Restore, the next Select remembers again";
+}
+
+TEST(PaintDc, ValidatesTheWindowWhenItsScopeEnds) {
+  const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  InvalidateRect(window, nullptr, FALSE);
+  ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
+  {
+    const TPaintDc paint(window);
+    EXPECT_NE(paint.Get(), nullptr);
+  }
+  EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+  DestroyWindow(window);
+}
+
 }  // namespace

@@ -35,15 +35,12 @@ void Pump() {
 COLORREF RowPixel(HWND bar, int x, int y) {
   RECT client{};
   GetClientRect(bar, &client);
-  HDC screen = GetDC(nullptr);
-  TMemoryDc dc(CreateCompatibleDC(screen));
-  TBitmapHandle bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
-  ReleaseDC(nullptr, screen);
-  const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
+  const TWindowDc screen = GetScreenDc();
+  const TMemoryDc dc(CreateCompatibleDC(screen.Get()));
+  const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+  const TSelectedObject selected(dc.Get(), bitmap.Get());
   SendMessageW(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-  const COLORREF color = GetPixel(dc.Get(), x, y);
-  SelectObject(dc.Get(), old);
-  return color;
+  return GetPixel(dc.Get(), x, y);
 }
 
 class WordSuggestionsWindow : public ::testing::Test {

@@ -59,9 +59,8 @@ bool SaveScreenRect(const RECT& r, const wchar_t* path) {
   {
     const TWindowDc screen = GetScreenDc();
     const TMemoryDc memory(CreateCompatibleDC(nullptr));
-    const HGDIOBJ old = SelectObject(memory.Get(), bitmap.Get());
+    const TSelectedObject selected(memory.Get(), bitmap.Get());
     BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
-    SelectObject(memory.Get(), old);
   }
   GdiFlush();
   const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
