@@ -1,5 +1,7 @@
 #include "settings/win32/registry_win32.h"
 
+#include "platform/win32/registry_value.h"
+
 namespace {
 
 HKEY RootKey(TRegistryRoot root) { return root == TRegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
@@ -45,15 +47,14 @@ bool TWin32Registry::OpenKey(TRegistryRoot root, const std::wstring& path, TRegi
 }
 
 TRegistryValue TWin32Registry::ReadDword(const std::wstring& name) {
-  if (!FKey.Get()) return {};
-  DWORD type = 0;
-  DWORD data = 0;
-  DWORD size = sizeof(data);
-  const LONG rc = RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
-  if (rc == ERROR_FILE_NOT_FOUND) return {};
-  if (rc != ERROR_SUCCESS) return {TRegistryValueStatus::Unreadable, 0};
-  if (type != REG_DWORD || size != sizeof(data)) return {TRegistryValueStatus::WrongType, 0};
-  return {TRegistryValueStatus::Found, data};
+  const TRegistryData data = ReadRegistryValue(FKey.Get(), nullptr, name);
+  if (data.Result == TRegistryReadResult::Missing) return {};
+  // A value longer than a REG_DWORD counts as unreadable, a shorter one of another type as wrong.
+  if (data.Result == TRegistryReadResult::Unreadable || data.Bytes.size() > sizeof(DWORD))
+    return {TRegistryValueStatus::Unreadable, 0};
+  const std::optional<DWORD> value = RegistryDword(data);
+  if (!value) return {TRegistryValueStatus::WrongType, 0};
+  return {TRegistryValueStatus::Found, *value};
 }
 
 bool TWin32Registry::WriteDword(const std::wstring& name, std::uint32_t value) {
@@ -63,22 +64,7 @@ bool TWin32Registry::WriteDword(const std::wstring& name, std::uint32_t value) {
 }
 
 std::optional<std::wstring> TWin32Registry::ReadText(const std::wstring& name) {
-  if (!FKey.Get()) return std::nullopt;
-  DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
-    return std::nullopt;
-  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-  size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  if (RegQueryValueExW(FKey.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size) !=
-          ERROR_SUCCESS ||
-      type != REG_SZ)
-    return std::nullopt;
-  // The stored text need not end in a NUL; it ends at the first one.
-  text.resize(size / sizeof(wchar_t));
-  const std::size_t end = text.find(L'\0');
-  if (end != std::wstring::npos) text.resize(end);
-  return text;
+  return RegistryText(ReadRegistryValue(FKey.Get(), nullptr, name));
 }
 
 bool TWin32Registry::WriteText(const std::wstring& name, const std::wstring& value) {

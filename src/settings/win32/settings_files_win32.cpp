@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/environment.h"
+#include "platform/win32/registry_value.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_handles.h"
 #include "settings/win32/settings_file_lock.h"
@@ -35,14 +36,13 @@ constexpr wchar_t kUserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentV
 // folder exists; empty otherwise (no value, an unusable one, or a folder that is not there), and
 // the shell is asked instead.
 std::wstring ExistingUserShellFolder(const wchar_t* name) {
-  wchar_t path[MAX_PATH + 1] = L"";
-  DWORD size = sizeof(path);
-  // REG_EXPAND_SZ values come expanded; a path longer than the shell's MAX_PATH does not fit.
-  if (RegGetValueW(HKEY_CURRENT_USER, kUserShellFolders, name, RRF_RT_REG_SZ, nullptr, path, &size) != ERROR_SUCCESS)
-    return {};
-  const DWORD attributes = GetFileAttributesW(path);
+  // REG_EXPAND_SZ values are expanded; a path longer than the shell's MAX_PATH is none.
+  const std::optional<std::wstring> path =
+      RegistryText(ReadRegistryValue(HKEY_CURRENT_USER, kUserShellFolders, name), true);
+  if (!path || path->size() > MAX_PATH) return {};
+  const DWORD attributes = GetFileAttributesW(path->c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
-  return path;
+  return *path;
 }
 
 }  // namespace
