@@ -12,5 +12,5 @@ void ChooseSettingsFile(TAppIni& ini, TSettingsFileSystem& files, const std::wst
   const std::wstring desktop = files.SpecialFolderPath(SpecialFolderDesktop);
   if (!desktop.empty() && exeFileName == PathCombine(desktop, L"Orvilla.exe")) return;
   const std::wstring candidate = PathCombine(exeFolder, L"Orvilla.ini");
-  if (files.RewriteFile(candidate)) ini.SetIniFileName(candidate);
+  if (files.WriteTestFile(candidate)) ini.SetIniFileName(candidate);
 }

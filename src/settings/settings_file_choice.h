@@ -14,9 +14,9 @@ class TSettingsFileSystem {
   virtual ~TSettingsFileSystem() = default;
   // The folder's path; empty when the shell does not know it.
   virtual std::wstring SpecialFolderPath(int folderId) = 0;
-  // Write test: writes the file's present content back to it, or creates it empty. False when
-  // the file could not be read or written.
-  virtual bool RewriteFile(const std::wstring& fileName) = 0;
+  // Write test: opens the file for writing, creating it empty when missing, and changes nothing in
+  // a file that exists. False when it cannot be opened so.
+  virtual bool WriteTestFile(const std::wstring& fileName) = 0;
 };
 
 // Whether the executable lies under the Program Files folder: its full path begins with the

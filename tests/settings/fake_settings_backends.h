@@ -170,15 +170,15 @@ class TFakeSettingsFileSystem : public TSettingsFileSystem {
  public:
   std::map<int, std::wstring> Folders;
   std::set<std::wstring> Unwritable;  // file names whose write test fails
-  std::vector<std::wstring> Rewritten;
+  std::vector<std::wstring> WriteTested;
 
   std::wstring SpecialFolderPath(int folderId) override {
     const auto f = Folders.find(folderId);
     return f == Folders.end() ? std::wstring() : f->second;
   }
-  bool RewriteFile(const std::wstring& fileName) override {
+  bool WriteTestFile(const std::wstring& fileName) override {
     if (Unwritable.count(fileName)) return false;
-    Rewritten.push_back(fileName);
+    WriteTested.push_back(fileName);
     return true;
   }
 };

@@ -48,7 +48,7 @@ TEST(ChooseSettingsFile, RegistryForInstalledOrDesktopCopiesAndReadOnlyFoldersEl
     ChooseSettingsFile(ini, files, c.exe, c.folder);
     EXPECT_EQ(ini.IniFileName(), c.iniFile) << c.exe;
     EXPECT_EQ(ini.UsesRegistry(), std::wstring(c.iniFile).empty()) << c.exe;
-    EXPECT_EQ(!files.Rewritten.empty() || !c.writable, c.writeTested) << c.exe;
+    EXPECT_EQ(!files.WriteTested.empty() || !c.writable, c.writeTested) << c.exe;
   }
 }
 
@@ -56,7 +56,7 @@ TEST(ChooseSettingsFile, UnknownSpecialFoldersExcludeNothing) {
   TAppIni ini;
   TFakeSettingsFileSystem files;  // the shell knows neither folder
   ChooseSettingsFile(ini, files, L"C:\\Orvilla.exe", L"C:\\");
-  EXPECT_EQ(files.Rewritten, std::vector<std::wstring>{L"C:\\Orvilla.ini"});
+  EXPECT_EQ(files.WriteTested, std::vector<std::wstring>{L"C:\\Orvilla.ini"});
   EXPECT_FALSE(IsUnderProgramFiles(L"C:\\Orvilla.exe", L""));
 }
 
@@ -65,6 +65,6 @@ TEST(ChooseSettingsFile, DesktopPathWithATrailingBackslash) {
   TFakeSettingsFileSystem files;
   files.Folders = {{SpecialFolderDesktop, L"C:\\"}};
   ChooseSettingsFile(ini, files, L"C:\\Orvilla.exe", L"C:\\");
-  EXPECT_TRUE(files.Rewritten.empty());
+  EXPECT_TRUE(files.WriteTested.empty());
   EXPECT_TRUE(ini.UsesRegistry());
 }

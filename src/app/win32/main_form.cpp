@@ -85,12 +85,12 @@ TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
   RegisterWindowClass(wc);
 
   RECT r{0, 0, kDesignClientWidth, kDesignClientHeight};
-  const DWORD exStyle = CreateParamsExStyle(WS_EX_LAYERED);
+  // Not layered: the stored opacity makes it layered when it is below 255 (TransparencyApplied), and
+  // taking the style off again costs the start a redraw of the hidden window.
+  const DWORD exStyle = CreateParamsExStyle(0);
   AdjustWindowRectEx(&r, kSizeableStyle, FALSE, exStyle);
   CreateBoundWindow(exStyle, kClassName, MainCaption(), kSizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     r.right - r.left, r.bottom - r.top, owner);
-  // A layered window is invisible until its opacity is set.
-  SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
   // An error while the window is built (a settings file that cannot be written, say) is shown in
   // the standard error box, and the keyboard runs with what was built. One that struck before the
   // keyboard existed ends the program: the caller shows it, and the window base takes the window
@@ -534,6 +534,10 @@ void TMainForm::SetClientSize(int width, int height) {
   // The frame at the window's own DPI: its caption and borders are that size on its monitor.
   const RECT r = WindowRectForClient(width, height, static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)),
                                      static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), FDpi);
+  // A size the window has already makes no resize (each costs the sizing rules and, under Wine, a
+  // trip to the X server); the rules would keep it as it is.
+  const TRect window = WindowRect(Handle());
+  if (window.Width() == r.right - r.left && window.Height() == r.bottom - r.top) return;
   SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

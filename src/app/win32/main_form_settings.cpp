@@ -262,8 +262,9 @@ void TMainForm::SizeToAspectCentred(const TRect& workArea) {
       RoundHalfEven(static_cast<double>(client.Bottom) / FKeyboard->DesignHeight() * FKeyboard->DesignWidth());
   SetClientSize(clientWidth, client.Bottom);
   const TRect resized = WindowRect(Handle());
-  SetWindowPos(Handle(), nullptr, (workArea.Left + workArea.Right - resized.Width()) / 2, resized.Top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int left = (workArea.Left + workArea.Right - resized.Width()) / 2;
+  if (left != resized.Left)  // a place the window has already makes no move
+    SetWindowPos(Handle(), nullptr, left, resized.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TRect TMainForm::WindowBounds() const { return WindowRect(Handle()); }

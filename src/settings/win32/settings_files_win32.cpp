@@ -9,24 +9,8 @@
 #include "platform/win32/registry_value.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_handles.h"
-#include "settings/win32/settings_file_lock.h"
 
 namespace {
-
-// The whole content of an existing file; false when it exists but cannot be read.
-bool ReadExisting(const std::wstring& fileName, std::string& content) {
-  content.clear();
-  const TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return GetLastError() == ERROR_FILE_NOT_FOUND;
-  char buffer[4096];
-  for (;;) {
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) return false;
-    if (read == 0) return true;
-    content.append(buffer, read);
-  }
-}
 
 // Where the shell keeps the current user's folders, each under its name, as the shell gives them:
 // a folder moved elsewhere (by the user, or by policy) is written here.
@@ -65,19 +49,10 @@ std::wstring GetSpecialFolderPath(int folderId) {
   return buffer;
 }
 
-bool TWin32SettingsFileSystem::RewriteFile(const std::wstring& fileName) {
-  // What is written back is what was read: another copy's write may not come in between.
-  const TSettingsFileLock lock(fileName);
-  const TMutexOwnership held = lock.Hold();
-  std::string content;
-  if (!ReadExisting(fileName, content)) return false;
-  const TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  DWORD written = 0;
-  if (!content.empty() &&
-      (!WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
-       written != content.size()))
-    return false;
-  return SetEndOfFile(file.Get()) != FALSE;
+bool TWin32SettingsFileSystem::WriteTestFile(const std::wstring& fileName) {
+  // Opening for writing is the test: no byte is written, so an existing file (and another copy's
+  // write to it) stays as it is.
+  const TFileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return static_cast<bool>(file);
 }

@@ -17,5 +17,5 @@ class TWin32SettingsFileSystem : public TSettingsFileSystem {
   std::wstring SpecialFolderPath(int folderId) override { return GetSpecialFolderPath(folderId); }
   // Reads the file's bytes, when it exists, and writes them back unchanged; creates an empty file
   // when there was none.
-  bool RewriteFile(const std::wstring& fileName) override;
+  bool WriteTestFile(const std::wstring& fileName) override;
 };

@@ -26,7 +26,7 @@ int wmain(int argc, wchar_t** argv) {
     TWin32SettingsFileSystem files;
     for (int i = 0; i < count; ++i) {
       ini.WriteInteger(prefix + std::to_wstring(i), i);
-      if (i % 10 == 5 && !files.RewriteFile(file)) return 3;
+      if (i % 10 == 5 && !files.WriteTestFile(file)) return 3;
     }
   } catch (const std::exception&) {
     return 1;

@@ -149,11 +149,21 @@ TEST(SettingsFilesWin32, WriteTestKeepsAnExistingFileAndCreatesAMissingOneEmpty)
   const std::wstring existing = folder.File(L"Orvilla.ini");
   const std::string content = "[Main]\r\nKeyboard=3\r\nno newline at the end";
   ASSERT_TRUE(WriteBytes(existing, content));
-  EXPECT_TRUE(files.RewriteFile(existing));
+  // Written at a known time long ago: the test writes nothing, so the time stays.
+  const FILETIME old{0x256D4000, 0x01BF53EB};  // 2000-01-01
+  {
+    const TFileHandle file(CreateFileW(existing.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &old));
+  }
+  EXPECT_TRUE(files.WriteTestFile(existing));
   EXPECT_EQ(ReadBytes(existing), content);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  ASSERT_TRUE(GetFileAttributesExW(existing.c_str(), GetFileExInfoStandard, &data));
+  EXPECT_EQ(data.ftLastWriteTime.dwLowDateTime, old.dwLowDateTime);
+  EXPECT_EQ(data.ftLastWriteTime.dwHighDateTime, old.dwHighDateTime);
 
   const std::wstring fresh = folder.File(L"fresh.ini");
-  EXPECT_TRUE(files.RewriteFile(fresh));
+  EXPECT_TRUE(files.WriteTestFile(fresh));
   EXPECT_EQ(ReadBytes(fresh), "");
 }
 
@@ -165,11 +175,11 @@ TEST(SettingsFilesWin32, WriteTestFailsForAFileInUseAFolderOrAMissingFolder) {
   {
     TExclusiveFile lock(locked);
     ASSERT_TRUE(lock.Held());
-    EXPECT_FALSE(files.RewriteFile(locked));
+    EXPECT_FALSE(files.WriteTestFile(locked));
   }
   EXPECT_EQ(ReadBytes(locked), "[Main]\r\n");
-  EXPECT_FALSE(files.RewriteFile(folder.Path()));
-  EXPECT_FALSE(files.RewriteFile(folder.File(L"missing\\Orvilla.ini")));
+  EXPECT_FALSE(files.WriteTestFile(folder.Path()));
+  EXPECT_FALSE(files.WriteTestFile(folder.File(L"missing\\Orvilla.ini")));
 }
 
 TEST(SettingsFilesWin32, CopyInAWritableFolderKeepsItsSettingsBesideItself) {
