@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up end to end: the keyboard appears beside the focused target without taking the focus,
-# loading none of the libraries only the settings dialog and the shell use, a click on it leaves
-# the focus with the target, two starts give two windows, and closing the window ends the process
-# with exit code 0.
+# loading none of the libraries only the settings dialog, the shell and the features that are off
+# use, a click on it leaves the focus with the target, two starts give two windows, and closing the
+# window ends the process with exit code 0.
 source "$(dirname "$0")/e2e_lib.sh"
 
 e2e_start_target
@@ -20,10 +20,12 @@ tid=$(grep -a 'Loaded L".*\\Orvilla\.exe"' "$loads" | head -1 | cut -d: -f1)
 [ -n "$tid" ] || e2e_fail "no load of Orvilla.exe in Wine's log"
 libraries=$(grep -a "^$tid:trace:loaddll:.* Loaded " "$loads" | grep -oi '[^\\]*\.dll"' | tr -d '"' | tr 'A-Z' 'a-z' | sort -u)
 echo "$libraries" | grep -qx 'user32.dll' || e2e_fail "no user32.dll among the loaded libraries: $libraries"
-for library in comctl32.dll shell32.dll; do
+# Nor are the sounds' and the joystick's winmm (scanning and the click sound are off) or UI
+# Automation (word suggestions are off).
+for library in comctl32.dll shell32.dll winmm.dll uiautomationcore.dll; do
   echo "$libraries" | grep -qx "$library" && e2e_fail "$library is loaded before it is needed"
 done
-echo "ok: neither comctl32 nor shell32 is loaded at start"
+echo "ok: none of comctl32, shell32, winmm and UI Automation is loaded at start"
 
 e2e_geometry "$KB"
 e2e_click $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H - 10))

@@ -386,3 +386,39 @@ TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
 }
 
 }  // namespace
+
+TEST_F(MainFormMenu, TheWindowIsLayeredExactlyWhenTheStoredOpacityIsBelowFull) {
+  const struct {
+    const wchar_t* Stored;  // null: none
+    BYTE Alpha;             // 255: not layered
+  } cases[] = {{nullptr, 255}, {L"255", 255}, {L"120", 120}, {L"10", 50}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Alpha);
+    form_.reset();
+    WritePrivateProfileStringW(L"Main", L"AlphaBlend", c.Stored, ini_.c_str());
+    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
+    form_->Show();
+    const bool layered = (GetWindowLongPtrW(form_->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    EXPECT_EQ(layered, c.Alpha < 255);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (layered) {
+      ASSERT_TRUE(GetLayeredWindowAttributes(form_->Handle(), nullptr, &alpha, &flags));
+      EXPECT_EQ(alpha, c.Alpha);
+      EXPECT_TRUE(flags & LWA_ALPHA);
+    }
+    EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+  }
+}
+
+TEST_F(MainFormMenu, FeaturesThatAreOffCostNothingAtStart) {
+  // Word suggestions, scanning, hover typing and keeping clear of the caret are off by default:
+  // once the keyboard is on screen there is no suggestion row and no timer of theirs (keeping clear
+  // has none of its own: it rides on the language check).
+  form_->Show();
+  PumpUntil([] { return false; }, 200);
+  EXPECT_EQ(form_->Words(), nullptr);
+  EXPECT_FALSE(form_->TimerEnabled(tmrScan));
+  EXPECT_FALSE(form_->TimerEnabled(tmrHover));
+  EXPECT_TRUE(form_->TimerEnabled(tmrHKL));
+}
