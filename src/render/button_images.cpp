@@ -147,7 +147,7 @@ std::vector<TLayer> LayersOf(TButtonPicture picture, int size) {
 }  // namespace
 
 TArgbImage::TArgbImage(int size)
-    : size_(std::max(size, 0)), pixels_(static_cast<std::size_t>(size_) * size_, 0u) {}
+    : FSize(std::max(size, 0)), FPixels(static_cast<std::size_t>(FSize) * FSize, 0u) {}
 
 // Each pixel is sampled on an 8 × 8 grid; a sample takes the colour of the topmost layer that
 // covers it. The pixel's alpha is the share of covered samples and its colour their average.

@@ -13,14 +13,14 @@ enum class TButtonPicture { Keyboard = 0, Information = 2, QuestionMark = 3, Glo
 class TArgbImage {
  public:
   explicit TArgbImage(int size);
-  int Size() const { return size_; }
-  std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * size_ + x]; }
-  void Set(int x, int y, std::uint32_t argb) { pixels_[static_cast<std::size_t>(y) * size_ + x] = argb; }
-  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+  int Size() const { return FSize; }
+  std::uint32_t At(int x, int y) const { return FPixels[static_cast<std::size_t>(y) * FSize + x]; }
+  void Set(int x, int y, std::uint32_t argb) { FPixels[static_cast<std::size_t>(y) * FSize + x] = argb; }
+  const std::vector<std::uint32_t>& Pixels() const { return FPixels; }
 
  private:
-  int size_;
-  std::vector<std::uint32_t> pixels_;
+  int FSize;
+  std::vector<std::uint32_t> FPixels;
 };
 
 constexpr std::uint8_t AlphaOf(std::uint32_t argb) { return static_cast<std::uint8_t>(argb >> 24); }

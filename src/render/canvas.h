@@ -16,25 +16,25 @@ enum class TFontStyle : std::uint8_t { Bold = 1, Italic = 2, Underline = 4, Stri
 class TFontStyles {
  public:
   constexpr TFontStyles() = default;
-  constexpr TFontStyles(TFontStyle style) : bits_(static_cast<std::uint8_t>(style)) {}
+  constexpr TFontStyles(TFontStyle style) : FBits(static_cast<std::uint8_t>(style)) {}
   constexpr bool Contains(TFontStyle style) const {
-    return (bits_ & static_cast<std::uint8_t>(style)) != 0;
+    return (FBits & static_cast<std::uint8_t>(style)) != 0;
   }
-  constexpr bool Empty() const { return bits_ == 0; }
-  constexpr std::uint8_t Bits() const { return bits_; }
+  constexpr bool Empty() const { return FBits == 0; }
+  constexpr std::uint8_t Bits() const { return FBits; }
   constexpr TFontStyles operator|(TFontStyles other) const {
-    return FromBits(static_cast<std::uint8_t>(bits_ | other.bits_));
+    return FromBits(static_cast<std::uint8_t>(FBits | other.FBits));
   }
-  friend constexpr bool operator==(TFontStyles a, TFontStyles b) { return a.bits_ == b.bits_; }
-  friend constexpr bool operator!=(TFontStyles a, TFontStyles b) { return a.bits_ != b.bits_; }
+  friend constexpr bool operator==(TFontStyles a, TFontStyles b) { return a.FBits == b.FBits; }
+  friend constexpr bool operator!=(TFontStyles a, TFontStyles b) { return a.FBits != b.FBits; }
 
  private:
   static constexpr TFontStyles FromBits(std::uint8_t bits) {
     TFontStyles s;
-    s.bits_ = bits;
+    s.FBits = bits;
     return s;
   }
-  std::uint8_t bits_ = 0;
+  std::uint8_t FBits = 0;
 };
 
 constexpr TFontStyles operator|(TFontStyle a, TFontStyle b) {

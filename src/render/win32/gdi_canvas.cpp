@@ -26,106 +26,106 @@ UINT DrawTextFlags(TTextFormat format) {
 }  // namespace
 
 TGdiCanvas::TGdiCanvas(HDC dc, int pixelsPerInch)
-    : dc_(dc), pixelsPerInch_(pixelsPerInch > 0 ? pixelsPerInch : ScreenPixelsPerInch()) {}
+    : FDc(dc), FPixelsPerInch(pixelsPerInch > 0 ? pixelsPerInch : ScreenPixelsPerInch()) {}
 
 // The selections go before the pen, brush and font they hold selected.
 TGdiCanvas::~TGdiCanvas() = default;
 
-void TGdiCanvas::SetPenColor(TColor color) { penColor_ = color; }
-void TGdiCanvas::SetBrushColor(TColor color) { brushColor_ = color; }
-void TGdiCanvas::SetBrushStyle(TBrushStyle style) { brushStyle_ = style; }
+void TGdiCanvas::SetPenColor(TColor color) { FPenColor = color; }
+void TGdiCanvas::SetBrushColor(TColor color) { FBrushColor = color; }
+void TGdiCanvas::SetBrushStyle(TBrushStyle style) { FBrushStyle = style; }
 
 void TGdiCanvas::SetFontName(const std::wstring& face) {
-  if (face != fontName_) fontSelected_ = false;
-  fontName_ = face;
+  if (face != FFontName) FFontSelected = false;
+  FFontName = face;
 }
 
 void TGdiCanvas::SetFontSize(int pointSize) {
-  if (pointSize != fontSize_) fontSelected_ = false;
-  fontSize_ = pointSize;
+  if (pointSize != FFontSize) FFontSelected = false;
+  FFontSize = pointSize;
 }
 
 void TGdiCanvas::SetFontStyle(TFontStyles style) {
-  if (style != fontStyle_) fontSelected_ = false;
-  fontStyle_ = style;
+  if (style != FFontStyle) FFontSelected = false;
+  FFontStyle = style;
 }
 
 void TGdiCanvas::SetPixelsPerInch(int pixelsPerInch) {
-  if (pixelsPerInch > 0 && pixelsPerInch != pixelsPerInch_) {
-    pixelsPerInch_ = pixelsPerInch;
-    fontSelected_ = false;
+  if (pixelsPerInch > 0 && pixelsPerInch != FPixelsPerInch) {
+    FPixelsPerInch = pixelsPerInch;
+    FFontSelected = false;
   }
 }
 
 void TGdiCanvas::PreparePen() {
   // System colours are resolved on every use, so a changed system colour gets a new pen.
-  const COLORREF rgb = ResolveColor(penColor_);
-  if (pen_ && penSelected_ && rgb == selectedPenRgb_) return;
+  const COLORREF rgb = ResolveColor(FPenColor);
+  if (FPen && FPenSelected && rgb == FSelectedPenRgb) return;
   TPenHandle pen(CreatePen(PS_SOLID, 1, rgb));
   if (!pen) return;
-  penSelection_.Select(dc_, pen.Get());
-  pen_ = std::move(pen);  // the previous pen is no longer selected and is deleted here
-  selectedPenRgb_ = rgb;
-  penSelected_ = true;
+  FPenSelection.Select(FDc, pen.Get());
+  FPen = std::move(pen);  // the previous pen is no longer selected and is deleted here
+  FSelectedPenRgb = rgb;
+  FPenSelected = true;
 }
 
 void TGdiCanvas::PrepareBrush() {
-  if (brushStyle_ == TBrushStyle::Clear) {
-    brushSelection_.Select(dc_, GetStockObject(NULL_BRUSH));
-    brushSelected_ = false;
+  if (FBrushStyle == TBrushStyle::Clear) {
+    FBrushSelection.Select(FDc, GetStockObject(NULL_BRUSH));
+    FBrushSelected = false;
     return;
   }
-  const COLORREF rgb = ResolveColor(brushColor_);
-  if (brush_ && rgb == selectedBrushRgb_) {
-    if (!brushSelected_) brushSelection_.Select(dc_, brush_.Get());
-    brushSelected_ = true;
+  const COLORREF rgb = ResolveColor(FBrushColor);
+  if (FBrush && rgb == FSelectedBrushRgb) {
+    if (!FBrushSelected) FBrushSelection.Select(FDc, FBrush.Get());
+    FBrushSelected = true;
     return;
   }
   TBrushHandle brush(CreateSolidBrush(rgb));
   if (!brush) return;
-  brushSelection_.Select(dc_, brush.Get());
-  brush_ = std::move(brush);
-  selectedBrushRgb_ = rgb;
-  brushSelected_ = true;
+  FBrushSelection.Select(FDc, brush.Get());
+  FBrush = std::move(brush);
+  FSelectedBrushRgb = rgb;
+  FBrushSelected = true;
 }
 
 void TGdiCanvas::PrepareFont() {
-  if (font_ && fontSelected_) return;
+  if (FFont && FFontSelected) return;
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(fontSize_, pixelsPerInch_, 72);
-  lf.lfWeight = fontStyle_.Contains(TFontStyle::Bold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = fontStyle_.Contains(TFontStyle::Italic) ? TRUE : FALSE;
-  lf.lfUnderline = fontStyle_.Contains(TFontStyle::Underline) ? TRUE : FALSE;
-  lf.lfStrikeOut = fontStyle_.Contains(TFontStyle::StrikeOut) ? TRUE : FALSE;
+  lf.lfHeight = -MulDiv(FFontSize, FPixelsPerInch, 72);
+  lf.lfWeight = FFontStyle.Contains(TFontStyle::Bold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = FFontStyle.Contains(TFontStyle::Italic) ? TRUE : FALSE;
+  lf.lfUnderline = FFontStyle.Contains(TFontStyle::Underline) ? TRUE : FALSE;
+  lf.lfStrikeOut = FFontStyle.Contains(TFontStyle::StrikeOut) ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  const size_t n = std::min(fontName_.size(), static_cast<size_t>(LF_FACESIZE - 1));
-  std::copy_n(fontName_.begin(), n, lf.lfFaceName);
+  const size_t n = std::min(FFontName.size(), static_cast<size_t>(LF_FACESIZE - 1));
+  std::copy_n(FFontName.begin(), n, lf.lfFaceName);
   lf.lfFaceName[n] = L'\0';
   TFontHandle font(CreateFontIndirectW(&lf));
   if (!font) return;
-  fontSelection_.Select(dc_, font.Get());
-  font_ = std::move(font);
-  fontSelected_ = true;
+  FFontSelection.Select(FDc, font.Get());
+  FFont = std::move(font);
+  FFontSelected = true;
 }
 
 void TGdiCanvas::PrepareTextColors() {
-  SetTextColor(dc_, ResolveColor(fontColor_));
-  if (brushStyle_ == TBrushStyle::Solid) {
-    SetBkMode(dc_, OPAQUE);
-    SetBkColor(dc_, ResolveColor(brushColor_));
+  SetTextColor(FDc, ResolveColor(FFontColor));
+  if (FBrushStyle == TBrushStyle::Solid) {
+    SetBkMode(FDc, OPAQUE);
+    SetBkColor(FDc, ResolveColor(FBrushColor));
   } else {
-    SetBkMode(dc_, TRANSPARENT);
+    SetBkMode(FDc, TRANSPARENT);
   }
 }
 
 void TGdiCanvas::Rectangle(const TRect& r) {
   PreparePen();
   PrepareBrush();
-  ::Rectangle(dc_, r.Left, r.Top, r.Right, r.Bottom);
+  ::Rectangle(FDc, r.Left, r.Top, r.Right, r.Bottom);
 }
 
 void TGdiCanvas::Polygon(const std::vector<TPoint>& points) {
@@ -135,28 +135,28 @@ void TGdiCanvas::Polygon(const std::vector<TPoint>& points) {
   for (const auto& p : points) pts.push_back(POINT{p.x, p.y});
   PreparePen();
   PrepareBrush();
-  SetPolyFillMode(dc_, ALTERNATE);
-  ::Polygon(dc_, pts.data(), static_cast<int>(pts.size()));
+  SetPolyFillMode(FDc, ALTERNATE);
+  ::Polygon(FDc, pts.data(), static_cast<int>(pts.size()));
 }
 
 void TGdiCanvas::FillRect(const TRect& r) {
-  if (brushStyle_ == TBrushStyle::Clear) return;
+  if (FBrushStyle == TBrushStyle::Clear) return;
   PrepareBrush();
   const RECT rc = ToRect(r);
-  ::FillRect(dc_, &rc, brush_.Get());
+  ::FillRect(FDc, &rc, FBrush.Get());
 }
 
 bool TGdiCanvas::HasGlyph(wchar_t ch) {
   PrepareFont();
   WORD index = 0;
-  if (GetGlyphIndicesW(dc_, &ch, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
+  if (GetGlyphIndicesW(FDc, &ch, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
   return index != 0xFFFF;
 }
 
 TTextSize TGdiCanvas::TextExtent(const std::wstring& text) {
   PrepareFont();
   SIZE size{};
-  if (!GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size)) return {};
+  if (!GetTextExtentPoint32W(FDc, text.c_str(), static_cast<int>(text.size()), &size)) return {};
   return TTextSize{size.cx, size.cy};
 }
 
@@ -165,20 +165,20 @@ void TGdiCanvas::DrawTextInRect(const TRect& r, const std::wstring& text, TTextF
   PrepareTextColors();
   RECT rc = ToRect(r);
   std::wstring buffer = text;  // DrawTextExW takes a writable string
-  DrawTextExW(dc_, buffer.data(), static_cast<int>(buffer.size()), &rc, DrawTextFlags(format),
+  DrawTextExW(FDc, buffer.data(), static_cast<int>(buffer.size()), &rc, DrawTextFlags(format),
               nullptr);
 }
 
 void TGdiCanvas::Draw(int x, int y, TSurface& source) {
   auto* gdi = dynamic_cast<TGdiSurface*>(&source);
   if (!gdi || gdi->Width() <= 0 || gdi->Height() <= 0) return;
-  BitBlt(dc_, x, y, gdi->Width(), gdi->Height(), gdi->Handle(), 0, 0, SRCCOPY);
+  BitBlt(FDc, x, y, gdi->Width(), gdi->Height(), gdi->Handle(), 0, 0, SRCCOPY);
 }
 
 void TGdiCanvas::CopyRect(const TRect& r, TSurface& source) {
   auto* gdi = dynamic_cast<TGdiSurface*>(&source);
   if (!gdi || r.Width() <= 0 || r.Height() <= 0) return;
-  BitBlt(dc_, r.Left, r.Top, r.Width(), r.Height(), gdi->Handle(), r.Left, r.Top, SRCCOPY);
+  BitBlt(FDc, r.Left, r.Top, r.Width(), r.Height(), gdi->Handle(), r.Left, r.Top, SRCCOPY);
 }
 
 void TGdiCanvas::ClipTo(const std::vector<TRect>& rects) {
@@ -188,13 +188,13 @@ void TGdiCanvas::ClipTo(const std::vector<TRect>& rects) {
     TRegionHandle part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
     if (part) CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
   }
-  SelectClipRgn(dc_, region.Get());  // the DC keeps a copy
+  SelectClipRgn(FDc, region.Get());  // the DC keeps a copy
 }
 
-void TGdiCanvas::ResetClip() { SelectClipRgn(dc_, nullptr); }
+void TGdiCanvas::ResetClip() { SelectClipRgn(FDc, nullptr); }
 
 TGdiSurface::TGdiSurface(int pixelsPerInch)
-    : canvas_(std::make_unique<TGdiCanvas>(dc_.Get(), pixelsPerInch)) {}
+    : FCanvas(std::make_unique<TGdiCanvas>(FDc.Get(), pixelsPerInch)) {}
 
 // The canvas puts the DC's original pen, brush and font back, the selection its bitmap; then the
 // bitmap and the DC are deleted.
@@ -203,7 +203,7 @@ TGdiSurface::~TGdiSurface() = default;
 void TGdiSurface::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  if (width == width_ && height == height_) return;
+  if (width == FWidth && height == FHeight) return;
 
   TBitmapHandle bitmap;
   void* bits = nullptr;
@@ -215,7 +215,7 @@ void TGdiSurface::SetSize(int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    bitmap.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap.Reset(CreateDIBSection(FDc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) {
       width = height = 0;
       bits = nullptr;
@@ -223,19 +223,19 @@ void TGdiSurface::SetSize(int width, int height) {
   }
 
   if (bitmap) {
-    bitmapSelection_.Select(dc_.Get(), bitmap.Get());
+    FBitmapSelection.Select(FDc.Get(), bitmap.Get());
   } else {
-    bitmapSelection_.Restore();
+    FBitmapSelection.Restore();
   }
-  bitmap_ = std::move(bitmap);  // the previous bitmap is deselected by now
-  bits_ = static_cast<const std::uint32_t*>(bits);
-  width_ = width;
-  height_ = height;
+  FBitmap = std::move(bitmap);  // the previous bitmap is deselected by now
+  FBits = static_cast<const std::uint32_t*>(bits);
+  FWidth = width;
+  FHeight = height;
 }
 
 COLORREF TGdiSurface::Pixel(int x, int y) const {
-  if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  if (!FBits || x < 0 || y < 0 || x >= FWidth || y >= FHeight) return 0;
   GdiFlush();
-  const std::uint32_t v = bits_[static_cast<size_t>(y) * width_ + x];
+  const std::uint32_t v = FBits[static_cast<size_t>(y) * FWidth + x];
   return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }

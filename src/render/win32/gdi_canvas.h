@@ -32,7 +32,7 @@ class TGdiCanvas : public TCanvas {
   void SetFontName(const std::wstring& face) override;
   void SetFontSize(int pointSize) override;
   void SetFontStyle(TFontStyles style) override;
-  void SetFontColor(TColor color) override { fontColor_ = color; }
+  void SetFontColor(TColor color) override { FFontColor = color; }
   bool HasGlyph(wchar_t ch) override;
   TTextSize TextExtent(const std::wstring& text) override;
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override;
@@ -41,7 +41,7 @@ class TGdiCanvas : public TCanvas {
   void ClipTo(const std::vector<TRect>& rects) override;
   void ResetClip() override;
 
-  HDC Handle() const { return dc_; }
+  HDC Handle() const { return FDc; }
   void SetPixelsPerInch(int pixelsPerInch);
 
  private:
@@ -50,32 +50,32 @@ class TGdiCanvas : public TCanvas {
   void PrepareFont();
   void PrepareTextColors();
 
-  HDC dc_;
-  int pixelsPerInch_;
+  HDC FDc;
+  int FPixelsPerInch;
 
-  TColor penColor_ = 0;
-  TColor brushColor_ = 0xFFFFFF;
-  TBrushStyle brushStyle_ = TBrushStyle::Solid;
-  std::wstring fontName_ = L"Tahoma";
-  int fontSize_ = 8;
-  TFontStyles fontStyle_;
-  TColor fontColor_ = 0;
+  TColor FPenColor = 0;
+  TColor FBrushColor = 0xFFFFFF;
+  TBrushStyle FBrushStyle = TBrushStyle::Solid;
+  std::wstring FFontName = L"Tahoma";
+  int FFontSize = 8;
+  TFontStyles FFontStyle;
+  TColor FFontColor = 0;
 
   // What is selected into the DC now; a change resets the "selected" flag.
-  TPenHandle pen_;
-  TBrushHandle brush_;
-  TFontHandle font_;
-  bool penSelected_ = false;
-  bool brushSelected_ = false;
-  bool fontSelected_ = false;
-  COLORREF selectedPenRgb_ = 0;
-  COLORREF selectedBrushRgb_ = 0;
+  TPenHandle FPen;
+  TBrushHandle FBrush;
+  TFontHandle FFont;
+  bool FPenSelected = false;
+  bool FBrushSelected = false;
+  bool FFontSelected = false;
+  COLORREF FSelectedPenRgb = 0;
+  COLORREF FSelectedBrushRgb = 0;
 
   // Declared after the objects they select, so that they select the DC's own back before those
   // are deleted.
-  TSelectedObject penSelection_;
-  TSelectedObject brushSelection_;
-  TSelectedObject fontSelection_;
+  TSelectedObject FPenSelection;
+  TSelectedObject FBrushSelection;
+  TSelectedObject FFontSelection;
 };
 
 // An off-screen 32-bit bitmap in a memory DC, with a canvas on it.
@@ -87,22 +87,22 @@ class TGdiSurface : public TSurface {
   ~TGdiSurface() override;
 
   void SetSize(int width, int height) override;
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  TCanvas& Canvas() override { return *canvas_; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  TCanvas& Canvas() override { return *FCanvas; }
 
-  HDC Handle() const { return dc_.Get(); }
+  HDC Handle() const { return FDc.Get(); }
   // The RGB value of one pixel (0x00BBGGRR); 0 outside the bitmap.
   COLORREF Pixel(int x, int y) const;
 
  private:
-  TMemoryDc dc_{CreateCompatibleDC(nullptr)};
-  TBitmapHandle bitmap_;
-  TSelectedObject bitmapSelection_;  // after the bitmap, so that it is deselected before deleted
-  const std::uint32_t* bits_ = nullptr;  // top-down rows of 0x00RRGGBB pixels
-  int width_ = 0;
-  int height_ = 0;
-  std::unique_ptr<TGdiCanvas> canvas_;  // last, so that it goes first and puts the DC's originals back
+  TMemoryDc FDc{CreateCompatibleDC(nullptr)};
+  TBitmapHandle FBitmap;
+  TSelectedObject FBitmapSelection;  // after the bitmap, so that it is deselected before deleted
+  const std::uint32_t* FBits = nullptr;  // top-down rows of 0x00RRGGBB pixels
+  int FWidth = 0;
+  int FHeight = 0;
+  std::unique_ptr<TGdiCanvas> FCanvas;  // last, so that it goes first and puts the DC's originals back
 };
 
 class TGdiSurfaceFactory : public TSurfaceFactory {
