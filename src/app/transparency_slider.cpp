@@ -84,39 +84,39 @@ void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, in
 }
 
 void TTransparencySlider::SetSize(int width, int height) {
-  width_ = width;
-  height_ = height;
+  FWidth = width;
+  FHeight = height;
 }
 
-void TTransparencySlider::SetPpi(int ppi) { ppi_ = ppi; }
+void TTransparencySlider::SetPpi(int ppi) { FPpi = ppi; }
 
 TSliderResponse TTransparencySlider::MouseDown(int x) {
-  dragging_ = true;
-  hot_ = true;
-  return {SliderValueAt(x, width_, ppi_), true};
+  FDragging = true;
+  FHot = true;
+  return {SliderValueAt(x, FWidth, FPpi), true};
 }
 
 TSliderResponse TTransparencySlider::MouseMove(int x) {
-  if (!dragging_) return {};
-  return {SliderValueAt(x, width_, ppi_), false};
+  if (!FDragging) return {};
+  return {SliderValueAt(x, FWidth, FPpi), false};
 }
 
 TSliderResponse TTransparencySlider::MouseUp(bool releasedByTouch, TPoint cursor) {
-  dragging_ = false;
-  hot_ = !releasedByTouch && cursor.x >= 0 && cursor.y >= 0 && cursor.x < width_ && cursor.y < height_;
+  FDragging = false;
+  FHot = !releasedByTouch && cursor.x >= 0 && cursor.y >= 0 && cursor.x < FWidth && cursor.y < FHeight;
   return {std::nullopt, true};
 }
 
 TSliderResponse TTransparencySlider::MouseEnter() {
-  hot_ = true;
+  FHot = true;
   return {std::nullopt, true};
 }
 
 TSliderResponse TTransparencySlider::MouseLeave() {
-  if (!dragging_) hot_ = false;
+  if (!FDragging) FHot = false;
   return {std::nullopt, true};
 }
 
 void TTransparencySlider::Paint(TCanvas& canvas, int transparency, const TLvTheme& theme) const {
-  PaintTransparencySlider(canvas, width_, height_, ppi_, transparency, hot_, theme);
+  PaintTransparencySlider(canvas, FWidth, FHeight, FPpi, transparency, FHot, theme);
 }

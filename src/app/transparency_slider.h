@@ -70,8 +70,8 @@ class TTransparencySlider {
   // The paint box's client size and the window's pixels per inch.
   void SetSize(int width, int height);
   void SetPpi(int ppi);
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
 
   TSliderResponse MouseDown(int x);
   TSliderResponse MouseMove(int x);
@@ -81,15 +81,15 @@ class TTransparencySlider {
   TSliderResponse MouseEnter();
   TSliderResponse MouseLeave();
 
-  bool Hot() const { return hot_; }
-  bool Dragging() const { return dragging_; }
+  bool Hot() const { return FHot; }
+  bool Dragging() const { return FDragging; }
 
   void Paint(TCanvas& canvas, int transparency, const TLvTheme& theme) const;
 
  private:
-  int width_ = 0;
-  int height_ = 0;
-  int ppi_ = 96;
-  bool hot_ = false;
-  bool dragging_ = false;
+  int FWidth = 0;
+  int FHeight = 0;
+  int FPpi = 96;
+  bool FHot = false;
+  bool FDragging = false;
 };
