@@ -20,11 +20,11 @@ class TKeyboardDesktop {
 // the program supplies.
 class TProcessKeyboardDesktop : public TKeyboardDesktop {
  public:
-  explicit TProcessKeyboardDesktop(std::function<int()> screenPpi) : screenPpi_(std::move(screenPpi)) {}
-  int ScreenPpi() override { return screenPpi_ ? screenPpi_() : 96; }
+  explicit TProcessKeyboardDesktop(std::function<int()> screenPpi) : FScreenPpi(std::move(screenPpi)) {}
+  int ScreenPpi() override { return FScreenPpi ? FScreenPpi() : 96; }
   void BeginBusy(bool reset) override { ::BeginBusy(reset); }
   void EndBusy(bool reset) override { ::EndBusy(reset); }
 
  private:
-  std::function<int()> screenPpi_;
+  std::function<int()> FScreenPpi;
 };

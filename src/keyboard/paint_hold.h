@@ -6,17 +6,17 @@
 class TPaintHold {
  public:
   explicit TPaintHold(TLvKeyboard& keyboard)
-      : keyboard_(keyboard), wasEnabled_(keyboard.PaintEnabled()) {
-    keyboard_.SetPaintEnabled(false);
+      : FKeyboard(keyboard), FWasEnabled(keyboard.PaintEnabled()) {
+    FKeyboard.SetPaintEnabled(false);
   }
   ~TPaintHold() {
     // Also after a failed layout load, which leaves painting off.
-    keyboard_.SetPaintEnabled(wasEnabled_);
+    FKeyboard.SetPaintEnabled(FWasEnabled);
   }
   TPaintHold(const TPaintHold&) = delete;
   TPaintHold& operator=(const TPaintHold&) = delete;
 
  private:
-  TLvKeyboard& keyboard_;
-  bool wasEnabled_;
+  TLvKeyboard& FKeyboard;
+  bool FWasEnabled;
 };
