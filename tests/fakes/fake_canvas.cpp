@@ -10,14 +10,14 @@ class THash {
  public:
   void Add(std::uint64_t v) {
     for (int i = 0; i < 8; ++i) {
-      h_ ^= (v >> (8 * i)) & 0xFF;
-      h_ *= 1099511628211ULL;
+      FHash ^= (v >> (8 * i)) & 0xFF;
+      FHash *= 1099511628211ULL;
     }
   }
-  std::uint32_t Value() const { return static_cast<std::uint32_t>(h_ ^ (h_ >> 32)); }
+  std::uint32_t Value() const { return static_cast<std::uint32_t>(FHash ^ (FHash >> 32)); }
 
  private:
-  std::uint64_t h_ = 1469598103934665603ULL;
+  std::uint64_t FHash = 1469598103934665603ULL;
 };
 
 bool Inside(const TRect& r, int x, int y) {
@@ -46,63 +46,63 @@ FakeCanvas::FakeCanvas() {
 FakeCanvasOp FakeCanvas::NewOp(FakeOpKind kind) const {
   FakeCanvasOp op;
   op.Kind = kind;
-  op.PenColor = pen_;
-  op.BrushColor = brush_;
-  op.BrushStyle = brushStyle_;
+  op.PenColor = FPen;
+  op.BrushColor = FBrush;
+  op.BrushStyle = FBrushStyle;
   return op;
 }
 
 void FakeCanvas::Rectangle(const TRect& r) {
   FakeCanvasOp op = NewOp(FakeOpKind::Rectangle);
   op.Rect = r;
-  ops_.push_back(op);
-  if (!keepPixels_) return;
-  if (brushStyle_ == TBrushStyle::Solid) FillPixels(r, brush_);
-  LinePixels({r.Left, r.Top}, {r.Right - 1, r.Top}, pen_);
-  LinePixels({r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, pen_);
-  LinePixels({r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}, pen_);
-  LinePixels({r.Left, r.Bottom - 1}, {r.Left, r.Top}, pen_);
+  FOps.push_back(op);
+  if (!FKeepPixels) return;
+  if (FBrushStyle == TBrushStyle::Solid) FillPixels(r, FBrush);
+  LinePixels({r.Left, r.Top}, {r.Right - 1, r.Top}, FPen);
+  LinePixels({r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, FPen);
+  LinePixels({r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}, FPen);
+  LinePixels({r.Left, r.Bottom - 1}, {r.Left, r.Top}, FPen);
 }
 
 void FakeCanvas::Polygon(const std::vector<TPoint>& points) {
   FakeCanvasOp op = NewOp(FakeOpKind::Polygon);
   op.Points = points;
-  ops_.push_back(op);
-  if (!keepPixels_ || points.empty()) return;
-  if (brushStyle_ == TBrushStyle::Solid) {
+  FOps.push_back(op);
+  if (!FKeepPixels || points.empty()) return;
+  if (FBrushStyle == TBrushStyle::Solid) {
     int l = points[0].x, t = points[0].y, r = l, b = t;
     for (const TPoint& p : points) {
       l = std::min(l, p.x), r = std::max(r, p.x), t = std::min(t, p.y), b = std::max(b, p.y);
     }
     for (int y = t; y <= b; ++y)
       for (int x = l; x <= r; ++x)
-        if (InPolygon(points, x, y)) Plot(x, y, brush_);
+        if (InPolygon(points, x, y)) Plot(x, y, FBrush);
   }
   for (std::size_t i = 0; i < points.size(); ++i)
-    LinePixels(points[i], points[(i + 1) % points.size()], pen_);
+    LinePixels(points[i], points[(i + 1) % points.size()], FPen);
 }
 
 void FakeCanvas::FillRect(const TRect& r) {
   FakeCanvasOp op = NewOp(FakeOpKind::FillRect);
   op.Rect = r;
-  ops_.push_back(op);
-  if (keepPixels_ && brushStyle_ == TBrushStyle::Solid) FillPixels(r, brush_);
+  FOps.push_back(op);
+  if (FKeepPixels && FBrushStyle == TBrushStyle::Solid) FillPixels(r, FBrush);
 }
 
 void FakeCanvas::DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) {
   FakeCanvasOp op = NewOp(FakeOpKind::Text);
   op.Rect = r;
-  op.Font = font_;
+  op.Font = FFont;
   op.Text = text;
   op.Format = format;
-  ops_.push_back(op);
-  if (!keepPixels_) return;
+  FOps.push_back(op);
+  if (!FKeepPixels) return;
   THash glyphs;
   for (wchar_t ch : text) glyphs.Add(static_cast<std::uint64_t>(ch));
-  for (wchar_t ch : font_.Name) glyphs.Add(static_cast<std::uint64_t>(ch));
-  glyphs.Add(static_cast<std::uint64_t>(font_.Size));
-  glyphs.Add(font_.Style.Bits());
-  glyphs.Add(font_.Color);
+  for (wchar_t ch : FFont.Name) glyphs.Add(static_cast<std::uint64_t>(ch));
+  glyphs.Add(static_cast<std::uint64_t>(FFont.Size));
+  glyphs.Add(FFont.Style.Bits());
+  glyphs.Add(FFont.Color);
   glyphs.Add(format);
   glyphs.Add(static_cast<std::uint32_t>(r.Left));
   glyphs.Add(static_cast<std::uint32_t>(r.Top));
@@ -112,7 +112,7 @@ void FakeCanvas::DrawTextInRect(const TRect& r, const std::wstring& text, TTextF
     for (int x = r.Left; x < r.Right; ++x) {
       THash pixel;
       pixel.Add(glyphs.Value());
-      pixel.Add(brushStyle_ == TBrushStyle::Solid ? brush_ : PixelAt(x, y));
+      pixel.Add(FBrushStyle == TBrushStyle::Solid ? FBrush : PixelAt(x, y));
       Plot(x, y, pixel.Value());
     }
 }
@@ -124,53 +124,53 @@ void FakeCanvas::Draw(int x, int y, TSurface& source) {
   op.Y = y;
   op.SourceWidth = source.Width();
   op.SourceHeight = source.Height();
-  ops_.push_back(op);
-  if (keepPixels_) CopyPixels(TRect{0, 0, source.Width(), source.Height()}, x, y, source);
+  FOps.push_back(op);
+  if (FKeepPixels) CopyPixels(TRect{0, 0, source.Width(), source.Height()}, x, y, source);
 }
 
 void FakeCanvas::CopyRect(const TRect& r, TSurface& source) {
   FakeCanvasOp op = NewOp(FakeOpKind::CopyRect);
   op.Rect = r;
   op.Source = &source;
-  ops_.push_back(op);
-  if (keepPixels_) CopyPixels(r, 0, 0, source);
+  FOps.push_back(op);
+  if (FKeepPixels) CopyPixels(r, 0, 0, source);
 }
 
 void FakeCanvas::ClipTo(const std::vector<TRect>& rects) {
-  clipped_ = true;
-  clip_ = rects;
+  FClipped = true;
+  FClip = rects;
 }
 
 void FakeCanvas::ResetClip() {
-  clipped_ = false;
-  clip_.clear();
+  FClipped = false;
+  FClip.clear();
 }
 
 void FakeCanvas::SetKeepPixels(bool keep) {
-  keepPixels_ = keep;
-  ResizePixels(pixelWidth_, pixelHeight_);
+  FKeepPixels = keep;
+  ResizePixels(FPixelWidth, FPixelHeight);
 }
 
 void FakeCanvas::ResizePixels(int width, int height) {
-  pixelWidth_ = std::max(width, 0);
-  pixelHeight_ = std::max(height, 0);
-  if (keepPixels_)
-    pixels_.assign(static_cast<std::size_t>(pixelWidth_) * pixelHeight_, 0xDEADBEEF);
+  FPixelWidth = std::max(width, 0);
+  FPixelHeight = std::max(height, 0);
+  if (FKeepPixels)
+    FPixels.assign(static_cast<std::size_t>(FPixelWidth) * FPixelHeight, 0xDEADBEEF);
   else
-    pixels_.clear();
+    FPixels.clear();
 }
 
 void FakeCanvas::Plot(int x, int y, std::uint32_t value) {
-  if (pixels_.empty() || x < 0 || y < 0 || x >= pixelWidth_ || y >= pixelHeight_) return;
-  if (clipped_ && std::none_of(clip_.begin(), clip_.end(),
+  if (FPixels.empty() || x < 0 || y < 0 || x >= FPixelWidth || y >= FPixelHeight) return;
+  if (FClipped && std::none_of(FClip.begin(), FClip.end(),
                                [&](const TRect& r) { return Inside(r, x, y); }))
     return;
-  pixels_[static_cast<std::size_t>(y) * pixelWidth_ + x] = value;
+  FPixels[static_cast<std::size_t>(y) * FPixelWidth + x] = value;
 }
 
 std::uint32_t FakeCanvas::PixelAt(int x, int y) const {
-  if (pixels_.empty() || x < 0 || y < 0 || x >= pixelWidth_ || y >= pixelHeight_) return 0;
-  return pixels_[static_cast<std::size_t>(y) * pixelWidth_ + x];
+  if (FPixels.empty() || x < 0 || y < 0 || x >= FPixelWidth || y >= FPixelHeight) return 0;
+  return FPixels[static_cast<std::size_t>(y) * FPixelWidth + x];
 }
 
 void FakeCanvas::FillPixels(const TRect& r, std::uint32_t value) {
@@ -202,23 +202,23 @@ void FakeCanvas::CopyPixels(const TRect& r, int dx, int dy, TSurface& source) {
 
 std::vector<FakeCanvasOp> FakeCanvas::OpsOf(FakeOpKind kind) const {
   std::vector<FakeCanvasOp> result;
-  for (const auto& op : ops_)
+  for (const auto& op : FOps)
     if (op.Kind == kind) result.push_back(op);
   return result;
 }
 
 void FakeSurface::SetSize(int width, int height) {
-  width_ = width;
-  height_ = height;
-  ++setSizeCalls_;
-  canvas_.ResizePixels(width, height);
+  FWidth = width;
+  FHeight = height;
+  ++FSetSizeCalls;
+  FCanvas.ResizePixels(width, height);
 }
 
-void FakeSurface::SetKeepPixels(bool keep) { canvas_.SetKeepPixels(keep); }
+void FakeSurface::SetKeepPixels(bool keep) { FCanvas.SetKeepPixels(keep); }
 
 std::unique_ptr<TSurface> FakeSurfaceFactory::CreateSurface() {
   auto surface = std::make_unique<FakeSurface>();
   surface->SetKeepPixels(KeepPixels);
-  created_.push_back(surface.get());
+  FCreated.push_back(surface.get());
   return surface;
 }

@@ -43,23 +43,23 @@ class FakeCanvas : public TCanvas {
  public:
   FakeCanvas();
 
-  void SetPenColor(TColor color) override { pen_ = color; }
-  void SetBrushColor(TColor color) override { brush_ = color; }
-  void SetBrushStyle(TBrushStyle style) override { brushStyle_ = style; }
+  void SetPenColor(TColor color) override { FPen = color; }
+  void SetBrushColor(TColor color) override { FBrush = color; }
+  void SetBrushStyle(TBrushStyle style) override { FBrushStyle = style; }
   void Rectangle(const TRect& r) override;
   void Polygon(const std::vector<TPoint>& points) override;
   void FillRect(const TRect& r) override;
-  void SetFontName(const std::wstring& face) override { font_.Name = face; }
-  void SetFontSize(int pointSize) override { font_.Size = pointSize; }
-  void SetFontStyle(TFontStyles style) override { font_.Style = style; }
-  void SetFontColor(TColor color) override { font_.Color = color; }
+  void SetFontName(const std::wstring& face) override { FFont.Name = face; }
+  void SetFontSize(int pointSize) override { FFont.Size = pointSize; }
+  void SetFontStyle(TFontStyles style) override { FFont.Style = style; }
+  void SetFontColor(TColor color) override { FFont.Color = color; }
   // Every font has every glyph, except the characters listed in MissingGlyphs for a face.
   bool HasGlyph(wchar_t ch) override {
     for (const auto& missing : MissingGlyphs)
-      if (missing.first == font_.Name && missing.second == ch) return false;
+      if (missing.first == FFont.Name && missing.second == ch) return false;
     return true;
   }
-  TTextSize TextExtent(const std::wstring& text) override { return Measure(font_, text); }
+  TTextSize TextExtent(const std::wstring& text) override { return Measure(FFont, text); }
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override;
   void Draw(int x, int y, TSurface& source) override;
   void CopyRect(const TRect& r, TSurface& source) override;
@@ -72,23 +72,23 @@ class FakeCanvas : public TCanvas {
   // pixels inside the clip rectangles change while a clip is set.
   void SetKeepPixels(bool keep);
   void ResizePixels(int width, int height);
-  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
-  int PixelWidth() const { return pixelWidth_; }
+  const std::vector<std::uint32_t>& Pixels() const { return FPixels; }
+  int PixelWidth() const { return FPixelWidth; }
 
   // (face, character) pairs the fonts lack.
   std::vector<std::pair<std::wstring, wchar_t>> MissingGlyphs;
 
   // Current settings.
-  TColor PenColor() const { return pen_; }
-  TColor BrushColor() const { return brush_; }
-  TBrushStyle BrushStyle() const { return brushStyle_; }
-  const FakeFont& Font() const { return font_; }
+  TColor PenColor() const { return FPen; }
+  TColor BrushColor() const { return FBrush; }
+  TBrushStyle BrushStyle() const { return FBrushStyle; }
+  const FakeFont& Font() const { return FFont; }
 
   // Everything drawn so far, in order, and the operations of one kind.
-  const std::vector<FakeCanvasOp>& Ops() const { return ops_; }
+  const std::vector<FakeCanvasOp>& Ops() const { return FOps; }
   std::vector<FakeCanvasOp> OpsOf(FakeOpKind kind) const;
   std::vector<FakeCanvasOp> Texts() const { return OpsOf(FakeOpKind::Text); }
-  void ClearOps() { ops_.clear(); }
+  void ClearOps() { FOps.clear(); }
 
   // Text measurement. The default: every character is as many pixels wide as the point size,
   // and a line is twice the point size high (an empty text is 0 wide).
@@ -102,45 +102,45 @@ class FakeCanvas : public TCanvas {
   void LinePixels(TPoint a, TPoint b, std::uint32_t value);
   void CopyPixels(const TRect& r, int dx, int dy, TSurface& source);
 
-  TColor pen_ = 0;
-  TColor brush_ = 0xFFFFFF;
-  TBrushStyle brushStyle_ = TBrushStyle::Solid;
-  FakeFont font_;
-  std::vector<FakeCanvasOp> ops_;
-  bool keepPixels_ = false;
-  std::vector<std::uint32_t> pixels_;
-  int pixelWidth_ = 0;
-  int pixelHeight_ = 0;
-  bool clipped_ = false;
-  std::vector<TRect> clip_;
+  TColor FPen = 0;
+  TColor FBrush = 0xFFFFFF;
+  TBrushStyle FBrushStyle = TBrushStyle::Solid;
+  FakeFont FFont;
+  std::vector<FakeCanvasOp> FOps;
+  bool FKeepPixels = false;
+  std::vector<std::uint32_t> FPixels;
+  int FPixelWidth = 0;
+  int FPixelHeight = 0;
+  bool FClipped = false;
+  std::vector<TRect> FClip;
 };
 
 class FakeSurface : public TSurface {
  public:
   void SetSize(int width, int height) override;
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  TCanvas& Canvas() override { return canvas_; }
-  FakeCanvas& Fake() { return canvas_; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  TCanvas& Canvas() override { return FCanvas; }
+  FakeCanvas& Fake() { return FCanvas; }
   // Keeps the pixels of the surface (see FakeCanvas::SetKeepPixels).
   void SetKeepPixels(bool keep);
-  int SetSizeCalls() const { return setSizeCalls_; }
+  int SetSizeCalls() const { return FSetSizeCalls; }
 
  private:
-  int width_ = 0;
-  int height_ = 0;
-  int setSizeCalls_ = 0;
-  FakeCanvas canvas_;
+  int FWidth = 0;
+  int FHeight = 0;
+  int FSetSizeCalls = 0;
+  FakeCanvas FCanvas;
 };
 
 // Creates fake surfaces and keeps a pointer to each (they are owned by the caller).
 class FakeSurfaceFactory : public TSurfaceFactory {
  public:
   std::unique_ptr<TSurface> CreateSurface() override;
-  const std::vector<FakeSurface*>& Created() const { return created_; }
+  const std::vector<FakeSurface*>& Created() const { return FCreated; }
   // Surfaces created from now on keep their pixels.
   bool KeepPixels = false;
 
  private:
-  std::vector<FakeSurface*> created_;
+  std::vector<FakeSurface*> FCreated;
 };

@@ -30,17 +30,17 @@ class TFakeInputWindow : public TInputWindow {
   std::vector<std::pair<TInputTimer, unsigned>> Started;
 
   void EnableTimer(TInputTimer timer, bool enabled, unsigned interval) override {
-    TTimerState& t = timers_[timer];
+    TTimerState& t = FTimers[timer];
     t.Enabled = enabled;
     t.Interval = interval;
     t.Due = Tick + interval;
     if (enabled) Started.emplace_back(timer, interval);
   }
   bool TimerEnabled(TInputTimer timer) const override {
-    const auto it = timers_.find(timer);
-    return it != timers_.end() && it->second.Enabled;
+    const auto it = FTimers.find(timer);
+    return it != FTimers.end() && it->second.Enabled;
   }
-  const TTimerState& Timer(TInputTimer timer) { return timers_[timer]; }
+  const TTimerState& Timer(TInputTimer timer) { return FTimers[timer]; }
 
   std::uint32_t TickCount() override { return Tick; }
   TPoint CursorPos() override { return Cursor; }
@@ -58,7 +58,7 @@ class TFakeInputWindow : public TInputWindow {
   void Advance(std::uint32_t ms) {
     for (std::uint32_t i = 0; i < ms; ++i) {
       ++Tick;
-      for (auto& entry : timers_) {
+      for (auto& entry : FTimers) {
         TTimerState& t = entry.second;
         if (!t.Enabled || t.Due != Tick) continue;
         t.Due = Tick + t.Interval;
@@ -69,5 +69,5 @@ class TFakeInputWindow : public TInputWindow {
   }
 
  private:
-  std::map<TInputTimer, TTimerState> timers_;
+  std::map<TInputTimer, TTimerState> FTimers;
 };

@@ -52,25 +52,25 @@ inline TLvTheme DistinctTheme() {
 class TThemeScope {
  public:
   TThemeScope()
-      : theme_(Theme),
-        fluent_(HasSegoeFluentIcons),
-        symbol_(HasSegoeUISymbol),
-        wingdings_(HasWingdings) {
+      : FTheme(Theme),
+        FFluent(HasSegoeFluentIcons),
+        FSymbol(HasSegoeUISymbol),
+        FWingdings(HasWingdings) {
     Theme = DistinctTheme();
     HasSegoeFluentIcons = HasSegoeUISymbol = HasWingdings = false;
   }
   ~TThemeScope() {
-    Theme = theme_;
-    HasSegoeFluentIcons = fluent_;
-    HasSegoeUISymbol = symbol_;
-    HasWingdings = wingdings_;
+    Theme = FTheme;
+    HasSegoeFluentIcons = FFluent;
+    HasSegoeUISymbol = FSymbol;
+    HasWingdings = FWingdings;
   }
   TThemeScope(const TThemeScope&) = delete;
   TThemeScope& operator=(const TThemeScope&) = delete;
 
  private:
-  TLvTheme theme_;
-  bool fluent_, symbol_, wingdings_;
+  TLvTheme FTheme;
+  bool FFluent, FSymbol, FWingdings;
 };
 
 // Legends for tests: the character legend of a code is "c<code>", and the calls are counted.

@@ -60,7 +60,7 @@ class ThemeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Theme = TLvTheme{};
-    system_.Colors = {{SysIndexBtnFace, FromRrggbb(0xF0F0F0)},
+    FSystem.Colors = {{SysIndexBtnFace, FromRrggbb(0xF0F0F0)},
                       {SysIndexHighlight, FromRrggbb(0x0078D7)},
                       {SysIndexWindow, FromRrggbb(0xFFFFFF)}};
   }
@@ -80,8 +80,8 @@ class ThemeTest : public ::testing::Test {
           << actual[i];
   }
 
-  FakeSystemColors system_;
-  FakeRegistryReader registry_;
+  FakeSystemColors FSystem;
+  FakeRegistryReader FRegistry;
 };
 
 TEST_F(ThemeTest, TheRecordStartsBlackWithoutFonts) {
@@ -96,39 +96,39 @@ TEST_F(ThemeTest, TheRecordStartsBlackWithoutFonts) {
 }
 
 TEST_F(ThemeTest, EverySchemeSetsEveryColourFromItsTable) {
-  registry_.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
+  FRegistry.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
   for (const auto& c : kSchemeCases) {
     // Start from another scheme so that nothing left over can pass for the right colour.
-    ApplyColorScheme(c.number == 5 ? 7 : 5, system_, registry_);
-    ApplyColorScheme(c.number, system_, registry_);
+    ApplyColorScheme(c.number == 5 ? 7 : 5, FSystem, FRegistry);
+    ApplyColorScheme(c.number, FSystem, FRegistry);
     ExpectScheme(c);
   }
 }
 
 TEST_F(ThemeTest, NumbersOutsideTheListShowTheFirstScheme) {
   for (int n : {0, -1, 11, 1000}) {
-    ApplyColorScheme(5, system_, registry_);
-    ApplyColorScheme(n, system_, registry_);
+    ApplyColorScheme(5, FSystem, FRegistry);
+    ApplyColorScheme(n, FSystem, FRegistry);
     ExpectScheme(kSchemeCases[0]);
   }
 }
 
 TEST_F(ThemeTest, ClassColoursFollowTheKeyColoursExceptInSchemesFiveToSeven) {
-  ApplyColorScheme(1, system_, registry_);
-  ApplyColorScheme(5, system_, registry_);
+  ApplyColorScheme(1, FSystem, FRegistry);
+  ApplyColorScheme(5, FSystem, FRegistry);
   EXPECT_EQ(Theme.FnFace, FromRrggbb(0x4D4D4D));
   EXPECT_EQ(Theme.FnName, FromRrggbb(0xEBEBEB));
   EXPECT_NE(Theme.FnFace, Theme.KeyFace);
 
-  ApplyColorScheme(5, system_, registry_);
-  ApplyColorScheme(3, system_, registry_);
+  ApplyColorScheme(5, FSystem, FRegistry);
+  ApplyColorScheme(3, FSystem, FRegistry);
   EXPECT_EQ(Theme.FnFace, Theme.KeyFace);
   EXPECT_EQ(Theme.CmdBorder, Theme.KeyBorder);
   EXPECT_EQ(Theme.CmdName, Theme.KeyName);
 }
 
 TEST_F(ThemeTest, AndroidHasItsOwnSliderTrack) {
-  ApplyColorScheme(7, system_, registry_);
+  ApplyColorScheme(7, FSystem, FRegistry);
   EXPECT_EQ(Theme.SliderTrack, FromRrggbb(0x647B88));
   EXPECT_EQ(Theme.SliderThumb, Theme.KeyName);
   EXPECT_EQ(Theme.SliderThumb, FromRrggbb(0x4A5B64));
@@ -138,7 +138,7 @@ TEST_F(ThemeTest, ApplyingASchemeLeavesTheFontsAlone) {
   Theme.NameFontName = L"Tahoma";
   Theme.CharFontSize = 17;
   Theme.NameFontStyle = TFontStyle::Bold;
-  ApplyColorScheme(4, system_, registry_);
+  ApplyColorScheme(4, FSystem, FRegistry);
   EXPECT_EQ(Theme.NameFontName, L"Tahoma");
   EXPECT_EQ(Theme.CharFontSize, 17);
   EXPECT_EQ(Theme.NameFontStyle, TFontStyles(TFontStyle::Bold));
@@ -198,11 +198,11 @@ TEST(BlendSystemColors, RoundsHalvesAwayFromZero) {
 
 TEST_F(ThemeTest, SystemSchemeFillsPassThroughTheNearestDisplayColour) {
   std::vector<TColor> asked;
-  system_.Nearest = [&](TColor c) {
+  FSystem.Nearest = [&](TColor c) {
     asked.push_back(c);
     return c & 0xF0F0F0;
   };
-  ApplyColorScheme(2, system_, registry_);
+  ApplyColorScheme(2, FSystem, FRegistry);
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_EQ(asked[0], FromRrggbb(0x88BDE7));
   EXPECT_EQ(asked[1], FromRrggbb(0xB3D7F4));
@@ -211,8 +211,8 @@ TEST_F(ThemeTest, SystemSchemeFillsPassThroughTheNearestDisplayColour) {
 }
 
 TEST_F(ThemeTest, SystemSchemeWithAWhiteFaceFillsWithTheHighlight) {
-  system_.Colors[SysIndexBtnFace] = FromRrggbb(0xFFFFFF);
-  ApplyColorScheme(2, system_, registry_);
+  FSystem.Colors[SysIndexBtnFace] = FromRrggbb(0xFFFFFF);
+  ApplyColorScheme(2, FSystem, FRegistry);
   EXPECT_EQ(Theme.DownFace, FromRrggbb(0x0078D7));
   EXPECT_EQ(Theme.HotFace, FromRrggbb(0x0078D7));
 }
@@ -220,11 +220,11 @@ TEST_F(ThemeTest, SystemSchemeWithAWhiteFaceFillsWithTheHighlight) {
 // --- Accent colour and apps theme ---------------------------------------------------------------
 
 TEST_F(ThemeTest, WindowsDarkFillsPressedKeysWithTheAccentColour) {
-  ApplyColorScheme(5, system_, registry_);
+  ApplyColorScheme(5, FSystem, FRegistry);
   EXPECT_EQ(Theme.DownFace, FromRrggbb(0x0078D7)) << "no accent stored: the default blue";
 
-  registry_.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
-  ApplyColorScheme(5, system_, registry_);
+  FRegistry.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
+  ApplyColorScheme(5, FSystem, FRegistry);
   EXPECT_EQ(Theme.DownFace, FromRrggbb(0x1A2A3A)) << "top byte dropped, low byte is red";
 }
 

@@ -71,34 +71,34 @@ class MainFormMenu : public ::testing::Test {
   void SetUp() override {
     InitStartupEnvironment();
     DetectFonts();
-    ini_ = ProgramFolder() + L"\\Orvilla.ini";
-    DeleteFileW(ini_.c_str());
-    WritePrivateProfileStringW(L"Main", L"Site", L"1", ini_.c_str());
-    module_ = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
-    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
+    FIni = ProgramFolder() + L"\\Orvilla.ini";
+    DeleteFileW(FIni.c_str());
+    WritePrivateProfileStringW(L"Main", L"Site", L"1", FIni.c_str());
+    FModule = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
+    FForm = std::make_unique<TMainForm>(nullptr, *AppIni);
   }
   void TearDown() override {
-    form_.reset();
-    module_.reset();
-    DeleteFileW(ini_.c_str());
+    FForm.reset();
+    FModule.reset();
+    DeleteFileW(FIni.c_str());
   }
-  int Stored(const wchar_t* key) { return GetPrivateProfileIntW(L"Main", key, -1, ini_.c_str()); }
-  void Command(UINT id) { SendMessageW(form_->Handle(), WM_SYSCOMMAND, id, 0); }
+  int Stored(const wchar_t* key) { return GetPrivateProfileIntW(L"Main", key, -1, FIni.c_str()); }
+  void Command(UINT id) { SendMessageW(FForm->Handle(), WM_SYSCOMMAND, id, 0); }
 
-  std::wstring ini_;
-  std::unique_ptr<TAppIniModule> module_;
-  std::unique_ptr<TMainForm> form_;
+  std::wstring FIni;
+  std::unique_ptr<TAppIniModule> FModule;
+  std::unique_ptr<TMainForm> FForm;
 };
 
 TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
   const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1039, 1040, 1038, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
   auto ids = [this] {
     std::vector<UINT> result;
-    for (const TMenuEntry& item : ProgramItems(form_->Handle())) result.push_back(item.Id);
+    for (const TMenuEntry& item : ProgramItems(FForm->Handle())) result.push_back(item.Id);
     return result;
   };
   EXPECT_EQ(ids(), order);
-  const HMENU menu = GetSystemMenu(form_->Handle(), FALSE);
+  const HMENU menu = GetSystemMenu(FForm->Handle(), FALSE);
   // The system's own items (Close among them) stay above the program's.
   int closeAt = -1, firstOwn = -1;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -107,39 +107,39 @@ TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
   }
   EXPECT_GE(closeAt, 0);
   EXPECT_LT(closeAt, firstOwn);
-  EXPECT_EQ(ProgramItems(form_->Handle())[0].Text, L"Enable key repeat");
+  EXPECT_EQ(ProgramItems(FForm->Handle())[0].Text, L"Enable key repeat");
 
   // Locking and unlocking change the border twice: the items are still there exactly once, and
   // the check mark followed the switch each time.
   Command(1034);
-  EXPECT_TRUE(CheckedOf(form_->Handle(), 1034));
+  EXPECT_TRUE(CheckedOf(FForm->Handle(), 1034));
   EXPECT_EQ(ids(), order);
   Command(1034);
-  EXPECT_FALSE(CheckedOf(form_->Handle(), 1034));
+  EXPECT_FALSE(CheckedOf(FForm->Handle(), 1034));
   EXPECT_EQ(ids(), order);
   EXPECT_EQ(Stored(L"LockSize"), 0);
 }
 
 TEST_F(MainFormMenu, SwitchCommandsToggleTheirCheckMarkAndStore) {
-  const bool repeat = CheckedOf(form_->Handle(), 1027);
+  const bool repeat = CheckedOf(FForm->Handle(), 1027);
   EXPECT_TRUE(repeat);  // on by default
   Command(1027);
-  EXPECT_FALSE(CheckedOf(form_->Handle(), 1027));
+  EXPECT_FALSE(CheckedOf(FForm->Handle(), 1027));
   EXPECT_EQ(Stored(L"EnableKeyRepeat"), 0);
   Command(1030);
-  EXPECT_TRUE(CheckedOf(form_->Handle(), 1030));
+  EXPECT_TRUE(CheckedOf(FForm->Handle(), 1030));
   EXPECT_EQ(Stored(L"FitWidth"), 1);
   // Hover typing: off by default, its time stored within its limits.
-  EXPECT_FALSE(CheckedOf(form_->Handle(), 1036));
-  EXPECT_FALSE(form_->TimerEnabled(tmrHover));
+  EXPECT_FALSE(CheckedOf(FForm->Handle(), 1036));
+  EXPECT_FALSE(FForm->TimerEnabled(tmrHover));
   Command(1036);
-  EXPECT_TRUE(CheckedOf(form_->Handle(), 1036));
+  EXPECT_TRUE(CheckedOf(FForm->Handle(), 1036));
   EXPECT_EQ(Stored(L"HoverPress"), 1);
-  EXPECT_TRUE(form_->Switch(TSettingId::HoverPress));
+  EXPECT_TRUE(FForm->Switch(TSettingId::HoverPress));
   Command(1036);
-  EXPECT_FALSE(CheckedOf(form_->Handle(), 1036));
+  EXPECT_FALSE(CheckedOf(FForm->Handle(), 1036));
   EXPECT_EQ(Stored(L"HoverPress"), 0);
-  EXPECT_FALSE(form_->TimerEnabled(tmrHover));
+  EXPECT_FALSE(FForm->TimerEnabled(tmrHover));
 }
 
 TEST_F(MainFormMenu, ScanningAndClickSoundAreSwitchedStoredAndCheckedFromTheMenu) {
@@ -149,14 +149,14 @@ TEST_F(MainFormMenu, ScanningAndClickSoundAreSwitchedStoredAndCheckedFromTheMenu
   } cases[] = {{1039, L"Scanning"}, {1040, L"ClickSound"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Id);
-    EXPECT_FALSE(CheckedOf(form_->Handle(), c.Id));  // off by default
+    EXPECT_FALSE(CheckedOf(FForm->Handle(), c.Id));  // off by default
     Command(c.Id);
-    EXPECT_TRUE(CheckedOf(form_->Handle(), c.Id));
+    EXPECT_TRUE(CheckedOf(FForm->Handle(), c.Id));
     EXPECT_EQ(Stored(c.Key), 1);
     // The window is not shown: scanning is on but nothing scans yet.
-    EXPECT_FALSE(form_->TimerEnabled(tmrScan));
+    EXPECT_FALSE(FForm->TimerEnabled(tmrScan));
     Command(c.Id);
-    EXPECT_FALSE(CheckedOf(form_->Handle(), c.Id));
+    EXPECT_FALSE(CheckedOf(FForm->Handle(), c.Id));
     EXPECT_EQ(Stored(c.Key), 0);
   }
 }
@@ -168,30 +168,30 @@ TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
   } cases[] = {{L"100", 500}, {L"1700", 1700}, {L"99999", 3000}, {L"x", 1000}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Applied);
-    form_.reset();
-    WritePrivateProfileStringW(L"Main", L"HoverPress", L"1", ini_.c_str());
-    WritePrivateProfileStringW(L"Main", L"HoverTime", c.Stored, ini_.c_str());
-    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
-    EXPECT_TRUE(form_->Switch(TSettingId::HoverPress));
-    EXPECT_TRUE(CheckedOf(form_->Handle(), 1036));
-    EXPECT_EQ(form_->SettingValue(TSettingId::HoverTime), c.Applied);
+    FForm.reset();
+    WritePrivateProfileStringW(L"Main", L"HoverPress", L"1", FIni.c_str());
+    WritePrivateProfileStringW(L"Main", L"HoverTime", c.Stored, FIni.c_str());
+    FForm = std::make_unique<TMainForm>(nullptr, *AppIni);
+    EXPECT_TRUE(FForm->Switch(TSettingId::HoverPress));
+    EXPECT_TRUE(CheckedOf(FForm->Handle(), 1036));
+    EXPECT_EQ(FForm->SettingValue(TSettingId::HoverTime), c.Applied);
     EXPECT_EQ(Stored(L"HoverTime"), c.Applied);
   }
 }
 
 // The settings of the dialog's bands: read limited at start, applied and stored limited.
 TEST_F(MainFormMenu, TheBandsSettingsAreReadLimitedAndStoredLimited) {
-  form_.reset();
-  WritePrivateProfileStringW(L"Main", L"ScanTime", L"99999", ini_.c_str());
-  WritePrivateProfileStringW(L"Main", L"ScanKey", L"65", ini_.c_str());  // A: no switch key
-  WritePrivateProfileStringW(L"Main", L"SuggestionSpace", L"0", ini_.c_str());
-  WritePrivateProfileStringW(L"Main", L"ScanSound", L"x", ini_.c_str());
-  form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
-  EXPECT_EQ(form_->SettingValue(TSettingId::ScanTime), 3000);
-  EXPECT_EQ(form_->SettingValue(TSettingId::ScanKey), 32);
-  EXPECT_EQ(form_->SettingValue(TSettingId::SuggestionSpace), 0);
-  EXPECT_EQ(form_->SettingValue(TSettingId::LearnWords), 1);
-  EXPECT_EQ(form_->SettingValue(TSettingId::ScanSound), 0);
+  FForm.reset();
+  WritePrivateProfileStringW(L"Main", L"ScanTime", L"99999", FIni.c_str());
+  WritePrivateProfileStringW(L"Main", L"ScanKey", L"65", FIni.c_str());  // A: no switch key
+  WritePrivateProfileStringW(L"Main", L"SuggestionSpace", L"0", FIni.c_str());
+  WritePrivateProfileStringW(L"Main", L"ScanSound", L"x", FIni.c_str());
+  FForm = std::make_unique<TMainForm>(nullptr, *AppIni);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::ScanTime), 3000);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::ScanKey), 32);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::SuggestionSpace), 0);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::LearnWords), 1);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::ScanSound), 0);
   const struct {
     TSettingId Id;
     int Value, Applied;
@@ -203,8 +203,8 @@ TEST_F(MainFormMenu, TheBandsSettingsAreReadLimitedAndStoredLimited) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << Setting(c.Id).Key << " " << c.Value);
-    form_->ApplySetting(c.Id, c.Value);
-    EXPECT_EQ(form_->SettingValue(c.Id), c.Applied);
+    FForm->ApplySetting(c.Id, c.Value);
+    EXPECT_EQ(FForm->SettingValue(c.Id), c.Applied);
     EXPECT_EQ(Stored(Setting(c.Id).Key), c.Applied);
   }
 }
@@ -238,12 +238,12 @@ TEST_F(MainFormMenu, ForgetLearnedWordsEmptiesTheDictionaryWithSuggestionsOnOrOf
     SCOPED_TRACE(suggestions);
     writeWords();
     ASSERT_EQ(wordsInFile(), 2u);
-    form_->ApplySetting(TSettingId::WordSuggestions, suggestions);
-    ASSERT_EQ(form_->Words() != nullptr, suggestions);
-    form_->ForgetLearnedWords();
+    FForm->ApplySetting(TSettingId::WordSuggestions, suggestions);
+    ASSERT_EQ(FForm->Words() != nullptr, suggestions);
+    FForm->ForgetLearnedWords();
     EXPECT_EQ(wordsInFile(), 0u);
     // Nothing learned before is written back by a later save.
-    form_->ApplySetting(TSettingId::WordSuggestions, 0);
+    FForm->ApplySetting(TSettingId::WordSuggestions, 0);
     EXPECT_EQ(wordsInFile(), 0u);
   }
   DeleteFileW(fileName.c_str());
@@ -252,81 +252,81 @@ TEST_F(MainFormMenu, ForgetLearnedWordsEmptiesTheDictionaryWithSuggestionsOnOrOf
 TEST_F(MainFormMenu, CyclingCommandsApplyAndStoreTheNextStoredNumber) {
   Command(1028);  // nothing stored yet: the scheme after 1
   EXPECT_EQ(Stored(L"Colors"), 2);
-  EXPECT_EQ(form_->SettingValue(TSettingId::ColorScheme), 2);
-  WritePrivateProfileStringW(L"Main", L"Colors", L"10", ini_.c_str());
+  EXPECT_EQ(FForm->SettingValue(TSettingId::ColorScheme), 2);
+  WritePrivateProfileStringW(L"Main", L"Colors", L"10", FIni.c_str());
   Command(1028);
   EXPECT_EQ(Stored(L"Colors"), 1);
 
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 2);
-  EXPECT_EQ(form_->SettingValue(TSettingId::KeyboardType), 2);
-  WritePrivateProfileStringW(L"Main", L"Keyboard", L"6", ini_.c_str());
+  EXPECT_EQ(FForm->SettingValue(TSettingId::KeyboardType), 2);
+  WritePrivateProfileStringW(L"Main", L"Keyboard", L"6", FIni.c_str());
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 7);
-  WritePrivateProfileStringW(L"Main", L"Keyboard", L"8", ini_.c_str());
+  WritePrivateProfileStringW(L"Main", L"Keyboard", L"8", FIni.c_str());
   Command(1029);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
-  EXPECT_EQ(form_->SettingValue(TSettingId::KeyboardType), 1);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::KeyboardType), 1);
 }
 
 // A settings file that cannot be written: the layout asked for is applied all the same (the
 // number, the keys and the slider agree) and the failed write is reported after.
 TEST_F(MainFormMenu, AFailedWriteOfALayoutChangeLeavesTheLayoutApplied) {
-  form_->Show();
-  const HWND slider = GetWindow(form_->Handle(), GW_CHILD);
+  FForm->Show();
+  const HWND slider = GetWindow(FForm->Handle(), GW_CHILD);
   ASSERT_TRUE(slider);
   auto sliderBox = [&] {
     RECT r{};
     GetWindowRect(slider, &r);
-    MapWindowPoints(nullptr, form_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, FForm->Handle(), reinterpret_cast<POINT*>(&r), 2);
     return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
   };
-  form_->ApplySetting(TSettingId::KeyboardType, 2);
-  const int width = form_->Keyboard().DesignWidth();
+  FForm->ApplySetting(TSettingId::KeyboardType, 2);
+  const int width = FForm->Keyboard().DesignWidth();
   const std::vector<LONG> box = sliderBox();
-  form_->ApplySetting(TSettingId::KeyboardType, 1);
-  ASSERT_NE(form_->Keyboard().DesignWidth(), width);
+  FForm->ApplySetting(TSettingId::KeyboardType, 1);
+  ASSERT_NE(FForm->Keyboard().DesignWidth(), width);
   {
-    TExclusiveFile lock(ini_);
+    TExclusiveFile lock(FIni);
     ASSERT_TRUE(lock.Held());
-    EXPECT_THROW(form_->ApplySetting(TSettingId::KeyboardType, 2), TSettingsError);
-    EXPECT_THROW(form_->ApplySetting(TSettingId::ColorScheme, 3), TSettingsError);
+    EXPECT_THROW(FForm->ApplySetting(TSettingId::KeyboardType, 2), TSettingsError);
+    EXPECT_THROW(FForm->ApplySetting(TSettingId::ColorScheme, 3), TSettingsError);
   }
-  EXPECT_EQ(form_->SettingValue(TSettingId::KeyboardType), 2);
-  EXPECT_EQ(form_->Keyboard().DesignWidth(), width);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::KeyboardType), 2);
+  EXPECT_EQ(FForm->Keyboard().DesignWidth(), width);
   EXPECT_EQ(sliderBox(), box);
-  EXPECT_EQ(form_->SettingValue(TSettingId::ColorScheme), 3);
+  EXPECT_EQ(FForm->SettingValue(TSettingId::ColorScheme), 3);
   EXPECT_EQ(Stored(L"Keyboard"), 1);
 }
 
 TEST_F(MainFormMenu, SettingsDialogIsMadeByTheFirstCommandThenTheSameShownUntilTheWindowGoes) {
   // Shown, painted and through its idle steps, the keyboard has made no dialog.
-  form_->Show();
-  EXPECT_TRUE(PumpUntil([this] { return !form_->TimerEnabled(tmrLegends); }, 5000));
+  FForm->Show();
+  EXPECT_TRUE(PumpUntil([this] { return !FForm->TimerEnabled(tmrLegends); }, 5000));
   EXPECT_TRUE(SettingsDialogs().empty());
   Command(1033);
   const std::vector<HWND> dialogs = SettingsDialogs();
   ASSERT_EQ(dialogs.size(), 1u);
   EXPECT_TRUE(IsWindowVisible(dialogs[0]));
-  EXPECT_EQ(GetWindow(dialogs[0], GW_OWNER), form_->Handle());
+  EXPECT_EQ(GetWindow(dialogs[0], GW_OWNER), FForm->Handle());
   // Closing only hides it; asked for again, the same dialog shows.
   SendMessageW(dialogs[0], WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindowVisible(dialogs[0]));
   Command(1033);
   EXPECT_EQ(SettingsDialogs(), dialogs);
   EXPECT_TRUE(IsWindowVisible(dialogs[0]));
-  form_.reset();
+  FForm.reset();
   EXPECT_FALSE(IsWindow(dialogs[0]));
 }
 
 TEST_F(MainFormMenu, TheAppsKeyMakesTheDialogDuringItsTimersWaitAndTheTimerShowsIt) {
-  form_->Show();
-  const TLvBtn* apps = form_->Keyboard().Key(VkApps);
+  FForm->Show();
+  const TLvBtn* apps = FForm->Keyboard().Key(VkApps);
   ASSERT_NE(apps, nullptr);
   const LPARAM centre = MAKELPARAM(apps->GetLeft() + apps->GetWidth() / 2, apps->GetTop() + apps->GetHeight() / 2);
-  SendMessageW(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
-  SendMessageW(form_->Handle(), WM_LBUTTONUP, 0, centre);
-  EXPECT_TRUE(form_->TimerEnabled(tmrSettings));
+  SendMessageW(FForm->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+  SendMessageW(FForm->Handle(), WM_LBUTTONUP, 0, centre);
+  EXPECT_TRUE(FForm->TimerEnabled(tmrSettings));
   // The click handled, the dialog is not made inside it but by the next messages, one at a time
   // here, while the timer still waits.
   EXPECT_TRUE(SettingsDialogs().empty());
@@ -338,29 +338,29 @@ TEST_F(MainFormMenu, TheAppsKeyMakesTheDialogDuringItsTimersWaitAndTheTimerShows
   const std::vector<HWND> dialogs = SettingsDialogs();
   ASSERT_EQ(dialogs.size(), 1u);
   EXPECT_FALSE(IsWindowVisible(dialogs[0]));
-  EXPECT_TRUE(form_->TimerEnabled(tmrSettings));
+  EXPECT_TRUE(FForm->TimerEnabled(tmrSettings));
   // The timer shows that same dialog.
   EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(dialogs[0]) != FALSE; }, 5000));
   EXPECT_EQ(SettingsDialogs(), dialogs);
-  EXPECT_FALSE(form_->TimerEnabled(tmrSettings));
+  EXPECT_FALSE(FForm->TimerEnabled(tmrSettings));
 }
 
 // The keyboard window on a monitor whose DPI is not the system's: the slider's margins, track and
 // thumb follow the window's own DPI, as WM_DPICHANGED gives it: a press on the track sets the value
 // the slider's geometry at that DPI gives for the point, not the one at the system's.
 TEST_F(MainFormMenu, TheSliderFollowsTheWindowsOwnDpi) {
-  form_->Show();
-  const HWND slider = GetWindow(form_->Handle(), GW_CHILD);
+  FForm->Show();
+  const HWND slider = GetWindow(FForm->Handle(), GW_CHILD);
   ASSERT_TRUE(slider);
   const HDC screen = GetDC(nullptr);
   const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   const int dpi = systemDpi * 3 / 2;
   RECT window{};
-  GetWindowRect(form_->Handle(), &window);
+  GetWindowRect(FForm->Handle(), &window);
   RECT suggested{window.left, window.top, window.left + (window.right - window.left) * 3 / 2,
                  window.top + (window.bottom - window.top) * 3 / 2};
-  SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(FForm->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
   RECT client{};
   GetClientRect(slider, &client);
   ASSERT_GT(client.right, 0);
@@ -372,7 +372,7 @@ TEST_F(MainFormMenu, TheSliderFollowsTheWindowsOwnDpi) {
     ASSERT_NE(SliderValueAt(x, client.right, systemDpi), atDpi) << "the two DPIs tell the slider apart";
     SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, client.bottom / 2));
     SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(x, client.bottom / 2));
-    EXPECT_EQ(form_->SettingValue(TSettingId::Transparency), *atDpi);
+    EXPECT_EQ(FForm->SettingValue(TSettingId::Transparency), *atDpi);
     EXPECT_LE(std::abs(*atDpi - value), 3);
   }
 }
@@ -382,7 +382,7 @@ TEST_F(MainFormMenu, OtherSystemCommandsGoToTheDefaultHandling) {
   Command(1037);
   EXPECT_EQ(Stored(L"Colors"), -1);
   EXPECT_EQ(Stored(L"Keyboard"), -1);
-  EXPECT_TRUE(IsWindow(form_->Handle()));
+  EXPECT_TRUE(IsWindow(FForm->Handle()));
 }
 
 }  // namespace
@@ -394,20 +394,20 @@ TEST_F(MainFormMenu, TheWindowIsLayeredExactlyWhenTheStoredOpacityIsBelowFull) {
   } cases[] = {{nullptr, 255}, {L"255", 255}, {L"120", 120}, {L"10", 50}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Alpha);
-    form_.reset();
-    WritePrivateProfileStringW(L"Main", L"AlphaBlend", c.Stored, ini_.c_str());
-    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
-    form_->Show();
-    const bool layered = (GetWindowLongPtrW(form_->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    FForm.reset();
+    WritePrivateProfileStringW(L"Main", L"AlphaBlend", c.Stored, FIni.c_str());
+    FForm = std::make_unique<TMainForm>(nullptr, *AppIni);
+    FForm->Show();
+    const bool layered = (GetWindowLongPtrW(FForm->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
     EXPECT_EQ(layered, c.Alpha < 255);
     BYTE alpha = 0;
     DWORD flags = 0;
     if (layered) {
-      ASSERT_TRUE(GetLayeredWindowAttributes(form_->Handle(), nullptr, &alpha, &flags));
+      ASSERT_TRUE(GetLayeredWindowAttributes(FForm->Handle(), nullptr, &alpha, &flags));
       EXPECT_EQ(alpha, c.Alpha);
       EXPECT_TRUE(flags & LWA_ALPHA);
     }
-    EXPECT_TRUE(IsWindowVisible(form_->Handle()));
+    EXPECT_TRUE(IsWindowVisible(FForm->Handle()));
   }
 }
 
@@ -415,10 +415,10 @@ TEST_F(MainFormMenu, FeaturesThatAreOffCostNothingAtStart) {
   // Word suggestions, scanning, hover typing and keeping clear of the caret are off by default:
   // once the keyboard is on screen there is no suggestion row and no timer of theirs (keeping clear
   // has none of its own: it rides on the language check).
-  form_->Show();
+  FForm->Show();
   PumpUntil([] { return false; }, 200);
-  EXPECT_EQ(form_->Words(), nullptr);
-  EXPECT_FALSE(form_->TimerEnabled(tmrScan));
-  EXPECT_FALSE(form_->TimerEnabled(tmrHover));
-  EXPECT_TRUE(form_->TimerEnabled(tmrHKL));
+  EXPECT_EQ(FForm->Words(), nullptr);
+  EXPECT_FALSE(FForm->TimerEnabled(tmrScan));
+  EXPECT_FALSE(FForm->TimerEnabled(tmrHover));
+  EXPECT_TRUE(FForm->TimerEnabled(tmrHKL));
 }

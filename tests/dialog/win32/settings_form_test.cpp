@@ -128,18 +128,18 @@ TRect ClientBounds(HWND control) {
 class SettingsForm : public testing::Test {
  protected:
   void SetUp() override {
-    owner_ = CreateWindowExW(0, L"STATIC", L"keyboard", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr,
+    FOwner = CreateWindowExW(0, L"STATIC", L"keyboard", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(owner_, nullptr);
-    form_ = std::make_unique<TSettingsForm>(owner_, target_, TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
+    ASSERT_NE(FOwner, nullptr);
+    FForm = std::make_unique<TSettingsForm>(FOwner, FTarget, TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
   }
   void TearDown() override {
-    form_.reset();
-    DestroyWindow(owner_);
+    FForm.reset();
+    DestroyWindow(FOwner);
     PumpMessages();
   }
 
-  HWND Ctl(C control) const { return form_->Control(control); }
+  HWND Ctl(C control) const { return FForm->Control(control); }
   bool Checked(C control) const { return SendMessageW(Ctl(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   int Selection(C control) const { return static_cast<int>(SendMessageW(Ctl(control), LB_GETCURSEL, 0, 0)); }
   int TrackBarPosition() const { return static_cast<int>(SendMessageW(Ctl(C::tbTransparency), TBM_GETPOS, 0, 0)); }
@@ -150,19 +150,19 @@ class SettingsForm : public testing::Test {
   // What a click on a list item does: the list selects it and tells the dialog.
   void SelectListItem(C list, int index) {
     SendMessageW(Ctl(list), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(list), LBN_SELCHANGE),
+    SendMessageW(FForm->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(list), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Ctl(list)));
   }
   // What choosing an item of a drop-down list does: the list selects it and tells the dialog.
   void SelectDropDownItem(C list, int index) {
     SendMessageW(Ctl(list), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(list), CBN_SELCHANGE),
+    SendMessageW(FForm->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(list), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Ctl(list)));
   }
   // A key pressed on the control that has the focus, as the message loop would hand it on.
   bool PressKey(WPARAM key) {
     MSG msg = KeyMessage(GetFocus(), WM_KEYDOWN, key, 1);
-    const bool handled = form_->PreTranslateMessage(msg);
+    const bool handled = FForm->PreTranslateMessage(msg);
     if (!handled) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -171,32 +171,32 @@ class SettingsForm : public testing::Test {
     return handled;
   }
   void Show() {
-    form_->ShowSettings();
+    FForm->ShowSettings();
     PumpMessages();
   }
 
-  HWND owner_ = nullptr;
-  TRecordingTarget target_;
-  std::unique_ptr<TSettingsForm> form_;
+  HWND FOwner = nullptr;
+  TRecordingTarget FTarget;
+  std::unique_ptr<TSettingsForm> FForm;
 };
 
 TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
-  const HWND dialog = form_->Handle();
+  const HWND dialog = FForm->Handle();
   EXPECT_FALSE(IsWindowVisible(dialog));
-  EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner_);
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), FOwner);
   EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_FALSE(GetWindowLongPtrW(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   wchar_t title[64] = {};
   GetWindowTextW(dialog, title, 64);
   EXPECT_STREQ(title, L"Settings");
 
-  const int dpi = form_->Dpi();
+  const int dpi = FForm->Dpi();
   RECT client{};
   GetClientRect(dialog, &client);
   EXPECT_EQ(client.right, ScaleToDpi(448, dpi));
   EXPECT_EQ(client.bottom, ScaleToDpi(520 + kHoverBandHeight + kWordBandHeight + kScanBandHeight, dpi));
   const TSettingsDialogPlan plan =
-      SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish, target_.fileLayouts);
+      SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish, FTarget.fileLayouts);
   HWND previous = nullptr;
   for (const auto& c : plan.Controls) {
     SCOPED_TRACE(c.Id());
@@ -248,25 +248,25 @@ TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonIma
   Show();
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(form_->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+  GetMonitorInfoW(MonitorFromWindow(FForm->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
   ASSERT_EQ(monitor.rcWork.bottom - monitor.rcWork.top, 800) << "the tests' screen";
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Dpi);
-    UpdateWindow(form_->Handle());
+    UpdateWindow(FForm->Handle());
     RECT suggested{50, 60, 50 + ScaleToDpi(454, c.Dpi), 60 + ScaleToDpi(545, c.Dpi)};
-    SendMessageW(form_->Handle(), WM_DPICHANGED, MAKEWPARAM(c.Dpi, c.Dpi), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(form_->Dpi(), c.Dpi);
-    const int layout = form_->LayoutDpi();
+    SendMessageW(FForm->Handle(), WM_DPICHANGED, MAKEWPARAM(c.Dpi, c.Dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(FForm->Dpi(), c.Dpi);
+    const int layout = FForm->LayoutDpi();
     if (c.Fits) {
       EXPECT_EQ(layout, c.Dpi);
-      EXPECT_EQ(form_->ButtonImageSize(), c.ImageSize);
+      EXPECT_EQ(FForm->ButtonImageSize(), c.ImageSize);
     } else {
       EXPECT_LT(layout, c.Dpi);
       EXPECT_GT(layout, 96);
     }
-    EXPECT_EQ(form_->ButtonImageSize(), ButtonImageSize(layout));
+    EXPECT_EQ(FForm->ButtonImageSize(), ButtonImageSize(layout));
     RECT window{};
-    GetWindowRect(form_->Handle(), &window);
+    GetWindowRect(FForm->Handle(), &window);
     EXPECT_EQ(window.left, 50);
     EXPECT_GE(window.top, monitor.rcWork.top);
     EXPECT_LE(window.bottom, monitor.rcWork.bottom);
@@ -282,12 +282,12 @@ TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonIma
     EXPECT_EQ(font.lfHeight, -FontPixelHeight(8, layout));
     EXPECT_EQ(SendMessageW(Ctl(C::lbColors), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(13, layout));
   }
-  EXPECT_THAT(target_.calls, IsEmpty());
+  EXPECT_THAT(FTarget.calls, IsEmpty());
 }
 
 TEST_F(SettingsForm, ShowSettingsFillsTheControlsFromTheKeyboardWindowAndAppliesNothing) {
   Show();
-  EXPECT_TRUE(form_->Visible());
+  EXPECT_TRUE(FForm->Visible());
   EXPECT_TRUE(Checked(C::chkEnableKeyRepeat));
   EXPECT_FALSE(Checked(C::chkFitWidth));
   EXPECT_TRUE(Checked(C::chkLockSize));
@@ -318,12 +318,12 @@ TEST_F(SettingsForm, ShowSettingsFillsTheControlsFromTheKeyboardWindowAndApplies
   EXPECT_EQ(WindowText(Ctl(C::lblScanTimeValue)), L"1.2 s");
   // The layout file is listed after the eight built-in layouts.
   EXPECT_EQ(SendMessageW(Ctl(C::lbKeyboardType), LB_GETCOUNT, 0, 0), 9);
-  EXPECT_THAT(target_.calls, IsEmpty());
+  EXPECT_THAT(FTarget.calls, IsEmpty());
 }
 
 TEST_F(SettingsForm, ANumberOutsideAListShowsNoSelection) {
-  target_.keyboardType = 10;  // eight built-in layouts and one file
-  target_.colorScheme = 0;
+  FTarget.keyboardType = 10;  // eight built-in layouts and one file
+  FTarget.colorScheme = 0;
   Show();
   EXPECT_EQ(Selection(C::lbKeyboardType), LB_ERR);
   EXPECT_EQ(Selection(C::lbColors), LB_ERR);
@@ -365,11 +365,11 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
   Show();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
-    target_.calls.clear();
+    FTarget.calls.clear();
     c.Act();
-    EXPECT_THAT(target_.calls, ElementsAre(c.Expected));
+    EXPECT_THAT(FTarget.calls, ElementsAre(c.Expected));
   }
-  EXPECT_TRUE(form_->Visible());
+  EXPECT_TRUE(FForm->Visible());
   EXPECT_EQ(WindowText(Ctl(C::lblHoverTimeValue)), L"2.0 s");
   EXPECT_EQ(WindowText(Ctl(C::lblScanTimeValue)), L"3.0 s");
 }
@@ -379,15 +379,15 @@ TEST_F(SettingsForm, ASecondShowSettingsKeepsTheControlsAsTheyAre) {
   SelectListItem(C::lbColors, 1);
   Click(C::chkEnableKeyRepeat);
   // Changes made elsewhere while the dialog is open are not shown...
-  target_.colorScheme = 9;
-  target_.enableKeyRepeat = true;
-  target_.calls.clear();
+  FTarget.colorScheme = 9;
+  FTarget.enableKeyRepeat = true;
+  FTarget.calls.clear();
   Show();
   EXPECT_EQ(Selection(C::lbColors), 1);
   EXPECT_FALSE(Checked(C::chkEnableKeyRepeat));
-  EXPECT_THAT(target_.calls, IsEmpty());
+  EXPECT_THAT(FTarget.calls, IsEmpty());
   // ... but the next opening from hidden shows them.
-  form_->Close();
+  FForm->Close();
   Show();
   EXPECT_EQ(Selection(C::lbColors), 8);
   EXPECT_TRUE(Checked(C::chkEnableKeyRepeat));
@@ -395,9 +395,9 @@ TEST_F(SettingsForm, ASecondShowSettingsKeepsTheControlsAsTheyAre) {
 
 TEST_F(SettingsForm, WhileHiddenNoHandlerActs) {
   Show();
-  SendMessageW(form_->Handle(), WM_CLOSE, 0, 0);  // the title bar's close button hides it
-  ASSERT_FALSE(form_->Visible());
-  ASSERT_NE(form_->Handle(), nullptr);
+  SendMessageW(FForm->Handle(), WM_CLOSE, 0, 0);  // the title bar's close button hides it
+  ASSERT_FALSE(FForm->Visible());
+  ASSERT_NE(FForm->Handle(), nullptr);
   SelectListItem(C::lbColors, 3);
   SelectListItem(C::lbKeyboardType, 3);
   SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_PRIOR, 0);
@@ -406,23 +406,23 @@ TEST_F(SettingsForm, WhileHiddenNoHandlerActs) {
   SelectDropDownItem(C::cbScanKey, 3);
   for (C button : {C::chkEnableKeyRepeat, C::chkFitWidth, C::chkLockSize, C::chkHoverPress, C::btnOnlineKeyboard,
                    C::btnAboutSNT, C::chkWordSuggestions, C::chkScanSound, C::btnForgetWords})
-    SendMessageW(form_->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(button), BN_CLICKED),
+    SendMessageW(FForm->Handle(), WM_COMMAND, MAKEWPARAM(static_cast<int>(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(Ctl(button)));
-  form_->SetTrackBarPosition(60);
+  FForm->SetTrackBarPosition(60);
   PumpMessages();
-  EXPECT_THAT(target_.calls, IsEmpty());
+  EXPECT_THAT(FTarget.calls, IsEmpty());
   EXPECT_NE(TrackBarPosition(), 60);
 }
 
 TEST_F(SettingsForm, TheSliderMovesTheTrackBarWithoutApplyingItAgain) {
   Show();
-  form_->SetTrackBarPosition(90);
+  FForm->SetTrackBarPosition(90);
   PumpMessages();
   EXPECT_EQ(TrackBarPosition(), 90);
-  EXPECT_THAT(target_.calls, IsEmpty());
+  EXPECT_THAT(FTarget.calls, IsEmpty());
   // The next step of the track bar starts from there.
   SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_NEXT, 0);
-  EXPECT_THAT(target_.calls, ElementsAre(L"SetTransparency(140)"));
+  EXPECT_THAT(FTarget.calls, ElementsAre(L"SetTransparency(140)"));
 }
 
 TEST_F(SettingsForm, FitWidthOffReturnsToTheBoundsOfTheOpeningOrFollowsTheAspect) {
@@ -441,16 +441,16 @@ TEST_F(SettingsForm, FitWidthOffReturnsToTheBoundsOfTheOpeningOrFollowsTheAspect
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Left);
-    target_.bounds = {c.Left, 300, c.Left + 500, 500};
-    target_.fitWidth = c.FitWidthAtOpening;
+    FTarget.bounds = {c.Left, 300, c.Left + 500, 500};
+    FTarget.fitWidth = c.FitWidthAtOpening;
     Show();
     // Fit width on (when it was off), the window spans the work area meanwhile, then off.
     if (!c.FitWidthAtOpening) Click(C::chkFitWidth);
-    target_.bounds = {work.left, 300, work.right, 500};
-    target_.calls.clear();
+    FTarget.bounds = {work.left, 300, work.right, 500};
+    FTarget.calls.clear();
     Click(C::chkFitWidth);
-    EXPECT_THAT(target_.calls, ElementsAre(L"SetFitWidth(0)", c.Return));
-    form_->Close();
+    EXPECT_THAT(FTarget.calls, ElementsAre(L"SetFitWidth(0)", c.Return));
+    FForm->Close();
   }
 }
 
@@ -471,47 +471,47 @@ TEST_F(SettingsForm, ButtonsOpenTheirPagesAndTheOnesThatLeaveCloseTheDialog) {
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.Button));
     Show();
-    target_.calls.clear();
+    FTarget.calls.clear();
     Click(c.Button);
-    EXPECT_THAT(target_.calls, ElementsAre(L"OpenUrl(" + c.Url + L")"));
-    EXPECT_EQ(form_->Visible(), c.StaysOpen);
-    form_->Close();
+    EXPECT_THAT(FTarget.calls, ElementsAre(L"OpenUrl(" + c.Url + L")"));
+    EXPECT_EQ(FForm->Visible(), c.StaysOpen);
+    FForm->Close();
   }
   IsWin10OrLater = win10;
 }
 
 TEST_F(SettingsForm, WorksWithTheKeyboardAlone) {
   Show();
-  ASSERT_EQ(GetForegroundWindow(), form_->Handle());
+  ASSERT_EQ(GetForegroundWindow(), FForm->Handle());
   EXPECT_EQ(GetFocus(), Ctl(C::tbTransparency));
   EXPECT_TRUE(PressKey(VK_TAB));
   EXPECT_EQ(GetFocus(), Ctl(C::chkEnableKeyRepeat));
   EXPECT_TRUE(PressKey(VK_DOWN));
   EXPECT_EQ(GetFocus(), Ctl(C::chkFitWidth));
-  EXPECT_THAT(target_.calls, IsEmpty());
+  EXPECT_THAT(FTarget.calls, IsEmpty());
   // Space on a check box clicks it.
   MSG down = KeyMessage(GetFocus(), WM_KEYDOWN, VK_SPACE, 1);
   MSG up = KeyMessage(GetFocus(), WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0000001u));
   for (MSG* msg : {&down, &up})
-    if (!form_->PreTranslateMessage(*msg)) DispatchMessageW(msg);
+    if (!FForm->PreTranslateMessage(*msg)) DispatchMessageW(msg);
   PumpMessages();
-  EXPECT_THAT(target_.calls, ElementsAre(L"SetFitWidth(1)"));
+  EXPECT_THAT(FTarget.calls, ElementsAre(L"SetFitWidth(1)"));
   // Esc closes it; Enter on a check box presses the default button, Close.
   EXPECT_TRUE(PressKey(VK_ESCAPE));
-  EXPECT_FALSE(form_->Visible());
+  EXPECT_FALSE(FForm->Visible());
   Show();
-  ASSERT_TRUE(IsChild(form_->Handle(), GetFocus()));
+  ASSERT_TRUE(IsChild(FForm->Handle(), GetFocus()));
   EXPECT_TRUE(PressKey(VK_RETURN));
-  EXPECT_FALSE(form_->Visible());
+  EXPECT_FALSE(FForm->Visible());
 }
 
 TEST_F(SettingsForm, EnterPressesTheFocusedButton) {
   Show();
   SetFocus(Ctl(C::btnOnlineKeyboard));
-  target_.calls.clear();
+  FTarget.calls.clear();
   EXPECT_TRUE(PressKey(VK_RETURN));
-  EXPECT_THAT(target_.calls, ElementsAre(L"OpenUrl(" + OnlineKeyboardUrl(kEnglish) + L")"));
-  EXPECT_TRUE(form_->Visible());
+  EXPECT_THAT(FTarget.calls, ElementsAre(L"OpenUrl(" + OnlineKeyboardUrl(kEnglish) + L")"));
+  EXPECT_TRUE(FForm->Visible());
 }
 
 TEST_F(SettingsForm, ClosingGivesTheForegroundBackToTheWindowThatHadIt) {
@@ -522,16 +522,16 @@ TEST_F(SettingsForm, ClosingGivesTheForegroundBackToTheWindowThatHadIt) {
   PumpMessages();
   ASSERT_EQ(GetForegroundWindow(), editor);
   Show();
-  EXPECT_EQ(GetForegroundWindow(), form_->Handle());
+  EXPECT_EQ(GetForegroundWindow(), FForm->Handle());
   Show();  // opening it again while it is in front changes nothing
   Click(C::btnClose);
-  EXPECT_FALSE(form_->Visible());
+  EXPECT_FALSE(FForm->Visible());
   EXPECT_EQ(GetForegroundWindow(), editor);
   // A window that no longer exists is left alone.
   Show();
   DestroyWindow(editor);
   Click(C::btnClose);
-  EXPECT_FALSE(form_->Visible());
+  EXPECT_FALSE(FForm->Visible());
 }
 
 // The question before the learned words are forgotten, as the message box shows it, and the
@@ -569,7 +569,7 @@ TEST_F(SettingsForm, ForgetLearnedWordsForgetsOnlyAfterYesWithNoAsTheDefault) {
   for (int answer : {IDNO, IDYES}) {
     SCOPED_TRACE(answer);
     Show();
-    target_.calls.clear();
+    FTarget.calls.clear();
     gQuestion = TQuestionAnswer{};
     gQuestion.Answer = answer;
     SetTimer(nullptr, 0, 50, AnswerTimer);
@@ -578,10 +578,10 @@ TEST_F(SettingsForm, ForgetLearnedWordsForgetsOnlyAfterYesWithNoAsTheDefault) {
     EXPECT_EQ(gQuestion.Text, L"Forget all the words learned from your typing? This cannot be undone.");
     EXPECT_EQ(gQuestion.DefaultButton, IDNO);
     if (answer == IDYES)
-      EXPECT_THAT(target_.calls, ElementsAre(L"ForgetLearnedWords"));
+      EXPECT_THAT(FTarget.calls, ElementsAre(L"ForgetLearnedWords"));
     else
-      EXPECT_THAT(target_.calls, IsEmpty());
-    EXPECT_TRUE(form_->Visible());
+      EXPECT_THAT(FTarget.calls, IsEmpty());
+    EXPECT_TRUE(FForm->Visible());
   }
 }
 

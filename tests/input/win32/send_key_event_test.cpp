@@ -61,9 +61,9 @@ TEST(KeyInputRecord, FlagValuesAreTheSystemOnes) {
 // it for a mouse message generated from pen or touch.
 class MessageExtraInfo : public testing::Test {
  protected:
-  void SetUp() override { saved_ = SetMessageExtraInfo(0); }
-  void TearDown() override { SetMessageExtraInfo(saved_); }
-  LPARAM saved_ = 0;
+  void SetUp() override { FSaved = SetMessageExtraInfo(0); }
+  void TearDown() override { SetMessageExtraInfo(FSaved); }
+  LPARAM FSaved = 0;
 };
 
 TEST_F(MessageExtraInfo, SignatureTellsTouchFromPen) {

@@ -20,26 +20,26 @@ class RegistryReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key_, nullptr),
+                              &FKey, nullptr),
               ERROR_SUCCESS);
   }
   void TearDown() override {
-    RegCloseKey(key_);
+    RegCloseKey(FKey);
     RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\OrvillaTests");
   }
   void SetDword(const wchar_t* name, DWORD value) {
-    RegSetValueExW(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    RegSetValueExW(FKey, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
   }
-  HKEY key_ = nullptr;
+  HKEY FKey = nullptr;
 };
 
 TEST_F(RegistryReaderTest, ReadsDwordsAndNothingElse) {
   SetDword(L"AccentColor", 0xFF3A2A1A);
   const wchar_t text[] = L"0";
-  RegSetValueExW(key_, L"Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof(text));
+  RegSetValueExW(FKey, L"Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof(text));
   const BYTE wide[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-  RegSetValueExW(key_, L"Wide", 0, REG_QWORD, wide, sizeof(wide));
+  RegSetValueExW(FKey, L"Wide", 0, REG_QWORD, wide, sizeof(wide));
 
   TWinRegistryReader reader;
   EXPECT_EQ(reader.ReadCurrentUserDword(kTestKey, L"AccentColor"), 0xFF3A2A1Au);

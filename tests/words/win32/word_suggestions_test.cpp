@@ -48,30 +48,30 @@ class WordSuggestionsWindow : public ::testing::Test {
   void SetUp() override {
     InitStartupEnvironment();
     DetectFonts();
-    ini_ = ProgramFolder() + L"\\Orvilla.ini";
-    words_ = ProgramFolder() + L"\\Orvilla-words.txt";
-    DeleteFileW(ini_.c_str());
-    DeleteFileW(words_.c_str());
-    WritePrivateProfileStringW(L"Main", L"Site", L"1", ini_.c_str());
-    module_ = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
-    form_ = std::make_unique<TMainForm>(nullptr, *AppIni);
-    form_->Show();
+    FIni = ProgramFolder() + L"\\Orvilla.ini";
+    FWords = ProgramFolder() + L"\\Orvilla-words.txt";
+    DeleteFileW(FIni.c_str());
+    DeleteFileW(FWords.c_str());
+    WritePrivateProfileStringW(L"Main", L"Site", L"1", FIni.c_str());
+    FModule = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
+    FForm = std::make_unique<TMainForm>(nullptr, *AppIni);
+    FForm->Show();
     Pump();
   }
   void TearDown() override {
-    form_.reset();
-    module_.reset();
-    DeleteFileW(ini_.c_str());
-    DeleteFileW(words_.c_str());
+    FForm.reset();
+    FModule.reset();
+    DeleteFileW(FIni.c_str());
+    DeleteFileW(FWords.c_str());
   }
-  void Command(UINT id) { SendMessageW(form_->Handle(), WM_SYSCOMMAND, id, 0); }
+  void Command(UINT id) { SendMessageW(FForm->Handle(), WM_SYSCOMMAND, id, 0); }
   // A target window whose edit control has the focus (gone with the test).
   HWND FocusTargetEdit() {
-    target_.Reset(CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
+    FTarget.Reset(CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30,
-                                      target_.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    ForceForegroundWindow(target_.Get(), true);
+                                      FTarget.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ForceForegroundWindow(FTarget.Get(), true);
     SetFocus(edit);
     Pump();
     return edit;
@@ -79,7 +79,7 @@ class WordSuggestionsWindow : public ::testing::Test {
   // Suggestions switched on, in English, after the keys t and h.
   TWordSuggestions* SuggestionsAfterTh() {
     Command(1037);
-    TWordSuggestions* words = form_->Words();
+    TWordSuggestions* words = FForm->Words();
     if (!words) return nullptr;
     words->SetLanguage(0x0409);
     words->KeyDown('T', L"t", false);
@@ -87,45 +87,45 @@ class WordSuggestionsWindow : public ::testing::Test {
     return words;
   }
 
-  std::wstring ini_, words_;
-  std::unique_ptr<TAppIniModule> module_;
-  std::unique_ptr<TMainForm> form_;
+  std::wstring FIni, FWords;
+  std::unique_ptr<TAppIniModule> FModule;
+  std::unique_ptr<TMainForm> FForm;
   struct TWindowDestroyer {
     void operator()(HWND window) const { DestroyWindow(window); }
   };
-  TUniqueHandle<HWND, TWindowDestroyer> target_;
+  TUniqueHandle<HWND, TWindowDestroyer> FTarget;
 };
 
 }  // namespace
 
 TEST_F(WordSuggestionsWindow, TheRowComesWithTheCommandInTheSchemesKeyColoursAndTheKeysKeepTheirSize) {
-  ASSERT_EQ(form_->Words(), nullptr);  // nothing made while the setting is off
-  const int width = form_->Keyboard().Width(), height = form_->Keyboard().Height();
+  ASSERT_EQ(FForm->Words(), nullptr);  // nothing made while the setting is off
+  const int width = FForm->Keyboard().Width(), height = FForm->Keyboard().Height();
   Command(1037);
   Pump();
-  ASSERT_NE(form_->Words(), nullptr);
-  EXPECT_EQ(GetPrivateProfileIntW(L"Main", L"WordSuggestions", -1, ini_.c_str()), 1);
-  EXPECT_EQ(form_->Keyboard().Width(), width);
-  EXPECT_EQ(form_->Keyboard().Height(), height);
-  const HWND bar = form_->Words()->Bar().Handle();
+  ASSERT_NE(FForm->Words(), nullptr);
+  EXPECT_EQ(GetPrivateProfileIntW(L"Main", L"WordSuggestions", -1, FIni.c_str()), 1);
+  EXPECT_EQ(FForm->Keyboard().Width(), width);
+  EXPECT_EQ(FForm->Keyboard().Height(), height);
+  const HWND bar = FForm->Words()->Bar().Handle();
   ASSERT_TRUE(IsWindowVisible(bar));
   RECT window{}, row{};
-  GetWindowRect(form_->Handle(), &window);
+  GetWindowRect(FForm->Handle(), &window);
   GetWindowRect(bar, &row);
   EXPECT_EQ(row.left, window.left);
   EXPECT_EQ(row.right, window.right);
   EXPECT_TRUE(row.bottom == window.top || row.top == window.bottom);
-  const auto& slots = form_->Words()->Bar().Slots();
+  const auto& slots = FForm->Words()->Bar().Slots();
   ASSERT_GE(slots.size(), 3u);
   ASSERT_LE(slots.size(), 5u);
   for (int scheme : {1, 3, 5, 8}) {
     SCOPED_TRACE(scheme);
-    form_->ApplySetting(TSettingId::ColorScheme, scheme);
+    FForm->ApplySetting(TSettingId::ColorScheme, scheme);
     // Before the first letter the row shows the language's most frequent words, on key faces.
     EXPECT_EQ(RowPixel(bar, slots[0].Left + 3, slots[0].Top + 3), Theme.KeyFace);
   }
   Command(1037);
-  EXPECT_EQ(form_->Words(), nullptr);
+  EXPECT_EQ(FForm->Words(), nullptr);
   EXPECT_FALSE(IsWindow(bar));
 }
 
@@ -145,7 +145,7 @@ TEST_F(WordSuggestionsWindow, ASuggestionTypesExactlyItsRestAndASpaceIntoTheFocu
   GetWindowTextW(edit, text, 64);
   EXPECT_EQ(std::wstring(text), first.substr(2) + L" ");  // the keyboard's own "th" never reached it
   EXPECT_EQ(GetFocus(), edit);
-  EXPECT_EQ(GetForegroundWindow(), target_.Get());
+  EXPECT_EQ(GetForegroundWindow(), FTarget.Get());
 }
 
 TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesASuggestion) {
@@ -153,8 +153,8 @@ TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesAS
   TWordSuggestions* words = SuggestionsAfterTh();
   ASSERT_NE(words, nullptr);
   const std::wstring first = words->Bar().Words().at(0);
-  form_->ApplySetting(TSettingId::ScanTime, 500);
-  form_->ApplySetting(TSettingId::Scanning, 1);
+  FForm->ApplySetting(TSettingId::ScanTime, 500);
+  FForm->ApplySetting(TSettingId::Scanning, 1);
   Pump();
   const HWND bar = words->Bar().Handle();
   const auto& slots = words->Bar().Slots();
@@ -164,8 +164,8 @@ TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesAS
   EXPECT_EQ(face(0), Theme.ScanFace);
   EXPECT_EQ(face(slots.size() - 1), Theme.ScanFace);
   const auto pressSwitch = [&] {
-    SendMessageW(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(form_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(FForm->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(FForm->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   };
   pressSwitch();  // the row: its first button alone
   Pump();
@@ -178,9 +178,9 @@ TEST_F(WordSuggestionsWindow, ScanningStepsThroughTheRowFirstAndTheSwitchTypesAS
   GetWindowTextW(edit, text, 64);
   EXPECT_EQ(std::wstring(text), first.substr(2) + L" ");
   EXPECT_EQ(GetFocus(), edit);
-  form_->ApplySetting(TSettingId::Scanning, 0);
+  FForm->ApplySetting(TSettingId::Scanning, 0);
   Command(1037);  // the row goes while the scan holds it no more
-  EXPECT_EQ(form_->Words(), nullptr);
+  EXPECT_EQ(FForm->Words(), nullptr);
 }
 
 TEST_F(WordSuggestionsWindow, AWordUnderTheRestingPointerIsTypedWithHoverToTypeOn) {
@@ -196,8 +196,8 @@ TEST_F(WordSuggestionsWindow, AWordUnderTheRestingPointerIsTypedWithHoverToTypeO
   wchar_t text[64] = {};
   GetWindowTextW(edit, text, 64);
   EXPECT_EQ(std::wstring(text), L"");  // hover to type is off
-  form_->ApplySetting(TSettingId::HoverTime, 500);
-  form_->ApplySetting(TSettingId::HoverPress, 1);
+  FForm->ApplySetting(TSettingId::HoverTime, 500);
+  FForm->ApplySetting(TSettingId::HoverPress, 1);
   SendMessageW(words->Bar().Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
   for (int i = 0; i < 5; ++i) Pump();  // a second: past the hover time, once
   GetWindowTextW(edit, text, 64);
