@@ -28,12 +28,12 @@ class TCountingCanvas : public TCanvas {
   void Polygon(const std::vector<TPoint>&) override { ++Calls; }
   void FillRect(const TRect&) override { ++Calls; }
   void SetFontName(const std::wstring&) override { ++Calls; }
-  void SetFontSize(int size) override { size_ = size; }
+  void SetFontSize(int size) override { FSize = size; }
   void SetFontStyle(TFontStyles) override { ++Calls; }
   void SetFontColor(TColor) override { ++Calls; }
   bool HasGlyph(wchar_t) override { return true; }
   TTextSize TextExtent(const std::wstring& text) override {
-    return {static_cast<int>(text.size()) * size_, 2 * size_};
+    return {static_cast<int>(text.size()) * FSize, 2 * FSize};
   }
   void DrawTextInRect(const TRect&, const std::wstring&, TTextFormat) override { ++Calls; }
   void Draw(int, int, TSurface&) override { ++Calls; }
@@ -42,23 +42,23 @@ class TCountingCanvas : public TCanvas {
   void ResetClip() override { ++Calls; }
 
  private:
-  int size_ = 8;
+  int FSize = 8;
 };
 
 class TCountingSurface : public TSurface {
  public:
   void SetSize(int width, int height) override {
-    width_ = width;
-    height_ = height;
+    FWidth = width;
+    FHeight = height;
   }
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
-  TCanvas& Canvas() override { return canvas_; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  TCanvas& Canvas() override { return FCanvas; }
 
  private:
-  int width_ = 0;
-  int height_ = 0;
-  TCountingCanvas canvas_;
+  int FWidth = 0;
+  int FHeight = 0;
+  TCountingCanvas FCanvas;
 };
 
 class TCountingSurfaceFactory : public TSurfaceFactory {

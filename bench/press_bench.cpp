@@ -30,10 +30,10 @@ class TTimedKeyInjector : public TKeyInjector {
 class TBenchWindow : public TInputWindow {
  public:
   void EnableTimer(TInputTimer timer, bool enabled, unsigned /*interval*/) override {
-    if (timer == TInputTimer::tmrPress) pressTimer_ = enabled;
+    if (timer == TInputTimer::tmrPress) FPressTimer = enabled;
   }
-  bool TimerEnabled(TInputTimer timer) const override { return timer == TInputTimer::tmrPress && pressTimer_; }
-  std::uint32_t TickCount() override { return tick_ += 100; }  // never a duplicate press
+  bool TimerEnabled(TInputTimer timer) const override { return timer == TInputTimer::tmrPress && FPressTimer; }
+  std::uint32_t TickCount() override { return FTick += 100; }  // never a duplicate press
   TPoint CursorPos() override { return {0, 0}; }
   bool IsCursorSuppressed() override { return false; }
   bool WindowVisible() override { return true; }
@@ -41,8 +41,8 @@ class TBenchWindow : public TInputWindow {
   void MoveWindowTo(int, int) override {}
 
  private:
-  bool pressTimer_ = false;
-  std::uint32_t tick_ = 0;
+  bool FPressTimer = false;
+  std::uint32_t FTick = 0;
 };
 
 struct TPressRig {
