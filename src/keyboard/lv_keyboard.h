@@ -22,7 +22,7 @@
 #include "render/key_draw_context.h"
 #include "render/lv_btn.h"
 
-class TLvKeyboard : public TKeyDrawContext {
+class TLvKeyboard final : public TKeyDrawContext {
  public:
   // paintBox is the visible control the picture is copied onto (not owned); surfaces creates the
   // image and the back buffer. legends may be none: then keys show no character legend.
