@@ -4,11 +4,11 @@
 #include <string>
 
 // Name of the environment variable that holds the compatibility layers of a process.
-inline constexpr wchar_t kCompatLayerVariable[] = L"__COMPAT_LAYER";
+inline constexpr wchar_t CompatLayerVariable[] = L"__COMPAT_LAYER";
 // Set in the environment of the restarted process. Compatibility settings stored for the program
 // file can make Windows put the layer back into the new process; this marker stops a second
 // restart, so the program can never restart itself endlessly.
-inline constexpr wchar_t kRelaunchedVariable[] = L"ORVILLA_RELAUNCHED";
+inline constexpr wchar_t RelaunchedVariable[] = L"ORVILLA_RELAUNCHED";
 
 // Whether a layer value asks for a restart: it contains "DPI" in any letter case.
 bool CompatLayerWantsRelaunch(const std::wstring& layerValue);

@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr int kSliderMinValue = Setting(TSettingId::Transparency).Min;
-constexpr int kSliderMaxValue = Setting(TSettingId::Transparency).Max;
-constexpr int kSteps = kSliderMaxValue - kSliderMinValue;
+constexpr int SliderMinValue = Setting(TSettingId::Transparency).Min;
+constexpr int SliderMaxValue = Setting(TSettingId::Transparency).Max;
+constexpr int Steps = SliderMaxValue - SliderMinValue;
 
 // Trunc(n × ppi / 96), exact in integers.
 int Scaled(int n, int ppi) { return static_cast<int>(static_cast<long long>(n) * ppi / 96); }
@@ -20,16 +20,16 @@ int Margin(int ppi) { return Scaled(10, ppi); }
 bool TransparencySliderVisible(int keyboardType) { return keyboardType >= 1 && keyboardType <= 3; }
 
 TRect TransparencyPanelBounds(int keyboardType, const TKeyBoxOf& keyBox) {
-  constexpr std::uint8_t kReturn = 13, kSpace = 32, kLeft = 37, kUp = 38, kRight = 39, kRShift = 161;
+  constexpr std::uint8_t Return = 13, Space = 32, Left = 37, Up = 38, Right = 39, RShift = 161;
   TRect r;
   if (keyboardType == 2) {
-    const TKeyBox left = keyBox(kLeft), enter = keyBox(kReturn);
+    const TKeyBox left = keyBox(Left), enter = keyBox(Return);
     r.Left = left.Left;
     r.Top = enter.Top;
-    r.Right = r.Left + left.Width + keyBox(kUp).Width + keyBox(kRight).Width + 1;
+    r.Right = r.Left + left.Width + keyBox(Up).Width + keyBox(Right).Width + 1;
     r.Bottom = r.Top + enter.Height + 1;
   } else {
-    const TKeyBox shift = keyBox(kRShift), space = keyBox(kSpace);
+    const TKeyBox shift = keyBox(RShift), space = keyBox(Space);
     r.Left = shift.Left;
     r.Top = space.Top;
     r.Right = r.Left + shift.Width + 1;
@@ -55,15 +55,15 @@ bool SliderTooNarrow(int width, int ppi) { return width - 2 * Margin(ppi) <= 0; 
 int SliderThumbX(int transparency, int width, int ppi) {
   const int m = Margin(ppi);
   const long long track = static_cast<long long>(width) - 2 * m;
-  return static_cast<int>((static_cast<long long>(transparency) - kSliderMinValue) * track / kSteps + m);
+  return static_cast<int>((static_cast<long long>(transparency) - SliderMinValue) * track / Steps + m);
 }
 
 std::optional<int> SliderValueAt(int x, int width, int ppi) {
   if (SliderTooNarrow(width, ppi)) return std::nullopt;
   const int m = Margin(ppi);
   const long long track = static_cast<long long>(width) - 2 * m;
-  const long long v = (static_cast<long long>(x) - m) * kSteps / track + kSliderMinValue;
-  return static_cast<int>(std::clamp<long long>(v, kSliderMinValue, kSliderMaxValue));
+  const long long v = (static_cast<long long>(x) - m) * Steps / track + SliderMinValue;
+  return static_cast<int>(std::clamp<long long>(v, SliderMinValue, SliderMaxValue));
 }
 
 void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, int transparency,

@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 namespace {
-constexpr unsigned kExToolWindow = 0x80;
-constexpr unsigned kExAppWindow = 0x40000;
-constexpr unsigned kExNoActivate = 0x08000000;
+constexpr unsigned ExToolWindow = 0x80;
+constexpr unsigned ExAppWindow = 0x40000;
+constexpr unsigned ExNoActivate = 0x08000000;
 }  // namespace
 
 TResizeDecision FormCanResize(bool sizingGuard, bool lockSize, bool fitWidth, int newWidth, int newHeight,
@@ -48,7 +48,7 @@ bool InsideMonitor(const TRect& w, const TRect& m) {
 
 bool IsRestoreTarget(const TRestoreCandidate& w) {
   if (!w.Visible || w.IsOwnWindow || w.Iconic) return false;
-  if (w.ExStyle & (kExToolWindow | kExNoActivate)) return false;
-  if (!(w.ExStyle & kExAppWindow) && w.HasVisibleOwner) return false;
+  if (w.ExStyle & (ExToolWindow | ExNoActivate)) return false;
+  if (!(w.ExStyle & ExAppWindow) && w.HasVisibleOwner) return false;
   return true;
 }

@@ -1017,7 +1017,7 @@ const TTranslation kSwitchKey[] = {
 };
 
 // "Space"
-const TTranslation kSpace[] = {
+const TTranslation Space[] = {
     {0x01, L"مسافة"},  // Arabic
     {0x02, L"Интервал"},  // Bulgarian
     {0x04, L"空白鍵"},  // Chinese (traditional)
@@ -1165,7 +1165,7 @@ const TSourceText SourceTexts[] = {
     {L"Tick at each step", kTickAtEachStep, std::size(kTickAtEachStep)},
     {L"Scan time", kScanTime, std::size(kScanTime)},
     {L"Switch key", kSwitchKey, std::size(kSwitchKey)},
-    {L"Space", kSpace, std::size(kSpace)},
+    {L"Space", Space, std::size(Space)},
     {L"Scroll Lock", kScrollLock, std::size(kScrollLock)},
     {L"Hover to type", kHoverToType, std::size(kHoverToType)},
     {L"Hover time", kHoverTime, std::size(kHoverTime)},

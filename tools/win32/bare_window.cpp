@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TOrvillaBareWindow";
+constexpr wchar_t ClassName[] = L"TOrvillaBareWindow";
 // About the size of the keyboard window of "Standard" on a 1280 x 800 screen.
 constexpr int kWidth = 740;
 constexpr int kHeight = 330;
@@ -60,10 +60,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = ClassName;
   if (!RegisterClassExW(&wc)) return 1;
 
-  HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, L"Orvilla bare window",
+  HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, ClassName, L"Orvilla bare window",
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr, instance,
                                 nullptr);

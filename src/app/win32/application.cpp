@@ -3,7 +3,7 @@
 TApplication* Application = nullptr;
 
 namespace {
-constexpr wchar_t kClassName[] = L"TOrvillaApplication";
+constexpr wchar_t ClassName[] = L"TOrvillaApplication";
 }
 
 TApplication::TApplication() {
@@ -11,10 +11,10 @@ TApplication::TApplication() {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
   wc.hIconSm = wc.hIcon;
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = ClassName;
   RegisterWindowClass(wc);
   // A visible window of no size: it gives the program its taskbar button without showing anything.
-  CreateBoundWindow(0, kClassName, L"Orvilla", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+  CreateBoundWindow(0, ClassName, L"Orvilla", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                     0, 0, 0, 0, nullptr);
 }
 

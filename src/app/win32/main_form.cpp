@@ -34,12 +34,12 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"TMainForm";
-constexpr DWORD kSizeableStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+constexpr wchar_t ClassName[] = L"TMainForm";
+constexpr DWORD SizeableStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
                                  WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 // Design size of the client area at 96 pixels per inch; the real size is set by BuildKeyboard.
-constexpr int kDesignClientWidth = 790;
-constexpr int kDesignClientHeight = 271;
+constexpr int DesignClientWidth = 790;
+constexpr int DesignClientHeight = 271;
 
 // The search for the window that gets the foreground back after a restore from the taskbar.
 struct TRestoreSearch {
@@ -81,15 +81,15 @@ TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = nullptr;
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = ClassName;
   RegisterWindowClass(wc);
 
-  RECT r{0, 0, kDesignClientWidth, kDesignClientHeight};
+  RECT r{0, 0, DesignClientWidth, DesignClientHeight};
   // Not layered: the stored opacity makes it layered when it is below 255 (TransparencyApplied), and
   // taking the style off again costs the start a redraw of the hidden window.
   const DWORD exStyle = CreateParamsExStyle(0);
-  AdjustWindowRectEx(&r, kSizeableStyle, FALSE, exStyle);
-  CreateBoundWindow(exStyle, kClassName, MainCaption(), kSizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+  AdjustWindowRectEx(&r, SizeableStyle, FALSE, exStyle);
+  CreateBoundWindow(exStyle, ClassName, MainCaption(), SizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     r.right - r.left, r.bottom - r.top, owner);
   // An error while the window is built (a settings file that cannot be written, say) is shown in
   // the standard error box, and the keyboard runs with what was built. One that struck before the
@@ -571,7 +571,7 @@ std::optional<LRESULT> TMainForm::OnInputMessage(UINT message, WPARAM wParam, LP
     case WM_CANCELMODE:  // a modal box or a menu is opening: no press may outlive it
       if (FPointer) FPointer->CaptureLost();
       break;
-    case kScanSwitchMessage:
+    case ScanSwitchMessage:
       if (FScan) FScan->SwitchPressed();
       return 0;
   }
@@ -583,7 +583,7 @@ std::optional<LRESULT> TMainForm::OnWindowMessage(UINT message, WPARAM wParam, L
     case WM_TIMER:
       if (wParam >= tmrPress && wParam <= tmrLast) OnTimer(static_cast<TTimerId>(wParam));
       return 0;
-    case kMakeSettingsFormMessage:
+    case MakeSettingsFormMessage:
       MakeSettingsForm(false);
       return 0;
     case WM_ERASEBKGND:

@@ -56,9 +56,9 @@ constexpr UINT LegendsFillInterval = 10;
 
 // Posted when the Apps key starts tmrSettings: the settings dialog is made during the timer's wait,
 // once the click has been handled and shown, so that the timer only has to show it.
-constexpr UINT kMakeSettingsFormMessage = WM_APP + 1;
+constexpr UINT MakeSettingsFormMessage = WM_APP + 1;
 // A press of the scanning switch key, posted by its hook.
-constexpr UINT kScanSwitchMessage = WM_APP + 2;
+constexpr UINT ScanSwitchMessage = WM_APP + 2;
 
 class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private TSettingEffects {
  public:

@@ -30,7 +30,7 @@ void TMainForm::BuildObjects() {
       [this, timerId](TInputTimer t, bool on, unsigned ms) {
         EnableTimer(timerId(t), on, ms);
         if (t == TInputTimer::tmrSettings && on && !FSettingsForm)
-          PostMessageW(Handle(), kMakeSettingsFormMessage, 0, 0);
+          PostMessageW(Handle(), MakeSettingsFormMessage, 0, 0);
       },
       [this, timerId](TInputTimer t) { return TimerEnabled(timerId(t)); });
   // The press state starts with nothing held or latched, a repeat delay of 600 ms and an interval
@@ -41,7 +41,7 @@ void TMainForm::BuildObjects() {
   FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, Setting(TSettingId::HoverTime).Default,
                                           HoverTolerance(FDpi));
 
-  FScan = std::make_unique<TScanSession>(Handle(), kScanSwitchMessage, *FKeyboard, *FPointer);
+  FScan = std::make_unique<TScanSession>(Handle(), ScanSwitchMessage, *FKeyboard, *FPointer);
   FKeyPress->SetPressObserver([this] { FScan->KeyPressed(); });
 
   pnlTransparency = std::make_unique<TTransparencyPanel>(

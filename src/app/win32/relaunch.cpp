@@ -8,14 +8,14 @@
 #include "platform/win32/environment.h"
 
 bool NeedsRelaunch() {
-  const bool relaunched = EnvironmentVariableSet(kRelaunchedVariable);
-  if (relaunched) SetEnvironmentVariableW(kRelaunchedVariable, nullptr);
-  return ShouldRelaunch(EnvironmentVariable(kCompatLayerVariable), relaunched);
+  const bool relaunched = EnvironmentVariableSet(RelaunchedVariable);
+  if (relaunched) SetEnvironmentVariableW(RelaunchedVariable, nullptr);
+  return ShouldRelaunch(EnvironmentVariable(CompatLayerVariable), relaunched);
 }
 
 void RelaunchWithoutCompatLayer() {
-  SetEnvironmentVariableW(kCompatLayerVariable, nullptr);
-  SetEnvironmentVariableW(kRelaunchedVariable, L"1");
+  SetEnvironmentVariableW(CompatLayerVariable, nullptr);
+  SetEnvironmentVariableW(RelaunchedVariable, L"1");
   std::wstring commandLine = RelaunchCommandLine(GetCommandLineW());
   std::vector<wchar_t> buffer(4096, L'\0');
   commandLine.copy(buffer.data(), commandLine.size());

@@ -9,7 +9,7 @@
 #include "render/win32/gdi_canvas.h"
 
 namespace {
-constexpr wchar_t kClassName[] = L"TOrvillaTransparency";
+constexpr wchar_t ClassName[] = L"TOrvillaTransparency";
 }
 
 TTransparencyPanel::TTransparencyPanel(HWND parent, std::function<int()> transparency,
@@ -18,9 +18,9 @@ TTransparencyPanel::TTransparencyPanel(HWND parent, std::function<int()> transpa
   WNDCLASSEXW wc{};
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
+  wc.lpszClassName = ClassName;
   RegisterWindowClass(wc);
-  CreateBoundWindow(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent);
+  CreateBoundWindow(0, ClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent);
 }
 
 void TTransparencyPanel::Place(const TRect& bounds, int ppi) {

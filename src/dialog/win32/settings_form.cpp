@@ -21,7 +21,7 @@ using C = TSettingsControl;
 using Kind = TSettingsControlKind;
 using S = TSettingId;
 
-constexpr wchar_t kClassName[] = L"TSettingsForm";
+constexpr wchar_t ClassName[] = L"TSettingsForm";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 constexpr int kListItemHeight = 13;  // at 96 DPI
@@ -119,17 +119,17 @@ TSettingsForm::TSettingsForm(HWND owner, TSettingsTarget& target, const TCommand
   if (!FCommonControls) throw std::runtime_error("The settings window could not be created");
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
-  if (!GetClassInfoExW(instance, kClassName, &wc)) {
+  if (!GetClassInfoExW(instance, ClassName, &wc)) {
     wc = WNDCLASSEXW{};
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = ClassName;
     RegisterWindowClass(wc);
   }
   // Created on the keyboard window's monitor, so that it starts with that monitor's DPI.
   const TRect area = WorkAreaOf(owner, MONITOR_DEFAULTTOPRIMARY);
-  CreateBoundWindow(kExStyle, kClassName, FPlan.Title.c_str(), kStyle, area.Left, area.Top, 100, 100, owner);
+  CreateBoundWindow(kExStyle, ClassName, FPlan.Title.c_str(), kStyle, area.Left, area.Top, 100, 100, owner);
   if (!Handle()) throw std::runtime_error("The settings window could not be created");
   try {
     FormCreate();
