@@ -9,7 +9,7 @@
 namespace {
 
 using S = TSettingId;
-constexpr TSettingId kNoSwitch = TSettingId::Count;
+constexpr TSettingId NoSwitch = TSettingId::Count;
 
 // The cycling commands go on from the stored number, not from the value in use.
 void ChangeColors(TCommandContext& c) {
@@ -38,13 +38,13 @@ const std::vector<TCommandDef>& CommandTable() {
       {C::Scanning, L"Scanning", nullptr, false, false, S::Scanning, nullptr},
       {C::ClickSound, L"Click sound", nullptr, false, false, S::ClickSound, nullptr},
       {C::KeepClear, L"Keep clear of the text cursor", nullptr, false, false, S::KeepClear, nullptr},
-      {C::ChangeColors, L"Change colors", nullptr, false, false, kNoSwitch, &ChangeColors},
-      {C::ChangeKeyboardType, L"Change keyboard type", nullptr, false, false, kNoSwitch, &ChangeKeyboardType},
-      {C::Settings, L"Settings", nullptr, false, true, kNoSwitch, &ShowSettings},
-      {C::OnlineKeyboard, L"Online Keyboard", nullptr, false, true, kNoSwitch, &OpenOnlineKeyboard},
-      {C::OnlineHelp, L"Online Help", nullptr, false, false, kNoSwitch, &OpenOnlineHelp},
-      {C::AboutOrvilla, L"About %1", L"Orvilla", true, false, kNoSwitch, &OpenAboutOrvilla},
-      {C::AboutSentaro, L"About %1", L"Sentaro", false, true, kNoSwitch, &OpenAboutSentaro},
+      {C::ChangeColors, L"Change colors", nullptr, false, false, NoSwitch, &ChangeColors},
+      {C::ChangeKeyboardType, L"Change keyboard type", nullptr, false, false, NoSwitch, &ChangeKeyboardType},
+      {C::Settings, L"Settings", nullptr, false, true, NoSwitch, &ShowSettings},
+      {C::OnlineKeyboard, L"Online Keyboard", nullptr, false, true, NoSwitch, &OpenOnlineKeyboard},
+      {C::OnlineHelp, L"Online Help", nullptr, false, false, NoSwitch, &OpenOnlineHelp},
+      {C::AboutOrvilla, L"About %1", L"Orvilla", true, false, NoSwitch, &OpenAboutOrvilla},
+      {C::AboutSentaro, L"About %1", L"Sentaro", false, true, NoSwitch, &OpenAboutSentaro},
   };
   return table;
 }
@@ -56,11 +56,11 @@ const TCommandDef& Command(TCommandId id) {
 }
 
 bool CommandChecked(const TCommandDef& command, const TSwitchState& switches) {
-  return command.Switch != kNoSwitch && switches(command.Switch);
+  return command.Switch != NoSwitch && switches(command.Switch);
 }
 
 void RunCommand(const TCommandDef& command, TCommandContext& context) {
-  if (command.Switch != kNoSwitch)
+  if (command.Switch != NoSwitch)
     context.Settings.ApplySetting(command.Switch, !context.Settings.Switch(command.Switch));
   else
     command.Run(context);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::uint16_t kRussian = 0x19;
+constexpr std::uint16_t Russian = 0x19;
 
 wchar_t AsciiLower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
@@ -25,33 +25,33 @@ std::wstring::size_type FindIgnoringCase(const std::wstring& text, const std::ws
 }  // namespace
 
 std::wstring WebLanguageCode(std::uint16_t uiLanguage) {
-  static const wchar_t kDigits[] = L"0123456789ABCDEF";
+  static const wchar_t Digits[] = L"0123456789ABCDEF";
   const unsigned low = uiLanguage & 0xFFu;
-  return {kDigits[low >> 4], kDigits[low & 0xFu]};
+  return {Digits[low >> 4], Digits[low & 0xFu]};
 }
 
 std::wstring AboutOrvillaUrl(std::uint16_t uiLanguage) {
-  return std::wstring(kProductSite) + L"/rabout/?hl=" + WebLanguageCode(uiLanguage);
+  return std::wstring(ProductSite) + L"/rabout/?hl=" + WebLanguageCode(uiLanguage);
 }
 
 std::wstring OnlineHelpUrl(std::uint16_t uiLanguage) {
-  return std::wstring(kProductSite) + L"/rhelp/?hl=" + WebLanguageCode(uiLanguage);
+  return std::wstring(ProductSite) + L"/rhelp/?hl=" + WebLanguageCode(uiLanguage);
 }
 
 std::wstring AboutSentaroUrl(std::uint16_t uiLanguage) {
-  return std::wstring(kSiblingProductSite) + L"/rorv/?hl=" + WebLanguageCode(uiLanguage);
+  return std::wstring(SiblingProductSite) + L"/rorv/?hl=" + WebLanguageCode(uiLanguage);
 }
 
 std::wstring OnlineKeyboardUrl(std::uint16_t uiLanguage) {
-  return std::wstring(kOnlineKeyboardSite) + Translate(L"/", 0, uiLanguage);
+  return std::wstring(OnlineKeyboardSite) + Translate(L"/", 0, uiLanguage);
 }
 
 std::wstring UrlToOpen(const std::wstring& url, std::uint16_t uiLanguage) {
-  if ((uiLanguage & 0xFFu) != kRussian) return url;
+  if ((uiLanguage & 0xFFu) != Russian) return url;
   std::wstring result = url;
-  const std::wstring suffix = kProductHostSuffix;
+  const std::wstring suffix = ProductHostSuffix;
   const auto at = FindIgnoringCase(result, suffix);
-  if (at != std::wstring::npos) result.replace(at, suffix.size(), kRussianHostSuffix);
+  if (at != std::wstring::npos) result.replace(at, suffix.size(), RussianHostSuffix);
   return result;
 }
 

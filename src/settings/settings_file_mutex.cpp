@@ -29,9 +29,9 @@ std::wstring SettingsFileMutexName(const std::wstring& fullPath) {
   }
   std::wstring name = kPrefix + folded;
   if (name.size() <= MaxKernelObjectName) return name;
-  static const wchar_t kDigits[] = L"0123456789ABCDEF";
+  static const wchar_t Digits[] = L"0123456789ABCDEF";
   std::wstring hex(16, L'0');
   std::uint64_t hash = Hash(folded);
-  for (int i = 15; i >= 0; --i, hash >>= 4) hex[static_cast<std::size_t>(i)] = kDigits[hash & 0xF];
+  for (int i = 15; i >= 0; --i, hash >>= 4) hex[static_cast<std::size_t>(i)] = Digits[hash & 0xF];
   return kPrefix + hex;
 }

@@ -14,13 +14,13 @@ TEST(WebLinks, LanguageCodeIsTheLowByteInUpperCaseHex) {
 }
 
 TEST(WebLinks, EnglishPages) {
-  const std::wstring product = kProductSite;
+  const std::wstring product = ProductSite;
   EXPECT_EQ(OnlineHelpUrl(0x0409), product + L"/rhelp/?hl=09");
   EXPECT_EQ(AboutOrvillaUrl(0x0409), product + L"/rabout/?hl=09");
-  EXPECT_EQ(AboutSentaroUrl(0x0409), std::wstring(kSiblingProductSite) + L"/rorv/?hl=09");
-  EXPECT_EQ(OnlineKeyboardUrl(0x0409), std::wstring(kOnlineKeyboardSite) + L"/");
-  EXPECT_EQ(OnlineKeyboardUrl(0x0407), std::wstring(kOnlineKeyboardSite) + L"/de/");
-  EXPECT_EQ(OnlineKeyboardUrl(0x0804), std::wstring(kOnlineKeyboardSite) + L"/");
+  EXPECT_EQ(AboutSentaroUrl(0x0409), std::wstring(SiblingProductSite) + L"/rorv/?hl=09");
+  EXPECT_EQ(OnlineKeyboardUrl(0x0409), std::wstring(OnlineKeyboardSite) + L"/");
+  EXPECT_EQ(OnlineKeyboardUrl(0x0407), std::wstring(OnlineKeyboardSite) + L"/de/");
+  EXPECT_EQ(OnlineKeyboardUrl(0x0804), std::wstring(OnlineKeyboardSite) + L"/");
   for (const std::wstring& url : {OnlineHelpUrl(0x0409), AboutOrvillaUrl(0x0409), OnlineKeyboardUrl(0x0409)})
     EXPECT_EQ(UrlToOpen(url, 0x0409), url);
 }
@@ -31,7 +31,7 @@ TEST(WebLinks, RussianUsersGetTheRussianHostOfTheProductSitesOnly) {
   EXPECT_EQ(UrlToOpen(AboutOrvillaUrl(russian), russian), L"https://orvilla.lunavar.ru/rabout/?hl=19");
   EXPECT_EQ(UrlToOpen(AboutSentaroUrl(russian), russian), L"https://sentaro.lunavar.ru/rorv/?hl=19");
   // The online keyboard site is never changed; its segment is the Russian one.
-  EXPECT_EQ(UrlToOpen(OnlineKeyboardUrl(russian), russian), std::wstring(kOnlineKeyboardSite) + L"/ru/");
+  EXPECT_EQ(UrlToOpen(OnlineKeyboardUrl(russian), russian), std::wstring(OnlineKeyboardSite) + L"/ru/");
   EXPECT_EQ(UrlToOpen(L"ms-settings:regionlanguage", russian), L"ms-settings:regionlanguage");
 }
 
