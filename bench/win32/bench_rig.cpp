@@ -11,8 +11,8 @@
 namespace {
 
 constexpr wchar_t kBenchClass[] = L"OrvillaBenchWindow";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD ExStyle = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 
 }  // namespace
 
@@ -35,8 +35,8 @@ TBenchWindow::TBenchWindow(int clientWidth, int clientHeight) {
   wc.lpszClassName = kBenchClass;
   RegisterClassExW(&wc);
   RECT r{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  FHandle = CreateWindowExW(kExStyle, kBenchClass, L"Orvilla bench", kStyle, 0, 0, r.right - r.left,
+  AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
+  FHandle = CreateWindowExW(ExStyle, kBenchClass, L"Orvilla bench", Style, 0, 0, r.right - r.left,
                             r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
   ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   Pump();
@@ -48,7 +48,7 @@ TBenchWindow::~TBenchWindow() {
 
 void TBenchWindow::SetClientSize(int width, int height) {
   RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+  AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
   SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -51,10 +51,10 @@ enum class TSettingsControl : int {
 };
 
 // The button pictures, by their index in the image lists (index 1, a star, is not used).
-constexpr int kImageKeyboard = 0;
-constexpr int kImageInformation = 2;
-constexpr int kImageQuestionMark = 3;
-constexpr int kImageGlobe = 4;
+constexpr int ImageKeyboard = 0;
+constexpr int ImageInformation = 2;
+constexpr int ImageQuestionMark = 3;
+constexpr int ImageGlobe = 4;
 
 struct TSettingsControlPlan {
   TSettingsControl Control = TSettingsControl::btnClose;
@@ -73,7 +73,7 @@ struct TSettingsControlPlan {
 // setting's range; a page is half a second.
 constexpr int TimeTrackBarMin(TSettingId id) { return Setting(id).Min / 100; }
 constexpr int TimeTrackBarMax(TSettingId id) { return Setting(id).Max / 100; }
-constexpr int kTimeTrackBarPageSize = 5;
+constexpr int TimeTrackBarPageSize = 5;
 // The track bar position of a time in milliseconds (limited as its setting is), the time of a
 // position, and the time as the dialog shows it beside its track bar ("1.5 s").
 int TimeTrackBarPosition(TSettingId id, int milliseconds);

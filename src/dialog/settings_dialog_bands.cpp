@@ -14,9 +14,9 @@ using Kind = TSettingsControlKind;
 // Two columns, as the lists under the bands have them: the left one ends where the right one
 // begins, the right one ends at the dialog's common right edge.
 constexpr int Left = 16;
-constexpr int kLeftWidth = 208;
+constexpr int LeftWidth = 208;
 constexpr int Right = 232;
-constexpr int kRightWidth = 201;
+constexpr int RightWidth = 201;
 
 std::wstring Tr(const wchar_t* text, std::uint16_t uiLanguage) { return Translate(text, 0, uiLanguage); }
 
@@ -24,14 +24,14 @@ std::wstring Tr(const wchar_t* text, std::uint16_t uiLanguage) { return Translat
 
 int AddWordBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TCommandCaptions& captions,
                 std::uint16_t uiLanguage) {
-  c.push_back(PlanControl(C::chkWordSuggestions, Kind::CheckBox, Left, top, kLeftWidth, 17, tab++,
+  c.push_back(PlanControl(C::chkWordSuggestions, Kind::CheckBox, Left, top, LeftWidth, 17, tab++,
                           captions.Of(TCommandId::WordSuggestions)));
-  c.push_back(PlanControl(C::chkSuggestionSpace, Kind::CheckBox, Right, top, kRightWidth, 17, tab++,
+  c.push_back(PlanControl(C::chkSuggestionSpace, Kind::CheckBox, Right, top, RightWidth, 17, tab++,
                           Tr(L"Space after a suggestion", uiLanguage)));
   // The check box in line with the middle of the button beside it.
-  c.push_back(PlanControl(C::chkLearnWords, Kind::CheckBox, Left, top + 25, kLeftWidth, 17, tab++,
+  c.push_back(PlanControl(C::chkLearnWords, Kind::CheckBox, Left, top + 25, LeftWidth, 17, tab++,
                           Tr(L"Learn my words", uiLanguage)));
-  c.push_back(PlanControl(C::btnForgetWords, Kind::PushButton, Right, top + 21, kRightWidth, 23, tab++,
+  c.push_back(PlanControl(C::btnForgetWords, Kind::PushButton, Right, top + 21, RightWidth, 23, tab++,
                           Tr(L"Forget learned words", uiLanguage)));
   return tab;
 }
@@ -39,10 +39,10 @@ int AddWordBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TC
 int AddScanBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TCommandCaptions& captions,
                 std::uint16_t uiLanguage) {
   const std::wstring colon = LabelColon(0, uiLanguage);
-  c.push_back(PlanControl(C::chkScanning, Kind::CheckBox, Left, top, kLeftWidth, 17, tab++, captions.Of(TCommandId::Scanning)));
+  c.push_back(PlanControl(C::chkScanning, Kind::CheckBox, Left, top, LeftWidth, 17, tab++, captions.Of(TCommandId::Scanning)));
   c.push_back(
-      PlanControl(C::chkClickSound, Kind::CheckBox, Right, top, kRightWidth, 17, tab++, captions.Of(TCommandId::ClickSound)));
-  c.push_back(PlanControl(C::chkScanSound, Kind::CheckBox, Left, top + 24, kLeftWidth, 17, tab++,
+      PlanControl(C::chkClickSound, Kind::CheckBox, Right, top, RightWidth, 17, tab++, captions.Of(TCommandId::ClickSound)));
+  c.push_back(PlanControl(C::chkScanSound, Kind::CheckBox, Left, top + 24, LeftWidth, 17, tab++,
                           Tr(L"Tick at each step", uiLanguage)));
   // The switch key's label and list, their middles in line with the check box's.
   c.push_back(PlanControl(C::lblScanKey, Kind::Label, Right, top + 26, 107, 13, -1,

@@ -10,8 +10,8 @@
 
 // The heights of the two bands, one under the other below the hover band; every control under
 // them sits that much lower than without them.
-constexpr int kWordBandHeight = 50;
-constexpr int kScanBandHeight = 78;
+constexpr int WordBandHeight = 50;
+constexpr int ScanBandHeight = 78;
 
 // The word band at top: "Word suggestions" and the space after a suggestion, learning the words
 // typed and the button that forgets them. Tab positions from firstTab on; returns the next one.

@@ -48,11 +48,11 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   plan.FontName = L"Tahoma";
   plan.FontPointSize = 8;
   plan.ClientWidth = 448;
-  plan.ClientHeight = 520 + kHoverBandHeight + kWordBandHeight + kScanBandHeight;
+  plan.ClientHeight = 520 + HoverBandHeight + WordBandHeight + ScanBandHeight;
   plan.ForgetWordsQuestion = ForgetLearnedWordsQuestion(uiLanguage);
   // Everything under the hover band and the bands of word suggestions and scanning under it moves
   // down by their heights.
-  const int d = kHoverBandHeight + kWordBandHeight + kScanBandHeight;
+  const int d = HoverBandHeight + WordBandHeight + ScanBandHeight;
 
   auto& c = plan.Controls;
   c.push_back(Control(C::lblTransparency, Kind::Label, Box(16, 20, 70, 13), -1, tr(L"Transparency") + colon));
@@ -67,8 +67,8 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(Control(C::tbHoverTime, Kind::TrackBar, Box(104, 148, 233, 27), 5, L""));
   c.back().Hint = tr(L"Hover time");
   c.push_back(Control(C::lblHoverTimeValue, Kind::Label, Box(345, 152, 88, 13), -1, TimeText(TSettingId::HoverTime, Setting(TSettingId::HoverTime).Default)));
-  int tab = AddWordBand(c, 124 + kHoverBandHeight, 6, captions, uiLanguage);
-  tab = AddScanBand(c, 124 + kHoverBandHeight + kWordBandHeight, tab, captions, uiLanguage);
+  int tab = AddWordBand(c, 124 + HoverBandHeight, 6, captions, uiLanguage);
+  tab = AddScanBand(c, 124 + HoverBandHeight + WordBandHeight, tab, captions, uiLanguage);
   c.push_back(Control(C::lblKeyboardType, Kind::Label, Box(16, 128 + d, 24, 13), -1, tr(L"Kind") + colon));
   c.push_back(Control(C::lbKeyboardType, Kind::ListBox, Box(16, 144 + d, 201, 89), tab++, L""));
   // The names of the six first layouts are the same in every language; "Full" and "Numeric pad"
@@ -81,18 +81,18 @@ TSettingsDialogPlan SettingsDialogPlan(const TCommandCaptions& captions, std::ui
   c.push_back(
       Control(C::btnLanguage, Kind::PushButton, Box(16, 248 + d, 417, 25), tab++, tr(L"Language preferences")));
   c.push_back(Control(C::btnOnlineKeyboard, Kind::ImageButton, Box(16, 290 + d, 417, 25), tab++,
-                      captions.Of(TCommandId::OnlineKeyboard), kImageGlobe));
+                      captions.Of(TCommandId::OnlineKeyboard), ImageGlobe));
   c.push_back(Control(C::btnHelpOrReview, Kind::ImageButton, Box(16, 322 + d, 417, 25), tab++, captions.Of(TCommandId::OnlineHelp),
-                      kImageQuestionMark));
+                      ImageQuestionMark));
   c.push_back(Control(C::btnAboutORV, Kind::ImageButton, Box(16, 354 + d, 417, 25), tab++, captions.Of(TCommandId::AboutOrvilla),
-                      kImageInformation));
+                      ImageInformation));
   c.push_back(Control(C::lblInfo, Kind::Label, Box(16, 400 + d, 417, 33), -1,
                       ReplaceFirst(tr(L"Please purchase %1 to access premium features and help us further "
                                       L"improve this app."),
                                    L"%1", L"Sentaro")));
   c.back().WordWrap = true;
   c.push_back(Control(C::btnAboutSNT, Kind::ImageButton, Box(16, 440 + d, 417, 25), tab++, captions.Of(TCommandId::AboutSentaro),
-                      kImageKeyboard));
+                      ImageKeyboard));
   // Keeping clear of the text cursor, in the left half of the Close button's row, so that the
   // dialog grows no taller.
   c.push_back(Control(C::chkKeepClear, Kind::CheckBox, Box(16, 484 + d, 208, 17), tab++, captions.Of(TCommandId::KeepClear)));

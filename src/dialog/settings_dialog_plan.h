@@ -29,11 +29,11 @@ struct TSettingsDialogPlan {
 };
 
 // The transparency track bar's range is the setting's own; its page size.
-constexpr int kTrackBarPageSize = 50;
+constexpr int TrackBarPageSize = 50;
 
 // The height of the hover band (its check box and its track bar) under the three switches; every
 // control below it sits that much lower than without it.
-constexpr int kHoverBandHeight = 60;
+constexpr int HoverBandHeight = 60;
 // The dialog in the user's interface language: texts through Translate and LabelColon (a
 // French label ends in " :"), the switches' and buttons' texts from the command captions.
 // fileLayouts: the names of the layouts from files, listed after the built-in ones.

@@ -22,12 +22,12 @@ using Kind = TSettingsControlKind;
 using S = TSettingId;
 
 constexpr wchar_t ClassName[] = L"TSettingsForm";
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
-constexpr int kListItemHeight = 13;  // at 96 DPI
-constexpr int kDropDownItems = 8;    // the items an open drop-down list shows at once
-constexpr int kImageMargin = 4;      // between a button's left edge and its picture, at 96 DPI
-constexpr wchar_t kLanguageSettings[] = L"ms-settings:regionlanguage";
+constexpr DWORD Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+constexpr int ListItemHeight = 13;  // at 96 DPI
+constexpr int DropDownItems = 8;    // the items an open drop-down list shows at once
+constexpr int ImageMargin = 4;      // between a button's left edge and its picture, at 96 DPI
+constexpr wchar_t LanguageSettings[] = L"ms-settings:regionlanguage";
 
 // The work area of the monitor a window is on (the primary one for no window).
 TRect WorkAreaOf(HWND window, DWORD fallback) {
@@ -129,7 +129,7 @@ TSettingsForm::TSettingsForm(HWND owner, TSettingsTarget& target, const TCommand
   }
   // Created on the keyboard window's monitor, so that it starts with that monitor's DPI.
   const TRect area = WorkAreaOf(owner, MONITOR_DEFAULTTOPRIMARY);
-  CreateBoundWindow(kExStyle, ClassName, FPlan.Title.c_str(), kStyle, area.Left, area.Top, 100, 100, owner);
+  CreateBoundWindow(ExStyle, ClassName, FPlan.Title.c_str(), Style, area.Left, area.Top, 100, 100, owner);
   if (!Handle()) throw std::runtime_error("The settings window could not be created");
   try {
     FormCreate();
@@ -172,15 +172,15 @@ void TSettingsForm::CreateControls() {
       const int position = TimeTrackBarPosition(setting, Setting(setting).Default);
       SendMessageW(control, TBM_SETRANGEMIN, FALSE, TimeTrackBarMin(setting));
       SendMessageW(control, TBM_SETRANGEMAX, FALSE, TimeTrackBarMax(setting));
-      SendMessageW(control, TBM_SETPAGESIZE, 0, kTimeTrackBarPageSize);
+      SendMessageW(control, TBM_SETPAGESIZE, 0, TimeTrackBarPageSize);
       SendMessageW(control, TBM_SETPOS, TRUE, position);
       (setting == S::HoverTime ? FHoverTrackBarPosition : FScanTrackBarPosition) = position;
     } else if (c.Kind == Kind::DropDownList) {
-      SendMessageW(control, CB_SETMINVISIBLE, std::min<WPARAM>(c.Items.size(), kDropDownItems), 0);
+      SendMessageW(control, CB_SETMINVISIBLE, std::min<WPARAM>(c.Items.size(), DropDownItems), 0);
     } else if (c.Kind == Kind::TrackBar) {
       SendMessageW(control, TBM_SETRANGEMIN, FALSE, Setting(S::Transparency).Min);
       SendMessageW(control, TBM_SETRANGEMAX, FALSE, Setting(S::Transparency).Max);
-      SendMessageW(control, TBM_SETPAGESIZE, 0, kTrackBarPageSize);
+      SendMessageW(control, TBM_SETPAGESIZE, 0, TrackBarPageSize);
       SendMessageW(control, TBM_SETPOS, TRUE, Setting(S::Transparency).Max);
       FTrackBarPosition = Setting(S::Transparency).Max;
     }
@@ -221,9 +221,9 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
       if (GetTextExtentPoint32W(screen.Get(), c.Text.c_str(), static_cast<int>(c.Text.size()), &extent))
         r.Right = r.Left + extent.cx;
     }
-    if (c.Kind == Kind::ListBox) SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaleToDpi(kListItemHeight, dpi));
+    if (c.Kind == Kind::ListBox) SendMessageW(control, LB_SETITEMHEIGHT, 0, ScaleToDpi(ListItemHeight, dpi));
     // A drop-down list's window holds its list when open; the closed field's height follows the font.
-    if (c.Kind == Kind::DropDownList) r.Bottom += ScaleToDpi(kDropDownItems * kListItemHeight + 2, dpi);
+    if (c.Kind == Kind::DropDownList) r.Bottom += ScaleToDpi(DropDownItems * ListItemHeight + 2, dpi);
     MoveWindow(control, r.Left, r.Top, r.Width(), r.Height(), FALSE);
   }
   FFont = std::move(newFont);  // the old font goes only once no control uses it
@@ -234,7 +234,7 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
 
 void TSettingsForm::Place(const TRect& workArea, std::optional<TPoint> topLeft) {
   const TDialogPlacement placement = PlaceDialog(FPlan.ClientWidth, FPlan.ClientHeight, FDpi, workArea,
-                                                 ToTRect(WindowRectForClient(0, 0, kStyle, kExStyle, FDpi)), topLeft);
+                                                 ToTRect(WindowRectForClient(0, 0, Style, ExStyle, FDpi)), topLeft);
   if (placement.LayoutDpi != FLayoutDpi) ApplyLayoutDpi(placement.LayoutDpi);
   const TRect& w = placement.Window;
   SetWindowPos(Handle(), nullptr, w.Left, w.Top, w.Width(), w.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -261,7 +261,7 @@ void TSettingsForm::SetButtonImages() {
                    : ButtonImageList(FCommonControls, static_cast<TButtonPicture>(c.ImageIndex), size);
     BUTTON_IMAGELIST images{};
     images.himl = lists[k].Get();
-    images.margin = {ScaleToDpi(kImageMargin, FLayoutDpi), 0, 0, 0};
+    images.margin = {ScaleToDpi(ImageMargin, FLayoutDpi), 0, 0, 0};
     images.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
     // Buttons of the common controls version 6 show the picture; older ones ignore the message.
     if (images.himl) SendMessageW(Control(c.Control), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
@@ -410,7 +410,7 @@ void TSettingsForm::tbTransparencyChange() {
 void TSettingsForm::btnLanguageClick() {
   Close();
   if (IsWin10OrLater)
-    FTarget.OpenUrl(kLanguageSettings);
+    FTarget.OpenUrl(LanguageSettings);
   else
     RunInputApplet();
 }

@@ -16,7 +16,7 @@ using S = TSettingId;
 const struct {
   C Control;
   S Setting;
-} kBandSwitches[] = {
+} BandSwitches[] = {
     {C::chkWordSuggestions, S::WordSuggestions}, {C::chkSuggestionSpace, S::SuggestionSpace},
     {C::chkLearnWords, S::LearnWords},           {C::chkScanning, S::Scanning},
     {C::chkClickSound, S::ClickSound},           {C::chkScanSound, S::ScanSound},
@@ -25,7 +25,7 @@ const struct {
 }  // namespace
 
 void TSettingsForm::FillBands() {
-  for (const auto& s : kBandSwitches)
+  for (const auto& s : BandSwitches)
     SendMessageW(Control(s.Control), BM_SETCHECK, FTarget.Switch(s.Setting) ? BST_CHECKED : BST_UNCHECKED, 0);
   SendMessageW(Control(C::cbScanKey), CB_SETCURSEL,
                static_cast<WPARAM>(SwitchKeyIndex(FTarget.SettingValue(S::ScanKey))), 0);
@@ -38,7 +38,7 @@ void TSettingsForm::FillBands() {
 
 bool TSettingsForm::OnBandCommand(int id, int code) {
   const C control = static_cast<C>(id);
-  for (const auto& s : kBandSwitches) {
+  for (const auto& s : BandSwitches) {
     if (s.Control != control) continue;
     if (code == BN_CLICKED) chkBandSwitchClick(control);
     return true;
@@ -51,7 +51,7 @@ bool TSettingsForm::OnBandCommand(int id, int code) {
 }
 
 void TSettingsForm::chkBandSwitchClick(TSettingsControl control) {
-  for (const auto& s : kBandSwitches)
+  for (const auto& s : BandSwitches)
     if (s.Control == control) FTarget.ApplySetting(s.Setting, Checked(control));
 }
 

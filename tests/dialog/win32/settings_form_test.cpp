@@ -194,7 +194,7 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   RECT client{};
   GetClientRect(dialog, &client);
   EXPECT_EQ(client.right, ScaleToDpi(448, dpi));
-  EXPECT_EQ(client.bottom, ScaleToDpi(520 + kHoverBandHeight + kWordBandHeight + kScanBandHeight, dpi));
+  EXPECT_EQ(client.bottom, ScaleToDpi(520 + HoverBandHeight + WordBandHeight + ScanBandHeight, dpi));
   const TSettingsDialogPlan plan =
       SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish, FTarget.fileLayouts);
   HWND previous = nullptr;
