@@ -4,15 +4,15 @@
 
 namespace {
 
-constexpr std::uint16_t kLangEnglish = 0x09;
-constexpr std::uint16_t kLangFrench = 0x0C;
-constexpr std::uint16_t kLangChinesePrc = 0x0804;
-constexpr std::uint16_t kLangCroatianCroatia = 0x041A;
+constexpr std::uint16_t LangEnglish = 0x09;
+constexpr std::uint16_t LangFrench = 0x0C;
+constexpr std::uint16_t LangChinesePrc = 0x0804;
+constexpr std::uint16_t LangCroatianCroatia = 0x041A;
 
 // The id under which the table keeps a language's texts: Chinese (PRC) and Croatian (Croatia)
 // stay whole, every other id is reduced to its low 8 bits.
 std::uint16_t TableLang(std::uint16_t Lang) {
-  if (Lang == kLangChinesePrc || Lang == kLangCroatianCroatia) return Lang;
+  if (Lang == LangChinesePrc || Lang == LangCroatianCroatia) return Lang;
   return Lang & 0xFF;
 }
 
@@ -27,7 +27,7 @@ const TSourceText* FindSourceText(const std::wstring& Text) {
 std::wstring Translate(const std::wstring& Text, std::uint16_t Lang, std::uint16_t UiLang) {
   if (Lang == 0) Lang = UiLang;
   Lang = TableLang(Lang);
-  if (Lang == kLangEnglish) return Text;
+  if (Lang == LangEnglish) return Text;
   const TSourceText* source = FindSourceText(Text);
   if (source == nullptr) return Text;
   for (std::size_t i = 0; i < source->TranslationCount; ++i)
@@ -37,5 +37,5 @@ std::wstring Translate(const std::wstring& Text, std::uint16_t Lang, std::uint16
 
 std::wstring LabelColon(std::uint16_t Lang, std::uint16_t UiLang) {
   if (Lang == 0) Lang = UiLang & 0xFF;
-  return Lang == kLangFrench ? L" :" : L":";
+  return Lang == LangFrench ? L" :" : L":";
 }

@@ -8,12 +8,12 @@ namespace {
 
 // Key names.
 // "Esc"
-const TTranslation kEsc[] = {
+const TTranslation Esc[] = {
     {0x0C, L"Echap"},  // French
 };
 
 // "Caps"
-const TTranslation kCaps[] = {
+const TTranslation Caps[] = {
     {0x07, L"Feststell"},  // German
     {0x0A, L"Bloq May"},  // Spanish
     {0x0C, L"Verr Maj"},  // French
@@ -21,7 +21,7 @@ const TTranslation kCaps[] = {
 };
 
 // "Shift"
-const TTranslation kShift[] = {
+const TTranslation Shift[] = {
     {0x06, L"Skift"},  // Danish
     {0x07, L"Umschalt"},  // German
     {0x0A, L"Mayús"},  // Spanish
@@ -30,7 +30,7 @@ const TTranslation kShift[] = {
 };
 
 // "Enter"
-const TTranslation kEnter[] = {
+const TTranslation Enter[] = {
     {0x06, L"Retur"},  // Danish
     {0x0A, L"Intro"},  // Spanish
     {0x0C, L"Entrée"},  // French
@@ -38,12 +38,12 @@ const TTranslation kEnter[] = {
 };
 
 // "Ctrl"
-const TTranslation kCtrl[] = {
+const TTranslation Ctrl[] = {
     {0x07, L"Strg"},  // German
 };
 
 // "PrtScr"
-const TTranslation kPrtScr[] = {
+const TTranslation PrtScr[] = {
     {0x07, L"Druck"},  // German
     {0x0A, L"ImprPant"},  // Spanish
     {0x0C, L"ImpÉcran"},  // French
@@ -51,7 +51,7 @@ const TTranslation kPrtScr[] = {
 };
 
 // "ScrLk"
-const TTranslation kScrLk[] = {
+const TTranslation ScrLk[] = {
     {0x06, L"ScrLås"},  // Danish
     {0x07, L"Rollen"},  // German
     {0x0A, L"BloDesp"},  // Spanish
@@ -60,7 +60,7 @@ const TTranslation kScrLk[] = {
 };
 
 // "Pause"
-const TTranslation kPause[] = {
+const TTranslation Pause[] = {
     {0x0A, L"Pausa"},  // Spanish
     {0x10, L"Pausa"},  // Italian
     {0x13, L"Pauze"},  // Dutch
@@ -68,13 +68,13 @@ const TTranslation kPause[] = {
 };
 
 // "Ins"
-const TTranslation kIns[] = {
+const TTranslation Ins[] = {
     {0x06, L"Indsæt"},  // Danish
     {0x07, L"Einfg"},  // German
 };
 
 // "Del"
-const TTranslation kDel[] = {
+const TTranslation Del[] = {
     {0x06, L"Slet"},  // Danish
     {0x07, L"Entf"},  // German
     {0x0A, L"Supr"},  // Spanish
@@ -83,7 +83,7 @@ const TTranslation kDel[] = {
 };
 
 // "Home"
-const TTranslation kHome[] = {
+const TTranslation Home[] = {
     {0x06, L"Hjem"},  // Danish
     {0x07, L"Pos1"},  // German
     {0x0A, L"Inicio"},  // Spanish
@@ -91,7 +91,7 @@ const TTranslation kHome[] = {
 };
 
 // "End"
-const TTranslation kEnd[] = {
+const TTranslation End[] = {
     {0x06, L"Slut"},  // Danish
     {0x07, L"Ende"},  // German
     {0x0A, L"Fin"},  // Spanish
@@ -100,7 +100,7 @@ const TTranslation kEnd[] = {
 };
 
 // "PgUp"
-const TTranslation kPgUp[] = {
+const TTranslation PgUp[] = {
     {0x06, L"SideOp"},  // Danish
     {0x07, L"Bild-auf"},  // German
     {0x0A, L"RePág"},  // Spanish
@@ -109,7 +109,7 @@ const TTranslation kPgUp[] = {
 };
 
 // "PgDn"
-const TTranslation kPgDn[] = {
+const TTranslation PgDn[] = {
     {0x06, L"SideNed"},  // Danish
     {0x07, L"Bild-ab"},  // German
     {0x0A, L"AvPág"},  // Spanish
@@ -119,7 +119,7 @@ const TTranslation kPgDn[] = {
 
 // Language segment of the online keyboard page's address.
 // "/"
-const TTranslation kOnlineKeyboardSegment[] = {
+const TTranslation OnlineKeyboardSegment[] = {
     {0x04, L"/cn/"},  // Chinese (traditional)
     {0x07, L"/de/"},  // German
     {0x0A, L"/es/"},  // Spanish
@@ -137,7 +137,7 @@ const TTranslation kOnlineKeyboardSegment[] = {
 
 // User-interface texts.
 // "Enable key repeat"
-const TTranslation kEnableKeyRepeat[] = {
+const TTranslation EnableKeyRepeat[] = {
     {0x01, L"تمكين تكرار المفتاح"},  // Arabic
     {0x02, L"Включи ключова повторение"},  // Bulgarian
     {0x04, L"啟用按鍵重複"},  // Chinese (traditional)
@@ -165,7 +165,7 @@ const TTranslation kEnableKeyRepeat[] = {
 };
 
 // "Fit width"
-const TTranslation kFitWidth[] = {
+const TTranslation FitWidth[] = {
     {0x01, L"ملائمه العرض"},  // Arabic
     {0x02, L"Побиране и ширината"},  // Bulgarian
     {0x04, L"適合寬度"},  // Chinese (traditional)
@@ -193,7 +193,7 @@ const TTranslation kFitWidth[] = {
 };
 
 // "Lock window size"
-const TTranslation kLockWindowSize[] = {
+const TTranslation LockWindowSize[] = {
     {0x01, L"تثبيت مساحه النافذه"},  // Arabic
     {0x02, L"Фиксирайте размера на прозореца"},  // Bulgarian
     {0x04, L"鎖定窗口大小"},  // Chinese (traditional)
@@ -221,7 +221,7 @@ const TTranslation kLockWindowSize[] = {
 };
 
 // "Change colors"
-const TTranslation kChangeColors[] = {
+const TTranslation ChangeColors[] = {
     {0x01, L"تغيير الألوان"},  // Arabic
     {0x02, L"Промяна на цветовете"},  // Bulgarian
     {0x04, L"變更色彩\u200B\u200B"},  // Chinese (traditional); ends in two zero-width spaces (U+200B)
@@ -251,7 +251,7 @@ const TTranslation kChangeColors[] = {
 };
 
 // "Change keyboard type"
-const TTranslation kChangeKeyboardType[] = {
+const TTranslation ChangeKeyboardType[] = {
     {0x01, L"تنشيط نوع لوحه المفاتيح التالى"},  // Arabic
     {0x02, L"Активиране на следващия вид клавиатура"},  // Bulgarian
     {0x04, L"啟動下一種鍵盤類型"},  // Chinese (traditional)
@@ -281,7 +281,7 @@ const TTranslation kChangeKeyboardType[] = {
 };
 
 // "About %1"
-const TTranslation kAbout[] = {
+const TTranslation About[] = {
     {0x01, L"%1 حول"},  // Arabic
     {0x02, L"За програмата %1"},  // Bulgarian
     {0x04, L"關於 %1"},  // Chinese (traditional)
@@ -311,7 +311,7 @@ const TTranslation kAbout[] = {
 };
 
 // "Online Help"
-const TTranslation kOnlineHelp[] = {
+const TTranslation OnlineHelp[] = {
     {0x01, L"تعليمات عبر الإنترنت"},  // Arabic
     {0x02, L"Онлайн помощ"},  // Bulgarian
     {0x04, L"線上說明"},  // Chinese (traditional)
@@ -341,7 +341,7 @@ const TTranslation kOnlineHelp[] = {
 };
 
 // "Transparency"
-const TTranslation kTransparency[] = {
+const TTranslation Transparency[] = {
     {0x01, L"الشفافيه"},  // Arabic
     {0x02, L"Прозрачност"},  // Bulgarian
     {0x04, L"透明度"},  // Chinese (traditional)
@@ -371,7 +371,7 @@ const TTranslation kTransparency[] = {
 };
 
 // "Settings"
-const TTranslation kSettings[] = {
+const TTranslation Settings[] = {
     {0x01, L"\u200F\u200Fإعدادات"},  // Arabic; begins with two right-to-left marks (U+200F)
     {0x02, L"Настройки"},  // Bulgarian
     {0x04, L"設定"},  // Chinese (traditional)
@@ -400,7 +400,7 @@ const TTranslation kSettings[] = {
 };
 
 // "Kind"
-const TTranslation kKind[] = {
+const TTranslation Kind[] = {
     {0x01, L"فئة"},  // Arabic
     {0x02, L"Вид"},  // Bulgarian
     {0x04, L"種類"},  // Chinese (traditional)
@@ -429,7 +429,7 @@ const TTranslation kKind[] = {
 };
 
 // "Colors"
-const TTranslation kColors[] = {
+const TTranslation Colors[] = {
     {0x01, L"الألوان"},  // Arabic
     {0x02, L"Цветове"},  // Bulgarian
     {0x04, L"色彩"},  // Chinese (traditional)
@@ -458,7 +458,7 @@ const TTranslation kColors[] = {
 };
 
 // "Close"
-const TTranslation kClose[] = {
+const TTranslation Close[] = {
     {0x01, L"إغلاق"},  // Arabic
     {0x02, L"Затвори"},  // Bulgarian
     {0x04, L"關閉"},  // Chinese (traditional)
@@ -487,7 +487,7 @@ const TTranslation kClose[] = {
 };
 
 // "Language preferences"
-const TTranslation kLanguagePreferences[] = {
+const TTranslation LanguagePreferences[] = {
     {0x01, L"تفضيلات اللغة"},  // Arabic
     {0x02, L"Езикови предпочитания"},  // Bulgarian
     {0x04, L"語言喜好設定"},  // Chinese (traditional)
@@ -516,7 +516,7 @@ const TTranslation kLanguagePreferences[] = {
 };
 
 // "Like this app? Please, rate it."
-const TTranslation kRateThisApp[] = {
+const TTranslation RateThisApp[] = {
     {0x01, L".هل اعجبك هذا التطبيق؟ الرجاء قيمنا من"},  // Arabic
     {0x02, L"Подобно на това приложение? Моля, оценете го."},  // Bulgarian
     {0x04, L"喜歡這款應用嗎？請給我們評個五星吧。"},  // Chinese (traditional)
@@ -545,7 +545,7 @@ const TTranslation kRateThisApp[] = {
 };
 
 // "Please purchase %1 to access premium features and help us further improve this app."
-const TTranslation kPleasePurchase[] = {
+const TTranslation PleasePurchase[] = {
     {0x04, L"請您購買『%1』來使用全部特性，並幫助我們在今後持續改進這個應用。"},  // Chinese (traditional)
     {0x05, L"Prosím zvažte koupi %1, abyste měli přístup ke všem funkcím a pomohli nám neustále vylepšovat tuto aplikaci."},  // Czech
     {0x07, L"Bitte kaufen Sie %1, um Premium-Funktionen nutzen zu können. Außerdem helfen Sie uns, diese Anwendung weiter zu verbessern."},  // German
@@ -566,7 +566,7 @@ const TTranslation kPleasePurchase[] = {
 };
 
 // "Online Keyboard"
-const TTranslation kOnlineKeyboard[] = {
+const TTranslation OnlineKeyboard[] = {
     {0x01, L"لوحة المفاتيح على الانترنت"},  // Arabic
     {0x02, L"Онлайн клавиатура"},  // Bulgarian
     {0x04, L"線上鍵盤"},  // Chinese (traditional)
@@ -600,7 +600,7 @@ const TTranslation kOnlineKeyboard[] = {
 
 // Texts of the keypad layouts and of keeping clear of the text cursor.
 // "Full"
-const TTranslation kFull[] = {
+const TTranslation Full[] = {
     {0x01, L"كامل"},  // Arabic
     {0x02, L"Пълна"},  // Bulgarian
     {0x04, L"完整"},  // Chinese (traditional)
@@ -632,7 +632,7 @@ const TTranslation kFull[] = {
 };
 
 // "Numeric pad"
-const TTranslation kNumericPad[] = {
+const TTranslation NumericPad[] = {
     {0x01, L"لوحة الأرقام"},  // Arabic
     {0x02, L"Цифров блок"},  // Bulgarian
     {0x04, L"數字鍵台"},  // Chinese (traditional)
@@ -664,7 +664,7 @@ const TTranslation kNumericPad[] = {
 };
 
 // "Keep clear of the text cursor"
-const TTranslation kKeepClear[] = {
+const TTranslation KeepClear[] = {
     {0x01, L"الابتعاد عن مؤشر النص"},  // Arabic
     {0x02, L"Отдръпване от текстовия курсор"},  // Bulgarian
     {0x04, L"避開文字游標"},  // Chinese (traditional)
@@ -697,7 +697,7 @@ const TTranslation kKeepClear[] = {
 
 
 // "Word suggestions"
-const TTranslation kWordSuggestions[] = {
+const TTranslation WordSuggestions[] = {
     {0x01, L"اقتراحات الكلمات"},  // Arabic
     {0x02, L"Предложения за думи"},  // Bulgarian
     {0x04, L"字詞建議"},  // Chinese (traditional)
@@ -729,7 +729,7 @@ const TTranslation kWordSuggestions[] = {
 };
 
 // "Scanning"
-const TTranslation kScanning[] = {
+const TTranslation Scanning[] = {
     {0x01, L"المسح"},  // Arabic
     {0x02, L"Сканиране"},  // Bulgarian
     {0x04, L"掃描"},  // Chinese (traditional)
@@ -761,7 +761,7 @@ const TTranslation kScanning[] = {
 };
 
 // "Click sound"
-const TTranslation kClickSound[] = {
+const TTranslation ClickSound[] = {
     {0x01, L"صوت النقر"},  // Arabic
     {0x02, L"Звук при щракване"},  // Bulgarian
     {0x04, L"按鍵音效"},  // Chinese (traditional)
@@ -793,7 +793,7 @@ const TTranslation kClickSound[] = {
 };
 
 // "Space after a suggestion"
-const TTranslation kSuggestionSpace[] = {
+const TTranslation SuggestionSpace[] = {
     {0x01, L"مسافة بعد الاقتراح"},  // Arabic
     {0x02, L"Интервал след предложение"},  // Bulgarian
     {0x04, L"建議後加空格"},  // Chinese (traditional)
@@ -825,7 +825,7 @@ const TTranslation kSuggestionSpace[] = {
 };
 
 // "Learn my words"
-const TTranslation kLearnMyWords[] = {
+const TTranslation LearnMyWords[] = {
     {0x01, L"تعلّم كلماتي"},  // Arabic
     {0x02, L"Запомняне на моите думи"},  // Bulgarian
     {0x04, L"學習我的字詞"},  // Chinese (traditional)
@@ -857,7 +857,7 @@ const TTranslation kLearnMyWords[] = {
 };
 
 // "Forget learned words"
-const TTranslation kForgetLearnedWords[] = {
+const TTranslation ForgetLearnedWords[] = {
     {0x01, L"نسيان الكلمات المتعلَّمة"},  // Arabic
     {0x02, L"Забравяне на научените думи"},  // Bulgarian
     {0x04, L"清除已學習的字詞"},  // Chinese (traditional)
@@ -889,7 +889,7 @@ const TTranslation kForgetLearnedWords[] = {
 };
 
 // "Forget all the words learned from your typing? This cannot be undone."
-const TTranslation kForgetLearnedWordsQuestion[] = {
+const TTranslation ForgetLearnedWordsQuestion[] = {
     {0x01, L"هل تريد نسيان كل الكلمات التي تم تعلّمها من كتابتك؟ لا يمكن التراجع عن ذلك."},  // Arabic
     {0x02, L"Да се забравят ли всички думи, научени от писането ви? Това не може да бъде отменено."},  // Bulgarian
     {0x04, L"要清除從您的輸入中學習到的所有字詞嗎？此動作無法復原。"},  // Chinese (traditional)
@@ -921,7 +921,7 @@ const TTranslation kForgetLearnedWordsQuestion[] = {
 };
 
 // "Tick at each step"
-const TTranslation kTickAtEachStep[] = {
+const TTranslation TickAtEachStep[] = {
     {0x01, L"نقرة خفيفة عند كل خطوة"},  // Arabic
     {0x02, L"Тих звук при всяка стъпка"},  // Bulgarian
     {0x04, L"每步發出提示音"},  // Chinese (traditional)
@@ -953,7 +953,7 @@ const TTranslation kTickAtEachStep[] = {
 };
 
 // "Scan time"
-const TTranslation kScanTime[] = {
+const TTranslation ScanTime[] = {
     {0x01, L"زمن المسح"},  // Arabic
     {0x02, L"Време на стъпка"},  // Bulgarian
     {0x04, L"掃描間隔"},  // Chinese (traditional)
@@ -985,7 +985,7 @@ const TTranslation kScanTime[] = {
 };
 
 // "Switch key"
-const TTranslation kSwitchKey[] = {
+const TTranslation SwitchKey[] = {
     {0x01, L"مفتاح التبديل"},  // Arabic
     {0x02, L"Клавиш за избор"},  // Bulgarian
     {0x04, L"開關按鍵"},  // Chinese (traditional)
@@ -1049,14 +1049,14 @@ const TTranslation Space[] = {
 };
 
 // "Scroll Lock": named in the languages whose keyboards name the key in their own words.
-const TTranslation kScrollLock[] = {
+const TTranslation ScrollLock[] = {
     {0x07, L"Rollen"},  // German
     {0x0A, L"Bloq Despl"},  // Spanish
     {0x0C, L"Arrêt défil"},  // French
     {0x10, L"Bloc Scorr"},  // Italian
 };
 // "Hover to type"
-const TTranslation kHoverToType[] = {
+const TTranslation HoverToType[] = {
     {0x01, L"الكتابة بالتحويم"},  // Arabic
     {0x02, L"Писане с посочване"},  // Bulgarian
     {0x04, L"停留輸入"},  // Chinese (traditional)
@@ -1088,7 +1088,7 @@ const TTranslation kHoverToType[] = {
 };
 
 // "Hover time"
-const TTranslation kHoverTime[] = {
+const TTranslation HoverTime[] = {
     {0x01, L"مدة التحويم"},  // Arabic
     {0x02, L"Задържане"},  // Bulgarian
     {0x04, L"停留時間"},  // Chinese (traditional)
@@ -1121,54 +1121,54 @@ const TTranslation kHoverTime[] = {
 }  // namespace
 
 const TSourceText SourceTexts[] = {
-    {L"Esc", kEsc, std::size(kEsc)},
-    {L"Caps", kCaps, std::size(kCaps)},
-    {L"Shift", kShift, std::size(kShift)},
-    {L"Enter", kEnter, std::size(kEnter)},
-    {L"Ctrl", kCtrl, std::size(kCtrl)},
-    {L"PrtScr", kPrtScr, std::size(kPrtScr)},
-    {L"ScrLk", kScrLk, std::size(kScrLk)},
-    {L"Pause", kPause, std::size(kPause)},
-    {L"Ins", kIns, std::size(kIns)},
-    {L"Del", kDel, std::size(kDel)},
-    {L"Home", kHome, std::size(kHome)},
-    {L"End", kEnd, std::size(kEnd)},
-    {L"PgUp", kPgUp, std::size(kPgUp)},
-    {L"PgDn", kPgDn, std::size(kPgDn)},
-    {L"/", kOnlineKeyboardSegment, std::size(kOnlineKeyboardSegment)},
-    {L"Enable key repeat", kEnableKeyRepeat, std::size(kEnableKeyRepeat)},
-    {L"Fit width", kFitWidth, std::size(kFitWidth)},
-    {L"Lock window size", kLockWindowSize, std::size(kLockWindowSize)},
-    {L"Change colors", kChangeColors, std::size(kChangeColors)},
-    {L"Change keyboard type", kChangeKeyboardType, std::size(kChangeKeyboardType)},
-    {L"About %1", kAbout, std::size(kAbout)},
-    {L"Online Help", kOnlineHelp, std::size(kOnlineHelp)},
-    {L"Transparency", kTransparency, std::size(kTransparency)},
-    {L"Settings", kSettings, std::size(kSettings)},
-    {L"Kind", kKind, std::size(kKind)},
-    {L"Colors", kColors, std::size(kColors)},
-    {L"Close", kClose, std::size(kClose)},
-    {L"Language preferences", kLanguagePreferences, std::size(kLanguagePreferences)},
-    {L"Like this app? Please, rate it.", kRateThisApp, std::size(kRateThisApp)},
-    {L"Please purchase %1 to access premium features and help us further improve this app.", kPleasePurchase, std::size(kPleasePurchase)},
-    {L"Online Keyboard", kOnlineKeyboard, std::size(kOnlineKeyboard)},
-    {L"Full", kFull, std::size(kFull)},
-    {L"Numeric pad", kNumericPad, std::size(kNumericPad)},
-    {L"Keep clear of the text cursor", kKeepClear, std::size(kKeepClear)},
-    {L"Word suggestions", kWordSuggestions, std::size(kWordSuggestions)},
-    {L"Scanning", kScanning, std::size(kScanning)},
-    {L"Click sound", kClickSound, std::size(kClickSound)},
-    {L"Space after a suggestion", kSuggestionSpace, std::size(kSuggestionSpace)},
-    {L"Learn my words", kLearnMyWords, std::size(kLearnMyWords)},
-    {L"Forget learned words", kForgetLearnedWords, std::size(kForgetLearnedWords)},
-    {L"Forget all the words learned from your typing? This cannot be undone.", kForgetLearnedWordsQuestion, std::size(kForgetLearnedWordsQuestion)},
-    {L"Tick at each step", kTickAtEachStep, std::size(kTickAtEachStep)},
-    {L"Scan time", kScanTime, std::size(kScanTime)},
-    {L"Switch key", kSwitchKey, std::size(kSwitchKey)},
+    {L"Esc", Esc, std::size(Esc)},
+    {L"Caps", Caps, std::size(Caps)},
+    {L"Shift", Shift, std::size(Shift)},
+    {L"Enter", Enter, std::size(Enter)},
+    {L"Ctrl", Ctrl, std::size(Ctrl)},
+    {L"PrtScr", PrtScr, std::size(PrtScr)},
+    {L"ScrLk", ScrLk, std::size(ScrLk)},
+    {L"Pause", Pause, std::size(Pause)},
+    {L"Ins", Ins, std::size(Ins)},
+    {L"Del", Del, std::size(Del)},
+    {L"Home", Home, std::size(Home)},
+    {L"End", End, std::size(End)},
+    {L"PgUp", PgUp, std::size(PgUp)},
+    {L"PgDn", PgDn, std::size(PgDn)},
+    {L"/", OnlineKeyboardSegment, std::size(OnlineKeyboardSegment)},
+    {L"Enable key repeat", EnableKeyRepeat, std::size(EnableKeyRepeat)},
+    {L"Fit width", FitWidth, std::size(FitWidth)},
+    {L"Lock window size", LockWindowSize, std::size(LockWindowSize)},
+    {L"Change colors", ChangeColors, std::size(ChangeColors)},
+    {L"Change keyboard type", ChangeKeyboardType, std::size(ChangeKeyboardType)},
+    {L"About %1", About, std::size(About)},
+    {L"Online Help", OnlineHelp, std::size(OnlineHelp)},
+    {L"Transparency", Transparency, std::size(Transparency)},
+    {L"Settings", Settings, std::size(Settings)},
+    {L"Kind", Kind, std::size(Kind)},
+    {L"Colors", Colors, std::size(Colors)},
+    {L"Close", Close, std::size(Close)},
+    {L"Language preferences", LanguagePreferences, std::size(LanguagePreferences)},
+    {L"Like this app? Please, rate it.", RateThisApp, std::size(RateThisApp)},
+    {L"Please purchase %1 to access premium features and help us further improve this app.", PleasePurchase, std::size(PleasePurchase)},
+    {L"Online Keyboard", OnlineKeyboard, std::size(OnlineKeyboard)},
+    {L"Full", Full, std::size(Full)},
+    {L"Numeric pad", NumericPad, std::size(NumericPad)},
+    {L"Keep clear of the text cursor", KeepClear, std::size(KeepClear)},
+    {L"Word suggestions", WordSuggestions, std::size(WordSuggestions)},
+    {L"Scanning", Scanning, std::size(Scanning)},
+    {L"Click sound", ClickSound, std::size(ClickSound)},
+    {L"Space after a suggestion", SuggestionSpace, std::size(SuggestionSpace)},
+    {L"Learn my words", LearnMyWords, std::size(LearnMyWords)},
+    {L"Forget learned words", ForgetLearnedWords, std::size(ForgetLearnedWords)},
+    {L"Forget all the words learned from your typing? This cannot be undone.", ForgetLearnedWordsQuestion, std::size(ForgetLearnedWordsQuestion)},
+    {L"Tick at each step", TickAtEachStep, std::size(TickAtEachStep)},
+    {L"Scan time", ScanTime, std::size(ScanTime)},
+    {L"Switch key", SwitchKey, std::size(SwitchKey)},
     {L"Space", Space, std::size(Space)},
-    {L"Scroll Lock", kScrollLock, std::size(kScrollLock)},
-    {L"Hover to type", kHoverToType, std::size(kHoverToType)},
-    {L"Hover time", kHoverTime, std::size(kHoverTime)},
+    {L"Scroll Lock", ScrollLock, std::size(ScrollLock)},
+    {L"Hover to type", HoverToType, std::size(HoverToType)},
+    {L"Hover time", HoverTime, std::size(HoverTime)},
 };
 
 const std::size_t SourceTextCount = std::size(SourceTexts);
