@@ -39,9 +39,9 @@ void StartTabletService() {
 }
 
 void SetTabletPenServiceProperty(HWND window) {
-  static constexpr wchar_t kProperty[] = L"MicrosoftTabletPenServiceProperty";
-  const ATOM atom = GlobalAddAtomW(kProperty);
-  SetPropW(window, kProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0x01010019)));
+  static constexpr wchar_t Property[] = L"MicrosoftTabletPenServiceProperty";
+  const ATOM atom = GlobalAddAtomW(Property);
+  SetPropW(window, Property, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0x01010019)));
   if (atom) GlobalDeleteAtom(atom);
 }
 
