@@ -16,7 +16,7 @@ struct TLayer {
   TShape Shape;
 };
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double Pi = 3.14159265358979323846;
 
 TShape Rect(double x0, double y0, double x1, double y1) {
   return [=](double x, double y) { return x >= x0 && x < x1 && y >= y0 && y < y1; };
@@ -41,7 +41,7 @@ TShape Arc(double cx, double cy, double r, double halfWidth, double from, double
   return [=](double x, double y) {
     const double d = std::hypot(x - cx, y - cy);
     if (std::fabs(d - r) > halfWidth) return false;
-    double a = std::atan2(y - cy, x - cx) * 180 / kPi;
+    double a = std::atan2(y - cy, x - cx) * 180 / Pi;
     while (a < from) a += 360;
     return a <= to;
   };
@@ -154,16 +154,16 @@ TArgbImage::TArgbImage(int size)
 TArgbImage DrawButtonPicture(TButtonPicture picture, int size) {
   size = std::max(size, 1);
   const std::vector<TLayer> layers = LayersOf(picture, size);
-  constexpr int kGrid = 8;
+  constexpr int Grid = 8;
   TArgbImage image(size);
   for (int py = 0; py < size; ++py)
     for (int px = 0; px < size; ++px) {
       int covered = 0;
       unsigned r = 0, g = 0, b = 0;
-      for (int sy = 0; sy < kGrid; ++sy)
-        for (int sx = 0; sx < kGrid; ++sx) {
-          const double x = px + (sx + 0.5) / kGrid;
-          const double y = py + (sy + 0.5) / kGrid;
+      for (int sy = 0; sy < Grid; ++sy)
+        for (int sx = 0; sx < Grid; ++sx) {
+          const double x = px + (sx + 0.5) / Grid;
+          const double y = py + (sy + 0.5) / Grid;
           for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer)
             if (layer->Shape(x, y)) {
               ++covered;
@@ -174,7 +174,7 @@ TArgbImage DrawButtonPicture(TButtonPicture picture, int size) {
             }
         }
       if (covered == 0) continue;
-      const unsigned a = (covered * 255u + kGrid * kGrid / 2) / (kGrid * kGrid);
+      const unsigned a = (covered * 255u + Grid * Grid / 2) / (Grid * Grid);
       const auto avg = [covered](unsigned sum) { return (sum + covered / 2) / covered; };
       image.Set(px, py, (a << 24) | (avg(r) << 16) | (avg(g) << 8) | avg(b));
     }

@@ -29,7 +29,7 @@ bool Contains(const std::vector<std::wstring>& faces, const std::wstring& face) 
                      [&](const std::wstring& f) { return SameFace(f, face); });
 }
 
-constexpr int kNameSizeMinimum = 3;
+constexpr int NameSizeMinimum = 3;
 
 // Glyph table: code point and size increment per symbol face.
 struct TGlyphRow {
@@ -42,7 +42,7 @@ struct TGlyphRow {
   int wingdingsPlus;
 };
 
-constexpr TGlyphRow kGlyphs[] = {
+constexpr TGlyphRow Glyphs[] = {
     {VkBack, 0xE750, 3, 0xE083, 5, 0xF0D5, 5},   // Backspace
     {VkLeft, 0xE00E, 1, 0xE27F, 2, 0xF0E7, 2},  // Left
     {VkUp, 0xE010, 1, 0xE1FE, 2, 0xF0E9, 2},  // Up
@@ -102,7 +102,7 @@ int NameFontSizeFor(int charFontSize) {
     const bool staysHalf = twice < 3 * power;
     if (staysHalf && n % 2 != 0) ++n;
   }
-  return static_cast<int>(std::max<long long>(n, kNameSizeMinimum));
+  return static_cast<int>(std::max<long long>(n, NameSizeMinimum));
 }
 
 void UpdateLegendFontSizes(int escapeWidth, int escapeHeight, int screenPpi) {
@@ -118,7 +118,7 @@ void UpdateLegendFontSizes(int escapeWidth, int escapeHeight, int screenPpi) {
 
 std::optional<TKeyGlyph> KeyGlyph(int nameVk, int pressedCount) {
   if (nameVk == VkApps && pressedCount != 0) return std::nullopt;
-  for (const auto& row : kGlyphs) {
+  for (const auto& row : Glyphs) {
     if (row.vk != nameVk) continue;
     if (HasSegoeFluentIcons) return TKeyGlyph{L"Segoe Fluent Icons", row.fluent, row.fluentPlus};
     if (HasSegoeUISymbol) return TKeyGlyph{L"Segoe UI Symbol", row.symbol, row.symbolPlus};

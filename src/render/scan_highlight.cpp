@@ -14,8 +14,8 @@ double Luminance(TColor c) {
   return 0.2126 * Linear(RedOf(c)) + 0.7152 * Linear(GreenOf(c)) + 0.0722 * Linear(BlueOf(c));
 }
 
-constexpr TColor kBlack = RgbColor(0, 0, 0);
-constexpr TColor kWhite = RgbColor(0xFF, 0xFF, 0xFF);
+constexpr TColor Black = RgbColor(0, 0, 0);
+constexpr TColor White = RgbColor(0xFF, 0xFF, 0xFF);
 
 }  // namespace
 
@@ -38,7 +38,7 @@ TScanColors ScanHighlightColors(TColor keyFace, TColor fnFace, TColor cmdFace) {
   colors.Face = weakest(ScanFaceForLightKeys) >= weakest(ScanFaceForDarkKeys) ? ScanFaceForLightKeys
                                                                              : ScanFaceForDarkKeys;
   colors.Legend =
-      ContrastRatio(colors.Face, kWhite) >= ContrastRatio(colors.Face, kBlack) ? kWhite : kBlack;
+      ContrastRatio(colors.Face, White) >= ContrastRatio(colors.Face, Black) ? White : Black;
   colors.Border = colors.Legend;
   return colors;
 }

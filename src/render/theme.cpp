@@ -20,15 +20,15 @@ constexpr TColor H(std::uint32_t rrggbb) {
 }
 
 // Placeholder for the fills computed when the scheme is applied (blends and accent colour).
-constexpr TColor kComputed = 0;
+constexpr TColor Computed = 0;
 
 // One row per field, one column per scheme 1..10.
 using TSchemeRow = TColor[ColorSchemeCount];
 
-constexpr int kCommonFieldCount = 15;  // Background .. SliderThumb: set by every scheme
-constexpr int kClassFieldCount = 6;    // FnFace .. CmdName: set by schemes 5, 6 and 7 only
+constexpr int CommonFieldCount = 15;  // Background .. SliderThumb: set by every scheme
+constexpr int ClassFieldCount = 6;    // FnFace .. CmdName: set by schemes 5, 6 and 7 only
 
-TColor TLvTheme::*const kFields[kCommonFieldCount + kClassFieldCount] = {
+TColor TLvTheme::*const Fields[CommonFieldCount + ClassFieldCount] = {
     &TLvTheme::Background, &TLvTheme::KeyFace,    &TLvTheme::KeyBorder,   &TLvTheme::KeyName,
     &TLvTheme::KeyChar,    &TLvTheme::DownFace,   &TLvTheme::DownBorder,  &TLvTheme::DownName,
     &TLvTheme::DownChar,   &TLvTheme::HotFace,    &TLvTheme::HotBorder,   &TLvTheme::HotName,
@@ -38,18 +38,18 @@ TColor TLvTheme::*const kFields[kCommonFieldCount + kClassFieldCount] = {
 };
 
 // clang-format off
-const TSchemeRow kSchemes[kCommonFieldCount + kClassFieldCount] = {
+const TSchemeRow Schemes[CommonFieldCount + ClassFieldCount] = {
   //  Standard      System          White         Black         Win Dark      Win Light     Android       Mac           Off. Silver   Off. Grey
   {H(0xD3E5FB), clBtnFace,    H(0xFFFFFF), H(0x202020), H(0x333333), H(0xE0E0E0), H(0xECEFF1), H(0xFEFEFE), H(0xE9ECEF), H(0xDBE2E4)},  // Background
   {H(0xD3E5FB), clBtnFace,    H(0xFFFFFF), H(0x202020), H(0x333333), H(0xFFFFFF), H(0xECEFF1), H(0xFEFEFE), H(0xE9ECEF), H(0xDBE2E4)},  // KeyFace
   {H(0x7AA0DA), clWindowText, H(0x000000), H(0xFFFFFF), H(0x1A1A1A), H(0xD8DBDF), H(0xECEFF1), H(0xB7B7B8), H(0x727880), H(0xA3B0B5)},  // KeyBorder
   {H(0x204D89), clGrayText,   H(0x000000), H(0xFFFFFF), H(0xA3A3A3), H(0x313131), H(0x4A5B64), H(0x3D4758), H(0x4C535C), H(0x373C43)},  // KeyName
   {H(0x000000), clWindowText, H(0x000000), H(0xFFFFFF), H(0xEBEBEB), H(0x101010), H(0x061D28), H(0x000000), H(0x000000), H(0x000000)},  // KeyChar
-  {H(0xFE914E), kComputed,    H(0xFF4E1A), H(0xFFFFFF), kComputed,   H(0x2C5CAD), H(0xBAC0C5), H(0x7096C6), H(0xFE914E), H(0xFE914E)},  // DownFace
+  {H(0xFE914E), Computed,    H(0xFF4E1A), H(0xFFFFFF), Computed,   H(0x2C5CAD), H(0xBAC0C5), H(0x7096C6), H(0xFE914E), H(0xFE914E)},  // DownFace
   {H(0x7B6645), H(0x2A66C9),  H(0x4D5B60), H(0xFFFFFF), H(0x1A1A1A), H(0xD8DBDF), H(0xECEFF1), H(0x3C3E3F), H(0x7B6645), H(0x7B6645)},  // DownBorder
   {H(0x204D89), clWindow,     H(0x0A246B), H(0x000000), H(0xEBEBEB), H(0xFEFEFE), H(0x031016), H(0x1D2738), H(0x4C535C), H(0x373C43)},  // DownName
   {H(0x000000), clWindow,     H(0x0A246B), H(0x000000), H(0xEBEBEB), H(0xFEFEFE), H(0x031016), H(0x000000), H(0x000000), H(0x000000)},  // DownChar
-  {H(0xFFD091), kComputed,    H(0x000000), clBtnFace,   H(0xEBEBEB), H(0x4C93DB), H(0xC9CED1), H(0x6CA5E0), H(0xFFD091), H(0xFFD091)},  // HotFace
+  {H(0xFFD091), Computed,    H(0x000000), clBtnFace,   H(0xEBEBEB), H(0x4C93DB), H(0xC9CED1), H(0x6CA5E0), H(0xFFD091), H(0xFFD091)},  // HotFace
   {H(0x7AA0DA), H(0x2A66C9),  H(0x000000), H(0x5A848F), H(0x1A1A1A), H(0xD8DBDF), H(0xECEFF1), H(0x686868), H(0x727880), H(0xA3B0B5)},  // HotBorder
   {H(0x204D89), clWindowText, H(0xFFFFFF), H(0x000000), H(0x101010), H(0xFEFEFE), H(0x041720), H(0x1D2738), H(0x4C535C), H(0x373C43)},  // HotName
   {H(0x000000), H(0x000080),  H(0xFFFFFF), H(0x000000), H(0x101010), H(0xFEFEFE), H(0x041720), H(0x000000), H(0x000000), H(0x000000)},  // HotChar
@@ -64,8 +64,8 @@ const TSchemeRow kSchemes[kCommonFieldCount + kClassFieldCount] = {
 };
 // clang-format on
 
-constexpr int kSystemScheme = 2;
-constexpr int kWindowsDarkScheme = ColorSchemeWindowsDark;
+constexpr int SystemScheme = 2;
+constexpr int WindowsDarkScheme = ColorSchemeWindowsDark;
 
 bool HasOwnClassColors(int n) { return n == 5 || n == 6 || n == 7; }
 
@@ -75,10 +75,10 @@ int MulDivPercent(int x, int percent) {
   return p >= 0 ? (p + 50) / 100 : -((-p + 50) / 100);
 }
 
-const wchar_t kAccentKey[] = L"Software\\Microsoft\\Windows\\DWM";
-const wchar_t kAccentValue[] = L"AccentColor";
-const wchar_t kPersonalizeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
-const wchar_t kAppsThemeValue[] = L"AppsUseLightTheme";
+const wchar_t AccentKey[] = L"Software\\Microsoft\\Windows\\DWM";
+const wchar_t AccentValue[] = L"AccentColor";
+const wchar_t PersonalizeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+const wchar_t AppsThemeValue[] = L"AppsUseLightTheme";
 
 }  // namespace
 
@@ -96,12 +96,12 @@ TColor BlendSystemColors(const TSystemColors& system, std::int8_t a, std::int8_t
 }
 
 TColor GetAccentColor(const TRegistryReader& registry) {
-  const auto value = registry.ReadCurrentUserDword(kAccentKey, kAccentValue);
+  const auto value = registry.ReadCurrentUserDword(AccentKey, AccentValue);
   return value ? (*value & 0xFFFFFFu) : H(0x0078D7);
 }
 
 bool IsDarkAppsTheme(const TRegistryReader& registry) {
-  const auto value = registry.ReadCurrentUserDword(kPersonalizeKey, kAppsThemeValue);
+  const auto value = registry.ReadCurrentUserDword(PersonalizeKey, AppsThemeValue);
   return value && *value == 0;
 }
 
@@ -114,13 +114,13 @@ void ApplyColorScheme(int n, const TSystemColors& system, const TRegistryReader&
   if (n < 1 || n > ColorSchemeCount) n = 1;
   const int column = n - 1;
 
-  const int fieldCount = kCommonFieldCount + (HasOwnClassColors(n) ? kClassFieldCount : 0);
-  for (int row = 0; row < fieldCount; ++row) Theme.*kFields[row] = kSchemes[row][column];
+  const int fieldCount = CommonFieldCount + (HasOwnClassColors(n) ? ClassFieldCount : 0);
+  for (int row = 0; row < fieldCount; ++row) Theme.*Fields[row] = Schemes[row][column];
 
-  if (n == kSystemScheme) {
+  if (n == SystemScheme) {
     Theme.DownFace = system.NearestColor(BlendSystemColors(system, 14, 44, 40));
     Theme.HotFace = system.NearestColor(BlendSystemColors(system, -2, 30, 72));
-  } else if (n == kWindowsDarkScheme) {
+  } else if (n == WindowsDarkScheme) {
     Theme.DownFace = GetAccentColor(registry);
   }
 

@@ -36,5 +36,5 @@ class FakeRegistryReader : public TRegistryReader {
 
 // Where Windows keeps the two values the schemes follow.
 inline const std::wstring kDwmKey = L"Software\\Microsoft\\Windows\\DWM";
-inline const std::wstring kPersonalizeKey =
+inline const std::wstring PersonalizeKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";

@@ -230,7 +230,7 @@ TEST_F(ThemeTest, WindowsDarkFillsPressedKeysWithTheAccentColour) {
 
 TEST(GetAccentColor, ReadsOnlyTheDwmValue) {
   FakeRegistryReader registry;
-  registry.Values[{kPersonalizeKey, L"AccentColor"}] = 0x00112233;  // wrong key
+  registry.Values[{PersonalizeKey, L"AccentColor"}] = 0x00112233;  // wrong key
   registry.Values[{kDwmKey, L"ColorizationColor"}] = 0x00445566;    // wrong value
   EXPECT_EQ(GetAccentColor(registry), FromRrggbb(0x0078D7));
   registry.Values[{kDwmKey, L"AccentColor"}] = 0x12345678;
@@ -246,7 +246,7 @@ TEST(IsDarkAppsTheme, OnlyAStoredZeroMeansDark) {
   const Case cases[] = {{std::nullopt, false, 6}, {0u, true, 5}, {1u, false, 6}, {2u, false, 6}};
   for (const auto& c : cases) {
     FakeRegistryReader registry;
-    if (c.value) registry.Values[{kPersonalizeKey, L"AppsUseLightTheme"}] = *c.value;
+    if (c.value) registry.Values[{PersonalizeKey, L"AppsUseLightTheme"}] = *c.value;
     EXPECT_EQ(IsDarkAppsTheme(registry), c.dark) << (c.value ? *c.value : 99);
     EXPECT_EQ(DefaultColorScheme(registry), c.defaultScheme);
   }

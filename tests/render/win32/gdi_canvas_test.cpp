@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF Black = RGB(0, 0, 0);
 
 TColor AsColor(COLORREF c) { return static_cast<TColor>(c); }
 
@@ -18,7 +18,7 @@ TColor AsColor(COLORREF c) { return static_cast<TColor>(c); }
 struct Board {
   Board(int w, int h) : surface(96) {
     surface.SetSize(w, h);
-    Fill(kWhite);
+    Fill(White);
   }
   void Fill(COLORREF c) {
     surface.Canvas().SetBrushStyle(TBrushStyle::Solid);
@@ -30,7 +30,7 @@ struct Board {
     int n = 0;
     for (int y = top; y < bottom; ++y)
       for (int x = left; x < right; ++x)
-        if (surface.Pixel(x, y) != kWhite) ++n;
+        if (surface.Pixel(x, y) != White) ++n;
     return n;
   }
   // Horizontal extent [first, last] of the non-white columns in the rows top..bottom-1; (-1, -1)
@@ -53,9 +53,9 @@ TEST(GdiCanvas, FillRectCoversItsRectangleWithoutTheFarEdges) {
   b.surface.Canvas().FillRect(TRect{2, 3, 10, 12});
   EXPECT_EQ(b.surface.Pixel(2, 3), kRed);
   EXPECT_EQ(b.surface.Pixel(9, 11), kRed);
-  EXPECT_EQ(b.surface.Pixel(10, 11), kWhite);
-  EXPECT_EQ(b.surface.Pixel(9, 12), kWhite);
-  EXPECT_EQ(b.surface.Pixel(1, 3), kWhite);
+  EXPECT_EQ(b.surface.Pixel(10, 11), White);
+  EXPECT_EQ(b.surface.Pixel(9, 12), White);
+  EXPECT_EQ(b.surface.Pixel(1, 3), White);
   EXPECT_EQ(b.Ink(0, 0, 20, 20), 8 * 9);
 }
 
@@ -71,19 +71,19 @@ TEST(GdiCanvas, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   EXPECT_EQ(b.surface.Pixel(1, 1), kRed);
   EXPECT_EQ(b.surface.Pixel(30, 15), kRed);
   EXPECT_EQ(b.surface.Pixel(59, 29), kRed);
-  EXPECT_EQ(b.surface.Pixel(61, 15), kWhite);
-  EXPECT_EQ(b.surface.Pixel(30, 31), kWhite);
+  EXPECT_EQ(b.surface.Pixel(61, 15), White);
+  EXPECT_EQ(b.surface.Pixel(30, 31), White);
 }
 
 TEST(GdiCanvas, ClearBrushDrawsOnlyTheOutline) {
   Board b(30, 30);
   TCanvas& c = b.surface.Canvas();
-  c.SetPenColor(AsColor(kBlack));
+  c.SetPenColor(AsColor(Black));
   c.SetBrushColor(AsColor(kRed));
   c.SetBrushStyle(TBrushStyle::Clear);
   c.Rectangle(TRect{5, 5, 25, 25});
-  EXPECT_EQ(b.surface.Pixel(5, 5), kBlack);
-  EXPECT_EQ(b.surface.Pixel(15, 15), kWhite);
+  EXPECT_EQ(b.surface.Pixel(5, 5), Black);
+  EXPECT_EQ(b.surface.Pixel(15, 15), White);
   EXPECT_EQ(b.Ink(0, 0, 30, 30), 4 * 19);
 
   c.SetBrushStyle(TBrushStyle::Solid);  // the same brush colour comes back
@@ -101,14 +101,14 @@ TEST(GdiCanvas, PolygonFillsInsideItsOutline) {
   EXPECT_EQ(b.surface.Pixel(0, 30), kBlue);
   EXPECT_EQ(b.surface.Pixel(30, 0), kBlue);
   EXPECT_EQ(b.surface.Pixel(30, 30), kGreen);
-  EXPECT_EQ(b.surface.Pixel(65, 30), kWhite);
+  EXPECT_EQ(b.surface.Pixel(65, 30), White);
 
   Board t(40, 40);  // a triangle: the corner opposite the hypotenuse is filled, the other not
   t.surface.Canvas().SetPenColor(AsColor(kBlue));
   t.surface.Canvas().SetBrushColor(AsColor(kGreen));
   t.surface.Canvas().Polygon({{0, 0}, {30, 0}, {0, 30}});
   EXPECT_EQ(t.surface.Pixel(5, 5), kGreen);
-  EXPECT_EQ(t.surface.Pixel(25, 25), kWhite);
+  EXPECT_EQ(t.surface.Pixel(25, 25), White);
 }
 
 TEST(GdiCanvas, SystemColoursAreResolvedWhenDrawn) {
@@ -132,9 +132,9 @@ TEST(GdiCanvas, DrawCopiesAWholeSurfaceAtAnOffset) {
   target.surface.Canvas().Draw(5, 7, source.surface);
   EXPECT_EQ(target.surface.Pixel(5, 7), kRed);
   EXPECT_EQ(target.surface.Pixel(14, 12), kBlue);
-  EXPECT_EQ(target.surface.Pixel(4, 7), kWhite);
-  EXPECT_EQ(target.surface.Pixel(15, 7), kWhite);
-  EXPECT_EQ(target.surface.Pixel(5, 13), kWhite);
+  EXPECT_EQ(target.surface.Pixel(4, 7), White);
+  EXPECT_EQ(target.surface.Pixel(15, 7), White);
+  EXPECT_EQ(target.surface.Pixel(5, 13), White);
   EXPECT_EQ(target.Ink(0, 0, 30, 30), 60);
 }
 
@@ -158,7 +158,7 @@ TEST(GdiCanvas, TextIsDrawnInsideItsRectangleWithAClearBackground) {
     c.SetFontName(L"Tahoma");
     c.SetFontSize(12);
     c.SetFontStyle(TFontStyle::Bold);
-    c.SetFontColor(AsColor(kBlack));
+    c.SetFontColor(AsColor(Black));
     c.SetBrushColor(AsColor(kRed));
     c.SetBrushStyle(TBrushStyle::Clear);
   };
@@ -190,7 +190,7 @@ TEST(GdiCanvas, LongTextIsLeftAlignedAndClippedAtTheRight) {
   TCanvas& c = b.surface.Canvas();
   c.SetFontName(L"Tahoma");
   c.SetFontSize(12);
-  c.SetFontColor(AsColor(kBlack));
+  c.SetFontColor(AsColor(Black));
   c.SetBrushStyle(TBrushStyle::Clear);
   const std::wstring text = L"Backspace Backspace";
   const TRect r{10, 5, 60, 35};
@@ -208,7 +208,7 @@ TEST(GdiCanvas, AmpersandIsAnOrdinaryCharacter) {
     TCanvas& c = b.surface.Canvas();
     c.SetFontName(L"Tahoma");
     c.SetFontSize(14);
-    c.SetFontColor(AsColor(kBlack));
+    c.SetFontColor(AsColor(Black));
     c.SetBrushStyle(TBrushStyle::Clear);
     DrawTextFmt(c, TRect{0, 0, 120, 40}, text, tfCentredLegend);
     const auto [first, last] = b.InkColumns(0, 40);
@@ -224,7 +224,7 @@ TEST(GdiCanvas, SolidBrushPaintsBehindText) {
   TCanvas& c = b.surface.Canvas();
   c.SetFontName(L"Tahoma");
   c.SetFontSize(12);
-  c.SetFontColor(AsColor(kBlack));
+  c.SetFontColor(AsColor(Black));
   c.SetBrushColor(AsColor(kRed));
   c.SetBrushStyle(TBrushStyle::Solid);
   DrawTextFmt(c, TRect{0, 0, 100, 40}, L"Esc", tfCentredLegend);
