@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr wchar_t kPrefix[] = L"Orvilla.SettingsFile:";
+constexpr wchar_t Prefix[] = L"Orvilla.SettingsFile:";
 
 // 64-bit FNV-1a over the UTF-16 code units.
 std::uint64_t Hash(const std::wstring& text) {
@@ -27,11 +27,11 @@ std::wstring SettingsFileMutexName(const std::wstring& fullPath) {
     if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
     if (c == L'\\') c = L'/';
   }
-  std::wstring name = kPrefix + folded;
+  std::wstring name = Prefix + folded;
   if (name.size() <= MaxKernelObjectName) return name;
   static const wchar_t Digits[] = L"0123456789ABCDEF";
   std::wstring hex(16, L'0');
   std::uint64_t hash = Hash(folded);
   for (int i = 15; i >= 0; --i, hash >>= 4) hex[static_cast<std::size_t>(i)] = Digits[hash & 0xF];
-  return kPrefix + hex;
+  return Prefix + hex;
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr UINT kKeepOrder = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+constexpr UINT KeepOrder = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 BOOL CALLBACK AddMonitorBounds(HMONITOR /*monitor*/, HDC /*dc*/, LPRECT bounds, LPARAM list) {
   reinterpret_cast<std::vector<TRect>*>(list)->push_back({bounds->left, bounds->top, bounds->right, bounds->bottom});
@@ -30,13 +30,13 @@ RECT THwndPlacementWindow::Rect() const {
 void THwndPlacementWindow::Move(int left, int top) {
   const RECT r = Rect();
   if (r.left == left && r.top == top) return;
-  SetWindowPos(FWindow, nullptr, left, top, 0, 0, SWP_NOSIZE | kKeepOrder);
+  SetWindowPos(FWindow, nullptr, left, top, 0, 0, SWP_NOSIZE | KeepOrder);
 }
 
 void THwndPlacementWindow::Resize(int width, int height) {
   const RECT r = Rect();
   if (r.right - r.left == width && r.bottom - r.top == height) return;
-  SetWindowPos(FWindow, nullptr, 0, 0, width, height, SWP_NOMOVE | kKeepOrder);
+  SetWindowPos(FWindow, nullptr, 0, 0, width, height, SWP_NOMOVE | KeepOrder);
 }
 
 void THwndPlacementWindow::SetTop(int value) { Move(Left(), value); }
@@ -84,7 +84,7 @@ void ShowMaximizedWithoutActivation(HWND window) {
   mi.cbSize = sizeof(mi);
   if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi)) return;
   SetWindowPos(window, nullptr, mi.rcWork.left, mi.rcWork.top, mi.rcWork.right - mi.rcWork.left,
-               mi.rcWork.bottom - mi.rcWork.top, kKeepOrder | SWP_FRAMECHANGED);
+               mi.rcWork.bottom - mi.rcWork.top, KeepOrder | SWP_FRAMECHANGED);
 }
 
 void CenterOnWorkArea(HWND window) {
@@ -92,5 +92,5 @@ void CenterOnWorkArea(HWND window) {
   if (workArea == TRect{}) return;
   const TRect r = WindowRect(window);
   const TPoint p = CenterOnWorkArea(workArea, r.Width(), r.Height());
-  SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | kKeepOrder);
+  SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | KeepOrder);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 // Far longer than any one write of a settings file takes.
-constexpr DWORD kLongestWait = 10000;
+constexpr DWORD LongestWait = 10000;
 
 std::wstring FullPath(const std::wstring& fileName) {
   const DWORD size = GetFullPathNameW(fileName.c_str(), 0, nullptr, nullptr);
@@ -27,9 +27,9 @@ TSettingsFileLock::TSettingsFileLock(const std::wstring& fileName)
 
 TMutexOwnership TSettingsFileLock::Hold() const {
   if (!FMutex) return TMutexOwnership();
-  const DWORD result = WaitForSingleObject(FMutex.Get(), kLongestWait);
+  const DWORD result = WaitForSingleObject(FMutex.Get(), LongestWait);
   // An owner that ended without giving the mutex back has left it to this thread.
   if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) return TMutexOwnership(FMutex.Get());
-  Log(L"The settings file's lock was not free after " + std::to_wstring(kLongestWait) + L" ms");
+  Log(L"The settings file's lock was not free after " + std::to_wstring(LongestWait) + L" ms");
   return TMutexOwnership();
 }

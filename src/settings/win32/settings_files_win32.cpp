@@ -14,7 +14,7 @@ namespace {
 
 // Where the shell keeps the current user's folders, each under its name, as the shell gives them:
 // a folder moved elsewhere (by the user, or by policy) is written here.
-constexpr wchar_t kUserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+constexpr wchar_t UserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
 // A user folder read where the shell reads it, its environment variables expanded, when that
 // folder exists; empty otherwise (no value, an unusable one, or a folder that is not there), and
@@ -22,7 +22,7 @@ constexpr wchar_t kUserShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentV
 std::wstring ExistingUserShellFolder(const wchar_t* name) {
   // REG_EXPAND_SZ values are expanded; a path longer than the shell's MAX_PATH is none.
   const std::optional<std::wstring> path =
-      RegistryText(ReadRegistryValue(HKEY_CURRENT_USER, kUserShellFolders, name), true);
+      RegistryText(ReadRegistryValue(HKEY_CURRENT_USER, UserShellFolders, name), true);
   if (!path || path->size() > MAX_PATH) return {};
   const DWORD attributes = GetFileAttributesW(path->c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return {};
