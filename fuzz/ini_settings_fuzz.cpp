@@ -18,7 +18,7 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-const std::wstring kIni = L"C:\\Orvilla\\Orvilla.ini";
+const std::wstring Ini = L"C:\\Orvilla\\Orvilla.ini";
 
 // Decimal text that reads as a number reads back the same from its own decimal form.
 void CheckRoundTrip(const std::wstring& text) {
@@ -52,11 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (registryStore)
       registry.Key(TRegistryRoot::CurrentUser)[name] = RegistryValue(value);
     else
-      disk.Value(kIni, name) = value;
+      disk.Value(Ini, name) = value;
   }
 
   TAppIni ini(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
-  if (!registryStore) ini.SetIniFileName(kIni);
+  if (!registryStore) ini.SetIniFileName(Ini);
   for (const TSettingDef& setting : SettingsTable) LimitSetting(setting.Id, ini.Read(setting.Id));
   const int opacity = AppliedOpacity(ini.Read(TSettingId::Transparency));
   Check(opacity >= Setting(TSettingId::Transparency).Min && opacity <= Setting(TSettingId::Transparency).Max);

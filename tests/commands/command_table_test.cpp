@@ -16,8 +16,8 @@ namespace {
 
 using C = TCommandId;
 using S = TSettingId;
-const std::wstring kIni = L"D:\\Tools\\Orvilla\\Orvilla.ini";
-constexpr std::uint16_t kGerman = 0x0407;
+const std::wstring Ini = L"D:\\Tools\\Orvilla\\Orvilla.ini";
+constexpr std::uint16_t German = 0x0407;
 
 class TRecordingSettings : public TSettingsTarget {
  public:
@@ -47,11 +47,11 @@ struct CommandTable : ::testing::Test {
   TRecordingSettings settings;
   int nextKeyboardType = 7;  // what the window answers: built-ins and layout files are its to know
 
-  void SetUp() override { store.SetIniFileName(kIni); }
+  void SetUp() override { store.SetIniFileName(Ini); }
 
   std::vector<std::wstring> Run(TCommandId id) {
     settings.calls.clear();
-    TCommandContext context{settings, store, kGerman, [this] { settings.calls.push_back(L"ShowSettings"); },
+    TCommandContext context{settings, store, German, [this] { settings.calls.push_back(L"ShowSettings"); },
                             [this] { return nextKeyboardType; }};
     RunCommand(Command(id), context);
     return settings.calls;
@@ -110,7 +110,7 @@ TEST_F(CommandTable, CyclingCommandsGoOnFromTheStoredNumber) {
   // The value in use plays no part: the next scheme follows the stored one (1 when none).
   settings.values[S::ColorScheme] = 4;
   EXPECT_EQ(Run(C::ChangeColors), std::vector<std::wstring>{L"Colors=2"});
-  disk.Value(kIni, L"Colors") = L"10";
+  disk.Value(Ini, L"Colors") = L"10";
   EXPECT_EQ(Run(C::ChangeColors), std::vector<std::wstring>{L"Colors=1"});
   // The next keyboard type is the window's answer (the layout files are read there).
   EXPECT_EQ(Run(C::ChangeKeyboardType), std::vector<std::wstring>{L"Keyboard=7"});
@@ -121,10 +121,10 @@ TEST_F(CommandTable, PagesOpenInTheInterfaceLanguageAndSettingsShowsTheDialog) {
     TCommandId Id;
     std::wstring Call;
   } cases[] = {
-      {C::OnlineKeyboard, L"OpenUrl " + OnlineKeyboardUrl(kGerman)},
-      {C::OnlineHelp, L"OpenUrl " + OnlineHelpUrl(kGerman)},
-      {C::AboutOrvilla, L"OpenUrl " + AboutOrvillaUrl(kGerman)},
-      {C::AboutSentaro, L"OpenUrl " + AboutSentaroUrl(kGerman)},
+      {C::OnlineKeyboard, L"OpenUrl " + OnlineKeyboardUrl(German)},
+      {C::OnlineHelp, L"OpenUrl " + OnlineHelpUrl(German)},
+      {C::AboutOrvilla, L"OpenUrl " + AboutOrvillaUrl(German)},
+      {C::AboutSentaro, L"OpenUrl " + AboutSentaroUrl(German)},
       {C::Settings, L"ShowSettings"},
   };
   for (const auto& c : cases) EXPECT_EQ(Run(c.Id), std::vector<std::wstring>{c.Call}) << c.Call;

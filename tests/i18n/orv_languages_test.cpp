@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr std::uint16_t kUiEnglish = 0x0409;
-constexpr std::uint16_t kUiFrench = 0x040C;
+constexpr std::uint16_t UiEnglish = 0x0409;
+constexpr std::uint16_t UiFrench = 0x040C;
 
 struct TranslateCase {
   const wchar_t* Text;
@@ -23,7 +23,7 @@ struct TranslateCase {
 void ExpectTranslations(const std::vector<TranslateCase>& cases) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "lang 0x" << std::hex << c.Lang);
-    EXPECT_EQ(Translate(c.Text, c.Lang, kUiEnglish), c.Expected);
+    EXPECT_EQ(Translate(c.Text, c.Lang, UiEnglish), c.Expected);
   }
 }
 
@@ -34,7 +34,7 @@ std::vector<std::wstring> AllSourceTexts() {
 }
 
 // Full language ids as Windows reports them, one per language that has translations.
-const std::uint16_t kEveryTranslatedLanguage[] = {
+const std::uint16_t EveryTranslatedLanguage[] = {
     0x0401, 0x0402, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408, 0x0C0A, 0x040C, 0x040E,
     0x0410, 0x0411, 0x0412, 0x0413, 0x0415, 0x0416, 0x0419, 0x0C1A, 0x041B, 0x041D,
     0x041F, 0x0422, 0x0423, 0x0424, 0x0426, 0x0429, 0x041A, 0x0804};
@@ -85,8 +85,8 @@ TEST(Translate, KeepsBlanksAndInvisibleCharactersOfTranslations) {
       {L"Settings", 0x0401, L"\u200F\u200Fإعدادات"},
       {L"Caps", 0x0410, L"Bloc Maiusc"},
   });
-  EXPECT_EQ(Translate(L"Change colors", 0x0404, kUiEnglish).size(), 6u);
-  EXPECT_EQ(Translate(L"Settings", 0x0401, kUiEnglish).size(), 9u);
+  EXPECT_EQ(Translate(L"Change colors", 0x0404, UiEnglish).size(), 6u);
+  EXPECT_EQ(Translate(L"Settings", 0x0401, UiEnglish).size(), 9u);
 }
 
 TEST(Translate, OnlineKeyboardSegmentPerLanguage) {
@@ -135,10 +135,10 @@ TEST(Translate, SerbianLacksSomeTextsThatCroatianHas) {
   for (const wchar_t* text : missing) {
     SCOPED_TRACE(testing::Message() << static_cast<const void*>(text));
     for (std::uint16_t serbian : {0x081A, 0x0C1A, 0x101A})
-      EXPECT_EQ(Translate(text, serbian, kUiEnglish), text);
+      EXPECT_EQ(Translate(text, serbian, UiEnglish), text);
   }
-  EXPECT_EQ(Translate(L"Settings", 0x041A, kUiEnglish), L"Postavke");
-  EXPECT_EQ(Translate(L"Like this app? Please, rate it.", 0x041A, kUiEnglish),
+  EXPECT_EQ(Translate(L"Settings", 0x041A, UiEnglish), L"Postavke");
+  EXPECT_EQ(Translate(L"Like this app? Please, rate it.", 0x041A, UiEnglish),
             L"Sviđa vam se ova aplikacija? Molimo vas da nas ocijenite.");
 }
 
@@ -173,9 +173,9 @@ TEST(Translate, SlovenianAndPersianTranslateOnlyTheOnlineKeyboardAndTheTextsEver
     for (const std::wstring& text : AllSourceTexts()) {
       SCOPED_TRACE(testing::Message() << "lang 0x" << std::hex << lang);
       if (everyLanguage.count(text))
-        EXPECT_NE(Translate(text, lang, kUiEnglish), text);
+        EXPECT_NE(Translate(text, lang, UiEnglish), text);
       else
-        EXPECT_EQ(Translate(text, lang, kUiEnglish), text);
+        EXPECT_EQ(Translate(text, lang, UiEnglish), text);
     }
   }
 }
@@ -184,7 +184,7 @@ TEST(Translate, EnglishKeepsEveryText) {
   // Every id whose low 8 bits are 0x09, even with the user interface in another language.
   for (std::uint16_t english : {0x0409, 0x0809, 0x0C09, 0x1009, 0x4009, 0x0009})
     for (const std::wstring& text : AllSourceTexts())
-      EXPECT_EQ(Translate(text, english, kUiFrench), text);
+      EXPECT_EQ(Translate(text, english, UiFrench), text);
 }
 
 TEST(Translate, UnknownTextsAreReturnedUnchanged) {
@@ -200,8 +200,8 @@ TEST(Translate, UnknownTextsAreReturnedUnchanged) {
       L"",
   };
   for (const wchar_t* text : unknown)
-    for (std::uint16_t lang : kEveryTranslatedLanguage)
-      EXPECT_EQ(Translate(text, lang, kUiEnglish), text);
+    for (std::uint16_t lang : EveryTranslatedLanguage)
+      EXPECT_EQ(Translate(text, lang, UiEnglish), text);
 }
 
 TEST(Translate, LanguageZeroMeansTheUserInterfaceLanguage) {
@@ -226,10 +226,10 @@ TEST(TranslationTable, EveryLanguageTranslatesItsShareOfTheTexts) {
       {0x0426, 31}, {0x0429, 17}, {0x041A, 31}, {0x0804, 32}};
   ASSERT_EQ(SourceTextCount, 48u);
   int total = 0;
-  for (std::uint16_t lang : kEveryTranslatedLanguage) {
+  for (std::uint16_t lang : EveryTranslatedLanguage) {
     int translated = 0;
     for (const std::wstring& text : AllSourceTexts())
-      if (Translate(text, lang, kUiEnglish) != text) ++translated;
+      if (Translate(text, lang, UiEnglish) != text) ++translated;
     EXPECT_EQ(translated, expected.at(lang)) << "lang 0x" << std::hex << lang;
     total += translated;
   }
@@ -264,7 +264,7 @@ TEST(LabelColon, FrenchGetsABlankBeforeTheColon) {
 }
 
 TEST(LabelColon, BuildsTheTranslatedLabel) {
-  EXPECT_EQ(Translate(L"Transparency", 0, kUiFrench) + LabelColon(0, kUiFrench), L"Transparence :");
+  EXPECT_EQ(Translate(L"Transparency", 0, UiFrench) + LabelColon(0, UiFrench), L"Transparence :");
   EXPECT_EQ(Translate(L"Transparency", 0, 0x0407) + LabelColon(0, 0x0407), L"Transparenz:");
   EXPECT_EQ(Translate(L"Transparency", 0, 0x041F) + LabelColon(0, 0x041F), L"Şeffaflık :");
 }

@@ -61,7 +61,7 @@ TPoint Sep() { return TPoint{-1, -1}; }
 
 std::ostream& operator<<(std::ostream& os, const BuiltinCase& c) { return os << "layout " << c.index; }
 
-const BuiltinCase kBuiltins[] = {
+const BuiltinCase Builtins[] = {
     {1, L"Standard", 181, 441, 75, 4, Join({20, 46, 163, 226}, Range(112, 123)),
      {{27, {{0, 30}, {30, 30}, {30, 0}, {0, 0}}},
       {13, {{390, 120}, {440, 120}, {440, 90}, {390, 90}}},
@@ -249,7 +249,7 @@ TEST_P(BuiltinLayoutTest, NoTwoKeysOverlap) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllKinds, BuiltinLayoutTest, ::testing::ValuesIn(kBuiltins),
+INSTANTIATE_TEST_SUITE_P(AllKinds, BuiltinLayoutTest, ::testing::ValuesIn(Builtins),
                          [](const ::testing::TestParamInfo<BuiltinCase>& info) {
                            return "Layout" + std::to_string(info.param.index);
                          });

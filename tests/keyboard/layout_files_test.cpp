@@ -36,7 +36,7 @@ class TFakeLayoutFiles : public TLayoutFileSystem {
   }
 };
 
-const std::string kGood = "Height=31\r\nWidth=61\r\n13=0,0;60,30";
+const std::string Good = "Height=31\r\nWidth=61\r\n13=0,0;60,30";
 
 std::string ManyKeyLines(int lines) {
   std::string text = "Height=31\nWidth=31\n";
@@ -47,18 +47,18 @@ std::string ManyKeyLines(int lines) {
 TEST(LayoutFiles, OffersTheGoodFilesByNameAndLogsOneLinePerRefusedFile) {
   TFakeLayoutFiles fs;
   fs.Folders[L"C:\\Orvilla\\Layouts"] = {
-      {L"Pad.txt", kGood},
+      {L"Pad.txt", Good},
       {L"arrows.TXT", "; a comment\nHeight=31\nWidth=31\n37=0,0;30,30"},
       {L"Broken.txt", "Height=31\nWidth=31\n13=0,0;;30,30"},
-      {L"Huge.txt", kGood},
+      {L"Huge.txt", Good},
       {L"Crowded.txt", ManyKeyLines(256)},
       {L"Empty.txt", "Height=31\nWidth=31"},
-      {L"42.txt", kGood},
+      {L"42.txt", Good},
       {L"readme.md", "not a layout"},
   };
   fs.ListedSizes[L"Huge.txt"] = LayoutFileMaxBytes + 1;
   fs.Folders[L"C:\\Users\\me\\AppData\\Roaming\\Orvilla\\Layouts"] = {
-      {L"PAD.txt", kGood},  // the program's folder has one of that name
+      {L"PAD.txt", Good},  // the program's folder has one of that name
       {L"Mine.txt", ManyKeyLines(255)},
   };
   std::vector<std::wstring> log;

@@ -41,7 +41,7 @@ Points PointsList(int count) {
   return p;
 }
 
-const ParseCase kParseCases[] = {
+const ParseCase ParseCases[] = {
     // Size lines.
     {"EmptyTextTakesDefaultSize", L"", true, 300, 800, 255, 13, {}},
     {"SizeLinesAreRead", L"Height=181\r\nWidth=441", true, 181, 441, 255, 13, {}},
@@ -123,7 +123,7 @@ TEST_P(ParseLayoutTextTest, YieldsSizeAndPoints) {
   EXPECT_TRUE(d.Points[0].empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ParseLayoutTextTest, ::testing::ValuesIn(kParseCases),
+INSTANTIATE_TEST_SUITE_P(Cases, ParseLayoutTextTest, ::testing::ValuesIn(ParseCases),
                          [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.label); });
 
 TEST(ParseLayoutText, FailureKeepsLowerCodesAndLeavesHigherCodesEmpty) {

@@ -24,10 +24,10 @@ int Shapes(const FakeCanvas& canvas) {
 }
 
 // Centres of a few keys of "Standard" at its layout size.
-constexpr TPoint kCentreA{75, 105};
-constexpr TPoint kCentreB{215, 135};
-constexpr TPoint kCentreY{215, 75};
-constexpr TPoint kCentreZ{95, 135};
+constexpr TPoint CentreA{75, 105};
+constexpr TPoint CentreB{215, 135};
+constexpr TPoint CentreY{215, 75};
+constexpr TPoint CentreZ{95, 135};
 
 struct LayoutCase {
   int index;
@@ -94,7 +94,7 @@ TEST(LvKeyboard, ConstructionTakesTheForegroundLanguageAndDrawsNothing) {
 TEST(LvKeyboard, NewLayoutForgetsHotAndPressedKeys) {
   TKeyboardRig rig;
   rig.LoadActive();
-  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(CentreA.x, CentreA.y);
   rig.Kb().SetKeyPressed(66, true);
   ASSERT_EQ(rig.Kb().PressedCount(), 1);
 
@@ -108,7 +108,7 @@ TEST(LvKeyboard, ReplacingAKeyLeavesNoReferenceToTheOldObject) {
   TKeyboardRig rig;
   rig.LoadActive();
   rig.Kb().SetHkl(GermanHkl);  // Y is drawn in Z's outline
-  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(CentreA.x, CentreA.y);
   rig.Kb().SetKeyPressed(90, true);
 
   rig.Kb().AddKey(90, {{0, 0}, {10, 10}});
@@ -116,7 +116,7 @@ TEST(LvKeyboard, ReplacingAKeyLeavesNoReferenceToTheOldObject) {
   EXPECT_EQ(rig.Kb().HotKey(), nullptr);
   EXPECT_EQ(rig.Kb().Key(89)->PlaceKey(), nullptr);  // no outline until the next placement
   EXPECT_EQ(rig.Kb().PressedCount(), 0);
-  rig.Kb().TrackHot(kCentreZ.x, kCentreZ.y);
+  rig.Kb().TrackHot(CentreZ.x, CentreZ.y);
   rig.Kb().Redraw(true);
   EXPECT_EQ(rig.Kb().HotKey(), nullptr);
 }
@@ -215,7 +215,7 @@ TEST(LvKeyboard, OnlyLoadResizeNamesAndSchemeChangesRebuildTheBackBuffer) {
       {"new language", [](TLvKeyboard& k) { k.SetHkl(GermanHkl); }, false},
       {"modifier press", [](TLvKeyboard& k) { k.SetKeyPressed(160, true); }, false},
       {"key press", [](TLvKeyboard& k) { k.SetKeyPressed(65, true); }, false},
-      {"hot", [](TLvKeyboard& k) { k.TrackHot(kCentreB.x, kCentreB.y); }, false},
+      {"hot", [](TLvKeyboard& k) { k.TrackHot(CentreB.x, CentreB.y); }, false},
   };
   for (const Step& s : steps) {
     rig.ClearOps();
@@ -273,18 +273,18 @@ TEST(LvKeyboard, KeyPressRepaintsOneKeyAndModifierPressRepaintsWhatChanges) {
 TEST(LvKeyboard, HotTrackingRedrawsAtMostTwoKeysAndNothingInsideTheHotKey) {
   TKeyboardRig rig;
   rig.LoadActive();
-  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(CentreA.x, CentreA.y);
   EXPECT_EQ(rig.Kb().HotKey(), &rig.Key(65));
   EXPECT_TRUE(rig.Key(65).Hot());
   EXPECT_EQ(rig.ImageShapes(), 1);
   EXPECT_EQ(rig.Presents(), 1);
 
   rig.ClearOps();
-  rig.Kb().TrackHot(kCentreA.x + 5, kCentreA.y + 5);
+  rig.Kb().TrackHot(CentreA.x + 5, CentreA.y + 5);
   EXPECT_TRUE(rig.Image().Ops().empty());
   EXPECT_TRUE(rig.Box().Ops().empty());
 
-  rig.Kb().TrackHot(kCentreB.x, kCentreB.y);
+  rig.Kb().TrackHot(CentreB.x, CentreB.y);
   EXPECT_EQ(rig.Kb().HotKey(), &rig.Key(66));
   EXPECT_FALSE(rig.Key(65).Hot());
   EXPECT_EQ(rig.ImageShapes(), 2);
@@ -298,7 +298,7 @@ TEST(LvKeyboard, HotTrackingRedrawsAtMostTwoKeysAndNothingInsideTheHotKey) {
   EXPECT_EQ(rig.ImageShapes(), 1);
   EXPECT_EQ(rig.Presents(), 1);
 
-  rig.Kb().TrackHot(kCentreA.x, kCentreA.y);
+  rig.Kb().TrackHot(CentreA.x, CentreA.y);
   rig.ClearOps();
   rig.Kb().ClearHot(true);
   EXPECT_EQ(rig.Kb().HotKey(), nullptr);
@@ -407,9 +407,9 @@ TEST(LvKeyboard, MovedKeyIsDrawnAndHitInItsPlaceKeysOutline) {
   rig.LoadActive();
   rig.Kb().SetHkl(GermanHkl);
   TLvBtn& y = rig.Key(89);
-  EXPECT_TRUE(y.HitTest(kCentreZ.x, kCentreZ.y));
-  EXPECT_FALSE(y.HitTest(kCentreY.x, kCentreY.y));
-  EXPECT_TRUE(rig.Key(90).HitTest(kCentreY.x, kCentreY.y));
+  EXPECT_TRUE(y.HitTest(CentreZ.x, CentreZ.y));
+  EXPECT_FALSE(y.HitTest(CentreY.x, CentreY.y));
+  EXPECT_TRUE(rig.Key(90).HitTest(CentreY.x, CentreY.y));
 
   rig.ClearOps();
   rig.Kb().SetKeyPressed(y.Code(), true);
@@ -419,7 +419,7 @@ TEST(LvKeyboard, MovedKeyIsDrawnAndHitInItsPlaceKeysOutline) {
   const auto texts = rig.Image().Texts();
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].Text, L"c89");  // with its own character
-  rig.Kb().TrackHot(kCentreZ.x, kCentreZ.y);
+  rig.Kb().TrackHot(CentreZ.x, CentreZ.y);
   EXPECT_EQ(rig.Kb().HotKey(), &y);
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-const TButtonPicture kPictures[] = {TButtonPicture::Keyboard, TButtonPicture::Information,
+const TButtonPicture Pictures[] = {TButtonPicture::Keyboard, TButtonPicture::Information,
                                     TButtonPicture::QuestionMark, TButtonPicture::Globe};
 
 // The pixel at (x, y) on the 16-unit design grid.
@@ -23,7 +23,7 @@ bool IsOpaqueColoured(std::uint32_t p) { return AlphaOf(p) == 255 && !IsWhitish(
 }  // namespace
 
 TEST(ButtonImages, EverySizeHasTransparentCornersAndAntialiasedEdges) {
-  for (TButtonPicture picture : kPictures)
+  for (TButtonPicture picture : Pictures)
     for (int size : {16, 24, 32}) {
       SCOPED_TRACE(testing::Message() << static_cast<int>(picture) << " at " << size);
       const TArgbImage image = DrawButtonPicture(picture, size);
@@ -82,7 +82,7 @@ TEST(ButtonImages, GlyphsWhereTheyBelongAtEverySize) {
   };
   for (int size : {16, 24, 32}) {
     std::map<TButtonPicture, TArgbImage> drawn;
-    for (TButtonPicture picture : kPictures) drawn.emplace(picture, DrawButtonPicture(picture, size));
+    for (TButtonPicture picture : Pictures) drawn.emplace(picture, DrawButtonPicture(picture, size));
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << static_cast<int>(c.Picture) << " at " << size << ": " << c.X << ","
                                       << c.Y);
@@ -101,9 +101,9 @@ TEST(ButtonImages, GlyphsWhereTheyBelongAtEverySize) {
 TEST(ButtonImages, PicturesDifferFromEachOther) {
   for (int size : {16, 24, 32}) {
     std::map<TButtonPicture, TArgbImage> drawn;
-    for (TButtonPicture picture : kPictures) drawn.emplace(picture, DrawButtonPicture(picture, size));
-    for (TButtonPicture a : kPictures)
-      for (TButtonPicture b : kPictures) {
+    for (TButtonPicture picture : Pictures) drawn.emplace(picture, DrawButtonPicture(picture, size));
+    for (TButtonPicture a : Pictures)
+      for (TButtonPicture b : Pictures) {
         if (a == b) continue;
         const auto& pa = drawn.at(a).Pixels();
         const auto& pb = drawn.at(b).Pixels();

@@ -31,7 +31,7 @@ class LvBtnTest : public ::testing::Test {
   }
 };
 
-const std::vector<TPoint> kSquare = {{0, 60}, {60, 60}, {60, 0}, {0, 0}};
+const std::vector<TPoint> Square = {{0, 60}, {60, 60}, {60, 0}, {0, 0}};
 
 TEST_F(LvBtnTest, RectangleCoversBothCornersAndLegendMovesWhenPressed) {
   rig.Kb().SetKeyName(27, L"Esc");
@@ -52,7 +52,7 @@ TEST_F(LvBtnTest, RectangleCoversBothCornersAndLegendMovesWhenPressed) {
 
 TEST_F(LvBtnTest, HitTestOfRectangleAndPolygon) {
   TLvBtn& rect = AddRect(65, 0, 0, 60, 30);
-  TLvBtn& square = Add(66, kSquare);
+  TLvBtn& square = Add(66, Square);
   struct Case { TLvBtn* key; int x, y; bool inside; };
   const Case cases[] = {
       // The rectangle is inclusive on all four edges.
@@ -100,7 +100,7 @@ TEST_F(LvBtnTest, CoordinatesBeyondTheDrawableRangeAreLimitedAndStillDrawn) {
 
 TEST_F(LvBtnTest, PolygonLegendRectangleFitsInsideTheOutline) {
   // FitTextRect of the 60 x 60 square: L = 1, T = 1, R = 59, B = 59.
-  EXPECT_EQ(Add(65, kSquare).LegendRect(), (TRect{3, 2, 59, 59}));
+  EXPECT_EQ(Add(65, Square).LegendRect(), (TRect{3, 2, 59, 59}));
   // A 10 x 10 square has no room for the centred 32 x 32 box; the shrunken bounds are used.
   EXPECT_EQ(Add(66, {{0, 10}, {10, 10}, {10, 0}, {0, 0}}).LegendRect(), (TRect{3, 2, 9, 9}));
 }

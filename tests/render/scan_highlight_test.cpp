@@ -23,7 +23,7 @@ struct TSystemCase {
 };
 
 // Windows' default colours and the two high-contrast themes, for the "System" scheme.
-const TSystemCase kSystems[] = {
+const TSystemCase Systems[] = {
     {"default", RgbColor(0xF0, 0xF0, 0xF0), RgbColor(0x00, 0x78, 0xD7), RgbColor(255, 255, 255)},
     {"high contrast black", RgbColor(0, 0, 0), RgbColor(0x1A, 0xEB, 0xFF), RgbColor(0, 0, 0)},
     {"high contrast white", RgbColor(255, 255, 255), RgbColor(0x37, 0x00, 0x6E),
@@ -32,7 +32,7 @@ const TSystemCase kSystems[] = {
 
 TEST(ScanHighlight, StandsOutInEveryScheme) {
   const TLvTheme saved = Theme;
-  for (const TSystemCase& sys : kSystems) {
+  for (const TSystemCase& sys : Systems) {
     FakeSystemColors system;
     system.Colors = {{SysIndexBtnFace, sys.BtnFace},
                      {SysIndexHighlight, sys.Highlight},
@@ -40,7 +40,7 @@ TEST(ScanHighlight, StandsOutInEveryScheme) {
                      {SysIndexWindowText, sys.BtnFace ^ 0xFFFFFF},
                      {SysIndexGrayText, RgbColor(0x6D, 0x6D, 0x6D)}};
     FakeRegistryReader registry;
-    registry.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
+    registry.Values[{DwmKey, L"AccentColor"}] = 0xFF3A2A1A;
     for (int n = 1; n <= ColorSchemeCount; ++n) {
       ApplyColorScheme(n, system, registry);
       const std::string what = std::string(sys.Name) + ", scheme " + std::to_string(n);

@@ -35,6 +35,6 @@ class FakeRegistryReader : public TRegistryReader {
 };
 
 // Where Windows keeps the two values the schemes follow.
-inline const std::wstring kDwmKey = L"Software\\Microsoft\\Windows\\DWM";
+inline const std::wstring DwmKey = L"Software\\Microsoft\\Windows\\DWM";
 inline const std::wstring PersonalizeKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";

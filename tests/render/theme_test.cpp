@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int kFieldCount = 21;
-const char* const kFieldNames[kFieldCount] = {
+constexpr int FieldCount = 21;
+const char* const FieldNames[FieldCount] = {
     "Background", "KeyFace",   "KeyBorder",   "KeyName",     "KeyChar",  "DownFace",
     "DownBorder", "DownName",  "DownChar",    "HotFace",     "HotBorder", "HotName",
     "HotChar",    "SliderTrack", "SliderThumb", "FnFace",    "FnBorder", "FnName",
@@ -31,22 +31,22 @@ TColor FromRrggbb(std::uint32_t v) {
 }
 
 // Fills computed when a scheme is applied, resolved against the fixture below.
-constexpr std::uint32_t kDownBlend = 0xFE000001;
-constexpr std::uint32_t kHotBlend = 0xFE000002;
-constexpr std::uint32_t kAccent = 0xFE000003;
+constexpr std::uint32_t DownBlend = 0xFE000001;
+constexpr std::uint32_t HotBlend = 0xFE000002;
+constexpr std::uint32_t Accent = 0xFE000003;
 
 struct SchemeCase {
   int number;
-  std::uint32_t fields[kFieldCount];  // in declaration order, RRGGBB
+  std::uint32_t fields[FieldCount];  // in declaration order, RRGGBB
 };
 
 // clang-format off
-const SchemeCase kSchemeCases[] = {
+const SchemeCase SchemeCases[] = {
     {1, {0xD3E5FB, 0xD3E5FB, 0x7AA0DA, 0x204D89, 0x000000, 0xFE914E, 0x7B6645, 0x204D89, 0x000000, 0xFFD091, 0x7AA0DA, 0x204D89, 0x000000, 0x7AA0DA, 0x204D89, 0xD3E5FB, 0x7AA0DA, 0x204D89, 0xD3E5FB, 0x7AA0DA, 0x204D89}},
-    {2, {clBtnFace, clBtnFace, clWindowText, clGrayText, clWindowText, kDownBlend, 0x2A66C9, clWindow, clWindow, kHotBlend, 0x2A66C9, clWindowText, 0x000080, clGrayText, clWindowText, clBtnFace, clWindowText, clGrayText, clBtnFace, clWindowText, clGrayText}},
+    {2, {clBtnFace, clBtnFace, clWindowText, clGrayText, clWindowText, DownBlend, 0x2A66C9, clWindow, clWindow, HotBlend, 0x2A66C9, clWindowText, 0x000080, clGrayText, clWindowText, clBtnFace, clWindowText, clGrayText, clBtnFace, clWindowText, clGrayText}},
     {3, {0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, 0x000000, 0xFF4E1A, 0x4D5B60, 0x0A246B, 0x0A246B, 0x000000, 0x000000, 0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, 0xFFFFFF, 0x000000, 0x000000, 0xFFFFFF, 0x000000, 0x000000}},
     {4, {0x202020, 0x202020, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, clBtnFace, 0x5A848F, 0x000000, 0x000000, 0xFFFFFF, 0xFFFFFF, 0x202020, 0xFFFFFF, 0xFFFFFF, 0x202020, 0xFFFFFF, 0xFFFFFF}},
-    {5, {0x333333, 0x333333, 0x1A1A1A, 0xA3A3A3, 0xEBEBEB, kAccent, 0x1A1A1A, 0xEBEBEB, 0xEBEBEB, 0xEBEBEB, 0x1A1A1A, 0x101010, 0x101010, 0xA3A3A3, 0xEBEBEB, 0x4D4D4D, 0x1A1A1A, 0xEBEBEB, 0x4D4D4D, 0x1A1A1A, 0xEBEBEB}},
+    {5, {0x333333, 0x333333, 0x1A1A1A, 0xA3A3A3, 0xEBEBEB, Accent, 0x1A1A1A, 0xEBEBEB, 0xEBEBEB, 0xEBEBEB, 0x1A1A1A, 0x101010, 0x101010, 0xA3A3A3, 0xEBEBEB, 0x4D4D4D, 0x1A1A1A, 0xEBEBEB, 0x4D4D4D, 0x1A1A1A, 0xEBEBEB}},
     {6, {0xE0E0E0, 0xFFFFFF, 0xD8DBDF, 0x313131, 0x101010, 0x2C5CAD, 0xD8DBDF, 0xFEFEFE, 0xFEFEFE, 0x4C93DB, 0xD8DBDF, 0xFEFEFE, 0xFEFEFE, 0x313131, 0x101010, 0xF0F0F0, 0xD8DBDF, 0x101010, 0xF0F0F0, 0xD8DBDF, 0x101010}},
     {7, {0xECEFF1, 0xECEFF1, 0xECEFF1, 0x4A5B64, 0x061D28, 0xBAC0C5, 0xECEFF1, 0x031016, 0x031016, 0xC9CED1, 0xECEFF1, 0x041720, 0x041720, 0x647B88, 0x4A5B64, 0xDBE0E1, 0xECEFF1, 0x45575F, 0xDBE0E1, 0xECEFF1, 0x45575F}},
     {8, {0xFEFEFE, 0xFEFEFE, 0xB7B7B8, 0x3D4758, 0x000000, 0x7096C6, 0x3C3E3F, 0x1D2738, 0x000000, 0x6CA5E0, 0x686868, 0x1D2738, 0x000000, 0xB7B7B8, 0x3D4758, 0xFEFEFE, 0xB7B7B8, 0x3D4758, 0xFEFEFE, 0xB7B7B8, 0x3D4758}},
@@ -67,16 +67,16 @@ class ThemeTest : public ::testing::Test {
   void TearDown() override { Theme = TLvTheme{}; }
 
   TColor Resolve(std::uint32_t v) const {
-    if (v == kDownBlend) return FromRrggbb(0x88BDE7);
-    if (v == kHotBlend) return FromRrggbb(0xB3D7F4);
-    if (v == kAccent) return FromRrggbb(0x1A2A3A);
+    if (v == DownBlend) return FromRrggbb(0x88BDE7);
+    if (v == HotBlend) return FromRrggbb(0xB3D7F4);
+    if (v == Accent) return FromRrggbb(0x1A2A3A);
     return FromRrggbb(v);
   }
   void ExpectScheme(const SchemeCase& c) const {
     const std::vector<TColor> actual = Fields(Theme);
-    for (int i = 0; i < kFieldCount; ++i)
+    for (int i = 0; i < FieldCount; ++i)
       EXPECT_EQ(actual[i], Resolve(c.fields[i]))
-          << "scheme " << c.number << " field " << kFieldNames[i] << std::hex << " got 0x"
+          << "scheme " << c.number << " field " << FieldNames[i] << std::hex << " got 0x"
           << actual[i];
   }
 
@@ -96,8 +96,8 @@ TEST_F(ThemeTest, TheRecordStartsBlackWithoutFonts) {
 }
 
 TEST_F(ThemeTest, EverySchemeSetsEveryColourFromItsTable) {
-  FRegistry.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
-  for (const auto& c : kSchemeCases) {
+  FRegistry.Values[{DwmKey, L"AccentColor"}] = 0xFF3A2A1A;
+  for (const auto& c : SchemeCases) {
     // Start from another scheme so that nothing left over can pass for the right colour.
     ApplyColorScheme(c.number == 5 ? 7 : 5, FSystem, FRegistry);
     ApplyColorScheme(c.number, FSystem, FRegistry);
@@ -109,7 +109,7 @@ TEST_F(ThemeTest, NumbersOutsideTheListShowTheFirstScheme) {
   for (int n : {0, -1, 11, 1000}) {
     ApplyColorScheme(5, FSystem, FRegistry);
     ApplyColorScheme(n, FSystem, FRegistry);
-    ExpectScheme(kSchemeCases[0]);
+    ExpectScheme(SchemeCases[0]);
   }
 }
 
@@ -223,7 +223,7 @@ TEST_F(ThemeTest, WindowsDarkFillsPressedKeysWithTheAccentColour) {
   ApplyColorScheme(5, FSystem, FRegistry);
   EXPECT_EQ(Theme.DownFace, FromRrggbb(0x0078D7)) << "no accent stored: the default blue";
 
-  FRegistry.Values[{kDwmKey, L"AccentColor"}] = 0xFF3A2A1A;
+  FRegistry.Values[{DwmKey, L"AccentColor"}] = 0xFF3A2A1A;
   ApplyColorScheme(5, FSystem, FRegistry);
   EXPECT_EQ(Theme.DownFace, FromRrggbb(0x1A2A3A)) << "top byte dropped, low byte is red";
 }
@@ -231,9 +231,9 @@ TEST_F(ThemeTest, WindowsDarkFillsPressedKeysWithTheAccentColour) {
 TEST(GetAccentColor, ReadsOnlyTheDwmValue) {
   FakeRegistryReader registry;
   registry.Values[{PersonalizeKey, L"AccentColor"}] = 0x00112233;  // wrong key
-  registry.Values[{kDwmKey, L"ColorizationColor"}] = 0x00445566;    // wrong value
+  registry.Values[{DwmKey, L"ColorizationColor"}] = 0x00445566;    // wrong value
   EXPECT_EQ(GetAccentColor(registry), FromRrggbb(0x0078D7));
-  registry.Values[{kDwmKey, L"AccentColor"}] = 0x12345678;
+  registry.Values[{DwmKey, L"AccentColor"}] = 0x12345678;
   EXPECT_EQ(GetAccentColor(registry), 0x00345678u);
 }
 
@@ -251,7 +251,7 @@ TEST(IsDarkAppsTheme, OnlyAStoredZeroMeansDark) {
     EXPECT_EQ(DefaultColorScheme(registry), c.defaultScheme);
   }
   FakeRegistryReader elsewhere;
-  elsewhere.Values[{kDwmKey, L"AppsUseLightTheme"}] = 0;
+  elsewhere.Values[{DwmKey, L"AppsUseLightTheme"}] = 0;
   EXPECT_FALSE(IsDarkAppsTheme(elsewhere));
 }
 

@@ -10,16 +10,16 @@
 
 namespace {
 
-constexpr TColor kScanFace = 0x000601;
-constexpr TColor kScanBorder = 0x000602;
-constexpr TColor kScanLegend = 0x000603;
+constexpr TColor ScanFace = 0x000601;
+constexpr TColor ScanBorder = 0x000602;
+constexpr TColor ScanLegend = 0x000603;
 
 // A keyboard rig of layout 1 whose surfaces keep their pixels, with scan colours of its own.
 struct TScanRig : TKeyboardRig {
   explicit TScanRig(bool keepPixels) {
-    Theme.ScanFace = kScanFace;
-    Theme.ScanBorder = kScanBorder;
-    Theme.ScanLegend = kScanLegend;
+    Theme.ScanFace = ScanFace;
+    Theme.ScanBorder = ScanBorder;
+    Theme.ScanLegend = ScanLegend;
     surfaces.KeepPixels = keepPixels;
     Recreate();
     LoadActive(1);
@@ -90,15 +90,15 @@ TEST(ScanHighlightPaint, TheHighlightedKeyIsFilledAndLabelledInTheScanColours) {
     int n = 0;
     for (const FakeCanvasOp& op : rig.Image().Ops())
       if ((op.Kind == FakeOpKind::Polygon || op.Kind == FakeOpKind::Rectangle) &&
-          op.BrushColor == brush && op.PenColor == kScanBorder)
+          op.BrushColor == brush && op.PenColor == ScanBorder)
         ++n;
     return n;
   };
-  EXPECT_EQ(shapesIn(kScanFace), 2);
+  EXPECT_EQ(shapesIn(ScanFace), 2);
   int scanTexts = 0;
   for (const FakeCanvasOp& op : rig.Image().Texts()) {
     if (op.Text == L"c69" || op.Text == rig.Kb().KeyName(9)) {
-      EXPECT_EQ(op.Font.Color, kScanLegend);
+      EXPECT_EQ(op.Font.Color, ScanLegend);
       ++scanTexts;
     }
   }
@@ -107,8 +107,8 @@ TEST(ScanHighlightPaint, TheHighlightedKeyIsFilledAndLabelledInTheScanColours) {
   // Taken away, the keys are drawn in their own colours again.
   rig.ClearOps();
   rig.Kb().SetScanHighlight({});
-  EXPECT_EQ(shapesIn(kScanFace), 0);
-  for (const FakeCanvasOp& op : rig.Image().Texts()) EXPECT_NE(op.Font.Color, kScanLegend);
+  EXPECT_EQ(shapesIn(ScanFace), 0);
+  for (const FakeCanvasOp& op : rig.Image().Texts()) EXPECT_NE(op.Font.Color, ScanLegend);
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ struct TPressCase {
   std::vector<int> Clicked;                // codes; 13 and -13 for Enter's two parts
 };
 
-const TPressCase kPressCases[] = {
+const TPressCase PressCases[] = {
     {"ordinary key", {{1, 1}}, {83}},
     {"latched Shift then a key", {{2, 0}, {1, 0}}, {160, 65}},
     {"Ctrl latched twice is released", {{2, 2}, {2, 2}, {1, 1}}, {162, 162, 83}},
@@ -112,7 +112,7 @@ TEST_P(ScanTypingPress, SendsWhatClicksOnTheSameKeysSend) {
   for (int code = 1; code <= 255; ++code) EXPECT_EQ(scanned.Shown(code), clicked.Shown(code)) << code;
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, ScanTypingPress, ::testing::ValuesIn(kPressCases),
+INSTANTIATE_TEST_SUITE_P(Keys, ScanTypingPress, ::testing::ValuesIn(PressCases),
                          [](const ::testing::TestParamInfo<TPressCase>& info) {
                            std::string name;
                            for (const char* p = info.param.Name; *p; ++p)

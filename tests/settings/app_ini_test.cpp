@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::wstring kIni = L"D:\\Tools\\Orvilla\\Orvilla.ini";
+const std::wstring Ini = L"D:\\Tools\\Orvilla\\Orvilla.ini";
 constexpr TRegistryRoot HKCU = TRegistryRoot::CurrentUser;
 constexpr TRegistryRoot HKLM = TRegistryRoot::LocalMachine;
 
@@ -22,7 +22,7 @@ struct AppIniTest : ::testing::Test {
   }
   std::unique_ptr<TAppIni> IniStore() {
     auto ini = Store();
-    ini->SetIniFileName(kIni);
+    ini->SetIniFileName(Ini);
     return ini;
   }
   void GrantOnly(TRegistryRoot root, std::set<TRegistryRights> rights) { registry.Granted[root] = rights; }
@@ -46,7 +46,7 @@ TEST_F(AppIniTest, IniTextsReadAsIntegersOrTheDefault) {
   };
   auto ini = IniStore();
   for (const auto& c : cases) {
-    disk.Value(kIni, L"Keyboard") = c.text;
+    disk.Value(Ini, L"Keyboard") = c.text;
     EXPECT_EQ(ini->ReadInteger(L"Keyboard", c.defaultValue), c.expected) << c.text;
   }
   EXPECT_EQ(ini->ReadInteger(L"Colors", 6), 6);  // missing key
@@ -60,7 +60,7 @@ TEST_F(AppIniTest, IniBooleansAreIntegersTrueWhenNonZero) {
   };
   auto ini = IniStore();
   for (const auto& c : cases) {
-    disk.Value(kIni, L"FitWidth") = c.text;
+    disk.Value(Ini, L"FitWidth") = c.text;
     EXPECT_EQ(ini->ReadBool(L"FitWidth", c.defaultValue), c.expected) << c.text;
   }
   EXPECT_TRUE(ini->ReadBool(L"EnableKeyRepeat", true));  // missing key
@@ -73,10 +73,10 @@ TEST_F(AppIniTest, IniWritesDecimalTextToSectionMainAndLeavesTheRegistryAlone) {
   ini->WriteInteger(L"Site", -7);
   ini->WriteBool(L"FitWidth", true);
   ini->WriteBool(L"LockSize", false);
-  EXPECT_EQ(disk.Value(kIni, L"AlphaBlend"), L"200");
-  EXPECT_EQ(disk.Value(kIni, L"Site"), L"-7");
-  EXPECT_EQ(disk.Value(kIni, L"FitWidth"), L"1");
-  EXPECT_EQ(disk.Value(kIni, L"LockSize"), L"0");
+  EXPECT_EQ(disk.Value(Ini, L"AlphaBlend"), L"200");
+  EXPECT_EQ(disk.Value(Ini, L"Site"), L"-7");
+  EXPECT_EQ(disk.Value(Ini, L"FitWidth"), L"1");
+  EXPECT_EQ(disk.Value(Ini, L"LockSize"), L"0");
   EXPECT_EQ(ini->ReadInteger(L"Site", 0), -7);
   EXPECT_TRUE(registry.Key(HKCU).empty());
 }
@@ -86,29 +86,29 @@ TEST_F(AppIniTest, AnAttachedIniFileHidesTheRegistryValues) {
   auto ini = Store();
   EXPECT_TRUE(ini->UsesRegistry());
   EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 4);
-  ini->SetIniFileName(kIni);
+  ini->SetIniFileName(Ini);
   EXPECT_FALSE(ini->UsesRegistry());
-  EXPECT_EQ(ini->IniFileName(), kIni);
+  EXPECT_EQ(ini->IniFileName(), Ini);
   EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
 }
 
 TEST_F(AppIniTest, FailingIniWriteRaisesUnableToWriteWithThePath) {
   auto ini = IniStore();
-  disk.ReadOnlyFiles.insert(kIni);
-  EXPECT_EQ(ErrorOf([&] { ini->WriteInteger(L"Colors", 3); }), L"Unable to write to " + kIni);
-  EXPECT_EQ(ErrorOf([&] { ini->WriteBool(L"FitWidth", true); }), L"Unable to write to " + kIni);
+  disk.ReadOnlyFiles.insert(Ini);
+  EXPECT_EQ(ErrorOf([&] { ini->WriteInteger(L"Colors", 3); }), L"Unable to write to " + Ini);
+  EXPECT_EQ(ErrorOf([&] { ini->WriteBool(L"FitWidth", true); }), L"Unable to write to " + Ini);
 }
 
 TEST_F(AppIniTest, SetIniFileNameAttachesOnlyOnAChangeAndEmptyReturnsToTheRegistry) {
   auto ini = IniStore();
-  ini->SetIniFileName(kIni);
+  ini->SetIniFileName(Ini);
   EXPECT_EQ(disk.FilesAttached, 1);
   ini->WriteInteger(L"Colors", 3);
   const std::wstring other = L"E:\\Orvilla.ini";
   ini->SetIniFileName(other);
   EXPECT_EQ(disk.FilesAttached, 2);
   ini->WriteInteger(L"Colors", 4);
-  EXPECT_EQ(disk.Value(kIni, L"Colors"), L"3");
+  EXPECT_EQ(disk.Value(Ini, L"Colors"), L"3");
   EXPECT_EQ(disk.Value(other, L"Colors"), L"4");
   ini->SetIniFileName(L"");
   EXPECT_TRUE(ini->UsesRegistry());
@@ -219,7 +219,7 @@ TEST_F(AppIniTest, RegistryValuesOfAnotherTypeOrSizeReadAsTheirDefaults) {
 TEST_F(AppIniTest, TextsRoundTripInTheIniAndAsRegSzWhereDwordsReadAsTheirNumber) {
   auto ini = IniStore();
   ini->WriteText(L"Keyboard", L"My pad");
-  EXPECT_EQ(disk.Value(kIni, L"Keyboard"), L"My pad");
+  EXPECT_EQ(disk.Value(Ini, L"Keyboard"), L"My pad");
   EXPECT_EQ(ini->ReadText(L"Keyboard", L"1"), L"My pad");
   EXPECT_EQ(ini->ReadText(L"Colors", L"1"), L"1");  // missing
 
@@ -234,8 +234,8 @@ TEST_F(AppIniTest, TextsRoundTripInTheIniAndAsRegSzWhereDwordsReadAsTheirNumber)
   EXPECT_EQ(reg->ReadText(L"Keyboard", L"1"), L"7");
   registry.RefuseWrites = true;
   EXPECT_EQ(ErrorOf([&] { reg->WriteText(L"Keyboard", L"x"); }), L"Failed to set data for 'Keyboard'");
-  disk.ReadOnlyFiles.insert(kIni);
-  EXPECT_EQ(ErrorOf([&] { ini->WriteText(L"Keyboard", L"x"); }), L"Unable to write to " + kIni);
+  disk.ReadOnlyFiles.insert(Ini);
+  EXPECT_EQ(ErrorOf([&] { ini->WriteText(L"Keyboard", L"x"); }), L"Unable to write to " + Ini);
 }
 
 TEST_F(AppIniTest, RefusedRegistryWriteRaisesFailedToSetData) {

@@ -9,8 +9,8 @@
 
 namespace {
 
-const std::wstring kExe = L"D:\\Tools\\Orvilla.exe";
-const std::wstring kProgramFiles = L"C:\\Program Files";
+const std::wstring Exe = L"D:\\Tools\\Orvilla.exe";
+const std::wstring ProgramFiles = L"C:\\Program Files";
 constexpr TRegistryRoot HKCU = TRegistryRoot::CurrentUser;
 
 struct FirstRunTest : ::testing::Test {
@@ -24,17 +24,17 @@ struct FirstRunTest : ::testing::Test {
 }  // namespace
 
 TEST_F(FirstRunTest, AFreshCopyOpensThePageOnceOnly) {
-  EXPECT_TRUE(FirstRunPageDue(*Start(), kExe, kProgramFiles));
+  EXPECT_TRUE(FirstRunPageDue(*Start(), Exe, ProgramFiles));
   EXPECT_EQ(Site(), 1u);
-  EXPECT_FALSE(FirstRunPageDue(*Start(), kExe, kProgramFiles));
+  EXPECT_FALSE(FirstRunPageDue(*Start(), Exe, ProgramFiles));
   EXPECT_EQ(Site(), 1u);
 }
 
 TEST_F(FirstRunTest, MinusOneBecomesZeroWithoutPageThenOneWithThePage) {
   registry.SetDword(HKCU, L"Site", static_cast<std::uint32_t>(-1));
-  EXPECT_FALSE(FirstRunPageDue(*Start(), kExe, kProgramFiles));
+  EXPECT_FALSE(FirstRunPageDue(*Start(), Exe, ProgramFiles));
   EXPECT_EQ(Site(), 0u);
-  EXPECT_TRUE(FirstRunPageDue(*Start(), kExe, kProgramFiles));
+  EXPECT_TRUE(FirstRunPageDue(*Start(), Exe, ProgramFiles));
   EXPECT_EQ(Site(), 1u);
 }
 
@@ -42,7 +42,7 @@ TEST_F(FirstRunTest, NoPageFromTemporaryFoldersOrProgramFilesButTheCounterRises)
   for (const wchar_t* exe : {L"C:\\Users\\ann\\AppData\\Local\\TEMP\\Orvilla.exe", L"D:\\Attempt\\Orvilla.exe",
                              L"C:\\Program Files\\Orvilla\\Orvilla.exe"}) {
     registry = {};
-    EXPECT_FALSE(FirstRunPageDue(*Start(), exe, kProgramFiles)) << exe;
+    EXPECT_FALSE(FirstRunPageDue(*Start(), exe, ProgramFiles)) << exe;
     EXPECT_EQ(Site(), 1u) << exe;
   }
 }
@@ -50,6 +50,6 @@ TEST_F(FirstRunTest, NoPageFromTemporaryFoldersOrProgramFilesButTheCounterRises)
 TEST_F(FirstRunTest, AStoreThatTakesNoWritesNeverOpensThePage) {
   registry.Key(HKCU);
   registry.Granted[HKCU] = {TRegistryRights::Read};
-  EXPECT_FALSE(FirstRunPageDue(*Start(), kExe, kProgramFiles));
-  EXPECT_FALSE(FirstRunPageDue(*Start(), kExe, kProgramFiles));
+  EXPECT_FALSE(FirstRunPageDue(*Start(), Exe, ProgramFiles));
+  EXPECT_FALSE(FirstRunPageDue(*Start(), Exe, ProgramFiles));
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::wstring kIni = L"D:\\Orvilla\\Orvilla.ini";
+const std::wstring Ini = L"D:\\Orvilla\\Orvilla.ini";
 
 struct FormPlacementTest : ::testing::Test {
   TFakeIniDisk disk;
@@ -20,10 +20,10 @@ struct FormPlacementTest : ::testing::Test {
 
   void SetUp() override {
     ini = std::make_unique<TAppIni>(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
-    ini->SetIniFileName(kIni);
+    ini->SetIniFileName(Ini);
   }
   std::vector<std::wstring> Written() const { return disk.WrittenKeys; }
-  void Store(const std::wstring& name, const std::wstring& text) { disk.Value(kIni, L"TMainForm" + name) = text; }
+  void Store(const std::wstring& name, const std::wstring& text) { disk.Value(Ini, L"TMainForm" + name) = text; }
 };
 
 }  // namespace
@@ -36,11 +36,11 @@ TEST_F(FormPlacementTest, NormalSizeableWindowStoresPositionSizeAndState) {
   ini->SaveFormPlacement(form, false);
   EXPECT_EQ(Written(), (std::vector<std::wstring>{L"Main/TMainFormTop", L"Main/TMainFormLeft", L"Main/TMainFormHeight",
                                                   L"Main/TMainFormWidth", L"Main/TMainFormState"}));
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormTop"), L"40");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormLeft"), L"-8");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormHeight"), L"250");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormWidth"), L"900");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormState"), L"0");
+  EXPECT_EQ(disk.Value(Ini, L"TMainFormTop"), L"40");
+  EXPECT_EQ(disk.Value(Ini, L"TMainFormLeft"), L"-8");
+  EXPECT_EQ(disk.Value(Ini, L"TMainFormHeight"), L"250");
+  EXPECT_EQ(disk.Value(Ini, L"TMainFormWidth"), L"900");
+  EXPECT_EQ(disk.Value(Ini, L"TMainFormState"), L"0");
 }
 
 TEST_F(FormPlacementTest, MaximisedOrMinimisedWindowStoresOnlyTheState) {
@@ -49,7 +49,7 @@ TEST_F(FormPlacementTest, MaximisedOrMinimisedWindowStoresOnlyTheState) {
     form.FState = state;
     ini->SaveFormPlacement(form, false);
     EXPECT_EQ(Written(), std::vector<std::wstring>{L"Main/TMainFormState"});
-    EXPECT_EQ(disk.Value(kIni, L"TMainFormState"), L"1");
+    EXPECT_EQ(disk.Value(Ini, L"TMainFormState"), L"1");
   }
 }
 
@@ -67,7 +67,7 @@ TEST_F(FormPlacementTest, OnlyPositionStoresTopAndLeftWhateverTheState) {
 }
 
 TEST_F(FormPlacementTest, SavingIntoAnUnwritableStoreReportsNothing) {
-  disk.ReadOnlyFiles.insert(kIni);
+  disk.ReadOnlyFiles.insert(Ini);
   EXPECT_NO_THROW(ini->SaveFormPlacement(form, false));
   registry.RefuseWrites = true;
   ini->SetIniFileName(L"");
@@ -202,7 +202,7 @@ TEST_F(FormPlacementTest, TheSaveRightAfterALoadWritesOnlyWhatDiffersFromIt) {
   form.FLeft = 50;
   ini->SaveFormPlacement(form, false);
   EXPECT_EQ(Written(), std::vector<std::wstring>{L"Main/TMainFormLeft"});
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormLeft"), L"50");
+  EXPECT_EQ(disk.Value(Ini, L"TMainFormLeft"), L"50");
 
   // Later saves write in full: another copy of the program may have written the file since.
   disk.WrittenKeys.clear();

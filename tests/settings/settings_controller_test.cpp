@@ -12,7 +12,7 @@
 namespace {
 
 using S = TSettingId;
-const std::wstring kIni = L"D:\\Tools\\Orvilla\\Orvilla.ini";
+const std::wstring Ini = L"D:\\Tools\\Orvilla\\Orvilla.ini";
 
 // Records what the controller asks of the program, in order; a layout file's number (above the
 // built-in layouts) is accepted as it is, as the keyboard window does.
@@ -42,7 +42,7 @@ struct SettingsController : ::testing::Test {
   TRecordingEffects effects;
   TSettingsController settings{store, effects};
 
-  void SetUp() override { store.SetIniFileName(kIni); }
+  void SetUp() override { store.SetIniFileName(Ini); }
 };
 
 }  // namespace
@@ -51,8 +51,8 @@ TEST_F(SettingsController, StartsWithTheDefaultsAndLoadsWithoutApplyingOrStoring
   EXPECT_EQ(settings.Value(S::Transparency), 255);
   EXPECT_TRUE(settings.Switch(S::EnableKeyRepeat));
   EXPECT_FALSE(settings.Switch(S::KeepClear));
-  disk.Value(kIni, L"KeepClear") = L"1";
-  disk.Value(kIni, L"HoverTime") = L"99999";
+  disk.Value(Ini, L"KeepClear") = L"1";
+  disk.Value(Ini, L"HoverTime") = L"99999";
   settings.LoadStored(S::KeepClear);
   settings.LoadStored(S::HoverTime);
   EXPECT_TRUE(settings.Switch(S::KeepClear));
@@ -65,9 +65,9 @@ TEST_F(SettingsController, ApplyingASwitchTellsTheProgramMovesTheCheckMarkAndSto
   settings.Apply(S::Scanning, 7);  // any number but 0 is on
   EXPECT_TRUE(settings.Switch(S::Scanning));
   EXPECT_EQ(effects.calls, (std::vector<std::wstring>{L"applied Scanning=1", L"check Scanning"}));
-  EXPECT_EQ(disk.Value(kIni, L"Scanning"), L"1");
+  EXPECT_EQ(disk.Value(Ini, L"Scanning"), L"1");
   settings.Apply(S::Scanning, 0);
-  EXPECT_EQ(disk.Value(kIni, L"Scanning"), L"0");
+  EXPECT_EQ(disk.Value(Ini, L"Scanning"), L"0");
 }
 
 TEST_F(SettingsController, KeepsWhatTheRowOrTheProgramAccepts) {
@@ -90,25 +90,25 @@ TEST_F(SettingsController, KeepsWhatTheRowOrTheProgramAccepts) {
     ASSERT_FALSE(effects.calls.empty());
     EXPECT_EQ(effects.calls.front(), L"applied " + std::wstring(Setting(c.Id).Key) + L"=" + std::to_wstring(c.Kept));
   }
-  EXPECT_EQ(disk.Value(kIni, L"HoverTime"), L"3000");
-  EXPECT_EQ(disk.Value(kIni, L"Colors"), L"1");
+  EXPECT_EQ(disk.Value(Ini, L"HoverTime"), L"3000");
+  EXPECT_EQ(disk.Value(Ini, L"Colors"), L"1");
 }
 
 TEST_F(SettingsController, TheOpacityWaitsForTheLazySaveAndTheKeyboardTypeIsStoredByTheProgram) {
   settings.Apply(S::Transparency, 120);
   EXPECT_EQ(effects.calls, (std::vector<std::wstring>{L"applied AlphaBlend=120", L"lazy save"}));
-  EXPECT_FALSE(disk.Has(kIni, L"AlphaBlend"));
+  EXPECT_FALSE(disk.Has(Ini, L"AlphaBlend"));
   settings.SaveLazy();
-  EXPECT_EQ(disk.Value(kIni, L"AlphaBlend"), L"120");
+  EXPECT_EQ(disk.Value(Ini, L"AlphaBlend"), L"120");
 
   effects.calls.clear();
   settings.Apply(S::KeyboardType, 12);
   EXPECT_EQ(effects.calls, (std::vector<std::wstring>{L"applied Keyboard=12", L"store Keyboard=12"}));
-  EXPECT_FALSE(disk.Has(kIni, L"Keyboard"));
+  EXPECT_FALSE(disk.Has(Ini, L"Keyboard"));
 }
 
 TEST_F(SettingsController, AStoreThatCannotBeWrittenFailsAfterTheValueIsApplied) {
-  disk.ReadOnlyFiles.insert(kIni);
+  disk.ReadOnlyFiles.insert(Ini);
   EXPECT_THROW(settings.Apply(S::FitWidth, 1), TSettingsError);
   EXPECT_TRUE(settings.Switch(S::FitWidth));
   EXPECT_EQ(effects.calls, (std::vector<std::wstring>{L"applied FitWidth=1", L"check FitWidth"}));
@@ -138,7 +138,7 @@ TEST_F(SettingsController, ApplyingTheStoredValueStoresItOnlyWhenTheStoreLacksIt
     disk.Files.clear();
     disk.WrittenKeys.clear();
     effects.calls.clear();
-    if (c.Stored) disk.Value(kIni, key) = c.Stored;
+    if (c.Stored) disk.Value(Ini, key) = c.Stored;
     settings.ApplyStored(c.Id);
     EXPECT_EQ(settings.Value(c.Id), c.Kept);
     ASSERT_FALSE(effects.calls.empty());
@@ -146,7 +146,7 @@ TEST_F(SettingsController, ApplyingTheStoredValueStoresItOnlyWhenTheStoreLacksIt
     const bool lazy = effects.calls.back() == L"lazy save";
     EXPECT_EQ(!disk.WrittenKeys.empty() || lazy, c.Stored_);
     if (!disk.WrittenKeys.empty()) {
-      EXPECT_EQ(disk.Value(kIni, key), std::to_wstring(c.Kept));
+      EXPECT_EQ(disk.Value(Ini, key), std::to_wstring(c.Kept));
     }
   }
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-const std::wstring kProgramFiles = L"C:\\Program Files (x86)";
-const std::wstring kDesktop = L"C:\\Users\\ann\\Desktop";
+const std::wstring ProgramFiles = L"C:\\Program Files (x86)";
+const std::wstring Desktop = L"C:\\Users\\ann\\Desktop";
 
 }  // namespace
 
@@ -43,7 +43,7 @@ TEST(ChooseSettingsFile, RegistryForInstalledOrDesktopCopiesAndReadOnlyFoldersEl
     TFakeRegistryData registry;
     TAppIni ini(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
     TFakeSettingsFileSystem files;
-    files.Folders = {{SpecialFolderProgramFiles, kProgramFiles}, {SpecialFolderDesktop, kDesktop}};
+    files.Folders = {{SpecialFolderProgramFiles, ProgramFiles}, {SpecialFolderDesktop, Desktop}};
     if (!c.writable) files.Unwritable.insert(PathCombine(c.folder, L"Orvilla.ini"));
     ChooseSettingsFile(ini, files, c.exe, c.folder);
     EXPECT_EQ(ini.IniFileName(), c.iniFile) << c.exe;

@@ -14,7 +14,7 @@
 namespace {
 
 using S = TSettingId;
-const std::wstring kIni = L"D:\\Tools\\Orvilla\\Orvilla.ini";
+const std::wstring Ini = L"D:\\Tools\\Orvilla\\Orvilla.ini";
 
 }  // namespace
 
@@ -90,19 +90,19 @@ TEST(SettingsTable, StoreReadsAndWritesEachSettingUnderItsKey) {
   TFakeIniDisk disk;
   TFakeRegistryData registry;
   TAppIni ini(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
-  ini.SetIniFileName(kIni);
+  ini.SetIniFileName(Ini);
   // Nothing stored: the table's default, or the one given at run time.
   EXPECT_EQ(ini.Read(S::EnableKeyRepeat), 1);
   EXPECT_EQ(ini.Read(S::HoverTime), 1000);
   EXPECT_EQ(ini.Read(S::ColorScheme, 3), 3);
   // A Bool reads as 0 or 1 whatever number is stored; text that is no number reads as the default.
-  disk.Value(kIni, L"FitWidth") = L"7";
-  disk.Value(kIni, L"Keyboard") = L"x";
+  disk.Value(Ini, L"FitWidth") = L"7";
+  disk.Value(Ini, L"Keyboard") = L"x";
   EXPECT_EQ(ini.Read(S::FitWidth), 1);
   EXPECT_EQ(ini.Read(S::KeyboardType), 1);
   ini.Write(S::LockSize, 5);
   ini.Write(S::Transparency, 180);
-  EXPECT_EQ(disk.Value(kIni, L"LockSize"), L"1");
-  EXPECT_EQ(disk.Value(kIni, L"AlphaBlend"), L"180");
+  EXPECT_EQ(disk.Value(Ini, L"LockSize"), L"1");
+  EXPECT_EQ(disk.Value(Ini, L"AlphaBlend"), L"180");
   EXPECT_EQ(ini.Read(S::Transparency), 180);
 }

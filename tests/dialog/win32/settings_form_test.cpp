@@ -26,7 +26,7 @@ using C = TSettingsControl;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-constexpr std::uint16_t kEnglish = 0x0409;
+constexpr std::uint16_t English = 0x0409;
 
 class TRecordingTarget : public TSettingsTarget {
  public:
@@ -131,7 +131,7 @@ class SettingsForm : public testing::Test {
     FOwner = CreateWindowExW(0, L"STATIC", L"keyboard", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(FOwner, nullptr);
-    FForm = std::make_unique<TSettingsForm>(FOwner, FTarget, TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
+    FForm = std::make_unique<TSettingsForm>(FOwner, FTarget, TranslateCommandCaptions(English, L"1.0"), English);
   }
   void TearDown() override {
     FForm.reset();
@@ -196,7 +196,7 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
   EXPECT_EQ(client.right, ScaleToDpi(448, dpi));
   EXPECT_EQ(client.bottom, ScaleToDpi(520 + HoverBandHeight + WordBandHeight + ScanBandHeight, dpi));
   const TSettingsDialogPlan plan =
-      SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish, FTarget.fileLayouts);
+      SettingsDialogPlan(TranslateCommandCaptions(English, L"1.0"), English, FTarget.fileLayouts);
   HWND previous = nullptr;
   for (const auto& c : plan.Controls) {
     SCOPED_TRACE(c.Id());
@@ -239,7 +239,7 @@ TEST_F(SettingsForm, CreatedHiddenOwnedTopmostAndBuiltToThePlanAtItsDpi) {
 // area at that DPI (the screen here is 1280 x 800), else at the largest smaller DPI that fits; the
 // dialog stays inside the work area, and every control is drawn again.
 TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonImages) {
-  const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(kEnglish, L"1.0"), kEnglish);
+  const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(English, L"1.0"), English);
   const struct {
     int Dpi;
     bool Fits;
@@ -462,10 +462,10 @@ TEST_F(SettingsForm, ButtonsOpenTheirPagesAndTheOnesThatLeaveCloseTheDialog) {
     std::wstring Url;
     bool StaysOpen;
   } cases[] = {
-      {C::btnOnlineKeyboard, OnlineKeyboardUrl(kEnglish), true},
-      {C::btnHelpOrReview, OnlineHelpUrl(kEnglish), false},
-      {C::btnAboutORV, AboutOrvillaUrl(kEnglish), false},
-      {C::btnAboutSNT, AboutSentaroUrl(kEnglish), false},
+      {C::btnOnlineKeyboard, OnlineKeyboardUrl(English), true},
+      {C::btnHelpOrReview, OnlineHelpUrl(English), false},
+      {C::btnAboutORV, AboutOrvillaUrl(English), false},
+      {C::btnAboutSNT, AboutSentaroUrl(English), false},
       {C::btnLanguage, L"ms-settings:regionlanguage", false},
   };
   for (const auto& c : cases) {
@@ -510,7 +510,7 @@ TEST_F(SettingsForm, EnterPressesTheFocusedButton) {
   SetFocus(Ctl(C::btnOnlineKeyboard));
   FTarget.calls.clear();
   EXPECT_TRUE(PressKey(VK_RETURN));
-  EXPECT_THAT(FTarget.calls, ElementsAre(L"OpenUrl(" + OnlineKeyboardUrl(kEnglish) + L")"));
+  EXPECT_THAT(FTarget.calls, ElementsAre(L"OpenUrl(" + OnlineKeyboardUrl(English) + L")"));
   EXPECT_TRUE(FForm->Visible());
 }
 

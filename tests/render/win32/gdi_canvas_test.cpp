@@ -7,9 +7,9 @@
 namespace {
 
 constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr COLORREF Red = RGB(255, 0, 0);
+constexpr COLORREF Blue = RGB(0, 0, 255);
+constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF Black = RGB(0, 0, 0);
 
 TColor AsColor(COLORREF c) { return static_cast<TColor>(c); }
@@ -49,10 +49,10 @@ struct Board {
 
 TEST(GdiCanvas, FillRectCoversItsRectangleWithoutTheFarEdges) {
   Board b(20, 20);
-  b.surface.Canvas().SetBrushColor(AsColor(kRed));
+  b.surface.Canvas().SetBrushColor(AsColor(Red));
   b.surface.Canvas().FillRect(TRect{2, 3, 10, 12});
-  EXPECT_EQ(b.surface.Pixel(2, 3), kRed);
-  EXPECT_EQ(b.surface.Pixel(9, 11), kRed);
+  EXPECT_EQ(b.surface.Pixel(2, 3), Red);
+  EXPECT_EQ(b.surface.Pixel(9, 11), Red);
   EXPECT_EQ(b.surface.Pixel(10, 11), White);
   EXPECT_EQ(b.surface.Pixel(9, 12), White);
   EXPECT_EQ(b.surface.Pixel(1, 3), White);
@@ -63,14 +63,14 @@ TEST(GdiCanvas, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
   // A key from (0, 0) to (60, 30) inclusive is drawn as Rectangle(0, 0, 61, 31).
   Board b(70, 40);
   TCanvas& c = b.surface.Canvas();
-  c.SetPenColor(AsColor(kBlue));
-  c.SetBrushColor(AsColor(kRed));
+  c.SetPenColor(AsColor(Blue));
+  c.SetBrushColor(AsColor(Red));
   c.Rectangle(TRect{0, 0, 61, 31});
   for (auto [x, y] : {std::pair{0, 0}, {60, 0}, {0, 30}, {60, 30}, {30, 0}, {60, 15}})
-    EXPECT_EQ(b.surface.Pixel(x, y), kBlue) << x << "," << y;
-  EXPECT_EQ(b.surface.Pixel(1, 1), kRed);
-  EXPECT_EQ(b.surface.Pixel(30, 15), kRed);
-  EXPECT_EQ(b.surface.Pixel(59, 29), kRed);
+    EXPECT_EQ(b.surface.Pixel(x, y), Blue) << x << "," << y;
+  EXPECT_EQ(b.surface.Pixel(1, 1), Red);
+  EXPECT_EQ(b.surface.Pixel(30, 15), Red);
+  EXPECT_EQ(b.surface.Pixel(59, 29), Red);
   EXPECT_EQ(b.surface.Pixel(61, 15), White);
   EXPECT_EQ(b.surface.Pixel(30, 31), White);
 }
@@ -79,7 +79,7 @@ TEST(GdiCanvas, ClearBrushDrawsOnlyTheOutline) {
   Board b(30, 30);
   TCanvas& c = b.surface.Canvas();
   c.SetPenColor(AsColor(Black));
-  c.SetBrushColor(AsColor(kRed));
+  c.SetBrushColor(AsColor(Red));
   c.SetBrushStyle(TBrushStyle::Clear);
   c.Rectangle(TRect{5, 5, 25, 25});
   EXPECT_EQ(b.surface.Pixel(5, 5), Black);
@@ -88,26 +88,26 @@ TEST(GdiCanvas, ClearBrushDrawsOnlyTheOutline) {
 
   c.SetBrushStyle(TBrushStyle::Solid);  // the same brush colour comes back
   c.Rectangle(TRect{5, 5, 25, 25});
-  EXPECT_EQ(b.surface.Pixel(15, 15), kRed);
+  EXPECT_EQ(b.surface.Pixel(15, 15), Red);
 }
 
 TEST(GdiCanvas, PolygonFillsInsideItsOutline) {
   Board b(70, 70);
   TCanvas& c = b.surface.Canvas();
-  c.SetPenColor(AsColor(kBlue));
-  c.SetBrushColor(AsColor(kGreen));
+  c.SetPenColor(AsColor(Blue));
+  c.SetBrushColor(AsColor(Green));
   c.Polygon({{0, 60}, {60, 60}, {60, 0}, {0, 0}});
-  EXPECT_EQ(b.surface.Pixel(0, 0), kBlue);
-  EXPECT_EQ(b.surface.Pixel(0, 30), kBlue);
-  EXPECT_EQ(b.surface.Pixel(30, 0), kBlue);
-  EXPECT_EQ(b.surface.Pixel(30, 30), kGreen);
+  EXPECT_EQ(b.surface.Pixel(0, 0), Blue);
+  EXPECT_EQ(b.surface.Pixel(0, 30), Blue);
+  EXPECT_EQ(b.surface.Pixel(30, 0), Blue);
+  EXPECT_EQ(b.surface.Pixel(30, 30), Green);
   EXPECT_EQ(b.surface.Pixel(65, 30), White);
 
   Board t(40, 40);  // a triangle: the corner opposite the hypotenuse is filled, the other not
-  t.surface.Canvas().SetPenColor(AsColor(kBlue));
-  t.surface.Canvas().SetBrushColor(AsColor(kGreen));
+  t.surface.Canvas().SetPenColor(AsColor(Blue));
+  t.surface.Canvas().SetBrushColor(AsColor(Green));
   t.surface.Canvas().Polygon({{0, 0}, {30, 0}, {0, 30}});
-  EXPECT_EQ(t.surface.Pixel(5, 5), kGreen);
+  EXPECT_EQ(t.surface.Pixel(5, 5), Green);
   EXPECT_EQ(t.surface.Pixel(25, 25), White);
 }
 
@@ -124,14 +124,14 @@ TEST(GdiCanvas, SystemColoursAreResolvedWhenDrawn) {
 
 TEST(GdiCanvas, DrawCopiesAWholeSurfaceAtAnOffset) {
   Board source(10, 6);
-  source.Fill(kRed);
-  source.surface.Canvas().SetBrushColor(AsColor(kBlue));
+  source.Fill(Red);
+  source.surface.Canvas().SetBrushColor(AsColor(Blue));
   source.surface.Canvas().FillRect(TRect{9, 5, 10, 6});  // bottom-right pixel blue
 
   Board target(30, 30);
   target.surface.Canvas().Draw(5, 7, source.surface);
-  EXPECT_EQ(target.surface.Pixel(5, 7), kRed);
-  EXPECT_EQ(target.surface.Pixel(14, 12), kBlue);
+  EXPECT_EQ(target.surface.Pixel(5, 7), Red);
+  EXPECT_EQ(target.surface.Pixel(14, 12), Blue);
   EXPECT_EQ(target.surface.Pixel(4, 7), White);
   EXPECT_EQ(target.surface.Pixel(15, 7), White);
   EXPECT_EQ(target.surface.Pixel(5, 13), White);
@@ -141,13 +141,13 @@ TEST(GdiCanvas, DrawCopiesAWholeSurfaceAtAnOffset) {
 TEST(GdiSurface, ResizingKeepsTheCanvasSettings) {
   TGdiSurface surface(96);
   EXPECT_EQ(surface.Width(), 0);
-  surface.Canvas().SetBrushColor(AsColor(kGreen));
+  surface.Canvas().SetBrushColor(AsColor(Green));
   surface.SetSize(8, 5);
   surface.SetSize(16, 9);
   EXPECT_EQ(surface.Width(), 16);
   EXPECT_EQ(surface.Height(), 9);
   surface.Canvas().FillRect(TRect{0, 0, 16, 9});
-  EXPECT_EQ(surface.Pixel(15, 8), kGreen);
+  EXPECT_EQ(surface.Pixel(15, 8), Green);
   surface.SetSize(0, 0);
   EXPECT_EQ(surface.Width(), 0);
   EXPECT_EQ(surface.Pixel(0, 0), 0u);
@@ -159,7 +159,7 @@ TEST(GdiCanvas, TextIsDrawnInsideItsRectangleWithAClearBackground) {
     c.SetFontSize(12);
     c.SetFontStyle(TFontStyle::Bold);
     c.SetFontColor(AsColor(Black));
-    c.SetBrushColor(AsColor(kRed));
+    c.SetBrushColor(AsColor(Red));
     c.SetBrushStyle(TBrushStyle::Clear);
   };
   const TRect r{20, 5, 120, 35};
@@ -182,7 +182,7 @@ TEST(GdiCanvas, TextIsDrawnInsideItsRectangleWithAClearBackground) {
   EXPECT_NEAR(first, r.Left + (r.Width() - textWidth) / 2 + inkOffset, 1);
   EXPECT_LT(last, r.Right);
   for (int y = 0; y < 40; ++y)
-    for (int x = 0; x < 200; ++x) EXPECT_NE(b.surface.Pixel(x, y), kRed) << x << "," << y;
+    for (int x = 0; x < 200; ++x) EXPECT_NE(b.surface.Pixel(x, y), Red) << x << "," << y;
 }
 
 TEST(GdiCanvas, LongTextIsLeftAlignedAndClippedAtTheRight) {
@@ -225,13 +225,13 @@ TEST(GdiCanvas, SolidBrushPaintsBehindText) {
   c.SetFontName(L"Tahoma");
   c.SetFontSize(12);
   c.SetFontColor(AsColor(Black));
-  c.SetBrushColor(AsColor(kRed));
+  c.SetBrushColor(AsColor(Red));
   c.SetBrushStyle(TBrushStyle::Solid);
   DrawTextFmt(c, TRect{0, 0, 100, 40}, L"Esc", tfCentredLegend);
   int red = 0;
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 100; ++x)
-      if (b.surface.Pixel(x, y) == kRed) ++red;
+      if (b.surface.Pixel(x, y) == Red) ++red;
   EXPECT_GT(red, 20);
 }
 

@@ -13,19 +13,19 @@
 
 namespace {
 
-const wchar_t kTestKey[] = L"Software\\OrvillaTests\\RegistryReader";
+const wchar_t TestKey[] = L"Software\\OrvillaTests\\RegistryReader";
 
 // A scratch key under HKEY_CURRENT_USER, removed again at the end.
 class RegistryReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                               &FKey, nullptr),
               ERROR_SUCCESS);
   }
   void TearDown() override {
     RegCloseKey(FKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, TestKey);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\OrvillaTests");
   }
   void SetDword(const wchar_t* name, DWORD value) {
@@ -42,10 +42,10 @@ TEST_F(RegistryReaderTest, ReadsDwordsAndNothingElse) {
   RegSetValueExW(FKey, L"Wide", 0, REG_QWORD, wide, sizeof(wide));
 
   TWinRegistryReader reader;
-  EXPECT_EQ(reader.ReadCurrentUserDword(kTestKey, L"AccentColor"), 0xFF3A2A1Au);
-  EXPECT_EQ(reader.ReadCurrentUserDword(kTestKey, L"Missing"), std::nullopt);
-  EXPECT_EQ(reader.ReadCurrentUserDword(kTestKey, L"Text"), std::nullopt);
-  EXPECT_EQ(reader.ReadCurrentUserDword(kTestKey, L"Wide"), std::nullopt);
+  EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"AccentColor"), 0xFF3A2A1Au);
+  EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"Missing"), std::nullopt);
+  EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"Text"), std::nullopt);
+  EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"Wide"), std::nullopt);
   EXPECT_EQ(reader.ReadCurrentUserDword(L"Software\\OrvillaTests\\NoSuchKey", L"AccentColor"),
             std::nullopt);
 }

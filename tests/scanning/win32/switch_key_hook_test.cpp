@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr UINT kSwitchMessage = WM_APP + 7;
+constexpr UINT SwitchMessage = WM_APP + 7;
 
 // A small window that records the keys it receives and the switch presses posted to it.
 class TKeyWindow {
@@ -50,7 +50,7 @@ class TKeyWindow {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TKeyWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && message == WM_KEYDOWN) self->KeysDown.push_back(wParam);
-    if (self && message == kSwitchMessage) self->Presses.push_back(wParam);
+    if (self && message == SwitchMessage) self->Presses.push_back(wParam);
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   HWND FHandle;
@@ -66,7 +66,7 @@ bool Swallowed(WPARAM message, DWORD vk, bool injected) {
 
 TEST(SwitchKeyHook, SwallowsTheChosenKeyAndPassesEveryOther) {
   TKeyWindow window;
-  TSwitchKeyHook hook(window.Handle(), kSwitchMessage, VK_F2);
+  TSwitchKeyHook hook(window.Handle(), SwitchMessage, VK_F2);
   ASSERT_TRUE(hook.Installed());
 
   struct {
@@ -90,7 +90,7 @@ TEST(SwitchKeyHook, SwallowsTheChosenKeyAndPassesEveryOther) {
 
 TEST(SwitchKeyHook, InjectedKeysReachTheFocusedWindowThroughTheInstalledHook) {
   TKeyWindow window;
-  TSwitchKeyHook hook(window.Handle(), kSwitchMessage, VK_SPACE);
+  TSwitchKeyHook hook(window.Handle(), SwitchMessage, VK_SPACE);
   ASSERT_TRUE(hook.Installed());
   window.Pump(100);
   INPUT inputs[4]{};
@@ -109,8 +109,8 @@ TEST(SwitchKeyHook, InjectedKeysReachTheFocusedWindowThroughTheInstalledHook) {
 TEST(SwitchKeyHook, OnlyOneAtATimeAndNoneAfterItGoes) {
   TKeyWindow window;
   {
-    TSwitchKeyHook first(window.Handle(), kSwitchMessage, VK_SPACE);
-    TSwitchKeyHook second(window.Handle(), kSwitchMessage, VK_F5);
+    TSwitchKeyHook first(window.Handle(), SwitchMessage, VK_SPACE);
+    TSwitchKeyHook second(window.Handle(), SwitchMessage, VK_F5);
     EXPECT_TRUE(first.Installed());
     EXPECT_FALSE(second.Installed());
     EXPECT_TRUE(Swallowed(WM_KEYDOWN, VK_SPACE, false));
@@ -118,7 +118,7 @@ TEST(SwitchKeyHook, OnlyOneAtATimeAndNoneAfterItGoes) {
   }
   // Gone: the procedure passes everything (the system no longer calls it, in any case).
   EXPECT_FALSE(Swallowed(WM_KEYDOWN, VK_SPACE, false));
-  TSwitchKeyHook again(window.Handle(), kSwitchMessage, VK_F5);
+  TSwitchKeyHook again(window.Handle(), SwitchMessage, VK_F5);
   EXPECT_TRUE(again.Installed());
 }
 

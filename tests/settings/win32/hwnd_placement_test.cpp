@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr wchar_t kClass[] = L"TPlacementTestForm";
+constexpr wchar_t Class[] = L"TPlacementTestForm";
 
 struct TTestForm {
   explicit TTestForm(DWORD style) {
@@ -21,9 +21,9 @@ struct TTestForm {
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClass;
+    wc.lpszClassName = Class;
     RegisterClassExW(&wc);
-    handle = CreateWindowExW(0, kClass, L"placement", style, 50, 60, 400, 200, nullptr, nullptr,
+    handle = CreateWindowExW(0, Class, L"placement", style, 50, 60, 400, 200, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   }
   ~TTestForm() { DestroyWindow(handle); }
@@ -42,7 +42,7 @@ TEST(HwndPlacement, ReportsClassNameBorderAndButtons) {
   TTestForm sizeable(WS_OVERLAPPEDWINDOW);
   TTestForm locked(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
   const THwndPlacementWindow a(sizeable.handle), b(locked.handle);
-  EXPECT_EQ(a.ClassName(), kClass);
+  EXPECT_EQ(a.ClassName(), Class);
   EXPECT_TRUE(a.HasMaximizeButton());
   EXPECT_TRUE(a.HasSizeableBorder());
   EXPECT_FALSE(b.HasMaximizeButton());

@@ -29,10 +29,10 @@ TKernelHandle StartWriter(const std::wstring& file, const std::wstring& prefix, 
 TEST(SettingsFileLock, TwoProcessesWritingOneFileInALoopKeepEveryKey) {
   TTempFolder folder;
   const std::wstring file = folder.File(L"Orvilla.ini");
-  constexpr int kCount = 150;
+  constexpr int Count = 150;
   const wchar_t* prefixes[] = {L"First", L"Second"};
   std::vector<TKernelHandle> writers;
-  for (const wchar_t* prefix : prefixes) writers.push_back(StartWriter(file, prefix, kCount));
+  for (const wchar_t* prefix : prefixes) writers.push_back(StartWriter(file, prefix, Count));
   for (TKernelHandle& writer : writers) {
     ASSERT_TRUE(writer);
     ASSERT_EQ(WaitForSingleObject(writer.Get(), 120000), WAIT_OBJECT_0);
@@ -42,7 +42,7 @@ TEST(SettingsFileLock, TwoProcessesWritingOneFileInALoopKeepEveryKey) {
   }
   int missing = 0;
   for (const wchar_t* prefix : prefixes)
-    for (int i = 0; i < kCount; ++i)
+    for (int i = 0; i < Count; ++i)
       if (static_cast<int>(GetPrivateProfileIntW(L"Main", (prefix + std::to_wstring(i)).c_str(), -1, file.c_str())) != i)
         ++missing;
   EXPECT_EQ(missing, 0) << ReadBytes(file);

@@ -48,10 +48,10 @@ class TScratchUserShellFolders {
  public:
   TScratchUserShellFolders() {
     HKEY user = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user, nullptr);
+    RegCreateKeyExW(HKEY_CURRENT_USER, Scratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user, nullptr);
     FUser = TRegKey(user);
     HKEY folders = nullptr;
-    RegCreateKeyExW(user, kFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &folders, nullptr);
+    RegCreateKeyExW(user, Folders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &folders, nullptr);
     FFolders = TRegKey(folders);
     FOverridden = FUser && FFolders && RegOverridePredefKey(HKEY_CURRENT_USER, user) == ERROR_SUCCESS;
   }
@@ -61,13 +61,13 @@ class TScratchUserShellFolders {
     if (FOverridden) RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     FFolders = {};
     FUser = {};
-    RegDeleteTreeW(HKEY_CURRENT_USER, kScratch);
+    RegDeleteTreeW(HKEY_CURRENT_USER, Scratch);
   }
   bool Overridden() const { return FOverridden; }
   // The desktop's value of the given type (REG_DWORD: the number 1), or none (type 0). Also clears what the shell may have
   // written meanwhile, in its older key of user folders.
   void SetDesktop(DWORD type, const std::wstring& value) {
-    RegDeleteTreeW(FUser.Get(), kOldFolders);
+    RegDeleteTreeW(FUser.Get(), OldFolders);
     RegDeleteValueW(FFolders.Get(), L"Desktop");
     if (type == 0) return;
     const DWORD number = 1;
@@ -79,9 +79,9 @@ class TScratchUserShellFolders {
   }
 
  private:
-  static constexpr const wchar_t* kScratch = L"Software\\Orvilla tests\\user";
-  static constexpr const wchar_t* kFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-  static constexpr const wchar_t* kOldFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  static constexpr const wchar_t* Scratch = L"Software\\Orvilla tests\\user";
+  static constexpr const wchar_t* Folders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  static constexpr const wchar_t* OldFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   TRegKey FUser;
   TRegKey FFolders;
   bool FOverridden = false;
