@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr wchar_t kBenchClass[] = L"OrvillaBenchWindow";
+constexpr wchar_t BenchClass[] = L"OrvillaBenchWindow";
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD ExStyle = WS_EX_TOPMOST | WS_EX_NOACTIVATE;
 
@@ -32,11 +32,11 @@ TBenchWindow::TBenchWindow(int clientWidth, int clientHeight) {
   wc.lpfnWndProc = &TBenchWindow::WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kBenchClass;
+  wc.lpszClassName = BenchClass;
   RegisterClassExW(&wc);
   RECT r{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
-  FHandle = CreateWindowExW(ExStyle, kBenchClass, L"Orvilla bench", Style, 0, 0, r.right - r.left,
+  FHandle = CreateWindowExW(ExStyle, BenchClass, L"Orvilla bench", Style, 0, 0, r.right - r.left,
                             r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
   ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   Pump();
