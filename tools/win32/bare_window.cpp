@@ -16,8 +16,8 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"TOrvillaBareWindow";
 // About the size of the keyboard window of "Standard" on a 1280 x 800 screen.
-constexpr int kWidth = 740;
-constexpr int kHeight = 330;
+constexpr int Width = 740;
+constexpr int Height = 330;
 
 LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -65,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
 
   HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, ClassName, L"Orvilla bare window",
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr, instance,
+                                CW_USEDEFAULT, CW_USEDEFAULT, Width, Height, nullptr, nullptr, instance,
                                 nullptr);
   if (!window) return 1;
   ShowWindow(window, SW_SHOWNOACTIVATE);
