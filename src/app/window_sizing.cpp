@@ -1,5 +1,7 @@
 #include "app/window_sizing.h"
 
+#include <algorithm>
+
 #include "platform/rounding.h"
 
 TSize InitialClientSize(int kbdWidth, int kbdHeight, const TRect& workArea) {
@@ -17,4 +19,13 @@ TSize InitialClientSize(int kbdWidth, int kbdHeight, const TRect& workArea) {
 
 TPoint DefaultWindowPosition(const TRect& workArea, int width, int height) {
   return {(workArea.Left + workArea.Right - width) / 2, workArea.Bottom - height};
+}
+
+TRect WindowWithRow(const TRect& window, int rowHeight, const TRect& workArea) {
+  const int top = std::max(window.Top - rowHeight, std::min(window.Top, workArea.Top));
+  return {window.Left, top, window.Right, top + window.Height() + rowHeight};
+}
+
+TRect WindowWithoutRow(const TRect& window, int rowHeight) {
+  return {window.Left, window.Top + rowHeight, window.Right, window.Bottom};
 }

@@ -4,6 +4,19 @@
 
 #include "words/suggestion_engine.h"
 
+int SuggestionRowHeight(int clientHeight) {
+  return std::min(std::max(clientHeight, 0), std::clamp(clientHeight / 7, MinRowHeight, MaxRowHeight));
+}
+
+int ClientHeightWithRow(int keysHeight) {
+  // The keys' height, client height minus row, grows by 0 or 1 with each pixel of the client
+  // height: every keys' height has a client height, and the least one has the least row.
+  const int keys = std::max(keysHeight, 0);
+  for (int row = MinRowHeight; row < MaxRowHeight; ++row)
+    if (SuggestionRowHeight(keys + row) == row) return keys + row;
+  return keys + MaxRowHeight;
+}
+
 std::size_t SuggestionSlotCount(int width, int minButtonWidth) {
   const int fit = minButtonWidth > 0 ? width / minButtonWidth : 0;
   return std::clamp<std::size_t>(fit > 0 ? static_cast<std::size_t>(fit) : 0, MinSlots, MaxSuggestions);

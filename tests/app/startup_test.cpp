@@ -47,3 +47,28 @@ TEST(WindowSizing, DefaultPositionIsCentredAtTheBottom) {
   // Truncated toward zero on a work area left of the primary monitor.
   EXPECT_EQ(DefaultWindowPosition({-1921, 0, -1, 1040}, 100, 50).x, -1011);
 }
+
+TEST(WindowSizing, TheRowGrowsTheWindowUpwardAsFarAsTheWorkAreaAllowsAndGoesFromTheTop) {
+  const TRect workArea{0, 40, 1920, 1080};
+  struct Case { TRect window; TRect withRow; int keysMoveDown; };
+  const Case cases[] = {
+      {{560, 700, 1360, 1080}, {560, 651, 1360, 1080}, 0},   // at the bottom: up by the whole row
+      {{560, 89, 1360, 469}, {560, 40, 1360, 469}, 0},       // just room above
+      {{560, 60, 1360, 440}, {560, 40, 1360, 469}, 29},      // 20 pixels above: the rest downward
+      {{560, 40, 1360, 420}, {560, 40, 1360, 469}, 49},      // against the top edge: all downward
+      {{560, 10, 1360, 390}, {560, 10, 1360, 439}, 49},      // above the work area: keeps its top
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.window.Top);
+    const TRect grown = WindowWithRow(c.window, 49, workArea);
+    EXPECT_EQ(grown, c.withRow);
+    // The keys lie below the row: where they were, or moved down by what the work area refused.
+    EXPECT_EQ(grown.Top + 49 - c.window.Top, c.keysMoveDown);
+    EXPECT_EQ(grown.Bottom - grown.Top - 49, c.window.Height());
+    // Taking the row away leaves the keys where they are now.
+    const TRect shrunk = WindowWithoutRow(grown, 49);
+    EXPECT_EQ(shrunk.Top, grown.Top + 49);
+    EXPECT_EQ(shrunk.Bottom, grown.Bottom);
+    EXPECT_EQ(shrunk.Width(), c.window.Width());
+  }
+}

@@ -3,6 +3,23 @@
 #include "words/key_effect.h"
 #include "words/suggestion_row.h"
 
+TEST(SuggestionRow, TakesASeventhOfTheClientHeightFrom24To64Pixels) {
+  struct Case { int clientHeight; int row; };
+  const Case cases[] = {{0, 0}, {10, 10}, {24, 24}, {100, 24}, {174, 24}, {175, 25},
+                        {346, 49}, {447, 63}, {448, 64}, {2000, 64}, {-5, 0}};
+  for (const Case& c : cases) EXPECT_EQ(SuggestionRowHeight(c.clientHeight), c.row) << c.clientHeight;
+}
+
+TEST(SuggestionRow, EveryKeysHeightHasTheLeastClientHeightThatLeavesItExactly) {
+  // The keys keep their height when the row comes and goes: client height minus row gives it back.
+  for (int keys = 1; keys <= 1500; ++keys) {
+    const int client = ClientHeightWithRow(keys);
+    ASSERT_EQ(client - SuggestionRowHeight(client), keys) << keys;
+    ASSERT_LT(client - 1 - SuggestionRowHeight(client - 1), keys) << keys;
+  }
+  EXPECT_EQ(ClientHeightWithRow(297), 346);  // "Standard" on a 1080-pixel screen: a row of 49
+}
+
 TEST(SuggestionRow, AsManyButtonsAsFitFromThreeToFive) {
   struct Case { int width; std::size_t count; };
   const Case cases[] = {{0, 3}, {100, 3}, {359, 3}, {480, 4}, {600, 5}, {3000, 5}};
