@@ -7,7 +7,8 @@
 //        orvilla_target.exe /minimize | /restore   minimises or restores the keyboard program as
 //                                    its taskbar button would
 //        orvilla_target.exe /clientrect <file>   writes "left top width height" of the first
-//                                    keyboard window's client area, in screen pixels
+//                                    keyboard window's keys (its client area below the
+//                                    suggestion row, if any), in screen pixels
 //        orvilla_target.exe /rowrect <file>   writes "left top width height" of the keyboard's
 //                                    suggestion row, in screen pixels
 //        orvilla_target.exe /opacity <file>   writes the first keyboard window's opacity (0..255)
@@ -81,6 +82,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     GetClientRect(keyboard, &r);
     POINT origin{0, 0};
     ClientToScreen(keyboard, &origin);
+    // The keys lie below the suggestion row, when it is shown.
+    HWND row = FindWindowExW(keyboard, nullptr, L"TOrvillaSuggestionBar", nullptr);
+    RECT rowRect{};
+    if (row && IsWindowVisible(row) && GetClientRect(row, &rowRect)) {
+      origin.y += rowRect.bottom;
+      r.bottom -= rowRect.bottom;
+    }
     FILE* out = _wfopen(path.substr(12).c_str(), L"w");
     if (!out) return 1;
     std::fprintf(out, "%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
@@ -88,7 +96,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     return 0;
   }
   if (path.rfind(L"/rowrect ", 0) == 0) {
-    HWND row = FindWindowExW(nullptr, nullptr, L"TOrvillaSuggestionBar", nullptr);
+    HWND keyboard = FindWindowExW(nullptr, nullptr, L"TMainForm", nullptr);
+    HWND row = keyboard ? FindWindowExW(keyboard, nullptr, L"TOrvillaSuggestionBar", nullptr) : nullptr;
     if (!row || !IsWindowVisible(row)) return 1;
     RECT r{};
     GetWindowRect(row, &r);

@@ -31,6 +31,7 @@
 #include "render/win32/theme_win32.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
+#include "words/suggestion_row.h"
 
 namespace {
 
@@ -166,7 +167,7 @@ void TMainForm::BuildKeyboard() {
     FSizingGuard = false;
     TScopeExit restore([this] { FSizingGuard = true; });
     const TSize size = InitialClientSize(FKeyboard->DesignWidth(), FKeyboard->DesignHeight(), WorkArea());
-    SetClientSize(size.Width, size.Height);
+    SetClientSize(size.Width, FWords ? ClientHeightWithRow(size.Height) : size.Height);
   }
   FKeyboard->Redraw(false);
   StartScanning();
@@ -180,8 +181,10 @@ void TMainForm::UpdateLegendFontSizes() {
 
 void TMainForm::FormResize() {
   if (!FShown) return;
-  const TRect client = ClientRect(Handle());
-  FKeyboard->SetImageSize(client.Width(), client.Height());
+  PlaceWords();  // the row first: the keys take the rest of the client area
+  const TRect keys = KeyArea();
+  FPaintBox->SetTop(keys.Top);
+  FKeyboard->SetImageSize(keys.Width(), keys.Height());
   FKeyboard->ScaleKeys();
   UpdateLegendFontSizes();
   FKeyboard->Redraw(true);
@@ -191,9 +194,10 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::PlaceTransparencyPanel() {
-  const TKeyBoxOf keyBox = [this](std::uint8_t code) {
+  const int top = KeyArea().Top;
+  const TKeyBoxOf keyBox = [this, top](std::uint8_t code) {
     const TLvBtn* key = FKeyboard->Key(code);
-    return key ? TKeyBox{key->GetLeft(), key->GetTop(), key->GetWidth(), key->GetHeight()} : TKeyBox{};
+    return key ? TKeyBox{key->GetLeft(), top + key->GetTop(), key->GetWidth(), key->GetHeight()} : TKeyBox{};
   };
   pnlTransparency->Place(TransparencyPanelBounds(Value(TSettingId::KeyboardType), keyBox), FDpi);
 }
@@ -220,7 +224,6 @@ void TMainForm::FormShow() {
   EnableTimer(tmrHKL, true, 300);
   EnableTimer(tmrCapsLock, true, 1000);
   StartLegendsFill();
-  PlaceWords();
   StartScanning();
 }
 
@@ -233,11 +236,16 @@ void TMainForm::WordKeyDown(std::uint16_t code) {
   FWords->KeyDown(static_cast<std::uint8_t>(code), FKeyboard->GetLegend(static_cast<std::uint8_t>(code)), shortcut);
 }
 
+TRect TMainForm::KeyArea() const {
+  TRect area = ClientRect(Handle());
+  if (FWords) area.Top = SuggestionRowHeight(area.Height());
+  return area;
+}
+
 void TMainForm::PlaceWords() {
   if (!FWords) return;
-  // About one key row of the usual layouts high, readable on a small keyboard.
   const std::size_t buttons = FWords->Bar().Slots().size();
-  FWords->Place(std::clamp(FKeyboard->Height() / 6, 24, 64));
+  FWords->Place(KeyArea().Width(), KeyArea().Top);
   FWords->SetHover(On(TSettingId::HoverPress), Value(TSettingId::HoverTime), HoverTolerance(FDpi));
   if (FWords->Bar().Slots().size() != buttons) FScan->LayoutChanged();  // the scanned row's length
 }
@@ -315,8 +323,7 @@ void TMainForm::OnTimer(TTimerId id) {
       EnableTimer(tmrLazySaveSettings, false, 3000);
       FSettings.SaveLazy();
       if (FWords) FWords->Save();
-      THwndPlacementWindow placement(Handle());
-      FAppIni.SaveFormPlacement(placement, false);
+      SavePlacement();
       break;
     }
     case tmrPress:
@@ -376,16 +383,17 @@ THoverSample TMainForm::HoverSample() const {
   const HWND under = WindowFromPoint(cursor);
   POINT client = cursor;
   ScreenToClient(Handle(), &client);
-  sample.Point = {client.x, client.y};
+  const TRect area = KeyArea();
+  sample.Point = {client.x, client.y - area.Top};  // in the keys' area
   if (pnlTransparency && under == pnlTransparency->Handle()) {
     sample.Place = THoverPlace::Slider;
   } else {
-    // Another window over the keyboard, the title bar and the border are not the keyboard.
-    const TRect area = ClientRect(Handle());
+    // Another window over the keyboard (the suggestion row too), the title bar and the border are
+    // not the keys.
     if (under != Handle() || client.x < area.Left || client.x >= area.Right || client.y < area.Top ||
         client.y >= area.Bottom)
       return sample;
-    sample.Code = FKeyboard->KeyAt(client.x, client.y);
+    sample.Code = FKeyboard->KeyAt(sample.Point.x, sample.Point.y);
     sample.Place = sample.Code ? THoverPlace::Key : THoverPlace::Background;
   }
   sample.ButtonDown =
@@ -451,8 +459,9 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
 }
 
 void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // In the keys' area, below the suggestion row.
   const int x = GET_X_LPARAM(lParam);
-  const int y = GET_Y_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam) - KeyArea().Top;
   const TMessageOrigin origin = CurrentMessageOrigin();
   if (ScanSwitchButton(message)) return;
   switch (message) {
@@ -519,8 +528,8 @@ void TMainForm::OnMouseMove(int x, int y, const TMessageOrigin& origin) {
     FTrackingMouseLeave = TrackMouseEvent(&track) != FALSE;
     FPointer->pbKeyboardMouseEnter(TSender::PaintBox);
   }
-  const TRect client = ClientRect(Handle());
-  const bool inside = x >= client.Left && x < client.Right && y >= client.Top && y < client.Bottom;
+  const TRect keys = KeyArea();
+  const bool inside = x >= 0 && x < keys.Width() && y >= 0 && y < keys.Height();
   // While the window is dragged the pointer may run ahead of the window: keep following it.
   if (!inside && GetCapture() == Handle() && !FPointer->Dragging())
     FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
@@ -605,10 +614,6 @@ std::optional<LRESULT> TMainForm::OnWindowMessage(UINT message, WPARAM wParam, L
       return OnEndSession(wParam);
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) FormResize();
-      PlaceWords();
-      break;
-    case WM_MOVE: case WM_SHOWWINDOW:
-      PlaceWords();
       break;
     case WM_DPICHANGED:
       return OnDpiChanged(wParam, lParam);
@@ -633,7 +638,7 @@ LRESULT TMainForm::OnPaint() {
 
 bool TMainForm::OnTouch(WPARAM wParam, LPARAM lParam) {
   if (!FPointer || !FTouch.Available()) return false;
-  HandleTouchMessage(Handle(), wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
+  HandleTouchMessage(Handle(), KeyArea().Top, wParam, lParam, FTouch, *FPointer, CurrentMessageOrigin());
   return true;
 }
 
@@ -641,7 +646,7 @@ LRESULT TMainForm::OnPointerEnter(LPARAM lParam) {
   if (FPointer) {
     POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ScreenToClient(Handle(), &p);
-    FPointer->WMPointerEnter(p.x, p.y, CurrentMessageOrigin());
+    FPointer->WMPointerEnter(p.x, p.y - KeyArea().Top, CurrentMessageOrigin());
   }
   return 0;
 }

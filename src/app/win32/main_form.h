@@ -229,9 +229,16 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   TSwitchState Switches() const {
     return [this](TSettingId id) { return Switch(id); };
   }
-  // A key-down the keyboard sends, for the word suggestions; the row follows the window.
+  // A key-down the keyboard sends, for the word suggestions.
   void WordKeyDown(std::uint16_t code);
+  // The keys' part of the client area, in client coordinates: below the suggestion row while
+  // suggestions are on, else the whole client area. The keyboard's own coordinates start at its
+  // top-left corner.
+  TRect KeyArea() const;
+  // The suggestion row at the top of the client area, the rest left to the keys.
   void PlaceWords();
+  // Stores the window's place and size as a restart restores them: without the suggestion row.
+  void SavePlacement();
   // The transparency slider's place on the keyboard, after every resize.
   void PlaceTransparencyPanel();
   // The client width that follows the layout's aspect at the current height, centred on workArea.

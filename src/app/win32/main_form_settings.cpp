@@ -5,11 +5,13 @@
 
 #include <stdexcept>
 
+#include "app/placement_without_row.h"
 #include "app/transparency_slider.h"
 #include "app/win32/main_form.h"
 #include "app/win32/transparency_panel.h"
 #include "app/window_opacity.h"
 #include "app/window_rules.h"
+#include "app/window_sizing.h"
 #include "commands/command_captions.h"
 #include "commands/command_cycling.h"
 #include "commands/web_links.h"
@@ -23,6 +25,7 @@
 #include "render/win32/theme_win32.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
+#include "words/suggestion_row.h"
 
 void TMainForm::TranslateCaptions() {
   FCaptions = TranslateCommandCaptions(GetUserDefaultUILanguage(), GetAppVersion());
@@ -154,11 +157,8 @@ void TMainForm::FitWidthApplied(bool on) {
 }
 
 void TMainForm::LockSizeApplied() {
-  {
-    // The size stored is the one the window had before it was locked.
-    THwndPlacementWindow placement(Handle());
-    FAppIni.SaveFormPlacement(placement, false);
-  }
+  // The size stored is the one the window had before it was locked.
+  SavePlacement();
   UpdateBorder();
 }
 
@@ -171,21 +171,40 @@ void TMainForm::HoverPressApplied(bool on) {
   PlaceWords();  // and hover on the suggestion row
 }
 
+void TMainForm::SavePlacement() {
+  THwndPlacementWindow window(Handle());
+  TPlacementWithoutRow placement(window, KeyArea().Top);
+  FAppIni.SaveFormPlacement(placement, false);
+}
+
 void TMainForm::WordSuggestionsApplied(bool on) {
-  if (on && !FWords) {
+  if (on == (FWords != nullptr)) return;
+  const TRect keys = KeyArea();
+  if (on) {
     FWords = std::make_unique<TWordSuggestions>(Handle(), UserWordsFileNameHere(FAppIni.IniFileName()),
                                                 [this] { FKeyPress->ReleaseKeys(); });
     FWords->SetAddSpace(On(TSettingId::SuggestionSpace));
     FWords->SetLearnWords(On(TSettingId::LearnWords));
     FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
     FWords->SetPressObserver([this] { FScan->KeyPressed(); });  // the click sound
-    PlaceWords();
     FScan->SetLeadingRow(FWords.get());  // scanned first
-  } else if (!on && FWords) {
+  } else {
     FScan->SetLeadingRow(nullptr);
     FWords->Save();
     FWords.reset();
   }
+  // The window grows by the row or loses it, and the keys keep their size and place (a maximised
+  // or minimised window keeps its size: its keys make room for the row).
+  if (!IsIconic(Handle()) && !(IsZoomed(Handle()) && IsWindowVisible(Handle()))) {
+    FSizingGuard = false;
+    TScopeExit restore([this] { FSizingGuard = true; });
+    const TRect window = WindowRect(Handle());
+    const TRect resized = on ? WindowWithRow(window, ClientHeightWithRow(keys.Height()) - keys.Height(), WorkArea())
+                             : WindowWithoutRow(window, keys.Top);
+    SetWindowPos(Handle(), nullptr, resized.Left, resized.Top, resized.Width(), resized.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FormResize();
 }
 
 void TMainForm::ForgetLearnedWords() {
@@ -257,10 +276,11 @@ void TMainForm::KeepOnMonitor() {
 
 void TMainForm::SizeToAspectCentred(const TRect& workArea) {
   if (FKeyboard->DesignHeight() <= 0) return;
-  const TRect client = ClientRect(Handle());
+  // The keys' area below the suggestion row follows the aspect; the row takes the width it gets.
+  const TRect keys = KeyArea();
   const int clientWidth =
-      RoundHalfEven(static_cast<double>(client.Bottom) / FKeyboard->DesignHeight() * FKeyboard->DesignWidth());
-  SetClientSize(clientWidth, client.Bottom);
+      RoundHalfEven(static_cast<double>(keys.Height()) / FKeyboard->DesignHeight() * FKeyboard->DesignWidth());
+  SetClientSize(clientWidth, keys.Bottom);
   const TRect resized = WindowRect(Handle());
   const int left = (workArea.Left + workArea.Right - resized.Width()) / 2;
   if (left != resized.Left)  // a place the window has already makes no move

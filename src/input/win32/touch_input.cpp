@@ -25,13 +25,16 @@ TTouchEvent TouchToMouseEvent(const TOUCHINPUT& input, HWND window, const TTouch
   return event;
 }
 
-void HandleTouchMessage(HWND window, WPARAM wParam, LPARAM lParam, const TTouchFunctions& touch,
+void HandleTouchMessage(HWND window, int keysTop, WPARAM wParam, LPARAM lParam, const TTouchFunctions& touch,
                         TPointerInput& pointer, TMessageOrigin origin) {
   const TTouchInputHandle handle(reinterpret_cast<HTOUCHINPUT>(lParam), TTouchInputCloser{touch.CloseTouchInputHandle});
   if (!touch.GetTouchInputInfo) return;
   const UINT count = LOWORD(wParam);
   std::vector<TOUCHINPUT> inputs(count);
   if (count == 0 || !touch.GetTouchInputInfo(handle.Get(), count, inputs.data(), sizeof(TOUCHINPUT))) return;
-  for (const TOUCHINPUT& input : inputs)
-    pointer.HandleTouchPoint(TouchToMouseEvent(input, window, touch), static_cast<int>(input.dwID), origin);
+  for (const TOUCHINPUT& input : inputs) {
+    TTouchEvent event = TouchToMouseEvent(input, window, touch);
+    event.y = static_cast<std::int16_t>(event.y - keysTop);
+    pointer.HandleTouchPoint(event, static_cast<int>(input.dwID), origin);
+  }
 }

@@ -25,6 +25,7 @@ struct TTouchFunctions {
 TTouchEvent TouchToMouseEvent(const TOUCHINPUT& input, HWND window, const TTouchFunctions& touch);
 
 // Handles WM_TOUCH on window: every point of the message goes to pointer.HandleTouchPoint in
-// order; the touch handle is closed in every case. origin: that of the WM_TOUCH message.
-void HandleTouchMessage(HWND window, WPARAM wParam, LPARAM lParam, const TTouchFunctions& touch,
+// order, in the coordinates of the keys, which begin keysTop pixels below the top of the client
+// area; the touch handle is closed in every case. origin: that of the WM_TOUCH message.
+void HandleTouchMessage(HWND window, int keysTop, WPARAM wParam, LPARAM lParam, const TTouchFunctions& touch,
                         TPointerInput& pointer, TMessageOrigin origin);

@@ -21,14 +21,14 @@ void FillRectColor(HDC dc, const RECT& rect, COLORREF color) {
 
 }  // namespace
 
-TSuggestionBar::TSuggestionBar(HWND owner, std::function<void(std::size_t)> onPress, std::function<void()> onTick)
-    : FOwner(owner), FOnPress(std::move(onPress)), FOnTick(std::move(onTick)) {
+TSuggestionBar::TSuggestionBar(HWND parent, std::function<void(std::size_t)> onPress, std::function<void()> onTick)
+    : FOnPress(std::move(onPress)), FOnTick(std::move(onTick)) {
   WNDCLASSEXW wc{};
   wc.lpszClassName = BarClass;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   RegisterWindowClass(wc);
-  CreateBoundWindow(WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, BarClass, L"", WS_POPUP, 0, 0, 0, 0,
-                    owner);
+  // Hidden until it is placed: the keys below it are laid out first.
+  CreateBoundWindow(WS_EX_NOACTIVATE, BarClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent);
   if (Handle()) SetTimer(Handle(), TickTimer, TickInterval, nullptr);
 }
 
@@ -105,21 +105,11 @@ void TSuggestionBar::SetHighlight(bool highlighted, int slot) {
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TSuggestionBar::Place(int height) {
+void TSuggestionBar::Place(int width, int height) {
   if (!Handle()) return;
-  RECT window{};
-  GetWindowRect(FOwner, &window);
-  const int width = window.right - window.left;
   const int minButton = MulDiv(110, height, 32);
   FSlots = SuggestionSlots(width, height, SuggestionSlotCount(width, minButton), std::max(1, height / 16));
-  // Above the keyboard window; below it where the work area ends above it.
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(FOwner, MONITOR_DEFAULTTONEAREST), &monitor);
-  const int top = window.top - height >= monitor.rcWork.top ? window.top - height : window.bottom;
-  const bool shown = IsWindowVisible(FOwner) && !IsIconic(FOwner);
-  SetWindowPos(Handle(), HWND_TOPMOST, window.left, top, width, height,
-               SWP_NOACTIVATE | (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The suggestion row: a strip of word buttons flush with the keyboard window's top edge (its
-// bottom edge where the work area ends above it), as wide as the window, in the colour scheme's
-// key colours. It never takes the focus; a click, pen tap or touch on a button, or a pointer
-// resting on it with hover to type on, reports the button's index.
+// The suggestion row: a child window of the keyboard window along the top of its client area, a
+// strip of word buttons in the colour scheme's key colours above the keys. It never takes the
+// focus; a click, pen tap or touch on a button, or a pointer resting on it with hover to type on,
+// reports the button's index.
 #include <windows.h>
 
 #include <cstddef>
@@ -17,16 +17,16 @@
 
 class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
  public:
-  // owner: the keyboard window; onPress gets the index of the pressed button; onTick runs every
+  // parent: the keyboard window; onPress gets the index of the pressed button; onTick runs every
   // TickInterval ms while the row exists.
   static constexpr UINT TickInterval = 200;
-  TSuggestionBar(HWND owner, std::function<void(std::size_t)> onPress, std::function<void()> onTick);
+  TSuggestionBar(HWND parent, std::function<void(std::size_t)> onPress, std::function<void()> onTick);
   ~TSuggestionBar();
 
   void SetWords(const std::vector<std::wstring>& words);
   const std::vector<std::wstring>& Words() const { return FWords; }
-  // Follows the owner's place: height pixels high.
-  void Place(int height);
+  // At the top of the parent's client area, width by height pixels, and shown.
+  void Place(int width, int height);
   // The buttons in the row's client coordinates.
   const std::vector<TRect>& Slots() const { return FSlots; }
   // Hover to type on the row: a word under a resting pointer is pressed after time milliseconds,
@@ -44,7 +44,6 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   void CheckHover();
   void StartHoverCheck();
 
-  HWND FOwner;
   std::function<void(std::size_t)> FOnPress;
   std::function<void()> FOnTick;
   std::vector<std::wstring> FWords;

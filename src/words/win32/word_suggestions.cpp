@@ -63,7 +63,7 @@ void TWordSuggestions::SetLanguage(std::uint16_t languageId) {
   Refresh();
 }
 
-void TWordSuggestions::Place(int height) { FBar->Place(height); }
+void TWordSuggestions::Place(int width, int height) { FBar->Place(width, height); }
 
 void TWordSuggestions::ForgetLearnedWords() {
   // The row drops the forgotten words even when the file cannot be written.

@@ -1,7 +1,7 @@
 #pragma once
 // Word suggestions in the keyboard window: made when the setting "WordSuggestions" is on, gone
 // when it is off (nothing is loaded and no row exists before). The window reports its key-downs,
-// its input language and its moves; the feature tracks the word, shows the row, types an accepted
+// its input language and its size, and keeps its keys below the row; the feature tracks the word, shows the row, types an accepted
 // word's rest as Unicode characters and learns through the lazy save.
 #include <windows.h>
 
@@ -25,7 +25,7 @@
 // so that the row keeps its length while words come and go.
 class TWordSuggestions : public TScanLeadingRow {
  public:
-  // keyboardWindow owns the row; releaseLatched lets go of latched modifiers before a word is
+  // keyboardWindow holds the row at the top of its client area; releaseLatched lets go of latched modifiers before a word is
   // typed; userWordsFile is the dictionary's full name (empty: nothing is kept).
   TWordSuggestions(HWND keyboardWindow, std::wstring userWordsFile, std::function<void()> releaseLatched);
 
@@ -35,8 +35,8 @@ class TWordSuggestions : public TScanLeadingRow {
   void SetLanguage(std::uint16_t languageId);
   void SetAddSpace(bool addSpace) { FAddSpace = addSpace; }
   void SetLearnWords(bool learn) { FPrediction.SetLearnWords(learn); }
-  // Follows the keyboard window: height is the row's height.
-  void Place(int height);
+  // The row at the top of the keyboard window's client area, width by height pixels.
+  void Place(int width, int height);
   // Hover to type on the row (the keyboard's setting, time and tolerance).
   void SetHover(bool on, int time, int tolerance) { FBar->SetHover(on, time, tolerance); }
   // The lazy save: writes the dictionary when it changed (TSettingsError once when it cannot).

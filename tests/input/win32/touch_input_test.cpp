@@ -100,7 +100,7 @@ TEST_F(TouchMessage, PointIsInWholePhysicalPixelsThenLogicalThenClient) {
 TEST_F(TouchMessage, EveryPointGoesToThePointerHandlersInOrderAndTheHandleIsClosed) {
   Points = {Point(30000, 15000, 9, 0x2), Point(30000, 15000, 9, 0x4)};
   const LPARAM handle = 0x1234;
-  HandleTouchMessage(window, MAKEWPARAM(2, 0), handle, touch, pointer, TMessageOrigin{});
+  HandleTouchMessage(window, 0, MAKEWPARAM(2, 0), handle, touch, pointer, TMessageOrigin{});
   EXPECT_EQ(injector.Events, (std::vector<TKeyEvent>{KeyDown(65), KeyUp(65)}));
   EXPECT_EQ(InfoSizeSeen, static_cast<int>(sizeof(TOUCHINPUT)));
   EXPECT_EQ(Closed, (std::vector<HTOUCHINPUT>{reinterpret_cast<HTOUCHINPUT>(handle)}));
@@ -108,10 +108,18 @@ TEST_F(TouchMessage, EveryPointGoesToThePointerHandlersInOrderAndTheHandleIsClos
   EXPECT_EQ(pointer.TouchId(), -1);
 }
 
+TEST_F(TouchMessage, PointsAreInTheKeysCoordinatesBelowARowAtTheTopOfTheClientArea) {
+  // Key B covers the keys' area (40..60, 0..10): with the keys 20 pixels down, client (50, 25).
+  keyboard.AddKey(66, {{40, 0}, {60, 10}});
+  Points = {Point(30000, 15000, 9, 0x2), Point(30000, 15000, 9, 0x4)};
+  HandleTouchMessage(window, 20, MAKEWPARAM(2, 0), 0x1234, touch, pointer, TMessageOrigin{});
+  EXPECT_EQ(injector.Events, (std::vector<TKeyEvent>{KeyDown(66), KeyUp(66)}));
+}
+
 TEST_F(TouchMessage, WhenThePointsCannotBeReadNoneIsHandledAndTheHandleIsStillClosed) {
   Points = {Point(30000, 15000, 9, 0x2)};
   InfoSucceeds = false;
-  HandleTouchMessage(window, MAKEWPARAM(1, 0), 0x99, touch, pointer, TMessageOrigin{});
+  HandleTouchMessage(window, 0, MAKEWPARAM(1, 0), 0x99, touch, pointer, TMessageOrigin{});
   EXPECT_TRUE(injector.Events.empty());
   EXPECT_FALSE(pointer.TouchActive());
   EXPECT_EQ(Closed.size(), 1u);

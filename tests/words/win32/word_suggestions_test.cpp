@@ -1,5 +1,6 @@
-// Word suggestions in the keyboard window: the menu command makes the row and takes it away, the
-// keys keep their size, the row is drawn in the colour scheme's key colours; a press on a
+// Word suggestions in the keyboard window: the menu command makes the row at the top of the
+// window's client area and takes it away, the keys keep their size and their place on the screen
+// (over a restart too), the row is drawn in the colour scheme's key colours; a press on a
 // suggestion types exactly the rest of the word and a space into the focused edit control.
 #include <gtest/gtest.h>
 
@@ -43,6 +44,38 @@ COLORREF RowPixel(HWND bar, int x, int y) {
   return GetPixel(dc.Get(), x, y);
 }
 
+// The keys' part of the keyboard window on the screen: its client area below the row, if any.
+RECT KeysOnScreen(TMainForm& form) {
+  POINT origin{0, 0};
+  ClientToScreen(form.Handle(), &origin);
+  if (form.Words()) {
+    RECT row{};
+    GetWindowRect(form.Words()->Bar().Handle(), &row);
+    origin.y = row.bottom;
+  }
+  return {origin.x, origin.y, origin.x + form.Keyboard().Width(), origin.y + form.Keyboard().Height()};
+}
+
+// The colours of a rectangle of the screen, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& r) {
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  TMemoryDc dc(CreateCompatibleDC(screen));
+  TBitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
+  const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
+  BitBlt(dc.Get(), 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
+  SelectObject(dc.Get(), old);
+  return pixels;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 class WordSuggestionsWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -54,9 +87,20 @@ class WordSuggestionsWindow : public ::testing::Test {
     DeleteFileW(FWords.c_str());
     WritePrivateProfileStringW(L"Main", L"Site", L"1", FIni.c_str());
     FModule = std::make_unique<TAppIniModule>(std::vector<std::wstring>{});
+    Start();
+  }
+  // A start of the keyboard window with the settings stored (the earlier one's gone first, and
+  // saved as it goes).
+  void Start() {
+    FForm.reset();
     FForm = std::make_unique<TMainForm>(nullptr, *AppIni);
     FForm->Show();
     Pump();
+  }
+  RECT Window() const {
+    RECT r{};
+    GetWindowRect(FForm->Handle(), &r);
+    return r;
   }
   void TearDown() override {
     FForm.reset();
@@ -98,35 +142,68 @@ class WordSuggestionsWindow : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(WordSuggestionsWindow, TheRowComesWithTheCommandInTheSchemesKeyColoursAndTheKeysKeepTheirSize) {
+TEST_F(WordSuggestionsWindow, TheRowComesInsideTheWindowAboveTheKeysWhichStayAsTheyWereOnTheScreen) {
   ASSERT_EQ(FForm->Words(), nullptr);  // nothing made while the setting is off
-  const int width = FForm->Keyboard().Width(), height = FForm->Keyboard().Height();
+  const RECT window = Window();
+  const RECT keys = KeysOnScreen(*FForm);
+  const std::vector<COLORREF> keysPicture = ScreenPixels(keys);
   Command(1037);
   Pump();
   ASSERT_NE(FForm->Words(), nullptr);
   EXPECT_EQ(GetPrivateProfileIntW(L"Main", L"WordSuggestions", -1, FIni.c_str()), 1);
-  EXPECT_EQ(FForm->Keyboard().Width(), width);
-  EXPECT_EQ(FForm->Keyboard().Height(), height);
+  // The row: a child of the keyboard window along the top of its client area.
   const HWND bar = FForm->Words()->Bar().Handle();
   ASSERT_TRUE(IsWindowVisible(bar));
-  RECT window{}, row{};
-  GetWindowRect(FForm->Handle(), &window);
+  EXPECT_EQ(GetParent(bar), FForm->Handle());
+  RECT client{}, row{};
+  GetClientRect(FForm->Handle(), &client);
   GetWindowRect(bar, &row);
-  EXPECT_EQ(row.left, window.left);
-  EXPECT_EQ(row.right, window.right);
-  EXPECT_TRUE(row.bottom == window.top || row.top == window.bottom);
+  MapWindowPoints(HWND_DESKTOP, FForm->Handle(), reinterpret_cast<POINT*>(&row), 2);
+  EXPECT_TRUE(SameRect(row, RECT{0, 0, client.right, row.bottom}));
+  EXPECT_GE(row.bottom, 24);
+  // The window grew upward by the row; the keys are the same picture in the same place.
+  EXPECT_TRUE(SameRect(Window(), RECT{window.left, window.top - row.bottom, window.right, window.bottom}));
+  EXPECT_TRUE(SameRect(KeysOnScreen(*FForm), keys));
+  EXPECT_EQ(ScreenPixels(keys), keysPicture);
+
   const auto& slots = FForm->Words()->Bar().Slots();
   ASSERT_GE(slots.size(), 3u);
   ASSERT_LE(slots.size(), 5u);
+  const int shownScheme = FForm->SettingValue(TSettingId::ColorScheme);
   for (int scheme : {1, 3, 5, 8}) {
     SCOPED_TRACE(scheme);
     FForm->ApplySetting(TSettingId::ColorScheme, scheme);
     // Before the first letter the row shows the language's most frequent words, on key faces.
     EXPECT_EQ(RowPixel(bar, slots[0].Left + 3, slots[0].Top + 3), Theme.KeyFace);
+    EXPECT_EQ(RowPixel(bar, slots[0].Left, slots[0].Top), Theme.KeyBorder);
   }
+  FForm->ApplySetting(TSettingId::ColorScheme, shownScheme);
+  Pump();
   Command(1037);
+  Pump();
   EXPECT_EQ(FForm->Words(), nullptr);
   EXPECT_FALSE(IsWindow(bar));
+  // Off again: the window and the keys as they were.
+  EXPECT_TRUE(SameRect(Window(), window));
+  EXPECT_TRUE(SameRect(KeysOnScreen(*FForm), keys));
+  EXPECT_EQ(ScreenPixels(keys), keysPicture);
+}
+
+TEST_F(WordSuggestionsWindow, ARestartWithSuggestionsOnOrOffPutsTheKeysWhereTheyWere) {
+  SetWindowPos(FForm->Handle(), nullptr, 120, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Command(1037);
+  Pump();
+  ASSERT_NE(FForm->Words(), nullptr);
+  const RECT window = Window();
+  const RECT keys = KeysOnScreen(*FForm);
+  Start();  // suggestions stored on
+  ASSERT_NE(FForm->Words(), nullptr);
+  EXPECT_TRUE(SameRect(Window(), window));
+  EXPECT_TRUE(SameRect(KeysOnScreen(*FForm), keys));
+  WritePrivateProfileStringW(L"Main", L"WordSuggestions", L"0", FIni.c_str());
+  Start();
+  ASSERT_EQ(FForm->Words(), nullptr);
+  EXPECT_TRUE(SameRect(KeysOnScreen(*FForm), keys));
 }
 
 TEST_F(WordSuggestionsWindow, ASuggestionTypesExactlyItsRestAndASpaceIntoTheFocusedEdit) {
