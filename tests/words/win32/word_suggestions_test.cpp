@@ -59,16 +59,14 @@ RECT KeysOnScreen(TMainForm& form) {
 // The colours of a rectangle of the screen, row by row.
 std::vector<COLORREF> ScreenPixels(const RECT& r) {
   const int width = r.right - r.left, height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  TMemoryDc dc(CreateCompatibleDC(screen));
-  TBitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
-  const HGDIOBJ old = SelectObject(dc.Get(), bitmap.Get());
-  BitBlt(dc.Get(), 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
+  const TWindowDc screen = GetScreenDc();
+  const TMemoryDc dc(CreateCompatibleDC(screen.Get()));
+  const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  const TSelectedObject selected(dc.Get(), bitmap.Get());
+  BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
   std::vector<COLORREF> pixels;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
-  SelectObject(dc.Get(), old);
   return pixels;
 }
 
