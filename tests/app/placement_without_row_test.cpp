@@ -11,8 +11,8 @@
 
 namespace {
 
-const std::wstring kIni = L"D:\\Orvilla\\Orvilla.ini";
-const TRect kWorkArea{0, 0, 1920, 1040};
+const std::wstring IniName = L"D:\\Orvilla\\Orvilla.ini";
+const TRect ScreenWorkArea{0, 0, 1920, 1040};
 
 struct PlacementWithoutRow : ::testing::Test {
   TFakeIniDisk disk;
@@ -21,7 +21,7 @@ struct PlacementWithoutRow : ::testing::Test {
 
   void SetUp() override {
     ini = std::make_unique<TAppIni>(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
-    ini->SetIniFileName(kIni);
+    ini->SetIniFileName(IniName);
   }
   static TRect Bounds(const TFakePlacementWindow& w) { return {w.FLeft, w.FTop, w.FLeft + w.FWidth, w.FTop + w.FHeight}; }
   // A start: the window's own default placement, the stored one loaded while no row exists, then
@@ -29,7 +29,7 @@ struct PlacementWithoutRow : ::testing::Test {
   TRect Restart(int rowHeight) {
     TFakePlacementWindow window;
     ini->LoadFormPlacement(window, false);
-    return rowHeight ? WindowWithRow(Bounds(window), rowHeight, kWorkArea) : Bounds(window);
+    return rowHeight ? WindowWithRow(Bounds(window), rowHeight, ScreenWorkArea) : Bounds(window);
   }
 };
 
@@ -42,10 +42,10 @@ TEST_F(PlacementWithoutRow, StoresTheWindowWithoutTheRowAndARestartPutsTheKeysBa
   shown.FLeft = 560, shown.FTop = 600, shown.FWidth = 800, shown.FHeight = 400;
   TPlacementWithoutRow stored(shown, 49);
   ini->SaveFormPlacement(stored, false);
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormTop"), L"649");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormHeight"), L"351");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormLeft"), L"560");
-  EXPECT_EQ(disk.Value(kIni, L"TMainFormWidth"), L"800");
+  EXPECT_EQ(disk.Value(IniName, L"TMainFormTop"), L"649");
+  EXPECT_EQ(disk.Value(IniName, L"TMainFormHeight"), L"351");
+  EXPECT_EQ(disk.Value(IniName, L"TMainFormLeft"), L"560");
+  EXPECT_EQ(disk.Value(IniName, L"TMainFormWidth"), L"800");
 
   // Suggestions still on: the same window, the keys in the same place.
   EXPECT_EQ(Restart(49), (TRect{560, 600, 1360, 1000}));
