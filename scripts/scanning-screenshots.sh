@@ -7,18 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-unset DISPLAY
-export WINEPREFIX="$root/build/wine-measure"
-source scripts/wine-env.sh
-preset=$(orv_runnable_windows_preset)
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j2 --target Orvilla orvilla_target
-wine_env_use_build "build/$preset"
-
-shots="$root/docs/screenshots"
-scratch="$root/build/scanning-screenshot-run"
-rm -rf "$scratch"
-mkdir -p "$scratch"
+source scripts/screenshot-prelude.sh
+screenshot_prepare scanning-screenshot-run Orvilla orvilla_target
 cp "build/$preset/Orvilla.exe" "$scratch/"
 target_exe="$root/build/$preset/orvilla_target.exe"
 pids=()

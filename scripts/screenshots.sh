@@ -12,22 +12,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
-unset DISPLAY
 export ORV_SCREEN=1920x1040x24
-export WINEPREFIX="$root/build/wine-measure"
-source scripts/wine-env.sh
-# The 32-bit program where it runs, otherwise the 64-bit build of the same code.
-preset=$(orv_runnable_windows_preset)
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j2 --target Orvilla orvilla_target orvilla_render
-wine_env_use_build "build/$preset"
-
-shots="$root/docs/screenshots"
-mkdir -p "$shots"
+source scripts/screenshot-prelude.sh
 # The settings store keeps Orvilla.ini beside the program only outside temporary folders.
-scratch="$root/build/screenshot-run"
-rm -rf "$scratch"
-mkdir -p "$scratch"
+screenshot_prepare screenshot-run Orvilla orvilla_target orvilla_render
 cp "build/$preset/Orvilla.exe" "$scratch/"
 target_exe="$root/build/$preset/orvilla_target.exe"
 render_exe="$root/build/$preset/orvilla_render.exe"

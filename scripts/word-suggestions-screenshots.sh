@@ -7,17 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-unset DISPLAY
-export WINEPREFIX="$root/build/wine-measure"
-source scripts/wine-env.sh
-preset=$(orv_runnable_windows_preset)
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j2 --target Orvilla orvilla_target
-
-shots="$root/docs/screenshots"
-scratch="$root/build/word-suggestions-screenshot-run"
-rm -rf "$scratch"
-mkdir -p "$scratch"
+source scripts/screenshot-prelude.sh
+screenshot_prepare word-suggestions-screenshot-run Orvilla orvilla_target
 cp "build/$preset/Orvilla.exe" "$scratch/"
 set +u
 E2E_BUILD_DIR="build/$preset" E2E_SEED_INI=0 source tests/e2e/e2e_lib.sh "$scratch/Orvilla.exe" "build/$preset/orvilla_target.exe"
