@@ -32,9 +32,7 @@ class TCountingCanvas : public TCanvas {
   void SetFontStyle(TFontStyles) override { ++Calls; }
   void SetFontColor(TColor) override { ++Calls; }
   bool HasGlyph(wchar_t) override { return true; }
-  TTextSize TextExtent(const std::wstring& text) override {
-    return {static_cast<int>(text.size()) * FSize, 2 * FSize};
-  }
+  TTextSize TextExtent(const std::wstring& text) override { return {static_cast<int>(text.size()) * FSize, 2 * FSize}; }
   void DrawTextInRect(const TRect&, const std::wstring&, TTextFormat) override { ++Calls; }
   void Draw(int, int, TSurface&) override { ++Calls; }
   void CopyRect(const TRect&, TSurface&) override { ++Calls; }
@@ -69,12 +67,10 @@ class TCountingSurfaceFactory : public TSurfaceFactory {
 // Legends that answer from a small table, as the real ones do after their first fill.
 class TTableLegends : public TKeyLegends {
  public:
-  TPreparedLegends PrepareLegends(THkl, const TKeyNames& keyNames, const TShownLegends&,
-                                  TKeyboardServices&) override {
+  TPreparedLegends PrepareLegends(THkl, const TKeyNames& keyNames, const TShownLegends&, TKeyboardServices&) override {
     return {keyNames, 0};
   }
-  std::wstring GetLegend(std::int32_t, const TKeyboardState&, std::uint8_t code,
-                         TKeyboardServices&) override {
+  std::wstring GetLegend(std::int32_t, const TKeyboardState&, std::uint8_t code, TKeyboardServices&) override {
     return std::wstring(1, static_cast<wchar_t>(code));
   }
   bool FillPendingLegends(std::int32_t, TKeyboardServices&) override { return false; }
@@ -95,8 +91,7 @@ struct TBenchKeyboard {
     Theme.NameFontName = Theme.CharFontName = L"Segoe UI";
     HasSegoeFluentIcons = true;
     paintBox.SetSize(724, 297);
-    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop,
-                                             &legends);
+    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop, &legends);
     keyboard->FillKeyNames();
     keyboard->SetActive(true);
   }

@@ -10,6 +10,7 @@ static void BM_ParseBuiltinLayout(benchmark::State& state) {
     TLayoutDescription d = ParseLayoutText(text);
     benchmark::DoNotOptimize(d);
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size() * sizeof(wchar_t)));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size() * sizeof(wchar_t)));
 }
 BENCHMARK(BM_ParseBuiltinLayout)->DenseRange(1, LayoutCount);

@@ -30,9 +30,7 @@ class TNullCanvas : public TCanvas {
   void SetFontStyle(TFontStyles) override {}
   void SetFontColor(TColor) override {}
   bool HasGlyph(wchar_t) override { return true; }
-  TTextSize TextExtent(const std::wstring& text) override {
-    return {static_cast<int>(text.size()) * 8, 16};
-  }
+  TTextSize TextExtent(const std::wstring& text) override { return {static_cast<int>(text.size()) * 8, 16}; }
   void DrawTextInRect(const TRect&, const std::wstring&, TTextFormat) override {}
   void Draw(int, int, TSurface&) override {}
   void CopyRect(const TRect&, TSurface&) override {}
@@ -80,8 +78,7 @@ struct TBenchKeyboard {
   TBenchKeyboard() {
     services.ForegroundHkl = GermanHkl;
     paintBox.SetSize(441, 181);
-    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop,
-                                             &legends);
+    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop, &legends);
   }
 };
 

@@ -44,7 +44,12 @@ void WordsFirstLoadOfALanguage(benchmark::State& state) {
   state.SetLabel(entry->Name);
   state.counters["bytes"] = static_cast<double>(memory);
 }
-BENCHMARK(WordsFirstLoadOfALanguage)->Arg(0x09)->Arg(0x07)->Arg(0x0C)->Arg(0x0A)->Arg(0x19)
+BENCHMARK(WordsFirstLoadOfALanguage)
+    ->Arg(0x09)
+    ->Arg(0x07)
+    ->Arg(0x0C)
+    ->Arg(0x0A)
+    ->Arg(0x19)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

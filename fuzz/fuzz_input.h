@@ -6,9 +6,7 @@
 #include <string>
 #include <vector>
 
-inline std::wstring FuzzText(const std::uint8_t* data, std::size_t size) {
-  return std::wstring(data, data + size);
-}
+inline std::wstring FuzzText(const std::uint8_t* data, std::size_t size) { return std::wstring(data, data + size); }
 
 inline std::vector<std::wstring> FuzzLines(const std::uint8_t* data, std::size_t size, std::uint8_t separator) {
   std::vector<std::wstring> lines(1);

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
               "TMainFormHeight=280\nTMainFormWidth=700\nTMainFormState=0\nFitWidth=1"));
   Write(root / "ini_settings", "numbers",
         Bytes("\x00Keyboard=0x7FFFFFFF\nColors=$ff\nAlphaBlend=-2147483648\nTMainFormTop=2147483648"));
-  Write(root / "ini_settings", "registry", Bytes("\x01Keyboard=D\x02\x00\x00\x00\nColors=2\nAlphaBlend=D\xb4\x00\x00\x00\x00"));
+  Write(root / "ini_settings", "registry",
+        Bytes("\x01Keyboard=D\x02\x00\x00\x00\nColors=2\nAlphaBlend=D\xb4\x00\x00\x00\x00"));
   Write(root / "command_line", "switches", Bytes("/DEBUG\0-common\0Orvilla.exe\0/debugx"));
   Write(root / "command_line", "quotes", Bytes("\"a b\"\0C:\\dir\\\0\\\"x\\\\\"\0\0\ttab\0\"\"\"\""));
   return 0;

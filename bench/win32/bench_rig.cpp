@@ -36,8 +36,8 @@ TBenchWindow::TBenchWindow(int clientWidth, int clientHeight) {
   RegisterClassExW(&wc);
   RECT r{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
-  FHandle = CreateWindowExW(ExStyle, BenchClass, L"Orvilla bench", Style, 0, 0, r.right - r.left,
-                            r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+  FHandle = CreateWindowExW(ExStyle, BenchClass, L"Orvilla bench", Style, 0, 0, r.right - r.left, r.bottom - r.top,
+                            nullptr, nullptr, wc.hInstance, nullptr);
   ShowWindow(FHandle, SW_SHOWNOACTIVATE);
   Pump();
 }
@@ -49,8 +49,7 @@ TBenchWindow::~TBenchWindow() {
 void TBenchWindow::SetClientSize(int width, int height) {
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, Style, FALSE, ExStyle);
-  SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(FHandle, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TBenchWindow::Pump() {
@@ -63,10 +62,8 @@ void TBenchWindow::Pump() {
 
 LRESULT CALLBACK TBenchWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       // The harness presents the picture itself; the window only needs validating.
       const TPaintDc validated(window);
@@ -80,9 +77,7 @@ LRESULT CALLBACK TBenchWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 TBenchKeyboard::TBenchKeyboard()
-    : Window(724, 297),
-      PaintBox(Window.Handle()),
-      Desktop([] { return ScreenPixelsPerInch(); }) {
+    : Window(724, 297), PaintBox(Window.Handle()), Desktop([] { return ScreenPixelsPerInch(); }) {
   Keyboard = std::make_unique<TLvKeyboard>(PaintBox, Surfaces, Services, Injector, Desktop, &Legends);
   InputWindow = std::make_unique<TWin32InputWindow>(
       Window.Handle(),
@@ -119,15 +114,12 @@ TBenchKeyboard::~TBenchKeyboard() {
 TRect TBenchKeyboard::LoadAndShow(int layout) {
   Keyboard->LoadLayout(layout);
   const TSize size = InitialClientSize(Keyboard->DesignWidth(), Keyboard->DesignHeight(), BenchWorkArea);
-  if (PaintBox.Width() != size.Width || PaintBox.Height() != size.Height)
-    Window.SetClientSize(size.Width, size.Height);
+  if (PaintBox.Width() != size.Width || PaintBox.Height() != size.Height) Window.SetClientSize(size.Width, size.Height);
   Resize(size.Width, size.Height);
   return TRect{0, 0, size.Width, size.Height};
 }
 
-void TBenchKeyboard::Resize(int width, int height) {
-  FitKeyboard(*Keyboard, width, height);
-}
+void TBenchKeyboard::Resize(int width, int height) { FitKeyboard(*Keyboard, width, height); }
 
 void TBenchKeyboard::FitKeyboard(TLvKeyboard& keyboard, int width, int height) {
   keyboard.SetImageSize(width, height);

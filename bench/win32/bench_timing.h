@@ -50,23 +50,21 @@ constexpr double NoTarget = 0;
 
 inline void PrintHeader(const char* section) {
   std::printf("\n== %s\n", section);
-  std::printf("%-58s %6s %10s %10s %10s  %s\n", "operation", "reps", "median ms", "mean ms",
-              "fastest", "target");
+  std::printf("%-58s %6s %10s %10s %10s  %s\n", "operation", "reps", "median ms", "mean ms", "fastest", "target");
 }
 
 inline void PrintRow(const std::string& name, const TSamples& s, double targetMs = NoTarget) {
   char target[48] = "";
   if (targetMs > 0)
-    std::snprintf(target, sizeof target, "< %.1f ms: %s", targetMs,
-                  s.Median() < targetMs ? "met" : "MISSED");
-  std::printf("%-58s %6zu %10.4f %10.4f %10.4f  %s\n", name.c_str(), s.Ms.size(), s.Median(),
-              s.Mean(), s.Fastest(), target);
+    std::snprintf(target, sizeof target, "< %.1f ms: %s", targetMs, s.Median() < targetMs ? "met" : "MISSED");
+  std::printf("%-58s %6zu %10.4f %10.4f %10.4f  %s\n", name.c_str(), s.Ms.size(), s.Median(), s.Mean(), s.Fastest(),
+              target);
   std::fflush(stdout);
 }
 
 // Runs body reps times after warmUp untimed runs; between runs (untimed) runs between, if any.
-inline TSamples Measure(int reps, const std::function<void()>& body,
-                        const std::function<void()>& between = nullptr, int warmUp = 3) {
+inline TSamples Measure(int reps, const std::function<void()>& body, const std::function<void()>& between = nullptr,
+                        int warmUp = 3) {
   TClockMs clock;
   TSamples samples;
   for (int i = 0; i < warmUp + reps; ++i) {

@@ -11,8 +11,8 @@
 #include <cstring>
 
 #include "bench_sections.h"
-#include "startup_bench.h"
 #include "keyboard/lang_chars_fill.h"
+#include "startup_bench.h"
 
 int main(int argc, char** argv) {
   auto wanted = [argc, argv](const char* name) {

@@ -27,21 +27,30 @@ void BenchLayouts(TBenchKeyboard& rig) {
     PrintRow("LoadLayout " + name, Measure(60, [&] { rig.Keyboard->LoadLayout(layout); }));
     rig.LoadAndShow(layout);
     const TRect shown = rig.LoadAndShow(layout);
-    PrintRow("load plus full redraw " + name + " at " + std::to_string(shown.Right) + "x" +
-                 std::to_string(shown.Bottom),
-             Measure(60, [&] { rig.LoadAndShow(layout); }, [&] { rig.Window.Pump(); }),
-             layout == 1 ? 5.0 : NoTarget);
+    PrintRow(
+        "load plus full redraw " + name + " at " + std::to_string(shown.Right) + "x" + std::to_string(shown.Bottom),
+        Measure(
+            60, [&] { rig.LoadAndShow(layout); }, [&] { rig.Window.Pump(); }),
+        layout == 1 ? 5.0 : NoTarget);
   }
   // The keyboard window's BuildKeyboard recomposes once more after its resize.
-  PrintRow("load, full redraw, then Redraw(false) as BuildKeyboard does", Measure(60, [&] {
-             rig.LoadAndShow(1);
-             rig.Keyboard->Redraw(false);
-           }, [&] { rig.Window.Pump(); }));
+  PrintRow("load, full redraw, then Redraw(false) as BuildKeyboard does", Measure(
+                                                                              60,
+                                                                              [&] {
+                                                                                rig.LoadAndShow(1);
+                                                                                rig.Keyboard->Redraw(false);
+                                                                              },
+                                                                              [&] { rig.Window.Pump(); }));
   // The keyboard window holds painting off across the load and the resize: one drawing.
-  PrintRow("load and show with painting held (a change of layout)", Measure(60, [&] {
-             TPaintHold hold(*rig.Keyboard);
-             rig.LoadAndShow(1);
-           }, [&] { rig.Window.Pump(); }), 3.0);
+  PrintRow("load and show with painting held (a change of layout)",
+           Measure(
+               60,
+               [&] {
+                 TPaintHold hold(*rig.Keyboard);
+                 rig.LoadAndShow(1);
+               },
+               [&] { rig.Window.Pump(); }),
+           3.0);
   rig.LoadAndShow(1);
   rig.Window.Pump();
 }

@@ -59,16 +59,20 @@ void BenchLegends(TBenchKeyboard& rig) {
     shown.Codes[code] = key && key->Drawn();
   }
   PrintRow("PrepareLegends of a new language (names, lock, shown keys)",
-           Measure(30, [&] { rig.Legends.PrepareLegends(second, kb.KeyNames(), shown, rig.Services); },
-                   [&] { DropTable(second); }),
+           Measure(
+               30, [&] { rig.Legends.PrepareLegends(second, kb.KeyNames(), shown, rig.Services); },
+               [&] { DropTable(second); }),
            5.0);
 
   // The first switch to a language: placement, the shown legends, recomposed picture.
-  PrintRow("SetHkl to a new language (place, shown legends, redraw)", Measure(30, [&] { kb.SetHkl(second); }, [&] {
-             kb.SetHkl(first);
-             DropTable(second);
-             rig.Window.Pump();
-           }),
+  PrintRow("SetHkl to a new language (place, shown legends, redraw)",
+           Measure(
+               30, [&] { kb.SetHkl(second); },
+               [&] {
+                 kb.SetHkl(first);
+                 DropTable(second);
+                 rig.Window.Pump();
+               }),
            5.0);
 
   // The rest of that table, made in idle steps after the picture.
@@ -111,10 +115,11 @@ void BenchLegends(TBenchKeyboard& rig) {
   PrintRow("  PlaceKeys", Measure(200, [&] { kb.PlaceKeys(); }));
   PrintRow("  PrepareLegends of a seen language", Measure(200, [&] { kb.PrepareLegends(); }));
   PrintRow("PrepareLegends + Redraw(false) of a seen language",
-           Measure(200, [&] {
-             kb.PrepareLegends();
-             kb.Redraw(false);
-           }),
+           Measure(200,
+                   [&] {
+                     kb.PrepareLegends();
+                     kb.Redraw(false);
+                   }),
            2.0);
   std::printf("legend tables kept: %zu\n", LangCharsList.size());
   rig.Window.Pump();

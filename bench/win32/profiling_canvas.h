@@ -47,14 +47,24 @@ class TProfilingCanvas : public TCanvas {
  public:
   TProfilingCanvas(TCanvas& inner, TCanvasProfile& profile) : FInner(inner), FProfile(profile) {}
 
-  void SetPenColor(TColor color) override { Timed(TCanvasCall::Settings, [&] { FInner.SetPenColor(color); }); }
-  void SetBrushColor(TColor color) override { Timed(TCanvasCall::Settings, [&] { FInner.SetBrushColor(color); }); }
-  void SetBrushStyle(TBrushStyle style) override { Timed(TCanvasCall::Settings, [&] { FInner.SetBrushStyle(style); }); }
-  void Rectangle(const TRect& r) override { Timed(TCanvasCall::Rectangle, [&] { FInner.Rectangle(r); }); }
+  void SetPenColor(TColor color) override {
+    Timed(TCanvasCall::Settings, [&] { FInner.SetPenColor(color); });
+  }
+  void SetBrushColor(TColor color) override {
+    Timed(TCanvasCall::Settings, [&] { FInner.SetBrushColor(color); });
+  }
+  void SetBrushStyle(TBrushStyle style) override {
+    Timed(TCanvasCall::Settings, [&] { FInner.SetBrushStyle(style); });
+  }
+  void Rectangle(const TRect& r) override {
+    Timed(TCanvasCall::Rectangle, [&] { FInner.Rectangle(r); });
+  }
   void Polygon(const std::vector<TPoint>& points) override {
     Timed(TCanvasCall::Polygon, [&] { FInner.Polygon(points); });
   }
-  void FillRect(const TRect& r) override { Timed(TCanvasCall::FillRect, [&] { FInner.FillRect(r); }); }
+  void FillRect(const TRect& r) override {
+    Timed(TCanvasCall::FillRect, [&] { FInner.FillRect(r); });
+  }
   void SetFontName(const std::wstring& face) override {
     if (face != FFace) FNewFont = true;
     FFace = face;
@@ -70,12 +80,13 @@ class TProfilingCanvas : public TCanvas {
     FStyle = style;
     Timed(TCanvasCall::Settings, [&] { FInner.SetFontStyle(style); });
   }
-  void SetFontColor(TColor color) override { Timed(TCanvasCall::Settings, [&] { FInner.SetFontColor(color); }); }
+  void SetFontColor(TColor color) override {
+    Timed(TCanvasCall::Settings, [&] { FInner.SetFontColor(color); });
+  }
   bool HasGlyph(wchar_t ch) override { return FInner.HasGlyph(ch); }
   TTextSize TextExtent(const std::wstring& text) override {
     TTextSize size;
-    Timed(FontCall(TCanvasCall::TextExtent, TCanvasCall::TextExtentNewFont),
-          [&] { size = FInner.TextExtent(text); });
+    Timed(FontCall(TCanvasCall::TextExtent, TCanvasCall::TextExtentNewFont), [&] { size = FInner.TextExtent(text); });
     return size;
   }
   void DrawTextInRect(const TRect& r, const std::wstring& text, TTextFormat format) override {
@@ -87,7 +98,9 @@ class TProfilingCanvas : public TCanvas {
   void ClipTo(const std::vector<TRect>& rects) override {
     Timed(TCanvasCall::Settings, [&] { FInner.ClipTo(rects); });
   }
-  void ResetClip() override { Timed(TCanvasCall::Settings, [&] { FInner.ResetClip(); }); }
+  void ResetClip() override {
+    Timed(TCanvasCall::Settings, [&] { FInner.ResetClip(); });
+  }
 
  private:
   TCanvasCall FontCall(TCanvasCall same, TCanvasCall changed) {
@@ -117,8 +130,7 @@ class TProfilingSurface : public TSurface {
  public:
   TProfilingSurface(TCanvasProfile& profile, std::unique_ptr<TSurface> owned)
       : FOwned(std::move(owned)), FInner(*FOwned), FCanvas(FInner.Canvas(), profile) {}
-  TProfilingSurface(TCanvasProfile& profile, TSurface& lent)
-      : FInner(lent), FCanvas(FInner.Canvas(), profile) {}
+  TProfilingSurface(TCanvasProfile& profile, TSurface& lent) : FInner(lent), FCanvas(FInner.Canvas(), profile) {}
 
   void SetSize(int width, int height) override { FInner.SetSize(width, height); }
   int Width() const override { return FInner.Width(); }
@@ -157,15 +169,20 @@ class TProfilingSurfaceFactory : public TSurfaceFactory {
 };
 
 inline void TCanvasProfile::Print(const char* title, int runs) const {
-  static const char* const names[] = {"Rectangle",   "Polygon",  "FillRect",
-                                      "TextExtent",  "TextExtent after a font change",
-                                      "DrawTextExW", "DrawTextExW after a font change",
-                                      "Draw (BitBlt)", "pen/brush/font settings"};
+  static const char* const names[] = {"Rectangle",
+                                      "Polygon",
+                                      "FillRect",
+                                      "TextExtent",
+                                      "TextExtent after a font change",
+                                      "DrawTextExW",
+                                      "DrawTextExW after a font change",
+                                      "Draw (BitBlt)",
+                                      "pen/brush/font settings"};
   std::printf("%s (per run, %d runs): %.3f ms inside the canvas\n", title, runs, TotalMs() / runs);
   for (int i = 0; i < static_cast<int>(TCanvasCall::Count); ++i) {
     if (Calls[i] == 0) continue;
-    std::printf("    %-34s %7.1f calls %8.3f ms  %7.2f us each\n", names[i],
-                static_cast<double>(Calls[i]) / runs, Ms[i] / runs, 1000.0 * Ms[i] / Calls[i]);
+    std::printf("    %-34s %7.1f calls %8.3f ms  %7.2f us each\n", names[i], static_cast<double>(Calls[i]) / runs,
+                Ms[i] / runs, 1000.0 * Ms[i] / Calls[i]);
   }
   std::fflush(stdout);
 }

@@ -41,7 +41,9 @@ class TStepClock {
     std::fflush(stdout);
     FLast = FClock.Now();
   }
-  void Total() { std::printf("startup %-34s %9.2f ms\n", "total (entry to first picture)", FClock.Between(FStart, FClock.Now())); }
+  void Total() {
+    std::printf("startup %-34s %9.2f ms\n", "total (entry to first picture)", FClock.Between(FStart, FClock.Now()));
+  }
 
  private:
   TClockMs FClock;
@@ -85,7 +87,8 @@ HWND PumpUntilTheSettingsTimer(HWND keyboard, TStepClock& clock) {
     const long long before = watch.Now();
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
-    if (making) std::printf("startup %-34s %9.2f ms\n", "settings dialog made (in the wait)", watch.Between(before, watch.Now()));
+    if (making)
+      std::printf("startup %-34s %9.2f ms\n", "settings dialog made (in the wait)", watch.Between(before, watch.Now()));
   }
   return nullptr;
 }
@@ -196,8 +199,7 @@ int BenchStartup(bool dialogFloor) {
     clock.Step("shown and painted");
     clock.Total();
     // After the first picture: what the idle steps fill of the legend table.
-    while (form.Keyboard().FillPendingLegends()) {
-    }
+    while (form.Keyboard().FillPendingLegends()) {}
     clock.Step("rest of the legend table (idle)");
     exitCode = dialogFloor ? BenchDialogFloor(form.Handle(), clock) : BenchDialogOpenings(form, clock);
   }

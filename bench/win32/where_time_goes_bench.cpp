@@ -104,18 +104,17 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
                wchar_t text[] = L"Backspace";
                DrawTextExW(dc, text, 9, &rc, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, nullptr);
              }));
-    PrintRow("ExtTextOutW of one letter (no layout work)", Measure(5000, [&] {
-               ExtTextOutW(dc, 110, 105, ETO_CLIPPED, &r, L"W", 1, nullptr);
-             }));
+    PrintRow("ExtTextOutW of one letter (no layout work)",
+             Measure(5000, [&] { ExtTextOutW(dc, 110, 105, ETO_CLIPPED, &r, L"W", 1, nullptr); }));
   }
   const POINT poly[] = {{10, 10}, {60, 10}, {60, 40}, {50, 40}, {50, 70}, {20, 70}, {20, 40}, {10, 40}};
   PrintRow("Polygon of 8 points (Enter)", Measure(5000, [&] { Polygon(dc, poly, 8); }));
   PrintRow("Rectangle 40x40", Measure(5000, [&] { Rectangle(dc, 10, 10, 50, 50); }));
-  PrintRow("BitBlt 724x297 memory -> memory", Measure(1000, [&] {
-             BitBlt(other.Handle(), 0, 0, 724, 297, dc, 0, 0, SRCCOPY);
-           }));
+  PrintRow("BitBlt 724x297 memory -> memory",
+           Measure(1000, [&] { BitBlt(other.Handle(), 0, 0, 724, 297, dc, 0, 0, SRCCOPY); }));
   const HDC windowDc = static_cast<TGdiCanvas&>(rig.PaintBox.Canvas()).Handle();
-  PrintRow("BitBlt 724x297 memory -> window", Measure(1000, [&] { BitBlt(windowDc, 0, 0, 724, 297, dc, 0, 0, SRCCOPY); }));
+  PrintRow("BitBlt 724x297 memory -> window",
+           Measure(1000, [&] { BitBlt(windowDc, 0, 0, 724, 297, dc, 0, 0, SRCCOPY); }));
   bool big = false;
   PrintRow("TGdiSurface::SetSize 441x181 <-> 724x297 (DIB section)", Measure(500, [&] {
              big = !big;
@@ -128,8 +127,8 @@ void TimeGdiCalls(TBenchKeyboard& rig) {
 class TCountingServices : public TWin32KeyboardServices {
  public:
   int Translations = 0;
-  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState, wchar_t* buffer,
-                  int bufferSize, unsigned flags, THkl hkl) override {
+  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState, wchar_t* buffer, int bufferSize,
+                  unsigned flags, THkl hkl) override {
     ++Translations;
     return TWin32KeyboardServices::ToUnicodeEx(virtKey, scanCode, keyState, buffer, bufferSize, flags, hkl);
   }
@@ -143,16 +142,22 @@ void TimeFillVariants(TBenchKeyboard& rig) {
              table.Hkl = hkl;
              FillLangCharsTwice(table, rig.Services);
            }));
-  PrintRow("FillLangChars (a second translation after a dead key)", Measure(20, [&] {
-             TLangChars table;
-             table.Hkl = hkl;
-             FillLangChars(table, rig.Services);
-           }), 20.0);
-  PrintRow("FillLangCharsCombination: the combination on screen", Measure(20, [&] {
-             TLangChars table;
-             table.Hkl = hkl;
-             FillLangCharsCombination(table, rig.Services, false, false, false, false);
-           }), 5.0);
+  PrintRow("FillLangChars (a second translation after a dead key)",
+           Measure(20,
+                   [&] {
+                     TLangChars table;
+                     table.Hkl = hkl;
+                     FillLangChars(table, rig.Services);
+                   }),
+           20.0);
+  PrintRow("FillLangCharsCombination: the combination on screen",
+           Measure(20,
+                   [&] {
+                     TLangChars table;
+                     table.Hkl = hkl;
+                     FillLangCharsCombination(table, rig.Services, false, false, false, false);
+                   }),
+           5.0);
   TCountingServices counting;
   TLangChars reference, filled;
   reference.Hkl = filled.Hkl = hkl;
@@ -161,15 +166,15 @@ void TimeFillVariants(TBenchKeyboard& rig) {
   FillLangChars(filled, counting);
   const int now = counting.Translations - before;
   const bool same = reference.Chars == filled.Chars && reference.HasAltGr == filled.HasAltGr;
-  std::printf("FillLangChars: %d ToUnicodeEx calls instead of %d; same table: %s\n", now, before,
-              same ? "yes" : "NO");
+  std::printf("FillLangChars: %d ToUnicodeEx calls instead of %d; same table: %s\n", now, before, same ? "yes" : "NO");
 }
 
 void TimeKeyboardServices(TBenchKeyboard& rig) {
   PrintHeader("single keyboard-service calls (a fill makes about 924 of each)");
   const THkl hkl = rig.Keyboard->Hkl();
   TWin32KeyboardServices& s = rig.Services;
-  PrintRow("MapVirtualKeyExW(VK_A, MAPVK_VK_TO_VSC)", Measure(5000, [&] { s.MapVirtualKeyExW('A', MapVkVkToVsc, hkl); }));
+  PrintRow("MapVirtualKeyExW(VK_A, MAPVK_VK_TO_VSC)",
+           Measure(5000, [&] { s.MapVirtualKeyExW('A', MapVkVkToVsc, hkl); }));
   const unsigned scan = s.MapVirtualKeyExW('A', MapVkVkToVsc, hkl);
   wchar_t buffer[2];
   const struct {

@@ -11,6 +11,4 @@ bool ShouldRelaunch(const std::wstring& layerValue, bool alreadyRelaunched) {
   return CompatLayerWantsRelaunch(layerValue);
 }
 
-std::wstring RelaunchCommandLine(const std::wstring& commandLine) {
-  return commandLine.substr(0, 4095);
-}
+std::wstring RelaunchCommandLine(const std::wstring& commandLine) { return commandLine.substr(0, 4095); }

@@ -66,8 +66,8 @@ std::optional<int> SliderValueAt(int x, int width, int ppi) {
   return static_cast<int>(std::clamp<long long>(v, SliderMinValue, SliderMaxValue));
 }
 
-void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, int transparency,
-                             bool hot, const TLvTheme& theme) {
+void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, int transparency, bool hot,
+                             const TLvTheme& theme) {
   const TSliderMetrics m = SliderMetrics(ppi, height);
   canvas.SetPenColor(theme.KeyBorder);
   canvas.SetBrushStyle(TBrushStyle::Solid);

@@ -35,8 +35,8 @@ TRect TransparencyPanelBounds(int keyboardType, const TKeyBoxOf& keyBox);
 
 // Sizes of the slider's parts for a paint box of the given height.
 struct TSliderMetrics {
-  int Margin = 0;          // track margin left and right
-  int HalfTrack = 0;       // half the track's thickness
+  int Margin = 0;     // track margin left and right
+  int HalfTrack = 0;  // half the track's thickness
   int HalfThumbWidth = 0;
   int HalfThumbHeight = 0;
 };
@@ -53,8 +53,8 @@ std::optional<int> SliderValueAt(int x, int width, int ppi);
 
 // Draws the slider over the whole width x height client area: the framed box, the track and
 // the thumb, in the scheme's normal or highlighted colours.
-void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, int transparency,
-                             bool hot, const TLvTheme& theme);
+void PaintTransparencySlider(TCanvas& canvas, int width, int height, int ppi, int transparency, bool hot,
+                             const TLvTheme& theme);
 
 // What the window does after a mouse event: apply a new opacity (SetTransparency, then move the
 // settings dialog's track bar when the dialog is visible) and/or repaint the slider.

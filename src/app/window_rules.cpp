@@ -19,9 +19,8 @@ TResizeDecision FormCanResize(bool sizingGuard, bool lockSize, bool fitWidth, in
   return d;
 }
 
-TPoint KeepAgainstWorkAreaEdges(const TRect& window, TPoint newTopLeft, int lastWorkAreaWidth,
-                                int lastWorkAreaHeight, bool sameMonitor, int workAreaWidth,
-                                int workAreaHeight) {
+TPoint KeepAgainstWorkAreaEdges(const TRect& window, TPoint newTopLeft, int lastWorkAreaWidth, int lastWorkAreaHeight,
+                                bool sameMonitor, int workAreaWidth, int workAreaHeight) {
   if (lastWorkAreaWidth == 0 || lastWorkAreaHeight == 0 || !sameMonitor) return newTopLeft;
   if (workAreaWidth == lastWorkAreaWidth && workAreaHeight == lastWorkAreaHeight) return newTopLeft;
   if (window.Left + window.Width() == lastWorkAreaWidth) newTopLeft.x = workAreaWidth - window.Width();

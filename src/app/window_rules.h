@@ -21,9 +21,8 @@ TResizeDecision FormCanResize(bool sizingGuard, bool lockSize, bool fitWidth, in
 // primary monitor, as Windows reports it) changed from lastWorkArea to workArea: a window that
 // touched the right or bottom edge stays against it. last sizes of 0 mean no work area was seen
 // yet; sameMonitor is whether the window is still on the monitor seen last time.
-TPoint KeepAgainstWorkAreaEdges(const TRect& window, TPoint newTopLeft, int lastWorkAreaWidth,
-                                int lastWorkAreaHeight, bool sameMonitor, int workAreaWidth,
-                                int workAreaHeight);
+TPoint KeepAgainstWorkAreaEdges(const TRect& window, TPoint newTopLeft, int lastWorkAreaWidth, int lastWorkAreaHeight,
+                                bool sameMonitor, int workAreaWidth, int workAreaHeight);
 
 // Screen snapping: a window moved without changing its size whose edge comes within distance
 // pixels of the same edge of the work area is placed exactly against that edge.

@@ -15,9 +15,7 @@ constexpr TSettingId NoSwitch = TSettingId::Count;
 void ChangeColors(TCommandContext& c) {
   c.Settings.ApplySetting(S::ColorScheme, NextColorScheme(c.Store.Read(S::ColorScheme)));
 }
-void ChangeKeyboardType(TCommandContext& c) {
-  c.Settings.ApplySetting(S::KeyboardType, c.NextKeyboardType());
-}
+void ChangeKeyboardType(TCommandContext& c) { c.Settings.ApplySetting(S::KeyboardType, c.NextKeyboardType()); }
 void ShowSettings(TCommandContext& c) { c.ShowSettings(); }
 void OpenOnlineKeyboard(TCommandContext& c) { c.Settings.OpenUrl(OnlineKeyboardUrl(c.UiLanguage)); }
 void OpenOnlineHelp(TCommandContext& c) { c.Settings.OpenUrl(OnlineHelpUrl(c.UiLanguage)); }

@@ -19,8 +19,8 @@ TDialogPlacement PlaceDialog(int clientWidth, int clientHeight, int dpi, const T
 
   const int width = ScaleToDpi(clientWidth, placement.LayoutDpi) + frameWidth;
   const int height = ScaleToDpi(clientHeight, placement.LayoutDpi) + frameHeight;
-  TPoint at = topLeft.value_or(TPoint{workArea.Left + (workArea.Width() - width) / 2,
-                                      workArea.Top + (workArea.Height() - height) / 2});
+  TPoint at = topLeft.value_or(
+      TPoint{workArea.Left + (workArea.Width() - width) / 2, workArea.Top + (workArea.Height() - height) / 2});
   // The right and bottom edges first, the left and top last: a window wider or taller than the
   // work area keeps its caption and its system menu on it.
   at.x = std::max(workArea.Left, std::min(at.x, workArea.Right - width));

@@ -59,10 +59,10 @@ constexpr int ImageGlobe = 4;
 struct TSettingsControlPlan {
   TSettingsControl Control = TSettingsControl::btnClose;
   TSettingsControlKind Kind = TSettingsControlKind::Label;
-  TRect Bounds;       // client pixels at 96 DPI
-  int TabOrder = -1;  // position in the tab order; -1 for labels, which take no focus
-  std::wstring Text;  // caption (labels, check boxes, buttons); empty for lists and the track bar
-  std::wstring Hint;  // tooltip text, where there is one
+  TRect Bounds;                     // client pixels at 96 DPI
+  int TabOrder = -1;                // position in the tab order; -1 for labels, which take no focus
+  std::wstring Text;                // caption (labels, check boxes, buttons); empty for lists and the track bar
+  std::wstring Hint;                // tooltip text, where there is one
   std::vector<std::wstring> Items;  // list items (the layouts' and schemes' names in English in every language)
   int ImageIndex = -1;              // picture of an image button
   bool WordWrap = false;            // a fixed-size label whose text wraps; other labels fit their text

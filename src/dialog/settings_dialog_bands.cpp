@@ -39,20 +39,21 @@ int AddWordBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TC
 int AddScanBand(std::vector<TSettingsControlPlan>& c, int top, int tab, const TCommandCaptions& captions,
                 std::uint16_t uiLanguage) {
   const std::wstring colon = LabelColon(0, uiLanguage);
-  c.push_back(PlanControl(C::chkScanning, Kind::CheckBox, Left, top, LeftWidth, 17, tab++, captions.Of(TCommandId::Scanning)));
   c.push_back(
-      PlanControl(C::chkClickSound, Kind::CheckBox, Right, top, RightWidth, 17, tab++, captions.Of(TCommandId::ClickSound)));
+      PlanControl(C::chkScanning, Kind::CheckBox, Left, top, LeftWidth, 17, tab++, captions.Of(TCommandId::Scanning)));
+  c.push_back(PlanControl(C::chkClickSound, Kind::CheckBox, Right, top, RightWidth, 17, tab++,
+                          captions.Of(TCommandId::ClickSound)));
   c.push_back(PlanControl(C::chkScanSound, Kind::CheckBox, Left, top + 24, LeftWidth, 17, tab++,
                           Tr(L"Tick at each step", uiLanguage)));
   // The switch key's label and list, their middles in line with the check box's.
-  c.push_back(PlanControl(C::lblScanKey, Kind::Label, Right, top + 26, 107, 13, -1,
-                          Tr(L"Switch key", uiLanguage) + colon));
+  c.push_back(
+      PlanControl(C::lblScanKey, Kind::Label, Right, top + 26, 107, 13, -1, Tr(L"Switch key", uiLanguage) + colon));
   c.push_back(PlanControl(C::cbScanKey, Kind::DropDownList, 343, top + 22, 90, 21, tab++, L""));
   c.back().Items = SwitchKeyNames(uiLanguage);
   c.back().Hint = Tr(L"Switch key", uiLanguage);
   // The scan time in the hover time's places.
-  c.push_back(PlanControl(C::lblScanTime, Kind::Label, Left, top + 48, 70, 13, -1,
-                          Tr(L"Scan time", uiLanguage) + colon));
+  c.push_back(
+      PlanControl(C::lblScanTime, Kind::Label, Left, top + 48, 70, 13, -1, Tr(L"Scan time", uiLanguage) + colon));
   c.push_back(PlanControl(C::tbScanTime, Kind::TrackBar, 104, top + 44, 233, 27, tab++, L""));
   c.back().Hint = Tr(L"Scan time", uiLanguage);
   c.push_back(PlanControl(C::lblScanTimeValue, Kind::Label, 345, top + 48, 88, 13, -1,

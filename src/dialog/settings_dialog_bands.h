@@ -15,16 +15,15 @@ constexpr int ScanBandHeight = 78;
 
 // The word band at top: "Word suggestions" and the space after a suggestion, learning the words
 // typed and the button that forgets them. Tab positions from firstTab on; returns the next one.
-int AddWordBand(std::vector<TSettingsControlPlan>& controls, int top, int firstTab,
-                const TCommandCaptions& captions, std::uint16_t uiLanguage);
+int AddWordBand(std::vector<TSettingsControlPlan>& controls, int top, int firstTab, const TCommandCaptions& captions,
+                std::uint16_t uiLanguage);
 // The scan band at top: "Scanning" and "Click sound", the tick at each step and the switch key,
 // and the scan time's track bar with the time beside it.
-int AddScanBand(std::vector<TSettingsControlPlan>& controls, int top, int firstTab,
-                const TCommandCaptions& captions, std::uint16_t uiLanguage);
+int AddScanBand(std::vector<TSettingsControlPlan>& controls, int top, int firstTab, const TCommandCaptions& captions,
+                std::uint16_t uiLanguage);
 
 // The question asked before the learned words are forgotten.
 std::wstring ForgetLearnedWordsQuestion(std::uint16_t uiLanguage);
-
 
 // The names of the switch keys in the list, in the order of SwitchKeyCodes: the words among them
 // ("Space", "Enter", "Pause", "Scroll Lock") as the user's keyboards name them.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-
 int LimitHoverTime(int milliseconds) { return std::clamp(milliseconds, HoverTimeMin, HoverTimeMax); }
 
 int HoverTolerance(int pixelsPerInch) {

@@ -13,7 +13,6 @@
 
 #include "platform/geometry.h"
 
-
 // The hover time in milliseconds: its limits and its default.
 constexpr int HoverTimeMin = 500;
 constexpr int HoverTimeMax = 3000;
@@ -39,12 +38,11 @@ enum class THoverPlace {
 // One look at the pointer.
 struct THoverSample {
   THoverPlace Place = THoverPlace::Outside;
-  std::uint8_t Code = 0;  // the key under the pointer when Place is Key
-  TPoint Point;           // in client coordinates of the keyboard window
-  bool ButtonDown = false;   // a mouse button is held
-  bool PenOrTouch = false;   // the pointer is a pen or a finger
+  std::uint8_t Code = 0;    // the key under the pointer when Place is Key
+  TPoint Point;             // in client coordinates of the keyboard window
+  bool ButtonDown = false;  // a mouse button is held
+  bool PenOrTouch = false;  // the pointer is a pen or a finger
 };
-
 
 class THoverPress {
  public:

@@ -9,13 +9,10 @@ namespace {
 
 // Keys that repeat even when key repeat is switched off: Backspace, the arrows, Delete.
 bool AlwaysRepeats(std::uint8_t code) {
-  return code == VkBack || code == VkLeft || code == VkUp || code == VkRight || code == VkDown ||
-         code == VkDelete;
+  return code == VkBack || code == VkLeft || code == VkUp || code == VkRight || code == VkDown || code == VkDelete;
 }
 
-bool NeverRepeats(std::uint8_t code) {
-  return code == VkCapital || code == VkNumLock || code == VkScroll;
-}
+bool NeverRepeats(std::uint8_t code) { return code == VkCapital || code == VkNumLock || code == VkScroll; }
 
 }  // namespace
 

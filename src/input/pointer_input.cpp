@@ -13,8 +13,7 @@ TTouchKind TouchEventKind(std::uint32_t flags) {
   return TTouchKind::None;
 }
 
-TPointerInput::TPointerInput(TLvKeyboard& keyboard, TKeyPress& press, TInputWindow& window,
-                             std::uint32_t windowsBuild)
+TPointerInput::TPointerInput(TLvKeyboard& keyboard, TKeyPress& press, TInputWindow& window, std::uint32_t windowsBuild)
     : FFilterInRangeMouse(windowsBuild >= FilterInRangeMouseBuild),
       FLastTouchTick(window.TickCount()),
       FKeyboard(keyboard),
@@ -31,8 +30,7 @@ bool TPointerInput::EndsOwnPress(TSender sender, TMouseButton button) const {
 
 bool TPointerInput::GeneratedFromTouch(TMessageOrigin origin) const { return FTouchActive && origin.Touch; }
 
-void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int X, int Y,
-                                        TMessageOrigin origin) {
+void TPointerInput::pbKeyboardMouseDown(TSender sender, TMouseButton button, int X, int Y, TMessageOrigin origin) {
   if (FilteredInRange(sender)) return;
   const std::uint32_t now = FWindow.TickCount();
   if (X == FLastDownX && Y == FLastDownY && static_cast<std::uint32_t>(now - FLastDownTick) < DuplicatePressTime &&
@@ -159,8 +157,7 @@ void TPointerInput::HandleTouchPoint(const TTouchEvent& event, int id, TMessageO
     case TTouchKind::MouseMove:
       if (id == FTouchId) pbKeyboardMouseMove(TSender::None, x, y, origin);
       break;
-    case TTouchKind::None:
-      break;
+    case TTouchKind::None: break;
   }
 }
 

@@ -14,10 +14,10 @@ struct TLocalisedName {
 
 // The keys whose names are translated; the English text is the source text of the translation.
 const TLocalisedName LocalisedNames[] = {
-    {VkEscape, L"Esc"},    {VkPause, L"Pause"},   {VkCapital, L"Caps"},  {VkPrior, L"PgUp"},
-    {VkNext, L"PgDn"},     {VkEnd, L"End"},       {VkHome, L"Home"},     {VkSnapshot, L"PrtScr"},
-    {VkInsert, L"Ins"},    {VkDelete, L"Del"},    {VkScroll, L"ScrLk"},  {VkLShift, L"Shift"},
-    {VkRShift, L"Shift"},  {VkReturn, L"Enter"},  {VkLControl, L"Ctrl"}, {VkRControl, L"Ctrl"},
+    {VkEscape, L"Esc"},   {VkPause, L"Pause"},  {VkCapital, L"Caps"},  {VkPrior, L"PgUp"},
+    {VkNext, L"PgDn"},    {VkEnd, L"End"},      {VkHome, L"Home"},     {VkSnapshot, L"PrtScr"},
+    {VkInsert, L"Ins"},   {VkDelete, L"Del"},   {VkScroll, L"ScrLk"},  {VkLShift, L"Shift"},
+    {VkRShift, L"Shift"}, {VkReturn, L"Enter"}, {VkLControl, L"Ctrl"}, {VkRControl, L"Ctrl"},
 };
 
 }  // namespace

@@ -29,13 +29,12 @@ class TKeyLegends {
   virtual ~TKeyLegends() = default;
   // The legends of input language hkl: keyNames (the names shown so far) localised for it, and
   // its legend table, found or begun with services, with the legends of shown ready.
-  virtual TPreparedLegends PrepareLegends(THkl hkl, const TKeyNames& keyNames,
-                                          const TShownLegends& shown,
+  virtual TPreparedLegends PrepareLegends(THkl hkl, const TKeyNames& keyNames, const TShownLegends& shown,
                                           TKeyboardServices& services) = 0;
   // The character legend of a key code under a keyboard state, from table langIndex; a legend
   // not made yet is made with services.
-  virtual std::wstring GetLegend(std::int32_t langIndex, const TKeyboardState& state,
-                                 std::uint8_t code, TKeyboardServices& services) = 0;
+  virtual std::wstring GetLegend(std::int32_t langIndex, const TKeyboardState& state, std::uint8_t code,
+                                 TKeyboardServices& services) = 0;
   // Makes one more part of table langIndex with services, when the program has nothing else to
   // do. False when the table is complete.
   virtual bool FillPendingLegends(std::int32_t langIndex, TKeyboardServices& services) = 0;

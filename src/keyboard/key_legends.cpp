@@ -19,8 +19,7 @@ TLegendCombination CombinationOf(const TKeyboardState& s) {
 
 }  // namespace
 
-TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& keyNames,
-                                                   const TShownLegends& shown,
+TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& keyNames, const TShownLegends& shown,
                                                    TKeyboardServices& services) {
   TPreparedLegends prepared;
   prepared.KeyNames = keyNames;
@@ -49,8 +48,7 @@ TPreparedLegends TLangCharsLegends::PrepareLegends(THkl hkl, const TKeyNames& ke
 }
 
 const std::wstring& TLangCharsLegends::Filled(TLangChars& table, std::uint8_t code,
-                                              const TLegendCombination& combination,
-                                              TKeyboardServices& services) {
+                                              const TLegendCombination& combination, TKeyboardServices& services) {
   if (IsCharacterVk(code) && !table.IsFilled(code, combination)) {
     TFillLock lock(FNamedObjects);
     FillLangCharsCombination(table, services, combination);
@@ -58,8 +56,8 @@ const std::wstring& TLangCharsLegends::Filled(TLangChars& table, std::uint8_t co
   return table.At(code, combination);
 }
 
-std::wstring TLangCharsLegends::GetLegend(std::int32_t langIndex, const TKeyboardState& s,
-                                          std::uint8_t code, TKeyboardServices& services) {
+std::wstring TLangCharsLegends::GetLegend(std::int32_t langIndex, const TKeyboardState& s, std::uint8_t code,
+                                          TKeyboardServices& services) {
   if (langIndex < 0 || static_cast<std::size_t>(langIndex) >= FList.size()) return {};
   TLangChars& table = FList[langIndex];
   const std::wstring& legend = Filled(table, code, CombinationOf(s), services);
@@ -75,9 +73,8 @@ bool TLangCharsLegends::FillPendingLegends(std::int32_t langIndex, TKeyboardServ
   return !LangCharsComplete(table);
 }
 
-std::wstring TLangCharsLegends::GetLegendFor(std::int32_t langIndex, std::uint8_t code,
-                                             bool shift, bool altGr, bool ctrl,
-                                             bool caps) const {
+std::wstring TLangCharsLegends::GetLegendFor(std::int32_t langIndex, std::uint8_t code, bool shift, bool altGr,
+                                             bool ctrl, bool caps) const {
   if (langIndex < 0 || static_cast<std::size_t>(langIndex) >= FList.size()) return {};
   return FList[langIndex].Chars[code][shift][altGr][ctrl][caps];
 }

@@ -15,8 +15,7 @@ class TLangCharsLegends : public TKeyLegends {
   // list holds the tables (the program passes LangCharsList); namedObjects serves the fill lock;
   // uiLanguage answers the user-interface language, which names the keys while no input
   // language is known (hkl 0).
-  TLangCharsLegends(TLangCharsList& list, TNamedObjects& namedObjects,
-                    std::function<std::uint16_t()> uiLanguage);
+  TLangCharsLegends(TLangCharsList& list, TNamedObjects& namedObjects, std::function<std::uint16_t()> uiLanguage);
 
   // Localises the key names for hkl, finds its table or begins a new one and names the right
   // Alt key. A new table gets its four AltGr combinations (which decide the name of the right Alt
@@ -36,13 +35,13 @@ class TLangCharsLegends : public TKeyLegends {
   bool FillPendingLegends(std::int32_t langIndex, TKeyboardServices& services) override;
 
   // Chars of table langIndex as filled so far (empty when there is no such table).
-  std::wstring GetLegendFor(std::int32_t langIndex, std::uint8_t code, bool shift, bool altGr,
-                            bool ctrl, bool caps) const;
+  std::wstring GetLegendFor(std::int32_t langIndex, std::uint8_t code, bool shift, bool altGr, bool ctrl,
+                            bool caps) const;
 
  private:
   // The legend of code under combination, filled first if need be.
-  const std::wstring& Filled(TLangChars& table, std::uint8_t code,
-                             const TLegendCombination& combination, TKeyboardServices& services);
+  const std::wstring& Filled(TLangChars& table, std::uint8_t code, const TLegendCombination& combination,
+                             TKeyboardServices& services);
 
   TLangCharsList& FList;
   TNamedObjects& FNamedObjects;

@@ -25,9 +25,7 @@ struct TLegendCombination {
   bool Caps = false;
 
   // Its bit in TLangChars::Filled: Shift 1, AltGr 2, Ctrl 4, Caps Lock 8.
-  std::uint16_t Bit() const {
-    return static_cast<std::uint16_t>(1u << (Shift | AltGr << 1 | Ctrl << 2 | Caps << 3));
-  }
+  std::uint16_t Bit() const { return static_cast<std::uint16_t>(1u << (Shift | AltGr << 1 | Ctrl << 2 | Caps << 3)); }
 };
 
 // The legend table of one input language.
@@ -44,9 +42,7 @@ struct TLangChars {
   const std::wstring& At(std::uint8_t code, const TLegendCombination& c) const {
     return Chars[code][c.Shift][c.AltGr][c.Ctrl][c.Caps];
   }
-  bool IsFilled(std::uint8_t code, const TLegendCombination& c) const {
-    return (Filled[code] & c.Bit()) != 0;
-  }
+  bool IsFilled(std::uint8_t code, const TLegendCombination& c) const { return (Filled[code] & c.Bit()) != 0; }
 };
 
 // The tables in the order their languages were first met. Elements are only ever appended, and a

@@ -21,8 +21,7 @@ bool IsKeypadVk(std::uint8_t code) { return code >= VkNumpad0 && code <= VkDivid
 
 }  // namespace
 
-TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code,
-                             const TKeyboardState& keyState, THkl hkl) {
+TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code, const TKeyboardState& keyState, THkl hkl) {
   if (IsKeypadVk(code) && !(keyState[VkNumLock] & KeyStateToggled)) {
     // The keypad's keys show what they type with Num Lock on: some systems (Wine) give them no
     // character while it is off.
@@ -45,13 +44,11 @@ TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code,
   return result;
 }
 
-std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code,
-                       const TKeyboardState& keyState, THkl hkl) {
+std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code, const TKeyboardState& keyState, THkl hkl) {
   return TranslateKey(services, code, keyState, hkl).Text;
 }
 
-std::wstring GetKeyChars(TKeyboardServices& services, std::uint8_t code,
-                         const TKeyboardState& keyState, THkl hkl) {
+std::wstring GetKeyChars(TKeyboardServices& services, std::uint8_t code, const TKeyboardState& keyState, THkl hkl) {
   KeyToText(services, code, keyState, hkl);
   return KeyToText(services, code, keyState, hkl);
 }
@@ -101,10 +98,9 @@ class TFillTranslator {
 // The 12 distinct keyboard states in the order a whole fill takes them: AltGr with Ctrl is left
 // out, it is filled with AltGr alone.
 constexpr TLegendCombination FillOrder[] = {
-    {false, false, false, false}, {false, false, true, false}, {false, true, false, false},
-    {true, false, false, false},  {true, false, true, false},  {true, true, false, false},
-    {false, false, false, true},  {false, false, true, true},  {false, true, false, true},
-    {true, false, false, true},   {true, false, true, true},   {true, true, false, true},
+    {false, false, false, false}, {false, false, true, false}, {false, true, false, false}, {true, false, false, false},
+    {true, false, true, false},   {true, true, false, false},  {false, false, false, true}, {false, false, true, true},
+    {false, true, false, true},   {true, false, false, true},  {true, false, true, true},   {true, true, false, true},
 };
 
 void FillCombination(TLangChars& table, TFillTranslator& translator, TLegendCombination combination,
@@ -112,10 +108,8 @@ void FillCombination(TLangChars& table, TFillTranslator& translator, TLegendComb
   if (combination.AltGr) combination.Ctrl = false;
   TLegendCombination withCtrl = combination;
   withCtrl.Ctrl = true;
-  const std::uint16_t bits =
-      combination.AltGr ? combination.Bit() | withCtrl.Bit() : combination.Bit();
-  const TKeyboardState state =
-      ModifierState(combination.Shift, combination.AltGr, combination.Ctrl, combination.Caps);
+  const std::uint16_t bits = combination.AltGr ? combination.Bit() | withCtrl.Bit() : combination.Bit();
+  const TKeyboardState state = ModifierState(combination.Shift, combination.AltGr, combination.Ctrl, combination.Caps);
   for (int c = 1; c <= 255; ++c) {
     const auto code = static_cast<std::uint8_t>(c);
     if (!codes[code] || !IsCharacterVk(code) || (table.Filled[code] & bits) == bits) continue;
@@ -134,8 +128,7 @@ bool CombinationComplete(const TLangChars& table, const TLegendCombination& comb
 
 }  // namespace
 
-bool LangCharsLack(const TLangChars& table, const TLegendCombination& combination,
-                   const TLegendCodes& codes) {
+bool LangCharsLack(const TLangChars& table, const TLegendCombination& combination, const TLegendCodes& codes) {
   for (int c = 1; c <= 255; ++c) {
     const auto code = static_cast<std::uint8_t>(c);
     if (codes[code] && IsCharacterVk(code) && !table.IsFilled(code, combination)) return true;
@@ -145,14 +138,14 @@ bool LangCharsLack(const TLangChars& table, const TLegendCombination& combinatio
 
 TLegendCodes AllLegendCodes() { return TLegendCodes().set(); }
 
-void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services,
-                              const TLegendCombination& combination, const TLegendCodes& codes) {
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, const TLegendCombination& combination,
+                              const TLegendCodes& codes) {
   TFillTranslator translator(services, table.Hkl);
   FillCombination(table, translator, combination, codes);
 }
 
-void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift,
-                              bool altGr, bool ctrl, bool caps) {
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift, bool altGr, bool ctrl,
+                              bool caps) {
   FillLangCharsCombination(table, services, {shift, altGr, ctrl, caps});
 }
 

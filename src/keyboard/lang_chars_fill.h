@@ -17,18 +17,15 @@ struct TKeyTranslation {
 // characters): the count, and the text with blanks and control characters removed from both
 // ends. A dead key, or a key that produces nothing, gives an empty text; two equal characters are
 // reduced to one.
-TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code,
-                             const TKeyboardState& keyState, THkl hkl);
+TKeyTranslation TranslateKey(TKeyboardServices& services, std::uint8_t code, const TKeyboardState& keyState, THkl hkl);
 
 // The text of TranslateKey.
-std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code,
-                       const TKeyboardState& keyState, THkl hkl);
+std::wstring KeyToText(TKeyboardServices& services, std::uint8_t code, const TKeyboardState& keyState, THkl hkl);
 
 // KeyToText twice, returning the second result. An ordinary key gives the same text both times.
 // A dead key is only stored by the first call; the second combines it with itself, which gives
 // its accent and leaves no dead-key state behind for the next translation.
-std::wstring GetKeyChars(TKeyboardServices& services, std::uint8_t code,
-                         const TKeyboardState& keyState, THkl hkl);
+std::wstring GetKeyChars(TKeyboardServices& services, std::uint8_t code, const TKeyboardState& keyState, THkl hkl);
 
 // The keyboard state of one modifier combination: Caps Lock, Shift (and left Shift), AltGr (Alt
 // and right Alt, which also sets Ctrl) and Ctrl (and left Ctrl) are 0x81 where chosen; every other
@@ -46,19 +43,17 @@ TLegendCodes AllLegendCodes();
 // combination has AltGr and yields a character. Each entry is what GetKeyChars gives, with fewer
 // translations (see FillLangChars). AltGr with Ctrl is the keyboard state of AltGr alone: either
 // fills both.
-void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services,
-                              const TLegendCombination& combination,
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, const TLegendCombination& combination,
                               const TLegendCodes& codes = AllLegendCodes());
-void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift,
-                              bool altGr, bool ctrl, bool caps);
+void FillLangCharsCombination(TLangChars& table, TKeyboardServices& services, bool shift, bool altGr, bool ctrl,
+                              bool caps);
 
 // Fills the four AltGr combinations (with Shift and Caps Lock or without) of every character key,
 // after which table.HasAltGr is final.
 void FillLangCharsAltGr(TLangChars& table, TKeyboardServices& services);
 
 // Whether a character key among codes is not filled yet under combination.
-bool LangCharsLack(const TLangChars& table, const TLegendCombination& combination,
-                   const TLegendCodes& codes);
+bool LangCharsLack(const TLangChars& table, const TLegendCombination& combination, const TLegendCodes& codes);
 
 // Whether every character key is filled under every combination.
 bool LangCharsComplete(const TLangChars& table);

@@ -5,8 +5,7 @@ const wchar_t* const FillPrintCharsMutexName = L"FillPrintCharsMutex";
 TFillLock::TFillLock(TNamedObjects& objects) {
   for (int attempt = 0; attempt < FillLockAttempts; ++attempt) {
     bool alreadyExisted = false;
-    std::unique_ptr<TNamedObjectHandle> handle =
-        objects.CreateNamedMutex(FillPrintCharsMutexName, alreadyExisted);
+    std::unique_ptr<TNamedObjectHandle> handle = objects.CreateNamedMutex(FillPrintCharsMutexName, alreadyExisted);
     if (handle && !alreadyExisted) {
       FHandle = std::move(handle);
       return;

@@ -19,8 +19,7 @@ class TNamedObjects {
   virtual ~TNamedObjects() = default;
   // Creates a mutex of this name, not initially owned, or opens the existing one; alreadyExisted
   // tells which. None when neither worked.
-  virtual std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name,
-                                                               bool& alreadyExisted) = 0;
+  virtual std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name, bool& alreadyExisted) = 0;
   // Waits this many milliseconds (alertable).
   virtual void Sleep(unsigned milliseconds) = 0;
 };

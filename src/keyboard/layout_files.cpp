@@ -11,9 +11,8 @@ namespace {
 wchar_t Lower(wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); }
 
 bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return Lower(x) == Lower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return Lower(x) == Lower(y); });
 }
 
 bool LessIgnoringCase(const std::wstring& a, const std::wstring& b) {
@@ -32,9 +31,8 @@ std::wstring NameOfFile(const std::wstring& fileName) {
 // A name of digits alone would be read back as a built-in layout's number.
 bool LooksLikeNumber(const std::wstring& name) {
   const std::size_t start = (!name.empty() && name[0] == L'-') ? 1 : 0;
-  return name.size() > start &&
-         std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start), name.end(),
-                     [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+  return name.size() > start && std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start), name.end(),
+                                            [](wchar_t c) { return c >= L'0' && c <= L'9'; });
 }
 
 bool DrawsAKey(const TLayoutDescription& d) {
@@ -74,9 +72,11 @@ bool DecodeUtf8(const std::string& bytes, std::size_t i, std::uint32_t& cp, std:
 
 std::wstring LayoutFileText(const std::string& bytes) {
   std::wstring text;
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+      static_cast<unsigned char>(bytes[1]) == 0xFE) {
     for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-      text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+      text +=
+          static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
     return text;
   }
   const std::size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
@@ -86,7 +86,8 @@ std::wstring LayoutFileText(const std::string& bytes) {
     if (!DecodeUtf8(bytes, i, cp, length)) {
       // No UTF-8: every byte is its own character.
       text.clear();
-      for (std::size_t j = start; j < bytes.size(); ++j) text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[j]));
+      for (std::size_t j = start; j < bytes.size(); ++j)
+        text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[j]));
       return text;
     }
     // Characters beyond 16 bits cannot be part of the format; one replacement character stands for each.
@@ -110,8 +111,9 @@ std::vector<TFileLayout> ReadLayoutFiles(TLayoutFileSystem& files, const std::ve
   for (const std::wstring& folder : folders) {
     std::optional<std::vector<TLayoutFileEntry>> entries = files.ListLayoutFiles(folder);
     if (!entries) continue;  // no such folder: nothing to offer from it
-    std::sort(entries->begin(), entries->end(),
-              [](const TLayoutFileEntry& a, const TLayoutFileEntry& b) { return LessIgnoringCase(a.FileName, b.FileName); });
+    std::sort(entries->begin(), entries->end(), [](const TLayoutFileEntry& a, const TLayoutFileEntry& b) {
+      return LessIgnoringCase(a.FileName, b.FileName);
+    });
     for (const TLayoutFileEntry& entry : *entries) {
       const std::wstring path = PathCombine(folder, entry.FileName);
       auto refuse = [&](const std::wstring& why) { log(L"Layout file " + path + L" left out: " + why); };
@@ -121,7 +123,8 @@ std::vector<TFileLayout> ReadLayoutFiles(TLayoutFileSystem& files, const std::ve
         refuse(L"its name is a number");
         continue;
       }
-      if (std::any_of(layouts.begin(), layouts.end(), [&](const TFileLayout& l) { return EqualIgnoringCase(l.Name, name); })) {
+      if (std::any_of(layouts.begin(), layouts.end(),
+                      [&](const TFileLayout& l) { return EqualIgnoringCase(l.Name, name); })) {
         refuse(L"a layout of that name comes first");
         continue;
       }

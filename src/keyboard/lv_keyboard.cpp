@@ -20,9 +20,8 @@ bool MeetsAny(const TRect& r, const std::vector<TRect>& region) {
 
 }  // namespace
 
-TLvKeyboard::TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces,
-                         TKeyboardServices& services, TKeyInjector& injector,
-                         TKeyboardDesktop& desktop, TKeyLegends* legends)
+TLvKeyboard::TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces, TKeyboardServices& services,
+                         TKeyInjector& injector, TKeyboardDesktop& desktop, TKeyLegends* legends)
     : FPaintBox(&paintBox),
       FSurfaces(surfaces),
       FServices(services),
@@ -56,8 +55,7 @@ bool TLvKeyboard::LoadLayoutText(const std::wstring& text) {
   if (!layout.SizeRead) return false;
   SetControlSize(layout.Width, layout.Height);
   SetDesignSize(layout.Width, layout.Height);
-  for (int code = 1; code <= layout.KeysRead; ++code)
-    AddKey(static_cast<std::uint8_t>(code), layout.Points[code]);
+  for (int code = 1; code <= layout.KeysRead; ++code) AddKey(static_cast<std::uint8_t>(code), layout.Points[code]);
   if (!layout.Succeeded()) return false;
 
   // Painting comes back without a redraw of its own: the one below comes after placement and
@@ -120,8 +118,7 @@ void TLvKeyboard::SetImageSize(int width, int height) {
     FWidth = oldWidth;
     try {
       FImage->SetSize(oldWidth, oldHeight);
-    } catch (...) {
-    }
+    } catch (...) {}
   }
 }
 
@@ -265,13 +262,11 @@ void TLvKeyboard::ResetKeys() {
 
 void TLvKeyboard::ReadKeyboardState() {
   FServices.GetKeyboardState(FKeyState);
-  for (TVk mouseButton : {VkLButton, VkRButton, VkMButton, VkXButton1, VkXButton2})
-    FKeyState[mouseButton] = 0;
+  for (TVk mouseButton : {VkLButton, VkRButton, VkMButton, VkXButton1, VkXButton2}) FKeyState[mouseButton] = 0;
   auto release = [this](int code) {
     if (FKeyState[code] == 0) return;
     if (FKeyState[code] >= 0x80)
-      FInjector.SendKeyEvent(static_cast<std::uint16_t>(code), true,
-                             IsExtendedVk(static_cast<std::uint8_t>(code)));
+      FInjector.SendKeyEvent(static_cast<std::uint16_t>(code), true, IsExtendedVk(static_cast<std::uint8_t>(code)));
     FKeyState[code] = 0;
   };
   FKeyState[VkShift] = 0;
@@ -339,9 +334,7 @@ void TLvKeyboard::PrepareLegends() {
   FLangIndex = prepared.LangIndex;
 }
 
-bool TLvKeyboard::FillPendingLegends() {
-  return FLegends && FLegends->FillPendingLegends(FLangIndex, FServices);
-}
+bool TLvKeyboard::FillPendingLegends() { return FLegends && FLegends->FillPendingLegends(FLangIndex, FServices); }
 
 std::wstring TLvKeyboard::GetLegend(std::uint8_t code) const { return Legend(code, FKeyState); }
 

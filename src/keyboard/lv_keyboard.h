@@ -26,8 +26,8 @@ class TLvKeyboard final : public TKeyDrawContext {
  public:
   // paintBox is the visible control the picture is copied onto (not owned); surfaces creates the
   // image and the back buffer. legends may be none: then keys show no character legend.
-  TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces, TKeyboardServices& services,
-              TKeyInjector& injector, TKeyboardDesktop& desktop, TKeyLegends* legends = nullptr);
+  TLvKeyboard(TSurface& paintBox, TSurfaceFactory& surfaces, TKeyboardServices& services, TKeyInjector& injector,
+              TKeyboardDesktop& desktop, TKeyLegends* legends = nullptr);
   ~TLvKeyboard();
   TLvKeyboard(const TLvKeyboard&) = delete;
   TLvKeyboard& operator=(const TLvKeyboard&) = delete;

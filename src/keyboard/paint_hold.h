@@ -5,8 +5,7 @@
 
 class TPaintHold {
  public:
-  explicit TPaintHold(TLvKeyboard& keyboard)
-      : FKeyboard(keyboard), FWasEnabled(keyboard.PaintEnabled()) {
+  explicit TPaintHold(TLvKeyboard& keyboard) : FKeyboard(keyboard), FWasEnabled(keyboard.PaintEnabled()) {
     FKeyboard.SetPaintEnabled(false);
   }
   ~TPaintHold() {

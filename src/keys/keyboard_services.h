@@ -28,8 +28,8 @@ class TKeyboardServices {
   // Translates a key in a keyboard state into characters. Writes at most bufferSize characters
   // into buffer and returns their number, a negative number for a dead key, or 0 for nothing.
   // Like the system function, it may keep dead-key state between calls.
-  virtual int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState,
-                          wchar_t* buffer, int bufferSize, unsigned flags, THkl hkl) = 0;
+  virtual int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState, wchar_t* buffer,
+                          int bufferSize, unsigned flags, THkl hkl) = 0;
 
   // Maps a code with MapVkVkToVsc or MapVkVscToVkEx under the layout hkl; 0 when there is no
   // mapping. hkl 0 means the calling thread's active layout.

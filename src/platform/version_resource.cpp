@@ -64,9 +64,7 @@ class TVersionBlock {
   }
 
  private:
-  std::uint16_t Unit(std::size_t at) const {
-    return static_cast<std::uint16_t>(FData[at] | (FData[at + 1] << 8));
-  }
+  std::uint16_t Unit(std::size_t at) const { return static_cast<std::uint16_t>(FData[at] | (FData[at + 1] << 8)); }
   // The next 4-byte boundary from `at`, at most `end`.
   static std::size_t Aligned(std::size_t at, std::size_t end) {
     const std::size_t aligned = (at + 3) & ~static_cast<std::size_t>(3);

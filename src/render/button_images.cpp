@@ -146,8 +146,7 @@ std::vector<TLayer> LayersOf(TButtonPicture picture, int size) {
 
 }  // namespace
 
-TArgbImage::TArgbImage(int size)
-    : FSize(std::max(size, 0)), FPixels(static_cast<std::size_t>(FSize) * FSize, 0u) {}
+TArgbImage::TArgbImage(int size) : FSize(std::max(size, 0)), FPixels(static_cast<std::size_t>(FSize) * FSize, 0u) {}
 
 // Each pixel is sampled on an 8 × 8 grid; a sample takes the colour of the topmost layer that
 // covers it. The pixel's alpha is the share of covered samples and its colour their average.

@@ -17,9 +17,7 @@ class TFontStyles {
  public:
   constexpr TFontStyles() = default;
   constexpr TFontStyles(TFontStyle style) : FBits(static_cast<std::uint8_t>(style)) {}
-  constexpr bool Contains(TFontStyle style) const {
-    return (FBits & static_cast<std::uint8_t>(style)) != 0;
-  }
+  constexpr bool Contains(TFontStyle style) const { return (FBits & static_cast<std::uint8_t>(style)) != 0; }
   constexpr bool Empty() const { return FBits == 0; }
   constexpr std::uint8_t Bits() const { return FBits; }
   constexpr TFontStyles operator|(TFontStyles other) const {
@@ -37,9 +35,7 @@ class TFontStyles {
   std::uint8_t FBits = 0;
 };
 
-constexpr TFontStyles operator|(TFontStyle a, TFontStyle b) {
-  return TFontStyles(a) | TFontStyles(b);
-}
+constexpr TFontStyles operator|(TFontStyle a, TFontStyle b) { return TFontStyles(a) | TFontStyles(b); }
 
 // Solid fills shapes and paints the background behind text; Clear leaves both untouched.
 enum class TBrushStyle : std::uint8_t { Solid, Clear };

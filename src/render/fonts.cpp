@@ -18,15 +18,13 @@ bool HasWingdings = false;
 namespace {
 
 bool SameFace(const std::wstring& a, const std::wstring& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
            return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
          });
 }
 
 bool Contains(const std::vector<std::wstring>& faces, const std::wstring& face) {
-  return std::any_of(faces.begin(), faces.end(),
-                     [&](const std::wstring& f) { return SameFace(f, face); });
+  return std::any_of(faces.begin(), faces.end(), [&](const std::wstring& f) { return SameFace(f, face); });
 }
 
 constexpr int NameSizeMinimum = 3;
@@ -44,11 +42,11 @@ struct TGlyphRow {
 
 constexpr TGlyphRow Glyphs[] = {
     {VkBack, 0xE750, 3, 0xE083, 5, 0xF0D5, 5},   // Backspace
-    {VkLeft, 0xE00E, 1, 0xE27F, 2, 0xF0E7, 2},  // Left
-    {VkUp, 0xE010, 1, 0xE1FE, 2, 0xF0E9, 2},  // Up
+    {VkLeft, 0xE00E, 1, 0xE27F, 2, 0xF0E7, 2},   // Left
+    {VkUp, 0xE010, 1, 0xE1FE, 2, 0xF0E9, 2},     // Up
     {VkRight, 0xE00F, 1, 0xE27E, 2, 0xF0E8, 2},  // Right
-    {VkDown, 0xE011, 1, 0xE1FC, 2, 0xF0EA, 2},  // Down
-    {VkApps, 0xE115, 1, 0xE115, 2, 0xF033, 7},  // Apps
+    {VkDown, 0xE011, 1, 0xE1FC, 2, 0xF0EA, 2},   // Down
+    {VkApps, 0xE115, 1, 0xE115, 2, 0xF033, 7},   // Apps
 };
 
 }  // namespace
@@ -63,8 +61,8 @@ void DetectFonts(const std::vector<std::wstring>& installedFaces) {
 }
 
 const std::vector<std::wstring>& LegendFontCandidates() {
-  static const std::vector<std::wstring> faces = {L"Segoe UI Variable Text", L"Segoe UI", L"Tahoma",
-                                                  L"Segoe Fluent Icons", L"Wingdings", L"Segoe UI Symbol"};
+  static const std::vector<std::wstring> faces = {L"Segoe UI Variable Text", L"Segoe UI",  L"Tahoma",
+                                                  L"Segoe Fluent Icons",     L"Wingdings", L"Segoe UI Symbol"};
   return faces;
 }
 

@@ -13,9 +13,7 @@
 namespace {
 
 // Windows PtInRect: left and top inclusive, right and bottom exclusive.
-bool PtInRect(int l, int t, int r, int b, const TPoint& p) {
-  return p.x >= l && p.x < r && p.y >= t && p.y < b;
-}
+bool PtInRect(int l, int t, int r, int b, const TPoint& p) { return p.x >= l && p.x < r && p.y >= t && p.y < b; }
 
 bool IsSeparator(const TPoint& p) { return p.x == -1 && p.y == -1; }
 
@@ -48,13 +46,8 @@ int ScaleCoordinate(int layoutValue, long double factor) {
 
 }  // namespace
 
-TLvBtn::TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas,
-               const std::vector<TPoint>& points)
-    : FKeyCode(keyCode),
-      FCanvas(&canvas),
-      FContext(context),
-      FPlaceKey(this),
-      FExtended(IsExtendedVk(keyCode)) {
+TLvBtn::TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas, const std::vector<TPoint>& points)
+    : FKeyCode(keyCode), FCanvas(&canvas), FContext(context), FPlaceKey(this), FExtended(IsExtendedVk(keyCode)) {
   SetPoints(points);
   Paint();
 }
@@ -252,8 +245,7 @@ TRect TLvBtn::PaintBounds() {
 
 void TLvBtn::DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force) {
   if (points.size() < 2) return;
-  if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot &&
-      FShapeScan == FDrawScan)
+  if (!force && !FFaceStale && FShapePressed == FDrawPressed && FShapeHot == FDrawHot && FShapeScan == FDrawScan)
     return;
   FFaceStale = false;
   FShapePressed = FDrawPressed;
@@ -302,9 +294,8 @@ bool TLvBtn::BaseLegendBox(TCanvas& canvas, bool hot, TLegendBox& box, int part)
   const std::wstring& name = FContext.KeyName(place->FKeyCode);
   const int fontSize = hot ? Theme.NameFontSize + 2 : Theme.NameFontSize;
   const bool fresh = cache.Valid && cache.Place == place && cache.Generation == place->FGeneration &&
-                     (!cache.Measured ||
-                      (cache.FontName == Theme.NameFontName && cache.FontSize == fontSize &&
-                       cache.FontStyle == NameStyle() && cache.Name == name));
+                     (!cache.Measured || (cache.FontName == Theme.NameFontName && cache.FontSize == fontSize &&
+                                          cache.FontStyle == NameStyle() && cache.Name == name));
   if (!fresh) {
     cache = TLegendCache{};
     cache.Measured = FitTextRect(canvas, points, hot, cache.Box);
@@ -342,8 +333,7 @@ TRect TLvBtn::LegendRect(int part) {
   return TRect{box.L + 2, box.T + 1, box.R, box.B};
 }
 
-void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
-                      const std::vector<TRect>* region) {
+void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points, const std::vector<TRect>* region) {
   // Each part of a two-part outline shows the legend.
   std::array<TLegendBox, OutlineParts> boxes;
   std::array<bool, OutlineParts> has{};
@@ -355,8 +345,7 @@ void TLvBtn::DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
     if (!has[part]) continue;
     const TLegendBox& box = boxes[part];
     const TRect textRect{box.L + 2, box.T + 1, box.R, box.B};
-    if (region && std::none_of(region->begin(), region->end(),
-                               [&](const TRect& r) { return Meets(r, textRect); }))
+    if (region && std::none_of(region->begin(), region->end(), [&](const TRect& r) { return Meets(r, textRect); }))
       continue;  // the legend lies outside what is repainted
     if (!DrawName(canvas, textRect)) DrawChars(canvas, textRect);
   }
@@ -437,8 +426,7 @@ bool TLvBtn::AllCornersInside(const TLegendBox& b) const {
   return HitTest(b.L, b.T) && HitTest(b.R, b.B) && HitTest(b.L, b.B) && HitTest(b.R, b.T);
 }
 
-bool TLvBtn::FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, bool hot,
-                         TLegendBox& box) {
+bool TLvBtn::FitTextRect(TCanvas& canvas, const std::vector<TPoint>& points, bool hot, TLegendBox& box) {
   ComputeBounds(points, box);
   ShrinkCorners(box);
   ClipByVertices(points, box);
@@ -471,12 +459,14 @@ bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
   canvas.SetFontColor(FNameColor);
   int base = Theme.NameFontSize;
   switch (ownVk) {
-    case VkPause: case VkPrior: case VkNext: case VkEnd: case VkHome: case VkSnapshot:
-    case VkScroll:
-      base = std::max(base - 2, 3);
-      break;
-    default:
-      break;
+    case VkPause:
+    case VkPrior:
+    case VkNext:
+    case VkEnd:
+    case VkHome:
+    case VkSnapshot:
+    case VkScroll: base = std::max(base - 2, 3); break;
+    default: break;
   }
   const int size = RoundHalfEven(base * SizeFactor());
   canvas.SetFontSize(size);
@@ -504,8 +494,8 @@ bool TLvBtn::DrawName(TCanvas& canvas, const TRect& textRect) {
     // Measured once per font, name and width.
     const int width = textRect.Right - textRect.Left;
     TFitCache& fit = FFitCache;
-    if (!fit.Valid || fit.FontName != Theme.NameFontName || fit.FontSize != size ||
-        fit.FontStyle != NameStyle() || fit.Name != name || fit.Width != width) {
+    if (!fit.Valid || fit.FontName != Theme.NameFontName || fit.FontSize != size || fit.FontStyle != NameStyle() ||
+        fit.Name != name || fit.Width != width) {
       fit.TooWide = canvas.TextWidth(name) > width;
       fit.FontName = Theme.NameFontName;
       fit.FontSize = size;
@@ -529,8 +519,7 @@ void TLvBtn::DrawChars(TCanvas& canvas, const TRect& textRect) {
   canvas.SetFontColor(FCharColor);
   canvas.SetFontSize(RoundHalfEven(Theme.CharFontSize * SizeFactor()));
   canvas.SetFontName(Theme.CharFontName);
-  canvas.SetFontStyle(Theme.CharFontSize < FContext.BoldCharLimit() ? Theme.CharFontStyle
-                                                                     : TFontStyles());
+  canvas.SetFontStyle(Theme.CharFontSize < FContext.BoldCharLimit() ? Theme.CharFontStyle : TFontStyles());
   canvas.SetBrushStyle(TBrushStyle::Clear);
   const std::wstring text = FContext.Legend(ownVk, state);
   if (!text.empty()) DrawTextFmt(canvas, textRect, text, tfCentredLegend);
@@ -559,8 +548,7 @@ bool TLvBtn::HitTest(int x, int y, bool& extended) const {
 bool TLvBtn::PointInOutline(const std::vector<TPoint>& points, int x, int y) {
   const std::size_t n = points.size();
   if (n < 2) return false;
-  if (n == 2)
-    return points[0].x <= x && x <= points[1].x && points[0].y <= y && y <= points[1].y;
+  if (n == 2) return points[0].x <= x && x <= points[1].x && points[0].y <= y && y <= points[1].y;
   bool inside = false;
   for (std::size_t i = 0; i < n; ++i) {
     const TPoint& pi = points[i];
@@ -612,4 +600,3 @@ int TLvBtn::GetHeight() const {
   }
   return hi - lo;
 }
-

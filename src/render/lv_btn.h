@@ -33,8 +33,7 @@ class TLvBtn {
   // than MaxPoints points leaves the key without an outline. The new key is its own place key
   // and paints itself if the keyboard's painting is enabled. context is the keyboard the key
   // belongs to.
-  TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas,
-         const std::vector<TPoint>& points);
+  TLvBtn(const TKeyDrawContext& context, std::uint8_t keyCode, TCanvas& canvas, const std::vector<TPoint>& points);
   TLvBtn(const TLvBtn&) = delete;
   TLvBtn& operator=(const TLvBtn&) = delete;
 
@@ -86,7 +85,6 @@ class TLvBtn {
   int GetTop() const;
   int GetWidth() const;
   int GetHeight() const;
-
 
   // The rectangle that the legend is drawn into, in the key's current state (empty when the key
   // has no place or fewer than 2 points). Each part of a two-part outline (0 before the separator
@@ -177,8 +175,7 @@ class TLvBtn {
 
   void SetPoints(const std::vector<TPoint>& points);
   void DrawOutline(TCanvas& canvas, const std::vector<TPoint>& points, bool force);
-  void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points,
-                const std::vector<TRect>* region = nullptr);
+  void DrawFace(TCanvas& canvas, const std::vector<TPoint>& points, const std::vector<TRect>* region = nullptr);
   void DrawHoverProgress(TCanvas& canvas, const std::vector<TPoint>& points);
   bool ComputeLegendBox(TCanvas& canvas, bool hot, bool pressed, TLegendBox& box, int part);
   // Whether the legend box needed the key name measured.

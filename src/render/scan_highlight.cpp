@@ -31,14 +31,12 @@ TColor ResolveColor(TColor color, const TSystemColors& system) {
 
 TScanColors ScanHighlightColors(TColor keyFace, TColor fnFace, TColor cmdFace) {
   auto weakest = [&](TColor fill) {
-    return std::min({ContrastRatio(fill, keyFace), ContrastRatio(fill, fnFace),
-                      ContrastRatio(fill, cmdFace)});
+    return std::min({ContrastRatio(fill, keyFace), ContrastRatio(fill, fnFace), ContrastRatio(fill, cmdFace)});
   };
   TScanColors colors;
-  colors.Face = weakest(ScanFaceForLightKeys) >= weakest(ScanFaceForDarkKeys) ? ScanFaceForLightKeys
-                                                                             : ScanFaceForDarkKeys;
-  colors.Legend =
-      ContrastRatio(colors.Face, White) >= ContrastRatio(colors.Face, Black) ? White : Black;
+  colors.Face =
+      weakest(ScanFaceForLightKeys) >= weakest(ScanFaceForDarkKeys) ? ScanFaceForLightKeys : ScanFaceForDarkKeys;
+  colors.Legend = ContrastRatio(colors.Face, White) >= ContrastRatio(colors.Face, Black) ? White : Black;
   colors.Border = colors.Legend;
   return colors;
 }

@@ -7,8 +7,8 @@
 TLvTheme Theme;
 
 const wchar_t* const ColorSchemeNames[ColorSchemeCount] = {
-    L"Standard", L"System",  L"White", L"Black",         L"Windows Dark",
-    L"Windows Light", L"Android", L"Mac", L"Office Silver", L"Office Grey",
+    L"Standard",      L"System",  L"White", L"Black",         L"Windows Dark",
+    L"Windows Light", L"Android", L"Mac",   L"Office Silver", L"Office Grey",
 };
 
 namespace {
@@ -29,11 +29,10 @@ constexpr int CommonFieldCount = 15;  // Background .. SliderThumb: set by every
 constexpr int ClassFieldCount = 6;    // FnFace .. CmdName: set by schemes 5, 6 and 7 only
 
 TColor TLvTheme::*const Fields[CommonFieldCount + ClassFieldCount] = {
-    &TLvTheme::Background, &TLvTheme::KeyFace,    &TLvTheme::KeyBorder,   &TLvTheme::KeyName,
-    &TLvTheme::KeyChar,    &TLvTheme::DownFace,   &TLvTheme::DownBorder,  &TLvTheme::DownName,
-    &TLvTheme::DownChar,   &TLvTheme::HotFace,    &TLvTheme::HotBorder,   &TLvTheme::HotName,
-    &TLvTheme::HotChar,    &TLvTheme::SliderTrack, &TLvTheme::SliderThumb, &TLvTheme::FnFace,
-    &TLvTheme::FnBorder,   &TLvTheme::FnName,     &TLvTheme::CmdFace,     &TLvTheme::CmdBorder,
+    &TLvTheme::Background, &TLvTheme::KeyFace,    &TLvTheme::KeyBorder, &TLvTheme::KeyName,     &TLvTheme::KeyChar,
+    &TLvTheme::DownFace,   &TLvTheme::DownBorder, &TLvTheme::DownName,  &TLvTheme::DownChar,    &TLvTheme::HotFace,
+    &TLvTheme::HotBorder,  &TLvTheme::HotName,    &TLvTheme::HotChar,   &TLvTheme::SliderTrack, &TLvTheme::SliderThumb,
+    &TLvTheme::FnFace,     &TLvTheme::FnBorder,   &TLvTheme::FnName,    &TLvTheme::CmdFace,     &TLvTheme::CmdBorder,
     &TLvTheme::CmdName,
 };
 
@@ -88,8 +87,7 @@ TColor BlendSystemColors(const TSystemColors& system, std::int8_t a, std::int8_t
   const TColor window = system.SysColorRgb(SysIndexWindow) & 0xFFFFFF;
   if (face == 0x000000 || face == 0xFFFFFF) return highlight;
   auto channel = [&](std::uint8_t (*part)(TColor)) {
-    const int v = MulDivPercent(part(face), a) + MulDivPercent(part(highlight), b) +
-                  MulDivPercent(part(window), c);
+    const int v = MulDivPercent(part(face), a) + MulDivPercent(part(highlight), b) + MulDivPercent(part(window), c);
     return static_cast<std::uint8_t>(std::clamp(v, 0, 255));
   };
   return RgbColor(channel(RedOf), channel(GreenOf), channel(BlueOf));
@@ -133,9 +131,8 @@ void ApplyColorScheme(int n, const TSystemColors& system, const TRegistryReader&
     Theme.CmdName = Theme.KeyName;
   }
 
-  const TScanColors scan =
-      ScanHighlightColors(ResolveColor(Theme.KeyFace, system), ResolveColor(Theme.FnFace, system),
-                          ResolveColor(Theme.CmdFace, system));
+  const TScanColors scan = ScanHighlightColors(ResolveColor(Theme.KeyFace, system), ResolveColor(Theme.FnFace, system),
+                                               ResolveColor(Theme.CmdFace, system));
   Theme.ScanFace = scan.Face;
   Theme.ScanBorder = scan.Border;
   Theme.ScanLegend = scan.Legend;

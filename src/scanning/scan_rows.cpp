@@ -24,9 +24,9 @@ std::vector<std::vector<TPoint>> SplitParts(const std::vector<TPoint>& points) {
     }
     parts.back().push_back(p);
   }
-  parts.erase(std::remove_if(parts.begin(), parts.end(),
-                             [](const std::vector<TPoint>& part) { return part.size() < 2; }),
-              parts.end());
+  parts.erase(
+      std::remove_if(parts.begin(), parts.end(), [](const std::vector<TPoint>& part) { return part.size() < 2; }),
+      parts.end());
   return parts;
 }
 
@@ -45,8 +45,7 @@ TRect BoundsOf(const std::vector<TPoint>& points) {
 
 // A point of the part where a click reaches the key, as near to (x, y) as a coarse search finds;
 // false when there is none.
-bool FindClickPoint(const TLvKeyboard& keyboard, std::uint8_t code, const TPart& part, int x, int y,
-                    TPoint& point) {
+bool FindClickPoint(const TLvKeyboard& keyboard, std::uint8_t code, const TPart& part, int x, int y, TPoint& point) {
   const TRect& b = part.Item.Bounds;
   const int stepX = std::max(1, b.Width() / 8);
   const int stepY = std::max(1, b.Height() / 8);
@@ -92,13 +91,11 @@ TScanRows ComputeScanRows(const TLvKeyboard& keyboard) {
   for (TPart& part : parts) {
     const TRect& b = part.Item.Bounds;
     part.Band = b.Top + std::min(b.Height(), usual) / 2;
-    if (FindClickPoint(keyboard, part.Item.Code, part, b.Left + b.Width() / 2, part.Band,
-                       part.Item.Point))
+    if (FindClickPoint(keyboard, part.Item.Code, part, b.Left + b.Width() / 2, part.Band, part.Item.Point))
       reachable.push_back(std::move(part));
   }
 
-  std::stable_sort(reachable.begin(), reachable.end(),
-                   [](const TPart& a, const TPart& b) { return a.Band < b.Band; });
+  std::stable_sort(reachable.begin(), reachable.end(), [](const TPart& a, const TPart& b) { return a.Band < b.Band; });
   TScanRows rows;
   int rowBand = 0;
   for (const TPart& part : reachable) {
@@ -109,9 +106,8 @@ TScanRows ComputeScanRows(const TLvKeyboard& keyboard) {
     rows.back().push_back(part.Item);
   }
   for (TScanRow& row : rows)
-    std::stable_sort(row.begin(), row.end(), [](const TScanItem& a, const TScanItem& b) {
-      return a.Bounds.Left < b.Bounds.Left;
-    });
+    std::stable_sort(row.begin(), row.end(),
+                     [](const TScanItem& a, const TScanItem& b) { return a.Bounds.Left < b.Bounds.Left; });
   return rows;
 }
 

@@ -4,8 +4,7 @@
 #include "keyboard/lv_keyboard.h"
 #include "render/lv_btn.h"
 
-TScanTyping::TScanTyping(TLvKeyboard& keyboard, TPointerInput& pointer, int interval,
-                         TScanLeadingRow* leading)
+TScanTyping::TScanTyping(TLvKeyboard& keyboard, TPointerInput& pointer, int interval, TScanLeadingRow* leading)
     : FScanner(interval), FKeyboard(keyboard), FPointer(pointer), FLeading(leading) {}
 
 void TScanTyping::FindRows() {
@@ -80,15 +79,13 @@ void TScanTyping::Press(const TScanItem& item) {
   }
   FPressedAt = item.Point;
   FReleasePending = true;
-  FPointer.pbKeyboardMouseDown(TSender::None, TMouseButton::Left, item.Point.x, item.Point.y,
-                               TMessageOrigin{});
+  FPointer.pbKeyboardMouseDown(TSender::None, TMouseButton::Left, item.Point.x, item.Point.y, TMessageOrigin{});
 }
 
 void TScanTyping::ReleasePressed() {
   if (!FReleasePending) return;
   FReleasePending = false;
-  FPointer.pbKeyboardMouseUp(TSender::None, TMouseButton::Left, FPressedAt.x, FPressedAt.y,
-                             TMessageOrigin{});
+  FPointer.pbKeyboardMouseUp(TSender::None, TMouseButton::Left, FPressedAt.x, FPressedAt.y, TMessageOrigin{});
 }
 
 void TScanTyping::ShowHighlight() {

@@ -29,8 +29,7 @@ class TScanLeadingRow {
 
 class TScanTyping {
  public:
-  TScanTyping(TLvKeyboard& keyboard, TPointerInput& pointer, int interval,
-              TScanLeadingRow* leading = nullptr);
+  TScanTyping(TLvKeyboard& keyboard, TPointerInput& pointer, int interval, TScanLeadingRow* leading = nullptr);
   TScanTyping(const TScanTyping&) = delete;
   TScanTyping& operator=(const TScanTyping&) = delete;
 

@@ -28,9 +28,9 @@ constexpr unsigned ScanCheckInterval = 50;
 
 // What a switch press did.
 enum class TSwitchResult {
-  Ignored,      // bounce, or nothing to choose
-  RowChosen,    // the highlighted row was chosen; its first item is highlighted now
-  ItemChosen,   // the highlighted item was chosen (read it from ChosenRow/ChosenItem)
+  Ignored,     // bounce, or nothing to choose
+  RowChosen,   // the highlighted row was chosen; its first item is highlighted now
+  ItemChosen,  // the highlighted item was chosen (read it from ChosenRow/ChosenItem)
 };
 
 class TScanner {

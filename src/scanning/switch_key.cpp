@@ -3,13 +3,12 @@
 #include <algorithm>
 
 const std::array<std::uint8_t, SwitchKeyCount> SwitchKeyCodes = {
-    VkSpace,    VkF1,      VkF1 + 1,  VkF1 + 2,  VkF1 + 3, VkF1 + 4, VkF1 + 5, VkF1 + 6,
-    VkF1 + 7,   VkF1 + 8,  VkF1 + 9,  VkF1 + 10, VkF1 + 11, VkReturn, VkPause, VkScroll,
+    VkSpace,  VkF1,     VkF1 + 1, VkF1 + 2,  VkF1 + 3,  VkF1 + 4, VkF1 + 5, VkF1 + 6,
+    VkF1 + 7, VkF1 + 8, VkF1 + 9, VkF1 + 10, VkF1 + 11, VkReturn, VkPause,  VkScroll,
 };
 
 std::uint8_t LimitScanKey(int stored) {
-  const bool known = std::find(SwitchKeyCodes.begin(), SwitchKeyCodes.end(), stored) !=
-                     SwitchKeyCodes.end();
+  const bool known = std::find(SwitchKeyCodes.begin(), SwitchKeyCodes.end(), stored) != SwitchKeyCodes.end();
   return known ? static_cast<std::uint8_t>(stored) : ScanKeyDefault;
 }
 

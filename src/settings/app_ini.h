@@ -94,6 +94,6 @@ class TAppIni {
 };
 
 // Module state of the store, set up at start before any window exists.
-extern bool CommonSettings;           // the command line holds the switch "COMMON"
+extern bool CommonSettings;              // the command line holds the switch "COMMON"
 extern std::unique_ptr<TAppIni> AppIni;  // the one store of the run
-extern std::wstring ExePath;          // the executable's folder, ending in a backslash
+extern std::wstring ExePath;             // the executable's folder, ending in a backslash

@@ -1,7 +1,6 @@
 #include "settings/settings_controller.h"
 
-TSettingsController::TSettingsController(TAppIni& store, TSettingEffects& effects)
-    : FStore(store), FEffects(effects) {
+TSettingsController::TSettingsController(TAppIni& store, TSettingEffects& effects) : FStore(store), FEffects(effects) {
   for (const TSettingDef& row : SettingsTable) FValues[Index(row.Id)] = row.Default;
 }
 

@@ -52,15 +52,15 @@ enum class TSettingId {
 };
 
 enum class TSettingType {
-  Bool,     // stored as 0 or 1; any other stored number reads as true
+  Bool,  // stored as 0 or 1; any other stored number reads as true
   Integer,
 };
 
 // What applying a setting makes of a value outside Min..Max.
 enum class TSettingLimit {
-  Kept,          // kept as it is (where it is used, it is limited to Min..Max: the opacity)
-  Nearest,       // the nearest limit
-  AboveMaxToMin, // a value above Max becomes Min, lower values are kept (a stored 0 is the first layout)
+  Kept,           // kept as it is (where it is used, it is limited to Min..Max: the opacity)
+  Nearest,        // the nearest limit
+  AboveMaxToMin,  // a value above Max becomes Min, lower values are kept (a stored 0 is the first layout)
 };
 
 // When applying a setting stores it (TSettingsController).

@@ -10,8 +10,8 @@ inline constexpr std::size_t MaxLearnedWord = 40;
 bool IsLearnableWord(const std::u16string& word);
 
 struct TLearningState {
-  bool LearnWords = true;       // the setting "LearnWords"
-  bool PasswordField = false;   // the focused control hides what is typed
+  bool LearnWords = true;      // the setting "LearnWords"
+  bool PasswordField = false;  // the focused control hides what is typed
 };
 
 bool MayLearn(const TLearningState& state, const std::u16string& word);

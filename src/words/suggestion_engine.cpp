@@ -29,8 +29,8 @@ std::vector<TCandidate> Best(std::vector<TCandidate> candidates, std::size_t cou
     return a.Score != b.Score ? a.Score > b.Score : a.Form < b.Form;
   };
   if (candidates.size() > count) {
-    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(count),
-                      candidates.end(), better);
+    std::partial_sort(candidates.begin(), candidates.begin() + static_cast<std::ptrdiff_t>(count), candidates.end(),
+                      better);
     candidates.resize(count);
   } else {
     std::sort(candidates.begin(), candidates.end(), better);
@@ -38,8 +38,7 @@ std::vector<TCandidate> Best(std::vector<TCandidate> candidates, std::size_t cou
   return candidates;
 }
 
-std::vector<TCandidate> Completions(const TSuggestionQuery& query, const TWordList* list,
-                                    const TUserWords& user) {
+std::vector<TCandidate> Completions(const TSuggestionQuery& query, const TWordList* list, const TUserWords& user) {
   const std::u16string lowerPrefix = ToLowerText(query.Prefix);
   std::vector<std::pair<std::u16string, std::uint32_t>> pairs;
   if (!query.Previous.empty()) pairs = user.NextWords(query.Language, ToLowerText(query.Previous));
@@ -57,8 +56,7 @@ std::vector<TCandidate> Completions(const TSuggestionQuery& query, const TWordLi
       const std::u16string_view lower = list->Word(i);
       if (lower.size() == lowerPrefix.size()) continue;  // the prefix itself
       const std::u16string lowerWord(lower);
-      double score = ListWordWeight(list->FrequencyClass(i)) +
-                     UseWeight * user.Count(query.Language, lowerWord) +
+      double score = ListWordWeight(list->FrequencyClass(i)) + UseWeight * user.Count(query.Language, lowerWord) +
                      PairWeight * pairCount(lower);
       std::u16string form = lowerWord;
       if (list->Capitalised(i)) form[0] = ToUpperChar(form[0]);
@@ -77,8 +75,7 @@ std::vector<TCandidate> Completions(const TSuggestionQuery& query, const TWordLi
 
 // Before the first letter: the words the user typed after the previous word, the most often
 // first, then the list's most frequent words, raised by the user's own use of them.
-std::vector<TCandidate> StartingWords(const TSuggestionQuery& query, const TWordList* list,
-                                      const TUserWords& user) {
+std::vector<TCandidate> StartingWords(const TSuggestionQuery& query, const TWordList* list, const TUserWords& user) {
   std::vector<TCandidate> candidates;
   std::vector<std::pair<std::u16string, std::uint32_t>> next;
   if (!query.Previous.empty()) next = user.NextWords(query.Language, ToLowerText(query.Previous));
@@ -112,8 +109,7 @@ std::vector<TCandidate> StartingWords(const TSuggestionQuery& query, const TWord
 
 }  // namespace
 
-std::vector<TSuggestion> Suggest(const TSuggestionQuery& query, const TWordList* list,
-                                 const TUserWords& user) {
+std::vector<TSuggestion> Suggest(const TSuggestionQuery& query, const TWordList* list, const TUserWords& user) {
   std::vector<TSuggestion> suggestions;
   if (query.Count == 0) return suggestions;
   std::vector<TCandidate> best;

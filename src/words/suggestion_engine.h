@@ -30,5 +30,4 @@ struct TSuggestionQuery {
 };
 
 // list may be null (a language without a list).
-std::vector<TSuggestion> Suggest(const TSuggestionQuery& query, const TWordList* list,
-                                 const TUserWords& user);
+std::vector<TSuggestion> Suggest(const TSuggestionQuery& query, const TWordList* list, const TUserWords& user);

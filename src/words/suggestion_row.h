@@ -1,6 +1,6 @@
 #pragma once
-// The suggestion row's geometry: its height in the keyboard window, and as many buttons as fit the row's width (at least MinSlots, at
-// most MaxSuggestions), of equal width with a gap between them, the most likely word first.
+// The suggestion row's geometry: its height in the keyboard window, and as many buttons as fit the row's width (at
+// least MinSlots, at most MaxSuggestions), of equal width with a gap between them, the most likely word first.
 #include <cstddef>
 #include <vector>
 

@@ -59,8 +59,7 @@ void TUserWords::Add(std::uint16_t language, const std::u16string& word, std::ui
   it->second.Count = std::min(MaxCount, it->second.Count + count);
 }
 
-void TUserWords::Learn(std::uint16_t language, const std::u16string& word,
-                       const std::u16string& previous) {
+void TUserWords::Learn(std::uint16_t language, const std::u16string& word, const std::u16string& previous) {
   Add(language, word, 1);
   if (!previous.empty()) {
     auto& pairs = FLanguages[language].Pairs;
@@ -85,9 +84,9 @@ std::size_t KeepMostUsed(TMaps& languages, TGetMap getMap, TCountOf countOf, std
   std::nth_element(counts.begin(), counts.begin() + static_cast<std::ptrdiff_t>(keep - 1), counts.end(),
                    std::greater<>());
   const std::uint32_t threshold = counts[keep - 1];
-  std::size_t atThreshold = static_cast<std::size_t>(
-      std::count_if(counts.begin(), counts.begin() + static_cast<std::ptrdiff_t>(keep),
-                    [&](std::uint32_t c) { return c == threshold; }));
+  std::size_t atThreshold =
+      static_cast<std::size_t>(std::count_if(counts.begin(), counts.begin() + static_cast<std::ptrdiff_t>(keep),
+                                             [&](std::uint32_t c) { return c == threshold; }));
   std::size_t kept = 0;
   for (auto& [language, entries] : languages) {
     auto& map = getMap(entries);
@@ -116,8 +115,8 @@ void TUserWords::Prune() {
         [](const auto& entry) { return entry.second.Count; }, MaxWords - MaxWords / 10);
   if (FPairs > MaxPairs)
     FPairs = KeepMostUsed(
-        FLanguages, [](TLanguage& l) -> auto& { return l.Pairs; },
-        [](const auto& entry) { return entry.second; }, MaxPairs - MaxPairs / 10);
+        FLanguages, [](TLanguage & l) -> auto& { return l.Pairs; }, [](const auto& entry) { return entry.second; },
+        MaxPairs - MaxPairs / 10);
 }
 
 void TUserWords::Clear() {
@@ -126,8 +125,8 @@ void TUserWords::Clear() {
   FChanged = true;
 }
 
-std::pair<TUserWords::TWordMap::const_iterator, TUserWords::TWordMap::const_iterator>
-TUserWords::PrefixRange(std::uint16_t language, const std::u16string& lowerPrefix) const {
+std::pair<TUserWords::TWordMap::const_iterator, TUserWords::TWordMap::const_iterator> TUserWords::PrefixRange(
+    std::uint16_t language, const std::u16string& lowerPrefix) const {
   const auto found = FLanguages.find(language);
   if (found == FLanguages.end()) return {};
   const TWordMap& words = found->second.Words;
@@ -144,8 +143,8 @@ std::uint32_t TUserWords::Count(std::uint16_t language, const std::u16string& lo
   return word == found->second.Words.end() ? 0 : word->second.Count;
 }
 
-std::vector<std::pair<std::u16string, std::uint32_t>> TUserWords::NextWords(
-    std::uint16_t language, const std::u16string& lowerPrevious) const {
+std::vector<std::pair<std::u16string, std::uint32_t>> TUserWords::NextWords(std::uint16_t language,
+                                                                            const std::u16string& lowerPrevious) const {
   std::vector<std::pair<std::u16string, std::uint32_t>> next;
   const auto found = FLanguages.find(language);
   if (found == FLanguages.end()) return next;
@@ -165,8 +164,7 @@ std::string TUserWords::Serialize() const {
     for (const auto& [lower, word] : entries.Words)
       text += prefix + Utf16ToUtf8(word.Form) + '\t' + std::to_string(word.Count) + '\n';
     for (const auto& [pair, count] : entries.Pairs)
-      text += prefix + Utf16ToUtf8(pair.first) + '\t' + Utf16ToUtf8(pair.second) + '\t' +
-              std::to_string(count) + '\n';
+      text += prefix + Utf16ToUtf8(pair.first) + '\t' + Utf16ToUtf8(pair.second) + '\t' + std::to_string(count) + '\n';
   }
   return text;
 }

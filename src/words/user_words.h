@@ -33,12 +33,12 @@ class TUserWords {
   void Clear();
 
   // The words of language that begin with lowerPrefix, in lower-case order.
-  std::pair<TWordMap::const_iterator, TWordMap::const_iterator> PrefixRange(
-      std::uint16_t language, const std::u16string& lowerPrefix) const;
+  std::pair<TWordMap::const_iterator, TWordMap::const_iterator> PrefixRange(std::uint16_t language,
+                                                                            const std::u16string& lowerPrefix) const;
   std::uint32_t Count(std::uint16_t language, const std::u16string& lowerWord) const;
   // The words typed after lowerPrevious, with their counts.
-  std::vector<std::pair<std::u16string, std::uint32_t>> NextWords(
-      std::uint16_t language, const std::u16string& lowerPrevious) const;
+  std::vector<std::pair<std::u16string, std::uint32_t>> NextWords(std::uint16_t language,
+                                                                  const std::u16string& lowerPrevious) const;
   std::size_t WordCount() const;
 
   // True after a change that was not written yet (MarkSaved).

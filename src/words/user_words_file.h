@@ -27,8 +27,7 @@ class TUserWordsFiles {
 
 class TUserWordsFile {
  public:
-  TUserWordsFile(TUserWordsFiles& files, std::wstring fileName)
-      : FFiles(files), FFileName(std::move(fileName)) {}
+  TUserWordsFile(TUserWordsFiles& files, std::wstring fileName) : FFiles(files), FFileName(std::move(fileName)) {}
   const std::wstring& FileName() const { return FFileName; }
 
   void Load(TUserWords& words);

@@ -4,17 +4,15 @@ namespace {
 
 // Blocks where upper and lower case alternate: even code upper, odd code lower.
 bool InAlternatingBlock(char16_t c) {
-  return (c >= 0x0100 && c <= 0x012F) || (c >= 0x0132 && c <= 0x0137) ||
-         (c >= 0x014A && c <= 0x0177) || (c >= 0x0182 && c <= 0x0185) ||
-         (c >= 0x01A0 && c <= 0x01A5) || (c >= 0x01DE && c <= 0x01EF) ||
-         (c >= 0x01F8 && c <= 0x021F) || (c >= 0x0460 && c <= 0x0481) ||
-         (c >= 0x048A && c <= 0x04BF) || (c >= 0x04D0 && c <= 0x04FF) ||
-         (c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF);
+  return (c >= 0x0100 && c <= 0x012F) || (c >= 0x0132 && c <= 0x0137) || (c >= 0x014A && c <= 0x0177) ||
+         (c >= 0x0182 && c <= 0x0185) || (c >= 0x01A0 && c <= 0x01A5) || (c >= 0x01DE && c <= 0x01EF) ||
+         (c >= 0x01F8 && c <= 0x021F) || (c >= 0x0460 && c <= 0x0481) || (c >= 0x048A && c <= 0x04BF) ||
+         (c >= 0x04D0 && c <= 0x04FF) || (c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF);
 }
 // Blocks where lower case follows upper case at an odd code.
 bool InOddAlternatingBlock(char16_t c) {
-  return (c >= 0x0139 && c <= 0x0148) || (c >= 0x0179 && c <= 0x017E) ||
-         (c >= 0x01CD && c <= 0x01DC) || (c >= 0x04C1 && c <= 0x04CE);
+  return (c >= 0x0139 && c <= 0x0148) || (c >= 0x0179 && c <= 0x017E) || (c >= 0x01CD && c <= 0x01DC) ||
+         (c >= 0x04C1 && c <= 0x04CE);
 }
 
 }  // namespace
@@ -83,12 +81,27 @@ bool IsWordChar(char16_t c) {
   if (c >= 0xFF00 && c <= 0xFF20) return false;  // full-width punctuation
   // Punctuation inside the scripts the lists cover.
   switch (c) {
-    case 0x037E: case 0x0387: case 0x055C: case 0x055E: case 0x0589: case 0x05BE: case 0x05C0:
-    case 0x05C3: case 0x05F3: case 0x05F4: case 0x060C: case 0x061B: case 0x061F: case 0x066A:
-    case 0x066B: case 0x066C: case 0x066D: case 0x06D4: case 0x0964: case 0x0965:
-      return false;
-    default:
-      return true;
+    case 0x037E:
+    case 0x0387:
+    case 0x055C:
+    case 0x055E:
+    case 0x0589:
+    case 0x05BE:
+    case 0x05C0:
+    case 0x05C3:
+    case 0x05F3:
+    case 0x05F4:
+    case 0x060C:
+    case 0x061B:
+    case 0x061F:
+    case 0x066A:
+    case 0x066B:
+    case 0x066C:
+    case 0x066D:
+    case 0x06D4:
+    case 0x0964:
+    case 0x0965: return false;
+    default: return true;
   }
 }
 
@@ -106,15 +119,13 @@ TWordCase CaseOfPrefix(const std::u16string& prefix) {
 
 std::u16string ApplyCase(const std::u16string& word, TWordCase wordCase) {
   switch (wordCase) {
-    case TWordCase::Upper:
-      return ToUpperText(word);
+    case TWordCase::Upper: return ToUpperText(word);
     case TWordCase::Capitalised: {
       std::u16string result = word;
       if (!result.empty()) result[0] = ToUpperChar(result[0]);
       return result;
     }
-    case TWordCase::Lower:
-      break;
+    case TWordCase::Lower: break;
   }
   return word;
 }

@@ -65,9 +65,8 @@ TWordList TWordList::Decode(TWordListBytes bytes) {
       word.push_back(alphabet[symbol - 1]);
     }
     if (word.empty() || (i > 0 && word <= previous)) return {};
-    list.FEntries.push_back({static_cast<std::uint32_t>(list.FText.size()),
-                             static_cast<std::uint8_t>(word.size()), frequencyClass,
-                             (head & 0x80) != 0});
+    list.FEntries.push_back({static_cast<std::uint32_t>(list.FText.size()), static_cast<std::uint8_t>(word.size()),
+                             frequencyClass, (head & 0x80) != 0});
     list.FText += word;
     previous.swap(word);
   }
@@ -96,8 +95,7 @@ std::pair<std::size_t, std::size_t> TWordList::PrefixRange(std::u16string_view l
     return std::u16string_view(FText).substr(e.Offset, e.Length) < lowerPrefix;
   });
   const auto last = std::partition_point(first, FEntries.end(), [&](const TEntry& e) {
-    return std::u16string_view(FText).substr(e.Offset, e.Length).substr(0, lowerPrefix.size()) ==
-           lowerPrefix;
+    return std::u16string_view(FText).substr(e.Offset, e.Length).substr(0, lowerPrefix.size()) == lowerPrefix;
   });
   return {static_cast<std::size_t>(first - begin), static_cast<std::size_t>(last - begin)};
 }

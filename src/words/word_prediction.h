@@ -17,8 +17,7 @@
 
 class TWordPrediction {
  public:
-  TWordPrediction(TWordListSource& source, TUserWords& userWords)
-      : FLists(source), FUserWords(userWords) {}
+  TWordPrediction(TWordListSource& source, TUserWords& userWords) : FLists(source), FUserWords(userWords) {}
 
   // The input language (an input language handle's low word). Another language ends the word.
   void SetLanguage(std::uint16_t languageId);

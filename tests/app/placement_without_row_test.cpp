@@ -23,7 +23,9 @@ struct PlacementWithoutRow : ::testing::Test {
     ini = std::make_unique<TAppIni>(std::make_unique<TFakeRegistry>(registry), disk.Factory(), false);
     ini->SetIniFileName(IniName);
   }
-  static TRect Bounds(const TFakePlacementWindow& w) { return {w.FLeft, w.FTop, w.FLeft + w.FWidth, w.FTop + w.FHeight}; }
+  static TRect Bounds(const TFakePlacementWindow& w) {
+    return {w.FLeft, w.FTop, w.FLeft + w.FWidth, w.FTop + w.FHeight};
+  }
   // A start: the window's own default placement, the stored one loaded while no row exists, then
   // the row when suggestions are on.
   TRect Restart(int rowHeight) {

@@ -6,10 +6,13 @@
 #include "app/window_sizing.h"
 
 TEST(CompatLayer, RelaunchWhenTheLayerMentionsDpiInAnyCase) {
-  struct Case { const wchar_t* value; bool relaunch; };
+  struct Case {
+    const wchar_t* value;
+    bool relaunch;
+  };
   const Case cases[] = {
-      {L"HIGHDPIAWARE", true}, {L"~ highdpiaware", true}, {L"DpiUnaware", true},
-      {L"WIN7RTM", false},     {L"", false},              {L"D P I", false},
+      {L"HIGHDPIAWARE", true}, {L"~ highdpiaware", true}, {L"DpiUnaware", true}, {L"WIN7RTM", false}, {L"", false},
+      {L"D P I", false},
   };
   for (const auto& c : cases) EXPECT_EQ(ShouldRelaunch(c.value, false), c.relaunch) << c.value;
 }
@@ -26,7 +29,11 @@ TEST(CompatLayer, CommandLineIsCutTo4095Characters) {
 }
 
 TEST(WindowSizing, InitialClientSizeFollowsTheWorkAreaHeight) {
-  struct Case { int kbdW, kbdH; TRect wa; TSize expected; };
+  struct Case {
+    int kbdW, kbdH;
+    TRect wa;
+    TSize expected;
+  };
   const Case cases[] = {
       {441, 181, {0, 0, 1920, 1040}, {724, 297}},   // scale 1.6417
       {441, 181, {0, 0, 800, 600}, {441, 181}},     // scale below 1 becomes 1
@@ -50,13 +57,17 @@ TEST(WindowSizing, DefaultPositionIsCentredAtTheBottom) {
 
 TEST(WindowSizing, TheRowGrowsTheWindowUpwardAsFarAsTheWorkAreaAllowsAndGoesFromTheTop) {
   const TRect workArea{0, 40, 1920, 1080};
-  struct Case { TRect window; TRect withRow; int keysMoveDown; };
+  struct Case {
+    TRect window;
+    TRect withRow;
+    int keysMoveDown;
+  };
   const Case cases[] = {
-      {{560, 700, 1360, 1080}, {560, 651, 1360, 1080}, 0},   // at the bottom: up by the whole row
-      {{560, 89, 1360, 469}, {560, 40, 1360, 469}, 0},       // just room above
-      {{560, 60, 1360, 440}, {560, 40, 1360, 469}, 29},      // 20 pixels above: the rest downward
-      {{560, 40, 1360, 420}, {560, 40, 1360, 469}, 49},      // against the top edge: all downward
-      {{560, 10, 1360, 390}, {560, 10, 1360, 439}, 49},      // above the work area: keeps its top
+      {{560, 700, 1360, 1080}, {560, 651, 1360, 1080}, 0},  // at the bottom: up by the whole row
+      {{560, 89, 1360, 469}, {560, 40, 1360, 469}, 0},      // just room above
+      {{560, 60, 1360, 440}, {560, 40, 1360, 469}, 29},     // 20 pixels above: the rest downward
+      {{560, 40, 1360, 420}, {560, 40, 1360, 469}, 49},     // against the top edge: all downward
+      {{560, 10, 1360, 390}, {560, 10, 1360, 439}, 49},     // above the work area: keeps its top
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.window.Top);

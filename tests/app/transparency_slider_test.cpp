@@ -42,8 +42,7 @@ TLvTheme DistinctColours() {
 }  // namespace
 
 TEST(TransparencySlider, VisibleForTheStoredTypesOneToThreeOnly) {
-  for (int type = -1; type <= 8; ++type)
-    EXPECT_EQ(TransparencySliderVisible(type), type >= 1 && type <= 3) << type;
+  for (int type = -1; type <= 8; ++type) EXPECT_EQ(TransparencySliderVisible(type), type >= 1 && type <= 3) << type;
 }
 
 TEST(TransparencySlider, PanelFillsTheEmptyCellOfEachLayoutThatHasOne) {
@@ -76,13 +75,10 @@ TEST(TransparencySlider, MetricsScaleWithThePixelsPerInch) {
     int Ppi, Height;
     int Margin, HalfTrack, HalfThumbWidth, HalfThumbHeight;
   } cases[] = {
-      {96, 31, 10, 1, 4, 8},    // Trunc(31 / 3.5) = 8
-      {96, 70, 10, 1, 4, 10},   // Trunc(10 s) is smaller
-      {96, 5, 10, 1, 4, 2},     // at least 2
-      {120, 39, 12, 1, 5, 11},
-      {144, 46, 15, 1, 6, 13},
-      {192, 62, 20, 2, 8, 17},
-      {72, 23, 7, 0, 3, 6},
+      {96, 31, 10, 1, 4, 8},   // Trunc(31 / 3.5) = 8
+      {96, 70, 10, 1, 4, 10},  // Trunc(10 s) is smaller
+      {96, 5, 10, 1, 4, 2},    // at least 2
+      {120, 39, 12, 1, 5, 11}, {144, 46, 15, 1, 6, 13}, {192, 62, 20, 2, 8, 17}, {72, 23, 7, 0, 3, 6},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Ppi);
@@ -105,9 +101,7 @@ TEST(TransparencySlider, PositionsMapToValuesTruncatedAndLimited) {
   EXPECT_EQ(SliderValueAt(16, 100, 144), 52);
   EXPECT_EQ(SliderValueAt(14, 100, 144), 50);  // Trunc(-2.93) + 50, limited
 
-  const struct {
-    int Value, X;
-  } thumbs[] = {{50, 10}, {255, 51}, {150, 30}, {54, 10}, {55, 11}, {0, 0}, {49, 10}};
+  const struct { int Value, X; } thumbs[] = {{50, 10}, {255, 51}, {150, 30}, {54, 10}, {55, 11}, {0, 0}, {49, 10}};
   for (const auto& t : thumbs) EXPECT_EQ(SliderThumbX(t.Value, 61, 96), t.X) << t.Value;
 }
 
@@ -195,9 +189,8 @@ TEST(TransparencySlider, HotAfterReleaseDependsOnTheCursorAndTheInput) {
     TPoint Cursor;
     bool Hot;
   } cases[] = {
-      {false, {0, 0}, true},    {false, {60, 30}, true},  {false, {61, 30}, false},
-      {false, {60, 31}, false}, {false, {-1, 5}, false},  {false, {5, -1}, false},
-      {true, {30, 15}, false},
+      {false, {0, 0}, true},   {false, {60, 30}, true}, {false, {61, 30}, false}, {false, {60, 31}, false},
+      {false, {-1, 5}, false}, {false, {5, -1}, false}, {true, {30, 15}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.Cursor.x << "," << c.Cursor.y << " touch " << c.Touch);

@@ -57,19 +57,18 @@ TEST_P(DialogPlacement, InsideTheWorkAreaAtTheLargestDpiThatFits) {
 }
 
 // Work areas with a taskbar of 40 pixels at the bottom unless said otherwise.
-INSTANTIATE_TEST_SUITE_P(
-    Table, DialogPlacement,
-    ::testing::Values(TCase{"Laptop1366x768At96", {0, 0, 1366, 728}, 96, false},
-                      TCase{"Laptop1366x768At120", {0, 0, 1366, 728}, 120, false},
-                      TCase{"Laptop1366x768At144", {0, 0, 1366, 728}, 144, false},
-                      TCase{"FullHdAt96", {0, 0, 1920, 1040}, 96, true},
-                      TCase{"FullHdAt144", {0, 0, 1920, 1040}, 144, false},
-                      TCase{"FullHdAt192", {0, 0, 1920, 1040}, 192, false},
-                      TCase{"UhdAt192", {0, 0, 3840, 2100}, 192, true},
-                      TCase{"SecondMonitorLeftTaskbarOnTopAt120", {-1366, 40, 0, 768}, 120, false},
-                      TCase{"PortraitTabletAt144", {0, 0, 800, 1240}, 144, true},
-                      TCase{"Small1024x600At96", {0, 0, 1024, 560}, 96, false}),
-    [](const ::testing::TestParamInfo<TCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Table, DialogPlacement,
+                         ::testing::Values(TCase{"Laptop1366x768At96", {0, 0, 1366, 728}, 96, false},
+                                           TCase{"Laptop1366x768At120", {0, 0, 1366, 728}, 120, false},
+                                           TCase{"Laptop1366x768At144", {0, 0, 1366, 728}, 144, false},
+                                           TCase{"FullHdAt96", {0, 0, 1920, 1040}, 96, true},
+                                           TCase{"FullHdAt144", {0, 0, 1920, 1040}, 144, false},
+                                           TCase{"FullHdAt192", {0, 0, 1920, 1040}, 192, false},
+                                           TCase{"UhdAt192", {0, 0, 3840, 2100}, 192, true},
+                                           TCase{"SecondMonitorLeftTaskbarOnTopAt120", {-1366, 40, 0, 768}, 120, false},
+                                           TCase{"PortraitTabletAt144", {0, 0, 800, 1240}, 144, true},
+                                           TCase{"Small1024x600At96", {0, 0, 1024, 560}, 96, false}),
+                         [](const ::testing::TestParamInfo<TCase>& info) { return info.param.Name; });
 
 TEST(DialogPlacementAt, AnAskedPlaceIsKeptInsideTheWorkArea) {
   const TRect area{0, 0, 1366, 728};

@@ -4,17 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include "scanning/switch_key.h"
-#include "settings/app_ini.h"
 #include "dialog/dialog_placement.h"
 #include "dialog/settings_dialog_plan.h"
+#include "scanning/switch_key.h"
+#include "settings/app_ini.h"
 #include "settings/fake_settings_backends.h"
 
 namespace {
 
 using C = TSettingsControl;
 
-TSettingsDialogPlan Plan(std::uint16_t lang) { return SettingsDialogPlan(TranslateCommandCaptions(lang, L"1.0"), lang); }
+TSettingsDialogPlan Plan(std::uint16_t lang) {
+  return SettingsDialogPlan(TranslateCommandCaptions(lang, L"1.0"), lang);
+}
 
 }  // namespace
 
@@ -25,10 +27,8 @@ TEST(SettingsDialogBands, SwitchKeysAreListedByTheNamesUsersKnow) {
     std::uint16_t Lang;
     const wchar_t *Space, *Enter, *Pause, *ScrollLock;
   } cases[] = {
-      {0x0409, L"Space", L"Enter", L"Pause", L"Scroll Lock"},
-      {0x0407, L"Leertaste", L"Enter", L"Pause", L"Rollen"},
-      {0x040C, L"Espace", L"Entrée", L"Pause", L"Arrêt défil"},
-      {0x0C0A, L"Espacio", L"Intro", L"Pausa", L"Bloq Despl"},
+      {0x0409, L"Space", L"Enter", L"Pause", L"Scroll Lock"},   {0x0407, L"Leertaste", L"Enter", L"Pause", L"Rollen"},
+      {0x040C, L"Espace", L"Entrée", L"Pause", L"Arrêt défil"}, {0x0C0A, L"Espacio", L"Intro", L"Pausa", L"Bloq Despl"},
       {0x0419, L"Пробел", L"Enter", L"Pause", L"Scroll Lock"},  // the keys say so in Russian too
   };
   for (const auto& c : cases) {
@@ -45,8 +45,8 @@ TEST(SettingsDialogBands, StoredSwitchKeysSelectTheirItemOrTheDefault) {
   const struct {
     int Stored, Index;
   } cases[] = {
-      {32, 0},  {112, 1}, {123, 12}, {13, 13}, {19, 14}, {145, 15},  // the keys offered
-      {65, 0},  {0, 0},   {-1, 0},   {124, 0}, {288, 0}, {32 + 256, 0},  // any other value: Space
+      {32, 0}, {112, 1}, {123, 12}, {13, 13}, {19, 14}, {145, 15},      // the keys offered
+      {65, 0}, {0, 0},   {-1, 0},   {124, 0}, {288, 0}, {32 + 256, 0},  // any other value: Space
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Stored);
@@ -100,12 +100,12 @@ TEST(SettingsDialogBands, BadStoredValuesFallBackOrAreLimited) {
     const wchar_t* Switch;  // SuggestionSpace and LearnWords
     int SwitchValue;
   } cases[] = {
-      {L"1500", 15, L"123", 12, L"0", 0},      // as written by the dialog
-      {L"99999", 30, L"65", 0, L"7", 1},       // out of range; a key not offered; any number is on
+      {L"1500", 15, L"123", 12, L"0", 0},  // as written by the dialog
+      {L"99999", 30, L"65", 0, L"7", 1},   // out of range; a key not offered; any number is on
       {L"-1", 5, L"-32", 0, L"-1", 1},
-      {L"fast", 10, L"Space", 0, L"yes", 1},   // no number: the defaults (1 s, Space, on)
+      {L"fast", 10, L"Space", 0, L"yes", 1},  // no number: the defaults (1 s, Space, on)
       {L"", 10, L"", 0, L"", 1},
-      {L"1e3", 10, L"0x70", 1, L"0x0", 0},     // hexadecimal numbers are numbers (F1, off)
+      {L"1e3", 10, L"0x70", 1, L"0x0", 0},  // hexadecimal numbers are numbers (F1, off)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.ScanTime << " " << c.ScanKey << " " << c.Switch);

@@ -72,8 +72,12 @@ TEST(SettingsDialogPlan, EnglishControlsWithBoundsTabOrderTextsAndImages) {
       {C::btnOnlineKeyboard, K::ImageButton, {16, 290 + d, 433, 315 + d}, 18, L"Online Keyboard", ImageGlobe},
       {C::btnHelpOrReview, K::ImageButton, {16, 322 + d, 433, 347 + d}, 19, L"Online Help", ImageQuestionMark},
       {C::btnAboutORV, K::ImageButton, {16, 354 + d, 433, 379 + d}, 20, L"About Orvilla 1.0", ImageInformation},
-      {C::lblInfo, K::Label, {16, 400 + d, 433, 433 + d}, -1,
-       L"Please purchase Sentaro to access premium features and help us further improve this app.", -1},
+      {C::lblInfo,
+       K::Label,
+       {16, 400 + d, 433, 433 + d},
+       -1,
+       L"Please purchase Sentaro to access premium features and help us further improve this app.",
+       -1},
       {C::btnAboutSNT, K::ImageButton, {16, 440 + d, 433, 465 + d}, 21, L"About Sentaro", ImageKeyboard},
       // Keeping clear of the text cursor, beside Close.
       {C::chkKeepClear, K::CheckBox, {16, 484 + d, 224, 501 + d}, 22, L"Keep clear of the text cursor", -1},
@@ -106,12 +110,12 @@ TEST(SettingsDialogPlan, TimeTrackBarsCountTenthsWithinTheLimits) {
     int Milliseconds, Position, Back;
     const wchar_t* Text;
   } cases[] = {
-      {S::HoverTime, 1000, 10, 1000, L"1.0 s"}, {S::HoverTime, 500, 5, 500, L"0.5 s"},
-      {S::HoverTime, 3000, 30, 3000, L"3.0 s"}, {S::HoverTime, 1250, 13, 1300, L"1.3 s"},
-      {S::HoverTime, 100, 5, 500, L"0.5 s"},    {S::HoverTime, 99999, 30, 3000, L"3.0 s"},
-      {S::ScanTime, 1000, 10, 1000, L"1.0 s"},  {S::ScanTime, 1449, 14, 1400, L"1.4 s"},
-      {S::ScanTime, 1450, 15, 1500, L"1.5 s"},  {S::ScanTime, 0, 5, 500, L"0.5 s"},
-      {S::ScanTime, -700, 5, 500, L"0.5 s"},    {S::ScanTime, 3051, 30, 3000, L"3.0 s"},
+      {S::HoverTime, 1000, 10, 1000, L"1.0 s"},      {S::HoverTime, 500, 5, 500, L"0.5 s"},
+      {S::HoverTime, 3000, 30, 3000, L"3.0 s"},      {S::HoverTime, 1250, 13, 1300, L"1.3 s"},
+      {S::HoverTime, 100, 5, 500, L"0.5 s"},         {S::HoverTime, 99999, 30, 3000, L"3.0 s"},
+      {S::ScanTime, 1000, 10, 1000, L"1.0 s"},       {S::ScanTime, 1449, 14, 1400, L"1.4 s"},
+      {S::ScanTime, 1450, 15, 1500, L"1.5 s"},       {S::ScanTime, 0, 5, 500, L"0.5 s"},
+      {S::ScanTime, -700, 5, 500, L"0.5 s"},         {S::ScanTime, 3051, 30, 3000, L"3.0 s"},
       {S::ScanTime, 2147483000, 30, 3000, L"3.0 s"},
   };
   for (const auto& c : cases) {
@@ -141,16 +145,17 @@ TEST(SettingsDialogPlan, ListsAreInEnglishInEveryLanguageButForTheKeypadLayouts)
   for (const auto& c : cases) {
     const TSettingsDialogPlan plan = Plan(c.lang);
     EXPECT_EQ(plan.Of(C::lbKeyboardType).Items,
-              (std::vector<std::wstring>{L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows",
-                                         L"Touch", L"Narrow", c.full, c.numericPad}));
+              (std::vector<std::wstring>{L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows", L"Touch",
+                                         L"Narrow", c.full, c.numericPad}));
     EXPECT_EQ(plan.Of(C::lbColors).Items,
-              (std::vector<std::wstring>{L"Standard", L"System", L"White", L"Black", L"Windows Dark",
-                                         L"Windows Light", L"Android", L"Mac", L"Office Silver", L"Office Grey"}));
+              (std::vector<std::wstring>{L"Standard", L"System", L"White", L"Black", L"Windows Dark", L"Windows Light",
+                                         L"Android", L"Mac", L"Office Silver", L"Office Grey"}));
   }
 }
 
 TEST(SettingsDialogPlan, LayoutFilesAreListedAfterTheBuiltInLayouts) {
-  const TSettingsDialogPlan plan = SettingsDialogPlan(TranslateCommandCaptions(0x040C, L"1.0"), 0x040C, {L"Figures", L"Mine"});
+  const TSettingsDialogPlan plan =
+      SettingsDialogPlan(TranslateCommandCaptions(0x040C, L"1.0"), 0x040C, {L"Figures", L"Mine"});
   const std::vector<std::wstring>& items = plan.Of(C::lbKeyboardType).Items;
   ASSERT_EQ(items.size(), 10u);
   EXPECT_EQ(items[7], L"Pavé numérique");
@@ -185,8 +190,7 @@ TEST(SettingsDialogPlan, BoundsScaleEdgeByEdgeRoundingHalvesToEven) {
     C Control;
     TRect Scaled;
   } cases[] = {
-      {96, C::btnClose, {358, 668, 433, 693}},
-      {192, C::btnClose, {716, 1336, 866, 1386}},
+      {96, C::btnClose, {358, 668, 433, 693}},      {192, C::btnClose, {716, 1336, 866, 1386}},
       {144, C::btnClose, {537, 1002, 650, 1040}},    // 649.5 -> 650, 1039.5 -> 1040
       {144, C::lblTransparency, {24, 30, 129, 50}},  // 49.5 -> 50
       {144, C::tbTransparency, {156, 24, 506, 64}},  // 505.5 -> 506, 64.5 -> 64

@@ -36,22 +36,12 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   const unsigned ext = (static_cast<unsigned>(lParam) >> 24) & 1;
   switch (message) {
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      LogLine("DOWN vk=0x%02X scan=0x%02X ext=%u", static_cast<unsigned>(wParam), scan, ext);
-      break;
+    case WM_SYSKEYDOWN: LogLine("DOWN vk=0x%02X scan=0x%02X ext=%u", static_cast<unsigned>(wParam), scan, ext); break;
     case WM_KEYUP:
-    case WM_SYSKEYUP:
-      LogLine("UP vk=0x%02X scan=0x%02X ext=%u", static_cast<unsigned>(wParam), scan, ext);
-      break;
-    case WM_CHAR:
-      LogLine("CHAR 0x%04X%.0u%.0u", static_cast<unsigned>(wParam), 0, 0);
-      break;
-    case WM_SETFOCUS:
-      LogLine("FOCUS 1%.0u%.0u%.0u", 0, 0, 0);
-      break;
-    case WM_KILLFOCUS:
-      LogLine("FOCUS 0%.0u%.0u%.0u", 0, 0, 0);
-      break;
+    case WM_SYSKEYUP: LogLine("UP vk=0x%02X scan=0x%02X ext=%u", static_cast<unsigned>(wParam), scan, ext); break;
+    case WM_CHAR: LogLine("CHAR 0x%04X%.0u%.0u", static_cast<unsigned>(wParam), 0, 0); break;
+    case WM_SETFOCUS: LogLine("FOCUS 1%.0u%.0u%.0u", 0, 0, 0); break;
+    case WM_KILLFOCUS: LogLine("FOCUS 0%.0u%.0u%.0u", 0, 0, 0); break;
   }
   return CallWindowProcW(editProc, window, message, wParam, lParam);
 }
@@ -64,9 +54,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETFOCUS:
       if (editBox) SetFocus(editBox);
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -171,10 +159,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = L"OrvillaTarget";
   RegisterClassW(&wc);
-  HWND main = CreateWindowExW(0, L"OrvillaTarget", L"Orvilla target", WS_OVERLAPPEDWINDOW, 20, 20, 500, 200,
-                              nullptr, nullptr, instance, nullptr);
-  editBox = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL,
-                            0, 0, 500, 200, main, nullptr, instance, nullptr);
+  HWND main = CreateWindowExW(0, L"OrvillaTarget", L"Orvilla target", WS_OVERLAPPEDWINDOW, 20, 20, 500, 200, nullptr,
+                              nullptr, instance, nullptr);
+  editBox = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                            500, 200, main, nullptr, instance, nullptr);
   editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(editBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
   ShowWindow(main, SW_SHOW);
   SetForegroundWindow(main);

@@ -20,9 +20,7 @@ class THash {
   std::uint64_t FHash = 1469598103934665603ULL;
 };
 
-bool Inside(const TRect& r, int x, int y) {
-  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
-}
+bool Inside(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
 
 // Even-odd test of the pixel's centre against a polygon.
 bool InPolygon(const std::vector<TPoint>& pts, int x, int y) {
@@ -78,8 +76,7 @@ void FakeCanvas::Polygon(const std::vector<TPoint>& points) {
       for (int x = l; x <= r; ++x)
         if (InPolygon(points, x, y)) Plot(x, y, FBrush);
   }
-  for (std::size_t i = 0; i < points.size(); ++i)
-    LinePixels(points[i], points[(i + 1) % points.size()], FPen);
+  for (std::size_t i = 0; i < points.size(); ++i) LinePixels(points[i], points[(i + 1) % points.size()], FPen);
 }
 
 void FakeCanvas::FillRect(const TRect& r) {
@@ -162,9 +159,7 @@ void FakeCanvas::ResizePixels(int width, int height) {
 
 void FakeCanvas::Plot(int x, int y, std::uint32_t value) {
   if (FPixels.empty() || x < 0 || y < 0 || x >= FPixelWidth || y >= FPixelHeight) return;
-  if (FClipped && std::none_of(FClip.begin(), FClip.end(),
-                               [&](const TRect& r) { return Inside(r, x, y); }))
-    return;
+  if (FClipped && std::none_of(FClip.begin(), FClip.end(), [&](const TRect& r) { return Inside(r, x, y); })) return;
   FPixels[static_cast<std::size_t>(y) * FPixelWidth + x] = value;
 }
 

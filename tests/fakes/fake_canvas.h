@@ -3,10 +3,10 @@
 // the time, and a surface that owns one. Text is measured by a simple rule (see Measure) that
 // tests can replace. A canvas can also keep pixels (SetKeepPixels): each operation then paints a
 // simple stand-in for what GDI draws, so that two ways of drawing one picture can be compared.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -29,13 +29,13 @@ struct FakeCanvasOp {
   TColor PenColor = 0;
   TColor BrushColor = 0;
   TBrushStyle BrushStyle = TBrushStyle::Solid;
-  TRect Rect;                   // Rectangle, FillRect, Text, CopyRect
-  std::vector<TPoint> Points;   // Polygon
-  FakeFont Font;                // Text
-  std::wstring Text;            // Text
-  TTextFormat Format = 0;       // Text
-  TSurface* Source = nullptr;   // Draw, CopyRect
-  int X = 0, Y = 0;             // Draw: target position
+  TRect Rect;                             // Rectangle, FillRect, Text, CopyRect
+  std::vector<TPoint> Points;             // Polygon
+  FakeFont Font;                          // Text
+  std::wstring Text;                      // Text
+  TTextFormat Format = 0;                 // Text
+  TSurface* Source = nullptr;             // Draw, CopyRect
+  int X = 0, Y = 0;                       // Draw: target position
   int SourceWidth = 0, SourceHeight = 0;  // Draw: size of the source at the time
 };
 

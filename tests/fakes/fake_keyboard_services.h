@@ -34,10 +34,14 @@ inline TFakeChar DeadCh(const wchar_t* accent) { return TFakeChar{accent, true};
 
 struct TFakeKey {
   TFakeKey() = default;
-  TFakeKey(std::uint8_t vk, std::uint16_t scan, TFakeChar normal = {}, TFakeChar shift = {},
-           TFakeChar altGr = {}, bool capsAsShift = false)
-      : Vk(vk), Scan(scan), Normal(std::move(normal)), Shift(std::move(shift)),
-        AltGr(std::move(altGr)), CapsAsShift(capsAsShift) {}
+  TFakeKey(std::uint8_t vk, std::uint16_t scan, TFakeChar normal = {}, TFakeChar shift = {}, TFakeChar altGr = {},
+           bool capsAsShift = false)
+      : Vk(vk),
+        Scan(scan),
+        Normal(std::move(normal)),
+        Shift(std::move(shift)),
+        AltGr(std::move(altGr)),
+        CapsAsShift(capsAsShift) {}
 
   std::uint8_t Vk = 0;
   std::uint16_t Scan = 0;
@@ -81,7 +85,7 @@ namespace fake_keyboard_detail {
 inline void AddCommonKeys(TFakeLayout& l, const wchar_t* decimal) {
   const std::pair<std::uint8_t, std::uint16_t> plain[] = {
       {160, 0x2A}, {161, 0x36}, {162, 0x1D}, {164, 0x38}, {16, 0x2A}, {17, 0x1D}, {18, 0x38},
-      {163, 0x1D}, {165, 0x38}, {27, 0x01},  {8, 0x0E},   {9, 0x0F},   {13, 0x1C}, {20, 0x3A},
+      {163, 0x1D}, {165, 0x38}, {27, 0x01},  {8, 0x0E},   {9, 0x0F},  {13, 0x1C}, {20, 0x3A},
       {144, 0x45}, {145, 0x46}, {91, 0x5B},  {92, 0x5C},  {93, 0x5D},
   };
   for (const auto& p : plain) l.Keys.push_back({p.first, p.second, {}, {}, {}, false});
@@ -108,7 +112,11 @@ inline void AddLetterRow(TFakeLayout& l, std::uint16_t firstScan, const wchar_t*
     const wchar_t upper[2] = {letters[i], 0};
     const wchar_t lower[2] = {static_cast<wchar_t>(letters[i] - L'A' + L'a'), 0};
     l.Keys.push_back({static_cast<std::uint8_t>(letters[i]),
-                      static_cast<std::uint16_t>(firstScan + i), Ch(lower), Ch(upper), {}, true});
+                      static_cast<std::uint16_t>(firstScan + i),
+                      Ch(lower),
+                      Ch(upper),
+                      {},
+                      true});
   }
 }
 
@@ -118,17 +126,14 @@ inline TFakeLayout UsEnglish() {
   AddLetterRow(l, 0x1E, L"ASDFGHJKL");
   AddLetterRow(l, 0x2C, L"ZXCVBNM");
   const TFakeKey keys[] = {
-      {49, 0x02, Ch(L"1"), Ch(L"!")},   {50, 0x03, Ch(L"2"), Ch(L"@")},
-      {51, 0x04, Ch(L"3"), Ch(L"#")},   {52, 0x05, Ch(L"4"), Ch(L"$")},
-      {53, 0x06, Ch(L"5"), Ch(L"%")},   {54, 0x07, Ch(L"6"), Ch(L"^")},
-      {55, 0x08, Ch(L"7"), Ch(L"&")},   {56, 0x09, Ch(L"8"), Ch(L"*")},
-      {57, 0x0A, Ch(L"9"), Ch(L"(")},   {48, 0x0B, Ch(L"0"), Ch(L")")},
-      {189, 0x0C, Ch(L"-"), Ch(L"_")},  {187, 0x0D, Ch(L"="), Ch(L"+")},
-      {219, 0x1A, Ch(L"["), Ch(L"{")},  {221, 0x1B, Ch(L"]"), Ch(L"}")},
-      {186, 0x27, Ch(L";"), Ch(L":")},  {222, 0x28, Ch(L"'"), Ch(L"\"")},
-      {192, 0x29, Ch(L"`"), Ch(L"~")},  {220, 0x2B, Ch(L"\\"), Ch(L"|")},
-      {188, 0x33, Ch(L","), Ch(L"<")},  {190, 0x34, Ch(L"."), Ch(L">")},
-      {191, 0x35, Ch(L"/"), Ch(L"?")},  {226, 0x56, Ch(L"\\"), Ch(L"|")},
+      {49, 0x02, Ch(L"1"), Ch(L"!")},   {50, 0x03, Ch(L"2"), Ch(L"@")},  {51, 0x04, Ch(L"3"), Ch(L"#")},
+      {52, 0x05, Ch(L"4"), Ch(L"$")},   {53, 0x06, Ch(L"5"), Ch(L"%")},  {54, 0x07, Ch(L"6"), Ch(L"^")},
+      {55, 0x08, Ch(L"7"), Ch(L"&")},   {56, 0x09, Ch(L"8"), Ch(L"*")},  {57, 0x0A, Ch(L"9"), Ch(L"(")},
+      {48, 0x0B, Ch(L"0"), Ch(L")")},   {189, 0x0C, Ch(L"-"), Ch(L"_")}, {187, 0x0D, Ch(L"="), Ch(L"+")},
+      {219, 0x1A, Ch(L"["), Ch(L"{")},  {221, 0x1B, Ch(L"]"), Ch(L"}")}, {186, 0x27, Ch(L";"), Ch(L":")},
+      {222, 0x28, Ch(L"'"), Ch(L"\"")}, {192, 0x29, Ch(L"`"), Ch(L"~")}, {220, 0x2B, Ch(L"\\"), Ch(L"|")},
+      {188, 0x33, Ch(L","), Ch(L"<")},  {190, 0x34, Ch(L"."), Ch(L">")}, {191, 0x35, Ch(L"/"), Ch(L"?")},
+      {226, 0x56, Ch(L"\\"), Ch(L"|")},
   };
   l.Keys.insert(l.Keys.end(), std::begin(keys), std::end(keys));
   AddCommonKeys(l, L".");
@@ -210,8 +215,7 @@ inline TFakeLayout French() {
 }  // namespace fake_keyboard_detail
 
 inline std::vector<TFakeLayout> FakeLayoutTables() {
-  return {fake_keyboard_detail::UsEnglish(), fake_keyboard_detail::German(),
-          fake_keyboard_detail::French()};
+  return {fake_keyboard_detail::UsEnglish(), fake_keyboard_detail::German(), fake_keyboard_detail::French()};
 }
 
 class TFakeKeyboardServices : public TKeyboardServices {
@@ -252,8 +256,8 @@ class TFakeKeyboardServices : public TKeyboardServices {
   // Sets a key's system state as GetKeyboardState reports it (0x80 down, 0x01 toggled).
   void SetSystemKey(int vk, std::uint8_t value) { SystemState[vk & 0xFF] = value; }
 
-  int ToUnicodeEx(unsigned virtKey, unsigned /*scanCode*/, const TKeyboardState& s,
-                  wchar_t* buffer, int bufferSize, unsigned /*flags*/, THkl hkl) override {
+  int ToUnicodeEx(unsigned virtKey, unsigned /*scanCode*/, const TKeyboardState& s, wchar_t* buffer, int bufferSize,
+                  unsigned /*flags*/, THkl hkl) override {
     ++ToUnicodeCalls;
     const TFakeLayout* layout = Find(hkl);
     const TFakeKey* key = layout ? layout->ByVk(virtKey) : nullptr;

@@ -26,8 +26,7 @@ class TFakeNamedObjects : public TNamedObjects {
     return it != OpenHandles.end() && it->second > 0;
   }
 
-  std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name,
-                                                       bool& alreadyExisted) override {
+  std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name, bool& alreadyExisted) override {
     Creates.push_back(name);
     if (FailCreate) {
       alreadyExisted = false;

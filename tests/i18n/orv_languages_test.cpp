@@ -35,9 +35,8 @@ std::vector<std::wstring> AllSourceTexts() {
 
 // Full language ids as Windows reports them, one per language that has translations.
 const std::uint16_t EveryTranslatedLanguage[] = {
-    0x0401, 0x0402, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408, 0x0C0A, 0x040C, 0x040E,
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0415, 0x0416, 0x0419, 0x0C1A, 0x041B, 0x041D,
-    0x041F, 0x0422, 0x0423, 0x0424, 0x0426, 0x0429, 0x041A, 0x0804};
+    0x0401, 0x0402, 0x0404, 0x0405, 0x0406, 0x0407, 0x0408, 0x0C0A, 0x040C, 0x040E, 0x0410, 0x0411, 0x0412, 0x0413,
+    0x0415, 0x0416, 0x0419, 0x0C1A, 0x041B, 0x041D, 0x041F, 0x0422, 0x0423, 0x0424, 0x0426, 0x0429, 0x041A, 0x0804};
 
 }  // namespace
 
@@ -57,16 +56,15 @@ TEST(Translate, EveryLanguageHasItsOwnTexts) {
       {L"Close", 0x0411, L"キャンセル"},
       {L"Lock window size", 0x0412, L"크기 잠금"},
       {L"Pause", 0x0413, L"Pauze"},
-      {L"Please purchase %1 to access premium features and help us further improve this app.",
-       0x0415, L"Kup “%1”, by zyskać dostęp do dodatkowych fukcji i pomóc nam ulepszać tę aplikację."},
+      {L"Please purchase %1 to access premium features and help us further improve this app.", 0x0415,
+       L"Kup “%1”, by zyskać dostęp do dodatkowych fukcji i pomóc nam ulepszać tę aplikację."},
       {L"Fit width", 0x0416, L"Ajustar à largura"},
       {L"Colors", 0x0419, L"Цветовая палитра"},
       {L"Enable key repeat", 0x0C1A, L"Омогући понављање тастера"},
       {L"Kind", 0x041B, L"Druh"},
       {L"Language preferences", 0x041D, L"Språkinställningar"},
       {L"Settings", 0x041F, L"Ayarlar"},
-      {L"Like this app? Please, rate it.", 0x0422,
-       L"Подобається це додаток? Будь ласка, оцініть його."},
+      {L"Like this app? Please, rate it.", 0x0422, L"Подобається це додаток? Будь ласка, оцініть його."},
       {L"Online Keyboard", 0x0423, L"Онлайн клавіятура"},
       {L"Online Keyboard", 0x0424, L"Spletna tipkovnica"},
       {L"About %1", 0x0426, L"Par %1"},
@@ -91,26 +89,24 @@ TEST(Translate, KeepsBlanksAndInvisibleCharactersOfTranslations) {
 
 TEST(Translate, OnlineKeyboardSegmentPerLanguage) {
   ExpectTranslations({
-      {L"/", 0x0404, L"/cn/"}, {L"/", 0x0C04, L"/cn/"}, {L"/", 0x1004, L"/cn/"},
-      {L"/", 0x0804, L"/"},    {L"/", 0x0407, L"/de/"}, {L"/", 0x080A, L"/es/"},
-      {L"/", 0x100C, L"/fr/"}, {L"/", 0x0410, L"/it/"}, {L"/", 0x0411, L"/jp/"},
-      {L"/", 0x0412, L"/kr/"}, {L"/", 0x0813, L"/nl/"}, {L"/", 0x0415, L"/pl/"},
-      {L"/", 0x0416, L"/br/"}, {L"/", 0x0816, L"/br/"}, {L"/", 0x0419, L"/ru/"},
-      {L"/", 0x081D, L"/se/"}, {L"/", 0x041F, L"/tr/"}, {L"/", 0x0409, L"/"},
-      {L"/", 0x0809, L"/"},    {L"/", 0x0401, L"/"},    {L"/", 0x041A, L"/"},
-      {L"/", 0x0405, L"/"},    {L"/", 0x0C1A, L"/"},
+      {L"/", 0x0404, L"/cn/"}, {L"/", 0x0C04, L"/cn/"}, {L"/", 0x1004, L"/cn/"}, {L"/", 0x0804, L"/"},
+      {L"/", 0x0407, L"/de/"}, {L"/", 0x080A, L"/es/"}, {L"/", 0x100C, L"/fr/"}, {L"/", 0x0410, L"/it/"},
+      {L"/", 0x0411, L"/jp/"}, {L"/", 0x0412, L"/kr/"}, {L"/", 0x0813, L"/nl/"}, {L"/", 0x0415, L"/pl/"},
+      {L"/", 0x0416, L"/br/"}, {L"/", 0x0816, L"/br/"}, {L"/", 0x0419, L"/ru/"}, {L"/", 0x081D, L"/se/"},
+      {L"/", 0x041F, L"/tr/"}, {L"/", 0x0409, L"/"},    {L"/", 0x0809, L"/"},    {L"/", 0x0401, L"/"},
+      {L"/", 0x041A, L"/"},    {L"/", 0x0405, L"/"},    {L"/", 0x0C1A, L"/"},
   });
 }
 
 // Sub-languages share the primary language's texts, except Chinese (PRC) and Croatian (Croatia).
 TEST(Translate, NormalisesTheLanguageId) {
   ExpectTranslations({
-      {L"Fit width", 0x0804, L"适合宽度"},    // Chinese (PRC): simplified
-      {L"Fit width", 0x0404, L"適合寬度"},    // Taiwan: traditional
-      {L"Fit width", 0x0C04, L"適合寬度"},    // Hong Kong
-      {L"Fit width", 0x1004, L"適合寬度"},    // Singapore
-      {L"Fit width", 0x1404, L"適合寬度"},    // Macao
-      {L"Fit width", 0x0004, L"適合寬度"},    // neutral Chinese
+      {L"Fit width", 0x0804, L"适合宽度"},       // Chinese (PRC): simplified
+      {L"Fit width", 0x0404, L"適合寬度"},       // Taiwan: traditional
+      {L"Fit width", 0x0C04, L"適合寬度"},       // Hong Kong
+      {L"Fit width", 0x1004, L"適合寬度"},       // Singapore
+      {L"Fit width", 0x1404, L"適合寬度"},       // Macao
+      {L"Fit width", 0x0004, L"適合寬度"},       // neutral Chinese
       {L"Fit width", 0x041A, L"Podesi širinu"},  // Croatian (Croatia)
       {L"Fit width", 0x101A, L"Попуни ширину"},  // Croatian (Bosnia): Serbian texts
       {L"Fit width", 0x081A, L"Попуни ширину"},  // Serbian, Latin
@@ -122,20 +118,23 @@ TEST(Translate, NormalisesTheLanguageId) {
       {L"Shift", 0x0807, L"Umschalt"},  // Switzerland
       {L"Shift", 0x0C07, L"Umschalt"},  // Austria
       {L"Shift", 0x0007, L"Umschalt"},
-      {L"Shift", 0x0C0C, L"Maj"},       // Canada
-      {L"Shift", 0x080A, L"Mayús"},     // Mexico
+      {L"Shift", 0x0C0C, L"Maj"},    // Canada
+      {L"Shift", 0x080A, L"Mayús"},  // Mexico
   });
 }
 
 TEST(Translate, SerbianLacksSomeTextsThatCroatianHas) {
   const wchar_t* const missing[] = {
-      L"Settings", L"Kind", L"Colors", L"Close", L"Language preferences",
+      L"Settings",
+      L"Kind",
+      L"Colors",
+      L"Close",
+      L"Language preferences",
       L"Like this app? Please, rate it.",
       L"Please purchase %1 to access premium features and help us further improve this app."};
   for (const wchar_t* text : missing) {
     SCOPED_TRACE(testing::Message() << static_cast<const void*>(text));
-    for (std::uint16_t serbian : {0x081A, 0x0C1A, 0x101A})
-      EXPECT_EQ(Translate(text, serbian, UiEnglish), text);
+    for (std::uint16_t serbian : {0x081A, 0x0C1A, 0x101A}) EXPECT_EQ(Translate(text, serbian, UiEnglish), text);
   }
   EXPECT_EQ(Translate(L"Settings", 0x041A, UiEnglish), L"Postavke");
   EXPECT_EQ(Translate(L"Like this app? Please, rate it.", 0x041A, UiEnglish),
@@ -153,9 +152,9 @@ TEST(Translate, MissingEntriesKeepTheEnglishText) {
       {L"Ctrl", 0x040C, L"Ctrl"},    // only German renames Ctrl
       {L"Esc", 0x0407, L"Esc"},
       {L"Shift", 0x0419, L"Shift"},  // key names of languages without any
-      {L"Please purchase %1 to access premium features and help us further improve this app.",
-       0x0406, L"Please purchase %1 to access premium features and help us further improve this app."},
-      {L"Settings", 0x0403, L"Settings"},  // Catalan: no texts at all
+      {L"Please purchase %1 to access premium features and help us further improve this app.", 0x0406,
+       L"Please purchase %1 to access premium features and help us further improve this app."},
+      {L"Settings", 0x0403, L"Settings"},                // Catalan: no texts at all
       {L"Online Keyboard", 0x0425, L"Online Keyboard"},  // Estonian
   });
 }
@@ -165,10 +164,23 @@ TEST(Translate, SlovenianAndPersianTranslateOnlyTheOnlineKeyboardAndTheTextsEver
   // suggestions, of scanning and of the click sound, the settings dialog's texts of the last two
   // (the Space key's name among them) and those of hover typing are in all 28 languages.
   const std::set<std::wstring> everyLanguage = {
-      L"Online Keyboard", L"Full", L"Numeric pad", L"Keep clear of the text cursor", L"Word suggestions",
-      L"Scanning", L"Click sound", L"Space after a suggestion", L"Learn my words", L"Forget learned words",
-      L"Forget all the words learned from your typing? This cannot be undone.", L"Tick at each step",
-      L"Scan time", L"Switch key", L"Space", L"Hover to type", L"Hover time"};
+      L"Online Keyboard",
+      L"Full",
+      L"Numeric pad",
+      L"Keep clear of the text cursor",
+      L"Word suggestions",
+      L"Scanning",
+      L"Click sound",
+      L"Space after a suggestion",
+      L"Learn my words",
+      L"Forget learned words",
+      L"Forget all the words learned from your typing? This cannot be undone.",
+      L"Tick at each step",
+      L"Scan time",
+      L"Switch key",
+      L"Space",
+      L"Hover to type",
+      L"Hover time"};
   for (std::uint16_t lang : {0x0424, 0x0429}) {
     for (const std::wstring& text : AllSourceTexts()) {
       SCOPED_TRACE(testing::Message() << "lang 0x" << std::hex << lang);
@@ -183,25 +195,21 @@ TEST(Translate, SlovenianAndPersianTranslateOnlyTheOnlineKeyboardAndTheTextsEver
 TEST(Translate, EnglishKeepsEveryText) {
   // Every id whose low 8 bits are 0x09, even with the user interface in another language.
   for (std::uint16_t english : {0x0409, 0x0809, 0x0C09, 0x1009, 0x4009, 0x0009})
-    for (const std::wstring& text : AllSourceTexts())
-      EXPECT_EQ(Translate(text, english, UiFrench), text);
+    for (const std::wstring& text : AllSourceTexts()) EXPECT_EQ(Translate(text, english, UiFrench), text);
 }
 
 TEST(Translate, UnknownTextsAreReturnedUnchanged) {
   const wchar_t* const unknown[] = {
-      L"Fit Width",       // letter case matters
+      L"Fit Width",  // letter case matters
       L"fit width",
-      L"Fit width ",      // blanks matter
-      L" Esc",
-      L"Settings\u200B",
-      L"Umschalt",        // a translation is not a source text
-      L"About Orvilla",   // only the text with its placeholder is known
-      L"Alt",
-      L"",
+      L"Fit width ",  // blanks matter
+      L" Esc",          L"Settings\u200B",
+      L"Umschalt",       // a translation is not a source text
+      L"About Orvilla",  // only the text with its placeholder is known
+      L"Alt",           L"",
   };
   for (const wchar_t* text : unknown)
-    for (std::uint16_t lang : EveryTranslatedLanguage)
-      EXPECT_EQ(Translate(text, lang, UiEnglish), text);
+    for (std::uint16_t lang : EveryTranslatedLanguage) EXPECT_EQ(Translate(text, lang, UiEnglish), text);
 }
 
 TEST(Translate, LanguageZeroMeansTheUserInterfaceLanguage) {
@@ -219,11 +227,10 @@ TEST(Translate, LanguageZeroMeansTheUserInterfaceLanguage) {
 // How many of the source texts each language translates; guards the table against lost rows.
 TEST(TranslationTable, EveryLanguageTranslatesItsShareOfTheTexts) {
   const std::map<std::uint16_t, int> expected = {
-      {0x0401, 31}, {0x0402, 31}, {0x0404, 33}, {0x0405, 32}, {0x0406, 40}, {0x0407, 45},
-      {0x0408, 32}, {0x0C0A, 45}, {0x040C, 45}, {0x040E, 28}, {0x0410, 44}, {0x0411, 33},
-      {0x0412, 33}, {0x0413, 34}, {0x0415, 34}, {0x0416, 33}, {0x0419, 33}, {0x0C1A, 25},
-      {0x041B, 31}, {0x041D, 33}, {0x041F, 30}, {0x0422, 32}, {0x0423, 31}, {0x0424, 17},
-      {0x0426, 31}, {0x0429, 17}, {0x041A, 31}, {0x0804, 32}};
+      {0x0401, 31}, {0x0402, 31}, {0x0404, 33}, {0x0405, 32}, {0x0406, 40}, {0x0407, 45}, {0x0408, 32},
+      {0x0C0A, 45}, {0x040C, 45}, {0x040E, 28}, {0x0410, 44}, {0x0411, 33}, {0x0412, 33}, {0x0413, 34},
+      {0x0415, 34}, {0x0416, 33}, {0x0419, 33}, {0x0C1A, 25}, {0x041B, 31}, {0x041D, 33}, {0x041F, 30},
+      {0x0422, 32}, {0x0423, 31}, {0x0424, 17}, {0x0426, 31}, {0x0429, 17}, {0x041A, 31}, {0x0804, 32}};
   ASSERT_EQ(SourceTextCount, 48u);
   int total = 0;
   for (std::uint16_t lang : EveryTranslatedLanguage) {
@@ -251,16 +258,15 @@ TEST(LabelColon, FrenchGetsABlankBeforeTheColon) {
     std::uint16_t UiLang;
     const wchar_t* Expected;
   };
-  const Case cases[] = {
-      {0, 0x040C, L" :"},       {0, 0x080C, L" :"},       {0, 0x0C0C, L" :"},
-      {0, 0x0409, L":"},        {0, 0x0407, L":"},        {0, 0x0804, L":"},
-      {0x0C, 0x0409, L" :"},    {0x07, 0x040C, L":"},
-      {0x040C, 0x040C, L":"},   // a given id is compared as it stands
-      {0x0409, 0x040C, L":"},
-  };
+  const Case cases[] =
+      {
+          {0, 0x040C, L" :"},     {0, 0x080C, L" :"},   {0, 0x0C0C, L" :"},
+          {0, 0x0409, L":"},      {0, 0x0407, L":"},    {0, 0x0804, L":"},
+          {0x0C, 0x0409, L" :"},  {0x07, 0x040C, L":"}, {0x040C, 0x040C, L":"},  // a given id is compared as it stands
+          {0x0409, 0x040C, L":"},
+      };
   for (const auto& c : cases)
-    EXPECT_EQ(LabelColon(c.Lang, c.UiLang), c.Expected)
-        << "lang 0x" << std::hex << c.Lang << " ui 0x" << c.UiLang;
+    EXPECT_EQ(LabelColon(c.Lang, c.UiLang), c.Expected) << "lang 0x" << std::hex << c.Lang << " ui 0x" << c.UiLang;
 }
 
 TEST(LabelColon, BuildsTheTranslatedLabel) {

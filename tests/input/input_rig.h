@@ -62,8 +62,8 @@ struct TInputRig {
       keyboard.AddKey(static_cast<std::uint8_t>(code), RectKey(x, 0));
       x += 30;
     }
-    keyboard.AddKey(13, {{30, 0}, {60, 0}, {60, 30}, {30, 30}, TLvBtn::Separator,
-                         {60, 0}, {90, 0}, {90, 30}, {60, 30}});
+    keyboard.AddKey(13,
+                    {{30, 0}, {60, 0}, {60, 30}, {30, 30}, TLvBtn::Separator, {60, 0}, {90, 0}, {90, 30}, {60, 30}});
     const int row1[] = {65, 83, 93, 144, 145};
     x = 0;
     for (int code : row1) {

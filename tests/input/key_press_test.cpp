@@ -56,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {}},
         TClickCase{"RightShiftRightCtrlThenA",
                    {{161}, {163}, {65}},
-                   {KeyDown(161, true), KeyDown(163, true), KeyDown(65), KeyUp(65), KeyUp(161, true),
-                    KeyUp(163, true)},
+                   {KeyDown(161, true), KeyDown(163, true), KeyDown(65), KeyUp(65), KeyUp(161, true), KeyUp(163, true)},
                    {}},
         TClickCase{"RightClickA", {{65, B::Right}}, {KeyDown(160), KeyDown(65), KeyUp(65), KeyUp(160)}, {}},
         TClickCase{"MiddleClickA", {{65, B::Middle}}, {KeyDown(162), KeyDown(65), KeyUp(65), KeyUp(162)}, {}},
@@ -67,10 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {{162}, {65, B::Middle}},
                    {KeyDown(162), KeyDown(162), KeyDown(65), KeyUp(65), KeyUp(162)},
                    {}},
-        TClickCase{"AppsWhileShiftLatched",
-                   {{160}, {93}},
-                   {KeyDown(160), KeyDown(93, true), KeyUp(93, true), KeyUp(160)},
-                   {}},
+        TClickCase{
+            "AppsWhileShiftLatched", {{160}, {93}}, {KeyDown(160), KeyDown(93, true), KeyUp(93, true), KeyUp(160)}, {}},
         TClickCase{"AppsWithNothingPressed", {{93}}, {KeyUp(162)}, {}},
         TClickCase{"DeleteAndArrowsAreExtended",
                    {{46}, {37}, {38}, {39}, {40}},
@@ -185,12 +182,11 @@ TEST_P(HoldKey, RepeatsAfter600MsThenEvery20MsWhereAllowed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(KeyRepeat, HoldKey,
-                         testing::Values(TRepeatCase{65, true, 7}, TRepeatCase{65, false, 1},
-                                         TRepeatCase{8, false, 7}, TRepeatCase{8, true, 7},
-                                         TRepeatCase{37, false, 7, true}, TRepeatCase{38, false, 7, true},
-                                         TRepeatCase{39, false, 7, true}, TRepeatCase{40, false, 7, true},
-                                         TRepeatCase{46, false, 7, true}, TRepeatCase{27, false, 1},
-                                         TRepeatCase{20, true, 1}, TRepeatCase{20, false, 1},
+                         testing::Values(TRepeatCase{65, true, 7}, TRepeatCase{65, false, 1}, TRepeatCase{8, false, 7},
+                                         TRepeatCase{8, true, 7}, TRepeatCase{37, false, 7, true},
+                                         TRepeatCase{38, false, 7, true}, TRepeatCase{39, false, 7, true},
+                                         TRepeatCase{40, false, 7, true}, TRepeatCase{46, false, 7, true},
+                                         TRepeatCase{27, false, 1}, TRepeatCase{20, true, 1}, TRepeatCase{20, false, 1},
                                          TRepeatCase{144, true, 1, true}, TRepeatCase{145, true, 1}));
 
 TEST(KeyPress, RepeatTimingIs600MsThen20Ms) {

@@ -14,9 +14,7 @@ struct TOriginCase {
   bool Pen;
 };
 
-std::ostream& operator<<(std::ostream& os, const TOriginCase& c) {
-  return os << std::hex << "0x" << c.ExtraInfo;
-}
+std::ostream& operator<<(std::ostream& os, const TOriginCase& c) { return os << std::hex << "0x" << c.ExtraInfo; }
 
 class MessageOrigin : public testing::TestWithParam<TOriginCase> {};
 
@@ -34,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Signature, MessageOrigin,
                                          TOriginCase{0xFF515781, true, false}, TOriginCase{0xFF515700, false, true},
                                          TOriginCase{0xFF51577F, false, true}, TOriginCase{0xFF515701, false, true},
                                          TOriginCase{0, false, false}, TOriginCase{0x00515780, false, false},
-                                         TOriginCase{0xFF515680, false, false},
-                                         TOriginCase{0xFFFFFFFF, false, false}));
+                                         TOriginCase{0xFF515680, false, false}, TOriginCase{0xFFFFFFFF, false, false}));
 
 TEST(MessageOrigin, ValueOneBitAwayFromTheSignatureIsNeither) {
   for (int bit = 8; bit < 32; ++bit) {

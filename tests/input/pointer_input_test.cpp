@@ -79,9 +79,9 @@ enum class TOrder { TouchDownMouseDownTouchUpMouseUp, TouchDownTouchUpMouseDownM
 struct TPenCase {
   const char* Name;
   TOrder Order;
-  std::uint32_t Delay;     // from the touch press to the mouse press
-  TMessageOrigin Origin;   // of the mouse press and release
-  TPoint MouseOffset;      // of the mouse press from the touch point
+  std::uint32_t Delay;    // from the touch press to the mouse press
+  TMessageOrigin Origin;  // of the mouse press and release
+  TPoint MouseOffset;     // of the mouse press from the touch point
   bool TwoPresses;
 };
 
@@ -113,8 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
     Pen, PenDuplicate,
     testing::Values(
         TPenCase{"AfterTheTouchRelease", TOrder::TouchDownTouchUpMouseDownMouseUp, 30, FromPen, {0, 0}, false},
-        TPenCase{"BetweenTouchPressAndRelease", TOrder::TouchDownMouseDownTouchUpMouseUp, 30, FromPen, {0, 0},
-                 false},
+        TPenCase{"BetweenTouchPressAndRelease", TOrder::TouchDownMouseDownTouchUpMouseUp, 30, FromPen, {0, 0}, false},
         TPenCase{"At49Ms", TOrder::TouchDownTouchUpMouseDownMouseUp, 49, FromPen, {0, 0}, false},
         TPenCase{"At50MsIsANewPress", TOrder::TouchDownTouchUpMouseDownMouseUp, 50, FromPen, {0, 0}, true},
         TPenCase{"FromAMouseIsANewPress", TOrder::TouchDownTouchUpMouseDownMouseUp, 30, FromMouse, {0, 0}, true},

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -54,8 +54,8 @@ class TScriptedServices : public TKeyboardServices {
   THkl SeenHkl = 0;
   TKeyboardState SeenState{};
 
-  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState,
-                  wchar_t* buffer, int bufferSize, unsigned flags, THkl hkl) override {
+  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState, wchar_t* buffer, int bufferSize,
+                  unsigned flags, THkl hkl) override {
     SeenVk = virtKey;
     SeenScan = scanCode;
     SeenState = keyState;
@@ -134,16 +134,15 @@ TEST(KeyToText, TheKeypadsKeysAreTranslatedWithNumLockOn) {
 }
 
 TEST(ModifierState, SetsExactlyTheBytesOfEachModifier) {
-  const std::map<int, std::uint8_t> expectedAltGrShiftCaps = {
-      {16, Down}, {160, Down}, {17, Down}, {162, Down}, {18, Down}, {165, Down}, {20, Down}};
+  const std::map<int, std::uint8_t> expectedAltGrShiftCaps = {{16, Down}, {160, Down}, {17, Down}, {162, Down},
+                                                              {18, Down}, {165, Down}, {20, Down}};
   const TKeyboardState state = ModifierState(true, true, false, true);
   for (int b = 0; b < 256; ++b) {
     const auto it = expectedAltGrShiftCaps.find(b);
     EXPECT_EQ(state[b], it == expectedAltGrShiftCaps.end() ? 0 : it->second) << b;
   }
   const TKeyboardState ctrl = ModifierState(false, false, true, false);
-  for (int b = 0; b < 256; ++b)
-    EXPECT_EQ(ctrl[b], (b == 17 || b == 162) ? Down : 0) << b;
+  for (int b = 0; b < 256; ++b) EXPECT_EQ(ctrl[b], (b == 17 || b == 162) ? Down : 0) << b;
   EXPECT_EQ(ModifierState(false, false, false, false), TKeyboardState{});
 }
 
@@ -210,8 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Combinations, LangCharsFillTest, ::testing::ValuesIn(Ch
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(LangCharsFill, HasAltGrOnlyWhereAnAltGrCombinationYieldsACharacter) {
-  const std::pair<THkl, bool> cases[] = {
-      {UsEnglishHkl, false}, {GermanHkl, true}, {FrenchHkl, true}};
+  const std::pair<THkl, bool> cases[] = {{UsEnglishHkl, false}, {GermanHkl, true}, {FrenchHkl, true}};
   for (const auto& [hkl, hasAltGr] : cases) {
     TFakeKeyboardServices services;
     EXPECT_EQ(FilledTable(services, hkl).HasAltGr, hasAltGr) << std::hex << hkl;
@@ -222,8 +220,7 @@ TEST(LangCharsFill, SpaceIsFilledButEmptyInEveryCombination) {
   TFakeKeyboardServices services;
   const TLangChars table = FilledTable(services, GermanHkl);
   for (int combo = 0; combo < 16; ++combo)
-    EXPECT_EQ(table.Chars[32][combo & 1][(combo >> 1) & 1][(combo >> 2) & 1][(combo >> 3) & 1], L"")
-        << combo;
+    EXPECT_EQ(table.Chars[32][combo & 1][(combo >> 1) & 1][(combo >> 2) & 1][(combo >> 3) & 1], L"") << combo;
 }
 
 TEST(LangCharsFill, AltGrWithAndWithoutCtrlAreEqualEverywhere) {
@@ -233,8 +230,7 @@ TEST(LangCharsFill, AltGrWithAndWithoutCtrlAreEqualEverywhere) {
     for (int code = 1; code <= 255; ++code)
       for (const bool shift : {false, true})
         for (const bool caps : {false, true})
-          EXPECT_EQ(table.Chars[code][shift][true][false][caps],
-                    table.Chars[code][shift][true][true][caps])
+          EXPECT_EQ(table.Chars[code][shift][true][false][caps], table.Chars[code][shift][true][true][caps])
               << std::hex << hkl << std::dec << " code " << code;
   }
 }
@@ -243,8 +239,8 @@ TEST(LangCharsFill, AltGrWithAndWithoutCtrlAreEqualEverywhere) {
 class TCountingServices : public TFakeKeyboardServices {
  public:
   std::map<unsigned, int> CallsPerCode;
-  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& s, wchar_t* buffer,
-                  int bufferSize, unsigned flags, THkl hkl) override {
+  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& s, wchar_t* buffer, int bufferSize,
+                  unsigned flags, THkl hkl) override {
     ++CallsPerCode[virtKey];
     return TFakeKeyboardServices::ToUnicodeEx(virtKey, scanCode, s, buffer, bufferSize, flags, hkl);
   }
@@ -315,8 +311,7 @@ TEST_P(FillLockTest, TriesEveryTwentyMillisecondsAtMostTwentyFiveTimes) {
   {
     TFillLock lock(objects);
     EXPECT_EQ(lock.Held(), c.ExpectHeld);
-    EXPECT_EQ(objects.Creates,
-              std::vector<std::wstring>(c.ExpectCreates, L"FillPrintCharsMutex"));
+    EXPECT_EQ(objects.Creates, std::vector<std::wstring>(c.ExpectCreates, L"FillPrintCharsMutex"));
     const int expectWaits = c.ExpectHeld ? c.ExpectCreates - 1 : c.ExpectCreates;
     EXPECT_EQ(objects.Sleeps, std::vector<unsigned>(expectWaits, 20u));
     // Only the holder's own handle (and the other holder's, while it keeps it) stays open.
@@ -347,11 +342,9 @@ TEST(KeyLegendNames, LocalisesTheSeventeenNamesAndNoOther) {
   LocaliseKeyNames(names, GermanHkl, 0x0409);
 
   const std::map<int, std::wstring> german = {
-      {27, L"Esc"},       {19, L"Pause"},    {20, L"Feststell"}, {33, L"Bild-auf"},
-      {34, L"Bild-ab"},   {35, L"Ende"},     {36, L"Pos1"},      {44, L"Druck"},
-      {45, L"Einfg"},     {46, L"Entf"},     {145, L"Rollen"},   {160, L"Umschalt"},
-      {161, L"Umschalt"}, {13, L"Enter"},    {162, L"Strg"},     {163, L"Strg"},
-      {165, L"Alt"}};
+      {27, L"Esc"},       {19, L"Pause"}, {20, L"Feststell"}, {33, L"Bild-auf"}, {34, L"Bild-ab"}, {35, L"Ende"},
+      {36, L"Pos1"},      {44, L"Druck"}, {45, L"Einfg"},     {46, L"Entf"},     {145, L"Rollen"}, {160, L"Umschalt"},
+      {161, L"Umschalt"}, {13, L"Enter"}, {162, L"Strg"},     {163, L"Strg"},    {165, L"Alt"}};
   for (int code = 1; code <= 255; ++code) {
     const auto it = german.find(code);
     EXPECT_EQ(names[code], it != german.end() ? it->second : L"#" + std::to_wstring(code)) << code;
@@ -364,9 +357,8 @@ TEST(KeyLegendNames, RightAltIsNamedByAltGrAndLanguage) {
     THkl Hkl;
     const wchar_t* Expected;
   };
-  const Case cases[] = {{false, GermanHkl, L"Alt"},      {true, GermanHkl, L"Alt Gr"},
-                        {true, SwissGermanHkl, L"Alt Gr"}, {true, FrenchHkl, L"AltGr"},
-                        {true, UsEnglishHkl, L"AltGr"},   {false, FrenchHkl, L"Alt"},
+  const Case cases[] = {{false, GermanHkl, L"Alt"},  {true, GermanHkl, L"Alt Gr"},   {true, SwissGermanHkl, L"Alt Gr"},
+                        {true, FrenchHkl, L"AltGr"}, {true, UsEnglishHkl, L"AltGr"}, {false, FrenchHkl, L"Alt"},
                         {true, 0xF0070409, L"AltGr"}};  // only the low 8 bits tell the language
   for (const Case& c : cases) {
     TKeyNames names;
@@ -384,8 +376,8 @@ class TLockWatchingServices : public TFakeKeyboardServices {
  public:
   explicit TLockWatchingServices(const TFakeNamedObjects& objects) : FObjects(objects) {}
   int TranslationsWithoutName = 0;
-  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& s, wchar_t* buffer,
-                  int bufferSize, unsigned flags, THkl hkl) override {
+  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& s, wchar_t* buffer, int bufferSize,
+                  unsigned flags, THkl hkl) override {
     if (!FObjects.Exists(L"FillPrintCharsMutex")) ++TranslationsWithoutName;
     return TFakeKeyboardServices::ToUnicodeEx(virtKey, scanCode, s, buffer, bufferSize, flags, hkl);
   }
@@ -412,8 +404,7 @@ struct TLegendsRig {
     services.Layouts.push_back(services.Layouts[1]);  // Swiss German: the German characters
     services.Layouts.back().Hkl = SwissGermanHkl;
     paintBox.SetSize(882, 362);
-    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop,
-                                             &legends);
+    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop, &legends);
   }
 
   TLvKeyboard& Kb() { return *keyboard; }
@@ -490,8 +481,8 @@ TEST(KeyLegends, GetLegendForReadsWhatIsFilledAndGetLegendFillsWhatIsAsked) {
   rig.Kb().SetHkl(FrenchHkl);
   const std::int32_t french = rig.Kb().LangIndex();
   EXPECT_EQ(rig.legends.GetLegendFor(french, 50, false, false, false, false), L"\u00E9");  // shown
-  EXPECT_EQ(rig.legends.GetLegendFor(french, 69, false, true, true, false), L"\u20AC");   // AltGr
-  EXPECT_EQ(rig.legends.GetLegendFor(french, 49, true, false, false, false), L"");        // not yet
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 69, false, true, true, false), L"\u20AC");    // AltGr
+  EXPECT_EQ(rig.legends.GetLegendFor(french, 49, true, false, false, false), L"");         // not yet
   TKeyboardState shift{};
   shift[16] = shift[160] = Down;
   EXPECT_EQ(rig.legends.GetLegend(french, shift, 49, rig.services), L"1");
@@ -542,16 +533,29 @@ struct TNamesCase {
 };
 
 const TNamesCase NamesCases[] = {
-    {"English", UsEnglishHkl,
+    {"English",
+     UsEnglishHkl,
      {{160, L"Shift"}, {20, L"Caps"}, {165, L"Alt"}, {44, L"PrtScr"}, {162, L"Ctrl"}, {13, L"Enter"}}},
-    {"German", GermanHkl,
-     {{160, L"Umschalt"}, {161, L"Umschalt"}, {20, L"Feststell"}, {165, L"Alt Gr"},
-      {162, L"Strg"}, {36, L"Pos1"}, {44, L"Druck"}, {13, L"Enter"}}},
-    {"French", FrenchHkl,
-     {{160, L"Maj"}, {20, L"Verr Maj"}, {165, L"AltGr"}, {27, L"Echap"}, {13, L"Entr\u00E9e"},
-      {145, L"Arr\u00EAtD\u00E9fil"}, {162, L"Ctrl"}}},
-    {"SwissGerman", SwissGermanHkl,
-     {{160, L"Umschalt"}, {20, L"Feststell"}, {165, L"Alt Gr"}, {46, L"Entf"}}},
+    {"German",
+     GermanHkl,
+     {{160, L"Umschalt"},
+      {161, L"Umschalt"},
+      {20, L"Feststell"},
+      {165, L"Alt Gr"},
+      {162, L"Strg"},
+      {36, L"Pos1"},
+      {44, L"Druck"},
+      {13, L"Enter"}}},
+    {"French",
+     FrenchHkl,
+     {{160, L"Maj"},
+      {20, L"Verr Maj"},
+      {165, L"AltGr"},
+      {27, L"Echap"},
+      {13, L"Entr\u00E9e"},
+      {145, L"Arr\u00EAtD\u00E9fil"},
+      {162, L"Ctrl"}}},
+    {"SwissGerman", SwissGermanHkl, {{160, L"Umschalt"}, {20, L"Feststell"}, {165, L"Alt Gr"}, {46, L"Entf"}}},
 };
 
 class KeyLegendsNamesTest : public ::testing::TestWithParam<TNamesCase> {};
@@ -573,11 +577,8 @@ TEST(KeyLegends, NamesFollowEverySwitchAlsoBackToAKnownLanguage) {
   rig.LoadActive();
   const std::pair<THkl, std::vector<std::wstring>> steps[] = {
       // language, then the names of 160 and 165
-      {GermanHkl, {L"Umschalt", L"Alt Gr"}},
-      {FrenchHkl, {L"Maj", L"AltGr"}},
-      {UsEnglishHkl, {L"Shift", L"Alt"}},
-      {GermanHkl, {L"Umschalt", L"Alt Gr"}},
-      {FrenchHkl, {L"Maj", L"AltGr"}},
+      {GermanHkl, {L"Umschalt", L"Alt Gr"}}, {FrenchHkl, {L"Maj", L"AltGr"}}, {UsEnglishHkl, {L"Shift", L"Alt"}},
+      {GermanHkl, {L"Umschalt", L"Alt Gr"}}, {FrenchHkl, {L"Maj", L"AltGr"}},
   };
   for (const auto& [hkl, names] : steps) {
     rig.Kb().SetHkl(hkl);
@@ -663,8 +664,7 @@ TEST(KeyLegends, ANewLanguageFillsTheShownLegendsFirstAndTheRestWhenAskedOrIdleU
 
   // Back and forth between languages with complete tables: no translation, no lock.
   rig.Kb().SetHkl(UsEnglishHkl);
-  while (rig.Kb().FillPendingLegends()) {
-  }
+  while (rig.Kb().FillPendingLegends()) {}
   const int translations = rig.services.ToUnicodeCalls;
   const std::size_t locks = rig.namedObjects.Creates.size();
   rig.Kb().SetHkl(FrenchHkl);
@@ -681,8 +681,7 @@ TEST(KeyLegends, ANewLanguageFillsTheShownLegendsFirstAndTheRestWhenAskedOrIdleU
 TEST(KeyLegends, ASecondKeyboardReusesTheTablesOfTheList) {
   TLegendsRig rig(GermanHkl);
   const int translations = rig.services.ToUnicodeCalls;
-  TLvKeyboard second(rig.paintBox, rig.surfaces, rig.services, rig.injector, rig.desktop,
-                     &rig.legends);
+  TLvKeyboard second(rig.paintBox, rig.surfaces, rig.services, rig.injector, rig.desktop, &rig.legends);
   EXPECT_EQ(rig.list.size(), 1u);
   EXPECT_EQ(rig.services.ToUnicodeCalls, translations);
   EXPECT_EQ(second.KeyName(165), L"Alt Gr");

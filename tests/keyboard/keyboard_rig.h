@@ -51,11 +51,7 @@ inline TLvTheme DistinctTheme() {
 // restores everything when it goes.
 class TThemeScope {
  public:
-  TThemeScope()
-      : FTheme(Theme),
-        FFluent(HasSegoeFluentIcons),
-        FSymbol(HasSegoeUISymbol),
-        FWingdings(HasWingdings) {
+  TThemeScope() : FTheme(Theme), FFluent(HasSegoeFluentIcons), FSymbol(HasSegoeUISymbol), FWingdings(HasWingdings) {
     Theme = DistinctTheme();
     HasSegoeFluentIcons = HasSegoeUISymbol = HasWingdings = false;
   }
@@ -87,8 +83,7 @@ class TFakeKeyLegends : public TKeyLegends {
     PreparedFor.push_back(hkl);
     return {keyNames, 0};
   }
-  std::wstring GetLegend(std::int32_t, const TKeyboardState& state, std::uint8_t code,
-                         TKeyboardServices&) override {
+  std::wstring GetLegend(std::int32_t, const TKeyboardState& state, std::uint8_t code, TKeyboardServices&) override {
     CtrlSeen.push_back(state[17]);
     return L"c" + std::to_wstring(code);
   }
@@ -113,8 +108,7 @@ struct TKeyboardRig {
   // Creates the keyboard control anew with the current fakes.
   void Recreate() {
     keyboard.reset();
-    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop,
-                                             &legends);
+    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop, &legends);
   }
 
   TLvKeyboard& Kb() { return *keyboard; }
@@ -144,4 +138,3 @@ struct TKeyboardRig {
   // Number of times the picture reached the paint box.
   int Presents() { return static_cast<int>(Box().OpsOf(FakeOpKind::Draw).size()); }
 };
-

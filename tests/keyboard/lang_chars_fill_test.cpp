@@ -50,8 +50,8 @@ std::vector<THkl> FakeLanguages() {
       const std::wstring& a = actual.Chars[code][shift][altGr][ctrl][caps];
       if (e != a)
         return ::testing::AssertionFailure()
-               << "code " << code << " shift " << shift << " altGr " << altGr << " ctrl " << ctrl
-               << " caps " << caps << ": " << e.size() << " characters expected, " << a.size() << " filled";
+               << "code " << code << " shift " << shift << " altGr " << altGr << " ctrl " << ctrl << " caps " << caps
+               << ": " << e.size() << " characters expected, " << a.size() << " filled";
     }
   return ::testing::AssertionSuccess();
 }

@@ -62,11 +62,9 @@ TEST(LayoutFiles, OffersTheGoodFilesByNameAndLogsOneLinePerRefusedFile) {
       {L"Mine.txt", ManyKeyLines(255)},
   };
   std::vector<std::wstring> log;
-  const std::vector<TFileLayout> layouts =
-      ReadLayoutFiles(fs,
-                      {L"C:\\Orvilla\\Layouts", L"C:\\Missing\\Layouts",
-                       L"C:\\Users\\me\\AppData\\Roaming\\Orvilla\\Layouts"},
-                      [&](const std::wstring& line) { log.push_back(line); });
+  const std::vector<TFileLayout> layouts = ReadLayoutFiles(
+      fs, {L"C:\\Orvilla\\Layouts", L"C:\\Missing\\Layouts", L"C:\\Users\\me\\AppData\\Roaming\\Orvilla\\Layouts"},
+      [&](const std::wstring& line) { log.push_back(line); });
 
   std::vector<std::wstring> names;
   for (const TFileLayout& l : layouts) names.push_back(l.Name);
@@ -76,9 +74,9 @@ TEST(LayoutFiles, OffersTheGoodFilesByNameAndLogsOneLinePerRefusedFile) {
   const struct {
     const wchar_t* file;
     const wchar_t* why;
-  } refused[] = {{L"42.txt", L"number"},          {L"Broken.txt", L"does not parse"},
-                 {L"Crowded.txt", L"255 keys"},   {L"Empty.txt", L"no key"},
-                 {L"Huge.txt", L"1 MB"},          {L"PAD.txt", L"comes first"}};
+  } refused[] = {{L"42.txt", L"number"},        {L"Broken.txt", L"does not parse"},
+                 {L"Crowded.txt", L"255 keys"}, {L"Empty.txt", L"no key"},
+                 {L"Huge.txt", L"1 MB"},        {L"PAD.txt", L"comes first"}};
   for (std::size_t i = 0; i < std::size(refused); ++i) {
     EXPECT_NE(log[i].find(refused[i].file), std::wstring::npos) << i << ": " << log[i];
     EXPECT_NE(log[i].find(refused[i].why), std::wstring::npos) << i << ": " << log[i];
@@ -109,7 +107,10 @@ TEST(LayoutFiles, TextOfUtf16Utf8AndOtherBytes) {
   } cases[] = {
       {"Width=5", L"Width=5"},
       {"\xEF\xBB\xBFWidth=5", L"Width=5"},
-      {std::string("\xFF\xFEW\0=\0" "5\0", 8), L"W=5"},
+      {std::string("\xFF\xFEW\0=\0"
+                   "5\0",
+                   8),
+       L"W=5"},
       {";\xC3\xA9\r\n", L";\u00E9\r\n"},  // UTF-8
       {";\xE9\r\n", L";\u00E9\r\n"},      // no UTF-8: Latin-1
       {"", L""},
@@ -124,10 +125,17 @@ TEST(KeyboardTypes, StoredValuesNameBuiltInNumbersOrFileNames) {
     const wchar_t* stored;
     int type;
   } cases[] = {
-      {L"1", 1},   {L"8", 8},     {L"9", 1},          {L"0", 0},  {L"-3", -3}, {L"99999999999", 1},
+      {L"1", 1},
+      {L"8", 8},
+      {L"9", 1},
+      {L"0", 0},
+      {L"-3", -3},
+      {L"99999999999", 1},
       {L"0x3", 3},  // numbers as the settings store reads them
-      {L"Pad", LayoutCount + 1},  {L"mine", LayoutCount + 2},  // letter case ignored
-      {L"Gone", 1},               {L"", 1},  // a file that is gone, an empty value: "Standard"
+      {L"Pad", LayoutCount + 1},
+      {L"mine", LayoutCount + 2},  // letter case ignored
+      {L"Gone", 1},
+      {L"", 1},  // a file that is gone, an empty value: "Standard"
   };
   for (const auto& c : cases) EXPECT_EQ(types.TypeOfStored(c.stored), c.type) << c.stored;
   EXPECT_EQ(types.StoredValue(7), L"7");

@@ -84,7 +84,14 @@ const ParseCase ParseCases[] = {
     {"EmptyValueGivesNoPoints", L"13=", true, 300, 800, 255, 13, {}},
     {"ItemWithoutCommaIsTheDiagonalPoint", L"13=5", true, 300, 800, 255, 13, {{5, 5}}},
     {"NegativeCoordinates", L"13=-1,-1;5,-3;-0,7", true, 300, 800, 255, 13, {{-1, -1}, {5, -3}, {0, 7}}},
-    {"ExtremeCoordinatesAreRead", L"13=32767,-32767;-32767,32767", true, 300, 800, 255, 13, {{32767, -32767}, {-32767, 32767}}},
+    {"ExtremeCoordinatesAreRead",
+     L"13=32767,-32767;-32767,32767",
+     true,
+     300,
+     800,
+     255,
+     13,
+     {{32767, -32767}, {-32767, 32767}}},
     {"XBeyond32767Fails", L"13=0,0;32768,0", true, 300, 800, 12, 13, {}},
     {"YBeyond32767Fails", L"13=0,0;3000000,3000000", true, 300, 800, 12, 13, {}},
     {"SmallestIntegerCoordinateFails", L"13=470,144;-2147483648,114;470,114", true, 300, 800, 12, 13, {}},
@@ -165,8 +172,8 @@ TEST(LayoutText, IndicesOutsideTwoToEightGiveTheFirstText) {
 }
 
 TEST(LayoutText, ListItemsInSettingsOrder) {
-  const wchar_t* const expected[] = {L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows",
-                                     L"Touch",    L"Narrow",            L"Full",    L"Numeric pad"};
+  const wchar_t* const expected[] = {
+      L"Standard", L"Standard + Arrows", L"Compact", L"Compact + Arrows", L"Touch", L"Narrow", L"Full", L"Numeric pad"};
   static_assert(std::size(expected) == LayoutCount);
   for (int index = 1; index <= LayoutCount; ++index) EXPECT_EQ(LayoutListItem(index), expected[index - 1]);
 }

@@ -19,8 +19,7 @@ int OutlinedKeys(const TLvKeyboard& kb) {
 }
 
 int Shapes(const FakeCanvas& canvas) {
-  return static_cast<int>(canvas.OpsOf(FakeOpKind::Rectangle).size() +
-                          canvas.OpsOf(FakeOpKind::Polygon).size());
+  return static_cast<int>(canvas.OpsOf(FakeOpKind::Rectangle).size() + canvas.OpsOf(FakeOpKind::Polygon).size());
 }
 
 // Centres of a few keys of "Standard" at its layout size.
@@ -65,16 +64,15 @@ TEST_P(LoadLayoutTest, FillsEverySlotAndDrawsEveryOutlineOnce) {
   EXPECT_EQ(rig.Presents(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllIndexes, LoadLayoutTest,
-    ::testing::Values(LayoutCase{1, 75, 441, 181}, LayoutCase{2, 87, 531, 175},
-                      LayoutCase{3, 61, 441, 151}, LayoutCase{4, 64, 441, 151},
-                      LayoutCase{5, 67, 466, 151}, LayoutCase{6, 65, 573, 121},
-                      // "Full" draws Enter in two parts: the main Enter and the keypad Enter.
-                      LayoutCase{7, 103, 656, 175, 1}, LayoutCase{8, 23, 216, 151},
-                      // Any other index loads "Standard".
-                      LayoutCase{0, 75, 441, 181}, LayoutCase{9, 75, 441, 181},
-                      LayoutCase{-1, 75, 441, 181}));
+INSTANTIATE_TEST_SUITE_P(AllIndexes, LoadLayoutTest,
+                         ::testing::Values(LayoutCase{1, 75, 441, 181}, LayoutCase{2, 87, 531, 175},
+                                           LayoutCase{3, 61, 441, 151}, LayoutCase{4, 64, 441, 151},
+                                           LayoutCase{5, 67, 466, 151}, LayoutCase{6, 65, 573, 121},
+                                           // "Full" draws Enter in two parts: the main Enter and the keypad Enter.
+                                           LayoutCase{7, 103, 656, 175, 1}, LayoutCase{8, 23, 216, 151},
+                                           // Any other index loads "Standard".
+                                           LayoutCase{0, 75, 441, 181}, LayoutCase{9, 75, 441, 181},
+                                           LayoutCase{-1, 75, 441, 181}));
 
 TEST(LvKeyboard, ConstructionTakesTheForegroundLanguageAndDrawsNothing) {
   TKeyboardRig rig(600, 250);
@@ -139,10 +137,8 @@ TEST(LvKeyboard, ScaleKeysStretchesWithCeiling) {
   rig.Kb().ScaleKeys();
   EXPECT_EQ(rig.Kb().Image().Width(), 882);
   EXPECT_EQ(rig.Kb().Image().Height(), 362);
-  EXPECT_EQ(rig.Key(8).Points(),
-            (std::vector<TPoint>{{780, 120}, {880, 120}, {880, 60}, {780, 60}}));
-  EXPECT_EQ(rig.Key(8).LayoutPoints(),
-            (std::vector<TPoint>{{390, 60}, {440, 60}, {440, 30}, {390, 30}}));
+  EXPECT_EQ(rig.Key(8).Points(), (std::vector<TPoint>{{780, 120}, {880, 120}, {880, 60}, {780, 60}}));
+  EXPECT_EQ(rig.Key(8).LayoutPoints(), (std::vector<TPoint>{{390, 60}, {440, 60}, {440, 30}, {390, 30}}));
 
   // The size for a 1920 x 1040 work area: 30 x 1.64 = 49.2 becomes 50.
   rig.Kb().SetImageSize(724, 297);
@@ -156,8 +152,7 @@ TEST(LvKeyboard, ScaleKeysStretchesWithCeiling) {
   rig.Kb().SetDesignSize(400, 200);
   rig.Kb().ScaleKeys();
   EXPECT_EQ(rig.Key(200).Points(), (std::vector<TPoint>{{47, 15}, {75, 32}}));
-  EXPECT_EQ(rig.Key(201).Points(), (std::vector<TPoint>{{47, 0}, {60, 0}, {60, 14}, {-1, -1},
-                                                       {2, 2}, {5, 2}, {5, 5}}));
+  EXPECT_EQ(rig.Key(201).Points(), (std::vector<TPoint>{{47, 0}, {60, 0}, {60, 14}, {-1, -1}, {2, 2}, {5, 2}, {5, 5}}));
 
   // A layout size of 0 changes nothing.
   rig.Kb().SetDesignSize(0, 200);
@@ -167,8 +162,9 @@ TEST(LvKeyboard, ScaleKeysStretchesWithCeiling) {
 
 TEST(LvKeyboard, LayoutAtTheCoordinateLimitScaledFarBeyondTheIntRangeStaysUsable) {
   // One layout unit shown 80000 pixels wide takes the largest coordinate to 2.6 billion pixels.
-  const TLayoutDescription layout = ParseLayoutText(L"Width=1\r\nHeight=1\r\n65=0,0;32767,32767\r\n"
-                                                    L"66=-32767,0;0,-32767;32767,32767");
+  const TLayoutDescription layout = ParseLayoutText(
+      L"Width=1\r\nHeight=1\r\n65=0,0;32767,32767\r\n"
+      L"66=-32767,0;0,-32767;32767,32767");
   ASSERT_TRUE(layout.Succeeded());
   TKeyboardRig rig;
   rig.Kb().FillKeyNames();
@@ -197,7 +193,7 @@ TEST(LvKeyboard, RedrawWhilePaintingIsDisabledWaitsForEnabling) {
   EXPECT_TRUE(rig.Image().Ops().empty());
   EXPECT_TRUE(rig.Box().Ops().empty());
 
-  rig.Kb().SetPaintEnabled(true);  // redraws without asking for a rebuild
+  rig.Kb().SetPaintEnabled(true);     // redraws without asking for a rebuild
   EXPECT_EQ(Shapes(rig.Back()), 75);  // rebuilt all the same
   EXPECT_EQ(rig.Presents(), 1);
 }
@@ -205,13 +201,28 @@ TEST(LvKeyboard, RedrawWhilePaintingIsDisabledWaitsForEnabling) {
 TEST(LvKeyboard, OnlyLoadResizeNamesAndSchemeChangesRebuildTheBackBuffer) {
   TKeyboardRig rig;
   rig.LoadActive();
-  struct Step { const char* what; std::function<void(TLvKeyboard&)> act; bool rebuilds; };
+  struct Step {
+    const char* what;
+    std::function<void(TLvKeyboard&)> act;
+    bool rebuilds;
+  };
   const Step steps[] = {
       {"load", [](TLvKeyboard& k) { k.LoadLayout(1); }, true},
-      {"resize", [](TLvKeyboard& k) { k.SetImageSize(700, 300); k.ScaleKeys(); k.Redraw(true); }, true},
+      {"resize",
+       [](TLvKeyboard& k) {
+         k.SetImageSize(700, 300);
+         k.ScaleKeys();
+         k.Redraw(true);
+       },
+       true},
       {"scheme change", [](TLvKeyboard& k) { k.Redraw(true); }, true},
       {"key names", [](TLvKeyboard& k) { k.FillKeyNames(); }, true},
-      {"Caps Lock timer", [](TLvKeyboard& k) { k.SetKeyStateByte(20, 1); k.Redraw(false); }, false},
+      {"Caps Lock timer",
+       [](TLvKeyboard& k) {
+         k.SetKeyStateByte(20, 1);
+         k.Redraw(false);
+       },
+       false},
       {"new language", [](TLvKeyboard& k) { k.SetHkl(GermanHkl); }, false},
       {"modifier press", [](TLvKeyboard& k) { k.SetKeyPressed(160, true); }, false},
       {"key press", [](TLvKeyboard& k) { k.SetKeyPressed(65, true); }, false},
@@ -317,8 +328,7 @@ TEST(LvKeyboard, OverlappingOutlinesMakeTheLowestCodeHot) {
 
 TEST(LvKeyboard, HotKeyRecordsWhichPartOfATwoPartKeyIsUnderThePointer) {
   TKeyboardRig rig;
-  rig.Kb().AddKey(13, {{0, 0}, {40, 0}, {40, 20}, {0, 20}, {-1, -1},
-                       {20, 20}, {40, 20}, {40, 40}, {20, 40}});
+  rig.Kb().AddKey(13, {{0, 0}, {40, 0}, {40, 20}, {0, 20}, {-1, -1}, {20, 20}, {40, 20}, {40, 40}, {20, 40}});
   TLvBtn& enter = rig.Key(13);
   rig.Kb().TrackHot(30, 30);
   EXPECT_TRUE(enter.Extended());
@@ -379,11 +389,9 @@ TEST_P(PlaceKeysTest, CharacterKeysMoveToTheirPhysicalKeyAndBack) {
   rig.LoadActive();
   rig.Kb().SetHkl(c.hkl);
   for (const auto& p : c.places)
-    EXPECT_EQ(rig.Kb().Key(p.first)->PlaceKey(), rig.Kb().Key(p.second))
-        << c.name << ": key " << p.first;
+    EXPECT_EQ(rig.Kb().Key(p.first)->PlaceKey(), rig.Kb().Key(p.second)) << c.name << ": key " << p.first;
   // Keys outside the moving classes keep their own outline.
-  for (int code : {8, 13, 32, 112, 160})
-    EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << code;
+  for (int code : {8, 13, 32, 112, 160}) EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << code;
 
   rig.Kb().SetHkl(GermanHkl == c.hkl ? FrenchHkl : GermanHkl);
   rig.services.ForegroundHkl = UsEnglishHkl;
@@ -395,11 +403,11 @@ TEST_P(PlaceKeysTest, CharacterKeysMoveToTheirPhysicalKeyAndBack) {
 INSTANTIATE_TEST_SUITE_P(
     Languages, PlaceKeysTest,
     ::testing::Values(
-        PlaceCase{"German", GermanHkl,
-                  {{89, 90}, {90, 89}, {219, 189}, {186, 219}, {192, 186}, {222, 222},
-                   {191, 220}, {220, 192}, {189, 191}}},
-        PlaceCase{"French", FrenchHkl,
-                  {{65, 81}, {81, 65}, {90, 87}, {87, 90}, {77, 186}, {188, 77}}}),
+        PlaceCase{
+            "German",
+            GermanHkl,
+            {{89, 90}, {90, 89}, {219, 189}, {186, 219}, {192, 186}, {222, 222}, {191, 220}, {220, 192}, {189, 191}}},
+        PlaceCase{"French", FrenchHkl, {{65, 81}, {81, 65}, {90, 87}, {87, 90}, {77, 186}, {188, 77}}}),
     [](const ::testing::TestParamInfo<PlaceCase>& info) { return info.param.name; });
 
 TEST(LvKeyboard, MovedKeyIsDrawnAndHitInItsPlaceKeysOutline) {
@@ -439,8 +447,7 @@ TEST(LvKeyboard, ReferenceLayoutIsLoadedAndUnloadedWhenNotInstalled) {
   rig.services.Unloaded.clear();
   rig.Kb().SetHkl(UsEnglishHkl);
   EXPECT_TRUE(rig.services.Unloaded.empty());
-  for (int code = 1; code <= 255; ++code)
-    EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << code;
+  for (int code = 1; code <= 255; ++code) EXPECT_EQ(rig.Kb().Key(code)->PlaceKey(), rig.Kb().Key(code)) << code;
 }
 
 struct ActivationCase {
@@ -478,19 +485,20 @@ TEST_P(SetActiveTest, StartsWithNoModifierDown) {
 
 INSTANTIATE_TEST_SUITE_P(
     SystemStates, SetActiveTest,
-    ::testing::Values(
-        ActivationCase{"LeftShiftDown", {{160, 0x80}, {16, 0x80}}, {KeyUp(160)}, {{160, 0}, {16, 0}}},
-        ActivationCase{"AltGrDown",
-                       {{162, 0x80}, {17, 0x80}, {165, 0x81}, {18, 0x80}},
-                       {KeyUp(162), KeyUp(165, true)},
-                       {{162, 0}, {17, 0}, {165, 0}, {18, 0}}},
-        ActivationCase{"WindowsKeysDown", {{92, 0x80}, {91, 0x80}}, {KeyUp(91, true), KeyUp(92, true)},
-                       {{91, 0}, {92, 0}}},
-        ActivationCase{"ToggledOnlyModifier", {{161, 0x01}}, {}, {{161, 0}}},
-        ActivationCase{"LocksAndOtherKeysTakenOver",
-                       {{20, 0x01}, {144, 0x01}, {1, 0x80}, {2, 0x80}, {65, 0x80}},
-                       {},
-                       {{20, 1}, {144, 1}, {1, 0}, {2, 0}, {65, 0x80}}}),
+    ::testing::Values(ActivationCase{"LeftShiftDown", {{160, 0x80}, {16, 0x80}}, {KeyUp(160)}, {{160, 0}, {16, 0}}},
+                      ActivationCase{"AltGrDown",
+                                     {{162, 0x80}, {17, 0x80}, {165, 0x81}, {18, 0x80}},
+                                     {KeyUp(162), KeyUp(165, true)},
+                                     {{162, 0}, {17, 0}, {165, 0}, {18, 0}}},
+                      ActivationCase{"WindowsKeysDown",
+                                     {{92, 0x80}, {91, 0x80}},
+                                     {KeyUp(91, true), KeyUp(92, true)},
+                                     {{91, 0}, {92, 0}}},
+                      ActivationCase{"ToggledOnlyModifier", {{161, 0x01}}, {}, {{161, 0}}},
+                      ActivationCase{"LocksAndOtherKeysTakenOver",
+                                     {{20, 0x01}, {144, 0x01}, {1, 0x80}, {2, 0x80}, {65, 0x80}},
+                                     {},
+                                     {{20, 1}, {144, 1}, {1, 0}, {2, 0}, {65, 0x80}}}),
     [](const ::testing::TestParamInfo<ActivationCase>& info) { return info.param.name; });
 
 TEST(LvKeyboard, ReleasePressedKeysSendsKeyUpsInCodeOrder) {

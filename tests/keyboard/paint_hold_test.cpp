@@ -11,8 +11,7 @@
 namespace {
 
 int Shapes(FakeCanvas& canvas) {
-  return static_cast<int>(canvas.OpsOf(FakeOpKind::Polygon).size() +
-                          canvas.OpsOf(FakeOpKind::Rectangle).size());
+  return static_cast<int>(canvas.OpsOf(FakeOpKind::Polygon).size() + canvas.OpsOf(FakeOpKind::Rectangle).size());
 }
 
 TEST(PaintHold, LoadAndResizeAreDrawnOnceAtTheEnd) {
@@ -43,8 +42,7 @@ TEST(PaintHold, GivesPaintingBackAsItWasWhenTheWorkFails) {
     TPaintHold hold(rig.Kb());
     rig.Kb().LoadLayout(1);
     throw std::runtime_error("resize failed");
-  } catch (const std::runtime_error&) {
-  }
+  } catch (const std::runtime_error&) {}
   EXPECT_TRUE(rig.Kb().PaintEnabled());
   EXPECT_EQ(rig.Presents(), 1);
 

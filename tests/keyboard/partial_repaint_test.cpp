@@ -38,8 +38,7 @@ struct TPixelKeyboard {
     services.ForegroundHkl = hkl;
     surfaces.KeepPixels = keepPixels;
     paintBox.SetSize(530, 218);
-    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop,
-                                             &legends);
+    keyboard = std::make_unique<TLvKeyboard>(paintBox, surfaces, services, injector, desktop, &legends);
     keyboard->FillKeyNames();
     keyboard->LoadLayout(1);
     keyboard->SetImageSize(530, 218);
@@ -63,9 +62,7 @@ struct TStep {
   bool recompose = false;
 };
 
-void Press(TPixelKeyboard& k, int code, bool down) {
-  k.Kb().SetKeyPressed(static_cast<std::uint8_t>(code), down);
-}
+void Press(TPixelKeyboard& k, int code, bool down) { k.Kb().SetKeyPressed(static_cast<std::uint8_t>(code), down); }
 
 const std::vector<TStep>& Steps() {
   static const std::vector<TStep> steps = {
@@ -152,8 +149,7 @@ TEST(PartialRepaint, ModifierWithoutAChangedLegendRepaintsItselfAndNoOtherLegend
   EXPECT_EQ(texts[0].Font.Color, Theme.DownName);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, PartialRepaintTest,
-                         ::testing::Values(UsEnglishHkl, GermanHkl, FrenchHkl),
+INSTANTIATE_TEST_SUITE_P(Languages, PartialRepaintTest, ::testing::Values(UsEnglishHkl, GermanHkl, FrenchHkl),
                          [](const ::testing::TestParamInfo<THkl>& info) {
                            switch (info.param) {
                              case GermanHkl: return std::string("German");

@@ -7,13 +7,16 @@
 namespace {
 
 TEST(VKNames, SpotCheckedEntries) {
-  struct Entry { int code; const wchar_t* name; };
+  struct Entry {
+    int code;
+    const wchar_t* name;
+  };
   const Entry entries[] = {
-      {1, L"LeftButton"}, {8, L"Backsp"}, {13, L"Enter"}, {20, L"Caps"},   {27, L"Esc"},
-      {44, L"PrtSc"},     {48, L"0"},     {57, L"9"},     {65, L"A"},      {90, L"Z"},
-      {96, L"Nm 0"},      {105, L"Nm 9"}, {108, L"Sepr."}, {112, L"F1"},   {135, L"F24"},
-      {160, L"Shift"},    {165, L"AltGr"}, {191, L"?"},   {220, L"\\"},    {222, L"\""},
-      {223, L"8"},        {226, L"\\"},   {246, L"ATTN"}, {253, L"PA1"},   {255, L"MEDIA_"},
+      {1, L"LeftButton"}, {8, L"Backsp"},  {13, L"Enter"},  {20, L"Caps"}, {27, L"Esc"},
+      {44, L"PrtSc"},     {48, L"0"},      {57, L"9"},      {65, L"A"},    {90, L"Z"},
+      {96, L"Nm 0"},      {105, L"Nm 9"},  {108, L"Sepr."}, {112, L"F1"},  {135, L"F24"},
+      {160, L"Shift"},    {165, L"AltGr"}, {191, L"?"},     {220, L"\\"},  {222, L"\""},
+      {223, L"8"},        {226, L"\\"},    {246, L"ATTN"},  {253, L"PA1"}, {255, L"MEDIA_"},
   };
   for (const Entry& e : entries) EXPECT_EQ(std::wstring(VKNames[e.code]), e.name) << e.code;
 }

@@ -6,7 +6,10 @@
 #include "platform/ini_integer.h"
 
 TEST(IniInteger, DecimalAndHexadecimalTextsAndEverythingElse) {
-  struct Case { const wchar_t* text; std::optional<int> expected; };
+  struct Case {
+    const wchar_t* text;
+    std::optional<int> expected;
+  };
   const Case cases[] = {
       {L"0", 0},
       {L"2", 2},

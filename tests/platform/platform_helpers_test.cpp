@@ -54,11 +54,13 @@ TEST_F(BusyCursorTest, ResetEndsEverySectionAtOnce) {
 }
 
 TEST(ScreenScale, DpiUnscaleAtCommonResolutions) {
-  struct Case { int size, ppi, expected; };
+  struct Case {
+    int size, ppi, expected;
+  };
   const Case cases[] = {
-      {14, 96, 14}, {14, 120, 11}, {14, 144, 9}, {16, 144, 11}, {36, 144, 24}, {16, 120, 13},
-      {36, 120, 29}, {8, 144, 6},  {3, 144, 2},  {12, 144, 8},  {11, 144, 9},  {5, 96, 5},
-      {1, 192, 2},  // small sizes never go below 2
+      {14, 96, 14}, {14, 120, 11}, {14, 144, 9}, {16, 144, 11}, {36, 144, 24}, {16, 120, 13}, {36, 120, 29},
+      {8, 144, 6},  {3, 144, 2},   {12, 144, 8}, {11, 144, 9},  {5, 96, 5},    {1, 192, 2},  // small sizes never go
+                                                                                             // below 2
   };
   for (const auto& c : cases) EXPECT_EQ(DpiUnscale(c.size, c.ppi), c.expected) << c.size << " at " << c.ppi;
   EXPECT_DOUBLE_EQ(ScreenScale(144), 1.5);
@@ -67,7 +69,9 @@ TEST(ScreenScale, DpiUnscaleAtCommonResolutions) {
 
 TEST(WorkArea, KeepRectOnWorkAreaMovesButNeverResizes) {
   const TRect wa{0, 0, 1920, 1040};
-  struct Case { TRect window, expected; };
+  struct Case {
+    TRect window, expected;
+  };
   const Case cases[] = {
       {{-50, 100, 650, 400}, {0, 100, 700, 400}},          // off the left edge
       {{1500, 900, 2000, 1200}, {1420, 740, 1920, 1040}},  // beyond right and bottom
@@ -80,9 +84,12 @@ TEST(WorkArea, KeepRectOnWorkAreaMovesButNeverResizes) {
 }
 
 TEST(VersionText, TrailingZeroGroupsAreDroppedAndShortTextsFallBack) {
-  struct Case { const wchar_t* file; const wchar_t* expected; };
+  struct Case {
+    const wchar_t* file;
+    const wchar_t* expected;
+  };
   const Case cases[] = {
-      {L"10.3.0.0", L"10.3"}, {L"2.1.4.0", L"2.1.4"}, {L"1.5.0.0", L"product"},
+      {L"10.3.0.0", L"10.3"}, {L"2.1.4.0", L"2.1.4"},   {L"1.5.0.0", L"product"},
       {L"", L"product"},      {L"3.0.0.1", L"3.0.0.1"}, {L"1.10", L"1.10"},
   };
   for (const auto& c : cases) EXPECT_EQ(VersionTextFrom(c.file, L"product"), c.expected) << c.file;

@@ -14,7 +14,6 @@ TEST(ScopeExit, RunsOnceWhenTheScopeEndsAlsoByAnError) {
   try {
     TScopeExit count([&] { ++runs; });
     throw std::runtime_error("step failed");
-  } catch (const std::runtime_error&) {
-  }
+  } catch (const std::runtime_error&) {}
   EXPECT_EQ(runs, 2);
 }

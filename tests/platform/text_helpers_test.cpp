@@ -10,14 +10,15 @@ TEST(TextHelpers, DelimiterOrderDecidesNotPosition) {
 }
 
 TEST(TextHelpers, BeforeAndAfterSplitAtTheDelimiter) {
-  struct Case { const wchar_t* s; const wchar_t* before; const wchar_t* after; };
+  struct Case {
+    const wchar_t* s;
+    const wchar_t* before;
+    const wchar_t* after;
+  };
   const Case cases[] = {
-      {L"30,40", L"30", L"40"},
-      {L"30,", L"30", L""},
-      {L",40", L"", L"40"},
-      {L"12", L"12", L"12"},  // no delimiter: the text itself from both sides
-      {L"", L"", L""},
-      {L"1,2,3", L"1", L"2,3"},
+      {L"30,40", L"30", L"40"}, {L"30,", L"30", L""},
+      {L",40", L"", L"40"},     {L"12", L"12", L"12"},  // no delimiter: the text itself from both sides
+      {L"", L"", L""},          {L"1,2,3", L"1", L"2,3"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(TextBefore(c.s, L","), c.before) << c.s;

@@ -53,8 +53,9 @@ TBytes String(const std::u16string& key, const std::u16string& value) { return N
 // translations.
 TBytes ProgramBlock() {
   const TBytes fixed(52, 0xAB);
-  const TBytes english = Node(u"040904E4", true, {}, {String(u"CompanyName", u"Lunavar"), String(u"FileVersion", u"1.4.2.0"),
-                                                      String(u"Comments", u""), String(u"ProductVersion", u"1.4.2")});
+  const TBytes english = Node(u"040904E4", true, {},
+                              {String(u"CompanyName", u"Lunavar"), String(u"FileVersion", u"1.4.2.0"),
+                               String(u"Comments", u""), String(u"ProductVersion", u"1.4.2")});
   const TBytes german = Node(u"040704B0", true, {}, {String(u"FileVersion", u"9.9.9.9")});
   const TBytes strings = Node(u"StringFileInfo", true, {}, {german, english});
   const TBytes vars = Node(u"VarFileInfo", true, {}, {Node(u"Translation", false, {0x09, 0x04, 0xE4, 0x04})});
@@ -135,8 +136,9 @@ TEST(VersionResource, StopsAtAMalformedNode) {
 
 TEST(VersionResource, ATextWithoutItsZeroEndsWithItsNode) {
   // The last value's terminating zero overwritten: its text runs to its node's end and no further.
-  TBytes block = Node(u"VS_VERSION_INFO", false, TBytes(52, 0),
-                      {Node(u"StringFileInfo", true, {}, {Node(u"040904E4", true, {}, {String(u"FileVersion", u"1.0")})})});
+  TBytes block =
+      Node(u"VS_VERSION_INFO", false, TBytes(52, 0),
+           {Node(u"StringFileInfo", true, {}, {Node(u"040904E4", true, {}, {String(u"FileVersion", u"1.0")})})});
   block[block.size() - 2] = '7';
   EXPECT_EQ(Lookup(block, L"040904E4", L"FileVersion"), L"1.07");
 }

@@ -6,8 +6,8 @@
 
 namespace {
 
-const TButtonPicture Pictures[] = {TButtonPicture::Keyboard, TButtonPicture::Information,
-                                    TButtonPicture::QuestionMark, TButtonPicture::Globe};
+const TButtonPicture Pictures[] = {TButtonPicture::Keyboard, TButtonPicture::Information, TButtonPicture::QuestionMark,
+                                   TButtonPicture::Globe};
 
 // The pixel at (x, y) on the 16-unit design grid.
 std::uint32_t AtUnits(const TArgbImage& image, double x, double y) {
@@ -72,7 +72,7 @@ TEST(ButtonImages, GlyphsWhereTheyBelongAtEverySize) {
       {TButtonPicture::QuestionMark, 8, 9.5, White},
       {TButtonPicture::QuestionMark, 8, 12.6, White},
       {TButtonPicture::QuestionMark, 5, 9, Coloured},
-      {TButtonPicture::QuestionMark, 8, 6, Coloured},  // inside the hook
+      {TButtonPicture::QuestionMark, 8, 6, Coloured},     // inside the hook
       {TButtonPicture::QuestionMark, 8, 11.2, Coloured},  // between stem and dot
       // globe: the equator and the central meridian light, the sea coloured between them
       {TButtonPicture::Globe, 3, 8.3, White},
@@ -84,8 +84,7 @@ TEST(ButtonImages, GlyphsWhereTheyBelongAtEverySize) {
     std::map<TButtonPicture, TArgbImage> drawn;
     for (TButtonPicture picture : Pictures) drawn.emplace(picture, DrawButtonPicture(picture, size));
     for (const auto& c : cases) {
-      SCOPED_TRACE(testing::Message() << static_cast<int>(c.Picture) << " at " << size << ": " << c.X << ","
-                                      << c.Y);
+      SCOPED_TRACE(testing::Message() << static_cast<int>(c.Picture) << " at " << size << ": " << c.X << "," << c.Y);
       const std::uint32_t p = AtUnits(drawn.at(c.Picture), c.X, c.Y);
       if (c.Expected == Clear) {
         EXPECT_EQ(AlphaOf(p), 0);

@@ -35,9 +35,7 @@ TEST(FakeCanvas, MeasuresTextByTheFontSizeUnlessReplaced) {
   canvas.SetFontSize(8);
   EXPECT_EQ(canvas.TextWidth(L"Home"), 32);
   EXPECT_EQ(canvas.TextHeight(L"Home"), 16);
-  canvas.Measure = [](const FakeFont&, const std::wstring& t) {
-    return TTextSize{static_cast<int>(t.size()) * 5, 7};
-  };
+  canvas.Measure = [](const FakeFont&, const std::wstring& t) { return TTextSize{static_cast<int>(t.size()) * 5, 7}; };
   EXPECT_EQ(canvas.TextWidth(L"Home"), 20);
 }
 

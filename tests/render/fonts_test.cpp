@@ -27,9 +27,10 @@ struct DetectCase {
 
 TEST_F(FontsTest, DetectFontsPicksTheBestInstalledFaces) {
   const DetectCase cases[] = {
-      {{L"Arial", L"Tahoma", L"Segoe UI", L"Segoe UI Variable Text", L"Segoe Fluent Icons",
-        L"Segoe UI Symbol", L"Wingdings"},
-       L"Segoe UI Variable Text", L"Segoe Fluent Icons"},
+      {{L"Arial", L"Tahoma", L"Segoe UI", L"Segoe UI Variable Text", L"Segoe Fluent Icons", L"Segoe UI Symbol",
+        L"Wingdings"},
+       L"Segoe UI Variable Text",
+       L"Segoe Fluent Icons"},
       {{L"Tahoma", L"Segoe UI", L"Segoe UI Symbol", L"Wingdings"}, L"Segoe UI", L"Segoe UI Symbol"},
       {{L"Tahoma", L"Wingdings"}, L"Tahoma", L"Wingdings"},
       {{L"Courier New", L"Segoe UI Semibold", L"Segoe UI Variable Display"}, L"Arial", nullptr},
@@ -51,8 +52,8 @@ TEST_F(FontsTest, DetectFontsPicksTheBestInstalledFaces) {
 }
 
 TEST_F(FontsTest, PreferredFaceSkipsTheFallbackFlags) {
-  DetectFonts({L"Segoe UI Variable Text", L"Segoe UI", L"Tahoma", L"Segoe Fluent Icons",
-               L"Wingdings", L"Segoe UI Symbol"});
+  DetectFonts(
+      {L"Segoe UI Variable Text", L"Segoe UI", L"Tahoma", L"Segoe Fluent Icons", L"Wingdings", L"Segoe UI Symbol"});
   EXPECT_TRUE(HasSegoeUIVariableText);
   EXPECT_TRUE(HasSegoeFluentIcons);
   EXPECT_FALSE(HasSegoeUI);
@@ -87,17 +88,15 @@ struct SizeCase {
 
 TEST_F(FontsTest, LegendSizesFollowTheEscapeKey) {
   const SizeCase cases[] = {
-      {30, 30, 96, 10, 8},     // 8.33 rounds to 8
-      {60, 45, 96, 15, 12},    // the smaller side decides
-      {45, 60, 96, 15, 12},
-      {120, 120, 96, 36, 30},  // 40 capped at 36
-      {45, 45, 144, 10, 8},    // 15 / 1.5
-      {300, 300, 144, 24, 20}, // cap DpiUnscale(36) = 24 at 144 pixels per inch
-      {300, 300, 120, 29, 24}, // cap 29 at 120
-      {6, 6, 96, 3, 3},        // 2 raised to 3; 3 / 1.2 = 2.5 raised to 3
-      {0, 0, 96, 3, 3},
-      {75, 75, 192, 12, 10},   // 25 / 2 = 12.5, half to even
-      {81, 81, 192, 14, 12},   // 27 / 2 = 13.5, half to even
+      {30, 30, 96, 10, 8},                              // 8.33 rounds to 8
+      {60, 45, 96, 15, 12},                             // the smaller side decides
+      {45, 60, 96, 15, 12},    {120, 120, 96, 36, 30},  // 40 capped at 36
+      {45, 45, 144, 10, 8},                             // 15 / 1.5
+      {300, 300, 144, 24, 20},                          // cap DpiUnscale(36) = 24 at 144 pixels per inch
+      {300, 300, 120, 29, 24},                          // cap 29 at 120
+      {6, 6, 96, 3, 3},                                 // 2 raised to 3; 3 / 1.2 = 2.5 raised to 3
+      {0, 0, 96, 3, 3},        {75, 75, 192, 12, 10},   // 25 / 2 = 12.5, half to even
+      {81, 81, 192, 14, 12},                            // 27 / 2 = 13.5, half to even
   };
   for (const auto& c : cases) {
     UpdateLegendFontSizes(c.escWidth, c.escHeight, c.ppi);
@@ -107,11 +106,9 @@ TEST_F(FontsTest, LegendSizesFollowTheEscapeKey) {
 }
 
 TEST(NameFontSizeFor, RoundsLikeExtendedPrecisionDivision) {
-  const std::pair<int, int> cases[] = {{9, 7},   {15, 12}, {21, 18}, {27, 22}, {33, 27},
-                                       {10, 8},  {12, 10}, {3, 3},   {4, 3},   {36, 30},
-                                       {39, 32}, {45, 38}, {51, 42}, {57, 48}, {63, 52}};
-  for (const auto& [charSize, nameSize] : cases)
-    EXPECT_EQ(NameFontSizeFor(charSize), nameSize) << charSize;
+  const std::pair<int, int> cases[] = {{9, 7}, {15, 12}, {21, 18}, {27, 22}, {33, 27}, {10, 8},  {12, 10}, {3, 3},
+                                       {4, 3}, {36, 30}, {39, 32}, {45, 38}, {51, 42}, {57, 48}, {63, 52}};
+  for (const auto& [charSize, nameSize] : cases) EXPECT_EQ(NameFontSizeFor(charSize), nameSize) << charSize;
 }
 
 TEST(NameFontSizeFor, AgreesWithEightyBitArithmeticWhereAvailable) {
@@ -156,7 +153,7 @@ TEST_F(FontsTest, GlyphKeysUseTheFirstInstalledSymbolFace) {
       {fluent, 93, 1, nullptr, 0, 0},                    // Apps shows its name while a key is down
       {fluent, 9, 0, nullptr, 0, 0},                     // Tab has no glyph
       {fluent, 46, 0, nullptr, 0, 0},
-      {{L"Tahoma"}, 8, 0, nullptr, 0, 0},                // no symbol face installed
+      {{L"Tahoma"}, 8, 0, nullptr, 0, 0},  // no symbol face installed
   };
   for (const auto& c : cases) {
     DetectFonts(c.faces);

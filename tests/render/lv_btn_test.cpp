@@ -53,28 +53,44 @@ TEST_F(LvBtnTest, RectangleCoversBothCornersAndLegendMovesWhenPressed) {
 TEST_F(LvBtnTest, HitTestOfRectangleAndPolygon) {
   TLvBtn& rect = AddRect(65, 0, 0, 60, 30);
   TLvBtn& square = Add(66, Square);
-  struct Case { TLvBtn* key; int x, y; bool inside; };
+  struct Case {
+    TLvBtn* key;
+    int x, y;
+    bool inside;
+  };
   const Case cases[] = {
       // The rectangle is inclusive on all four edges.
-      {&rect, 0, 0, true},    {&rect, 60, 30, true}, {&rect, 60, 0, true},  {&rect, 0, 30, true},
-      {&rect, 61, 10, false}, {&rect, 10, 31, false}, {&rect, -1, 5, false}, {&rect, 30, -1, false},
+      {&rect, 0, 0, true},
+      {&rect, 60, 30, true},
+      {&rect, 60, 0, true},
+      {&rect, 0, 30, true},
+      {&rect, 61, 10, false},
+      {&rect, 10, 31, false},
+      {&rect, -1, 5, false},
+      {&rect, 30, -1, false},
       // The polygon counts edge crossings: (0, 0) is outside, (1, 1) inside.
-      {&square, 0, 0, false}, {&square, 1, 1, true}, {&square, 59, 59, true},
-      {&square, 30, 30, true}, {&square, 61, 30, false}, {&square, 30, 61, false},
+      {&square, 0, 0, false},
+      {&square, 1, 1, true},
+      {&square, 59, 59, true},
+      {&square, 30, 30, true},
+      {&square, 61, 30, false},
+      {&square, 30, 61, false},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(c.key->HitTest(c.x, c.y), c.inside)
-        << "key " << int(c.key->Code()) << " at " << c.x << "," << c.y;
+    EXPECT_EQ(c.key->HitTest(c.x, c.y), c.inside) << "key " << int(c.key->Code()) << " at " << c.x << "," << c.y;
 }
 
 TEST_F(LvBtnTest, HitTestOfAnOutlineReachingTheEndsOfTheIntegerRange) {
   // A triangle from x 470 out to the smallest int: between y 114 and 144 it covers x from the
   // slanted edge to 470.
   const std::vector<TPoint> triangle = {{470, 144}, {INT_MIN, 114}, {470, 114}};
-  struct Case { int x, y; bool inside; };
+  struct Case {
+    int x, y;
+    bool inside;
+  };
   const Case cases[] = {
-      {0, 120, true},   {469, 143, true}, {-1700000000, 120, true}, {-1800000000, 120, false},
-      {500, 120, false}, {0, 150, false}, {INT_MAX, 120, false},    {INT_MIN, 120, false},
+      {0, 120, true},    {469, 143, true}, {-1700000000, 120, true}, {-1800000000, 120, false},
+      {500, 120, false}, {0, 150, false},  {INT_MAX, 120, false},    {INT_MIN, 120, false},
   };
   for (const Case& c : cases) EXPECT_EQ(TLvBtn::PointInOutline(triangle, c.x, c.y), c.inside) << c.x << "," << c.y;
 }
@@ -106,9 +122,11 @@ TEST_F(LvBtnTest, PolygonLegendRectangleFitsInsideTheOutline) {
 }
 
 TEST_F(LvBtnTest, TwoPartOutlineTellsWhichPartWasHit) {
-  TLvBtn& enter = Add(13, {{0, 0}, {40, 0}, {40, 20}, {0, 20}, {-1, -1},
-                           {20, 20}, {40, 20}, {40, 40}, {20, 40}});
-  struct Case { int x, y; bool inside, extended; };
+  TLvBtn& enter = Add(13, {{0, 0}, {40, 0}, {40, 20}, {0, 20}, {-1, -1}, {20, 20}, {40, 20}, {40, 40}, {20, 40}});
+  struct Case {
+    int x, y;
+    bool inside, extended;
+  };
   const Case cases[] = {{10, 10, true, false}, {30, 30, true, true}, {5, 35, false, true}};
   for (const Case& c : cases) {
     bool extended = !c.extended;
@@ -145,8 +163,7 @@ TEST_F(LvBtnTest, EachPartOfATwoPartOutlineShowsTheNameInsideItself) {
   both.insert(both.end(), padPart.begin(), padPart.end());
   std::vector<TPoint> padOnly{TLvBtn::Separator};
   padOnly.insert(padOnly.end(), padPart.begin(), padPart.end());
-  const Case cases[] = {{"main and keypad Enter", both, {mainBox, padBox}},
-                        {"keypad Enter alone", padOnly, {padBox}}};
+  const Case cases[] = {{"main and keypad Enter", both, {mainBox, padBox}}, {"keypad Enter alone", padOnly, {padBox}}};
   rig.Kb().SetKeyName(13, L"Enter");
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -176,10 +193,12 @@ TEST_F(LvBtnTest, EachPartOfATwoPartOutlineShowsTheNameInsideItself) {
 }
 
 TEST_F(LvBtnTest, OutlineFormsWithoutShapeAreNeitherDrawnNorHit) {
-  struct Case { std::vector<TPoint> points; int pointCount; };
-  const Case cases[] = {{{}, 0},
-                        {{{5, 5}}, 1},
-                        {std::vector<TPoint>(TLvBtn::MaxPoints + 1, TPoint{5, 5}), 0} /* too many: no outline */};
+  struct Case {
+    std::vector<TPoint> points;
+    int pointCount;
+  };
+  const Case cases[] = {
+      {{}, 0}, {{{5, 5}}, 1}, {std::vector<TPoint>(TLvBtn::MaxPoints + 1, TPoint{5, 5}), 0} /* too many: no outline */};
   for (const Case& c : cases) {
     rig.Image().ClearOps();
     TLvBtn& key = Add(65, c.points);
@@ -195,7 +214,10 @@ TEST_F(LvBtnTest, OutlineFormsWithoutShapeAreNeitherDrawnNorHit) {
 }
 
 TEST_F(LvBtnTest, GeometryOfTheOwnOutline) {
-  struct Case { std::vector<TPoint> points; int left, top, width, height; };
+  struct Case {
+    std::vector<TPoint> points;
+    int left, top, width, height;
+  };
   const Case cases[] = {
       {{{10, 20}, {70, 50}}, 10, 20, 60, 30},
       {{{390, 60}, {440, 60}, {440, 30}, {390, 30}}, 390, 30, 50, 30},
@@ -214,7 +236,12 @@ TEST_F(LvBtnTest, GeometryOfTheOwnOutline) {
 
 TEST_F(LvBtnTest, ColoursFollowStateThenClass) {
   const TLvTheme& t = Theme;
-  struct Case { int code; bool pressed, hot; int classVk; TColor pen, brush, name, chr; };
+  struct Case {
+    int code;
+    bool pressed, hot;
+    int classVk;
+    TColor pen, brush, name, chr;
+  };
   const Case cases[] = {
       {65, true, true, 65, t.DownBorder, t.DownFace, t.DownName, t.DownChar},  // pressed wins
       {65, false, true, 65, t.HotBorder, t.HotFace, t.HotName, t.HotChar},
@@ -272,11 +299,19 @@ TEST_F(LvBtnTest, PressingUpdatesTheKeyboardState) {
   for (int code : {20, 144, 145, 160, 161, 162, 163, 164, 165}) AddRect(code, 0, 0, 10, 10);
   auto& state = rig.Kb().KeyState();
 
-  struct Step { int code; bool press; std::vector<std::pair<int, int>> expected; };
+  struct Step {
+    int code;
+    bool press;
+    std::vector<std::pair<int, int>> expected;
+  };
   const Step steps[] = {
       // Lock keys toggle between 0 and 1 on the press; releases change nothing.
-      {20, true, {{20, 1}}},  {20, false, {{20, 1}}}, {20, true, {{20, 0}}},
-      {20, false, {{20, 0}}}, {144, true, {{144, 1}}}, {145, true, {{145, 1}}},
+      {20, true, {{20, 1}}},
+      {20, false, {{20, 1}}},
+      {20, true, {{20, 0}}},
+      {20, false, {{20, 0}}},
+      {144, true, {{144, 1}}},
+      {145, true, {{145, 1}}},
       // Shift, Ctrl, Alt: the generic byte follows the left and right ones.
       {160, true, {{160, 0x81}, {16, 0x81}}},
       {161, true, {{161, 0x81}, {16, 0x81}}},
@@ -321,17 +356,21 @@ TEST_F(LvBtnTest, NameSizeFollowsStateAndShortensLongNames) {
   rig.Kb().SetKeyName(27, L"Esc");
   TLvBtn& home = AddRect(36, 0, 0, 200, 30);
   TLvBtn& esc = AddRect(27, 0, 40, 200, 70);
-  struct Case { TLvBtn* key; int nameSize; bool pressed, hot; int size; TColor color; };
+  struct Case {
+    TLvBtn* key;
+    int nameSize;
+    bool pressed, hot;
+    int size;
+    TColor color;
+  };
   const Case cases[] = {
-      {&home, 8, false, false, 6, Theme.CmdName},
-      {&home, 8, false, true, 7, Theme.HotName},    // 6.6
-      {&home, 8, true, false, 5, Theme.DownName},   // 5.4
-      {&home, 8, true, true, 5, Theme.DownName},    // pressed wins over hot
-      {&home, 2, false, false, 3, Theme.CmdName},   // the shortened base is at least 3
-      {&esc, 8, false, false, 8, Theme.CmdName},
-      {&esc, 8, false, true, 9, Theme.HotName},     // 8.8
-      {&esc, 8, true, false, 7, Theme.DownName},    // 7.2
-      {&esc, 5, true, false, 4, Theme.DownName},    // 4.5: halves go to even
+      {&home, 8, false, false, 6, Theme.CmdName}, {&home, 8, false, true, 7, Theme.HotName},  // 6.6
+      {&home, 8, true, false, 5, Theme.DownName},                                             // 5.4
+      {&home, 8, true, true, 5, Theme.DownName},                                              // pressed wins over hot
+      {&home, 2, false, false, 3, Theme.CmdName},  // the shortened base is at least 3
+      {&esc, 8, false, false, 8, Theme.CmdName},  {&esc, 8, false, true, 9, Theme.HotName},  // 8.8
+      {&esc, 8, true, false, 7, Theme.DownName},                                             // 7.2
+      {&esc, 5, true, false, 4, Theme.DownName},                                             // 4.5: halves go to even
   };
   for (const Case& c : cases) {
     Theme.NameFontSize = static_cast<std::uint16_t>(c.nameSize);
@@ -350,10 +389,15 @@ TEST_F(LvBtnTest, LegendsAreBoldOnlyBelowTheLimits) {
   TLvBtn& esc = AddRect(27, 0, 0, 200, 30);
   TLvBtn& letter = AddRect(65, 0, 40, 200, 70);
   const TFontStyles bold(TFontStyle::Bold);
-  struct Case { int ppi, nameSize, charSize; bool nameBold, charBold; };
+  struct Case {
+    int ppi, nameSize, charSize;
+    bool nameBold, charBold;
+  };
   const Case cases[] = {
-      {96, 13, 15, true, true},   {96, 14, 16, false, false},
-      {144, 8, 10, true, true},   {144, 9, 11, false, false},  // limits 9 and 11 at 144 ppi
+      {96, 13, 15, true, true},
+      {96, 14, 16, false, false},
+      {144, 8, 10, true, true},
+      {144, 9, 11, false, false},  // limits 9 and 11 at 144 ppi
   };
   for (const Case& c : cases) {
     rig.desktop.Ppi = c.ppi;
@@ -367,9 +411,11 @@ TEST_F(LvBtnTest, LegendsAreBoldOnlyBelowTheLimits) {
 
 TEST_F(LvBtnTest, WideNamesAreLeftAlignedNarrowOnesCentred) {
   TLvBtn& tab = AddRect(9, 0, 0, 60, 30);  // text rectangle 56 wide; 8 pixels per character
-  struct Case { const wchar_t* name; TTextFormat format; };
-  const Case cases[] = {{L"Backsp", tfCentredLegend}, {L"1234567", tfCentredLegend},
-                        {L"Backspace", tfLeftLegend}};
+  struct Case {
+    const wchar_t* name;
+    TTextFormat format;
+  };
+  const Case cases[] = {{L"Backsp", tfCentredLegend}, {L"1234567", tfCentredLegend}, {L"Backspace", tfLeftLegend}};
   for (const Case& c : cases) {
     rig.Kb().SetKeyName(9, c.name);
     EXPECT_EQ(PaintIn(tab, false, false).at(0).Format, c.format) << c.name;
@@ -435,7 +481,9 @@ TEST_F(LvBtnTest, CharacterLegendComesFromTheLegendsWithCtrlAloneHidden) {
   EXPECT_EQ(texts[0].Format, tfCentredLegend);
   EXPECT_TRUE(PaintIn(space, false, false).empty());  // the space bar has no legend
 
-  struct Case { int ctrl, rightAlt, seen; };
+  struct Case {
+    int ctrl, rightAlt, seen;
+  };
   const Case cases[] = {{0x81, 0, 0}, {0x81, 0x81, 0x81}, {0, 0x81, 0}};
   for (const Case& c : cases) {
     rig.Kb().SetKeyStateByte(17, static_cast<std::uint8_t>(c.ctrl));

@@ -26,8 +26,7 @@ struct TSystemCase {
 const TSystemCase Systems[] = {
     {"default", RgbColor(0xF0, 0xF0, 0xF0), RgbColor(0x00, 0x78, 0xD7), RgbColor(255, 255, 255)},
     {"high contrast black", RgbColor(0, 0, 0), RgbColor(0x1A, 0xEB, 0xFF), RgbColor(0, 0, 0)},
-    {"high contrast white", RgbColor(255, 255, 255), RgbColor(0x37, 0x00, 0x6E),
-     RgbColor(255, 255, 255)},
+    {"high contrast white", RgbColor(255, 255, 255), RgbColor(0x37, 0x00, 0x6E), RgbColor(255, 255, 255)},
 };
 
 TEST(ScanHighlight, StandsOutInEveryScheme) {

@@ -36,5 +36,4 @@ class FakeRegistryReader : public TRegistryReader {
 
 // Where Windows keeps the two values the schemes follow.
 inline const std::wstring DwmKey = L"Software\\Microsoft\\Windows\\DWM";
-inline const std::wstring PersonalizeKey =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+inline const std::wstring PersonalizeKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";

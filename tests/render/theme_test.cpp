@@ -11,23 +11,20 @@ namespace {
 
 constexpr int FieldCount = 21;
 const char* const FieldNames[FieldCount] = {
-    "Background", "KeyFace",   "KeyBorder",   "KeyName",     "KeyChar",  "DownFace",
-    "DownBorder", "DownName",  "DownChar",    "HotFace",     "HotBorder", "HotName",
-    "HotChar",    "SliderTrack", "SliderThumb", "FnFace",    "FnBorder", "FnName",
-    "CmdFace",    "CmdBorder", "CmdName"};
+    "Background",  "KeyFace",  "KeyBorder", "KeyName",   "KeyChar", "DownFace",  "DownBorder",
+    "DownName",    "DownChar", "HotFace",   "HotBorder", "HotName", "HotChar",   "SliderTrack",
+    "SliderThumb", "FnFace",   "FnBorder",  "FnName",    "CmdFace", "CmdBorder", "CmdName"};
 
 std::vector<TColor> Fields(const TLvTheme& t) {
-  return {t.Background, t.KeyFace,   t.KeyBorder,   t.KeyName,     t.KeyChar,  t.DownFace,
-          t.DownBorder, t.DownName,  t.DownChar,    t.HotFace,     t.HotBorder, t.HotName,
-          t.HotChar,    t.SliderTrack, t.SliderThumb, t.FnFace,    t.FnBorder, t.FnName,
-          t.CmdFace,    t.CmdBorder, t.CmdName};
+  return {t.Background,  t.KeyFace,  t.KeyBorder, t.KeyName,   t.KeyChar, t.DownFace,  t.DownBorder,
+          t.DownName,    t.DownChar, t.HotFace,   t.HotBorder, t.HotName, t.HotChar,   t.SliderTrack,
+          t.SliderThumb, t.FnFace,   t.FnBorder,  t.FnName,    t.CmdFace, t.CmdBorder, t.CmdName};
 }
 
 // Colours are written RRGGBB here, as designers write them; system colours stay as they are.
 TColor FromRrggbb(std::uint32_t v) {
   if (IsSystemColor(v)) return v;
-  return RgbColor(static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
-                  static_cast<std::uint8_t>(v));
+  return RgbColor(static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v));
 }
 
 // Fills computed when a scheme is applied, resolved against the fixture below.
@@ -76,8 +73,7 @@ class ThemeTest : public ::testing::Test {
     const std::vector<TColor> actual = Fields(Theme);
     for (int i = 0; i < FieldCount; ++i)
       EXPECT_EQ(actual[i], Resolve(c.fields[i]))
-          << "scheme " << c.number << " field " << FieldNames[i] << std::hex << " got 0x"
-          << actual[i];
+          << "scheme " << c.number << " field " << FieldNames[i] << std::hex << " got 0x" << actual[i];
   }
 
   FakeSystemColors FSystem;
@@ -145,9 +141,8 @@ TEST_F(ThemeTest, ApplyingASchemeLeavesTheFontsAlone) {
 }
 
 TEST(ColorSchemeNames, AreTheListItemsInOrder) {
-  const std::vector<std::wstring> expected = {
-      L"Standard", L"System", L"White", L"Black", L"Windows Dark", L"Windows Light",
-      L"Android", L"Mac", L"Office Silver", L"Office Grey"};
+  const std::vector<std::wstring> expected = {L"Standard",      L"System",  L"White", L"Black",         L"Windows Dark",
+                                              L"Windows Light", L"Android", L"Mac",   L"Office Silver", L"Office Grey"};
   ASSERT_EQ(ColorSchemeCount, 10);
   for (int i = 0; i < ColorSchemeCount; ++i) EXPECT_EQ(ColorSchemeNames[i], expected[i]) << i;
 }
@@ -189,9 +184,8 @@ TEST(BlendSystemColors, ClampsEachChannel) {
 TEST(BlendSystemColors, RoundsHalvesAwayFromZero) {
   FakeSystemColors system;
   // 50 % of 1 is 0.5 -> 1; -50 % of 1 is -0.5 -> -1, which the 50 % of 3 (1.5 -> 2) brings to 1.
-  system.Colors = {{SysIndexBtnFace, FromRrggbb(0x010101)},
-                   {SysIndexHighlight, FromRrggbb(0x030303)},
-                   {SysIndexWindow, 0}};
+  system.Colors = {
+      {SysIndexBtnFace, FromRrggbb(0x010101)}, {SysIndexHighlight, FromRrggbb(0x030303)}, {SysIndexWindow, 0}};
   EXPECT_EQ(BlendSystemColors(system, 50, 0, 0), FromRrggbb(0x010101));
   EXPECT_EQ(BlendSystemColors(system, -50, 50, 0), FromRrggbb(0x010101));
 }

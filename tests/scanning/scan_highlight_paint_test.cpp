@@ -89,8 +89,8 @@ TEST(ScanHighlightPaint, TheHighlightedKeyIsFilledAndLabelledInTheScanColours) {
   auto shapesIn = [&](TColor brush) {
     int n = 0;
     for (const FakeCanvasOp& op : rig.Image().Ops())
-      if ((op.Kind == FakeOpKind::Polygon || op.Kind == FakeOpKind::Rectangle) &&
-          op.BrushColor == brush && op.PenColor == ScanBorder)
+      if ((op.Kind == FakeOpKind::Polygon || op.Kind == FakeOpKind::Rectangle) && op.BrushColor == brush &&
+          op.PenColor == ScanBorder)
         ++n;
     return n;
   };

@@ -97,7 +97,8 @@ TEST_P(BuiltinScanRowsTest, EveryKeyInExactlyOneRowTopToBottom) {
       if (!has(column[0])) continue;
       for (std::size_t i = 1; i < column.size(); ++i) EXPECT_LT(row(column[i - 1]), row(column[i])) << what;
     }
-    for (const auto& [left, right] : {std::pair<int, int>{'Q', 'P'}, {'A', 'L'}, {'Z', 'M'}, {103, 105}, {100, 102}, {97, 99}})
+    for (const auto& [left, right] :
+         {std::pair<int, int>{'Q', 'P'}, {'A', 'L'}, {'Z', 'M'}, {103, 105}, {100, 102}, {97, 99}})
       if (has(left)) {
         EXPECT_EQ(row(left), row(right)) << what << " " << left;
       }
@@ -117,8 +118,7 @@ TEST(ScanRows, TallKeysJoinTheRowOfTheirTopAndEachPartIsAnItem) {
   kb.AddKey('A', {{0, 30}, {29, 59}});
   kb.AddKey('S', {{30, 30}, {59, 59}});
   // One key in two parts: beside Enter on the top row, and at the start of a third row.
-  kb.AddKey(107, {{101, 0}, {130, 0}, {130, 29}, {101, 29}, TLvBtn::Separator,
-                  {0, 60}, {40, 60}, {40, 89}, {0, 89}});
+  kb.AddKey(107, {{101, 0}, {130, 0}, {130, 29}, {101, 29}, TLvBtn::Separator, {0, 60}, {40, 60}, {40, 89}, {0, 89}});
   // A key wholly under one of a lower code: no click reaches it.
   kb.AddKey(200, {{0, 0}, {29, 29}});
 

@@ -159,9 +159,7 @@ class TFakeLeadingRow : public TScanLeadingRow {
     }
     return row;
   }
-  void ShowHighlight(bool highlighted, int item) override {
-    Shown = highlighted ? item : -2;
-  }
+  void ShowHighlight(bool highlighted, int item) override { Shown = highlighted ? item : -2; }
   void Press(int index) override { Pressed.push_back(index); }
   int Shown = -2;
   std::vector<int> Pressed;

@@ -27,11 +27,10 @@ TEST(SwitchKeyFilter, SwallowsTheSwitchKeyPressingOncePerHoldAndPassesEverything
   constexpr auto Press = TSwitchKeyAction::Press;
   TSwitchKeyFilter filter(113);  // F2
   const TKeyEvent events[] = {
-      {'A', true, false, Pass},     {'A', false, false, Pass},    {113, true, false, Press},
-      {113, true, false, Swallow},  {'B', true, false, Pass},     {113, true, false, Swallow},
-      {113, false, false, Swallow}, {113, true, true, Pass},      {113, false, true, Pass},
-      {113, true, false, Press},    {113, true, true, Pass},      {113, false, false, Swallow},
-      {32, true, false, Pass},      {114, true, false, Pass},     {113, true, false, Press},
+      {'A', true, false, Pass}, {'A', false, false, Pass},   {113, true, false, Press},    {113, true, false, Swallow},
+      {'B', true, false, Pass}, {113, true, false, Swallow}, {113, false, false, Swallow}, {113, true, true, Pass},
+      {113, false, true, Pass}, {113, true, false, Press},   {113, true, true, Pass},      {113, false, false, Swallow},
+      {32, true, false, Pass},  {114, true, false, Pass},    {113, true, false, Press},
   };
   int i = 0;
   for (const TKeyEvent& e : events) EXPECT_EQ(filter.OnKey(e.Vk, e.Down, e.Injected), e.Expected) << "event " << i++;

@@ -40,7 +40,11 @@ struct AppIniTest : ::testing::Test {
 }  // namespace
 
 TEST_F(AppIniTest, IniTextsReadAsIntegersOrTheDefault) {
-  struct Case { const wchar_t* text; int defaultValue; int expected; };
+  struct Case {
+    const wchar_t* text;
+    int defaultValue;
+    int expected;
+  };
   const Case cases[] = {
       {L"abc", 1, 1}, {L"0x3", 1, 3}, {L"$1F", 0, 31}, {L"-5", 9, -5}, {L"", 6, 6}, {L"12", 0, 12},
   };
@@ -53,9 +57,13 @@ TEST_F(AppIniTest, IniTextsReadAsIntegersOrTheDefault) {
 }
 
 TEST_F(AppIniTest, IniBooleansAreIntegersTrueWhenNonZero) {
-  struct Case { const wchar_t* text; bool defaultValue; bool expected; };
+  struct Case {
+    const wchar_t* text;
+    bool defaultValue;
+    bool expected;
+  };
   const Case cases[] = {
-      {L"2", false, true}, {L"1", false, true}, {L"0", true, false}, {L"-1", false, true},
+      {L"2", false, true},  {L"1", false, true},    {L"0", true, false},   {L"-1", false, true},
       {L"abc", true, true}, {L"abc", false, false}, {L"0x0", true, false},
   };
   auto ini = IniStore();
@@ -199,10 +207,10 @@ TEST_F(AppIniTest, KeyThatCannotBeOpenedAnswersDefaultsAndTakesNoWrites) {
 }
 
 TEST_F(AppIniTest, RegistryValuesOfAnotherTypeOrSizeReadAsTheirDefaults) {
-  registry.Key(HKCU)[L"Keyboard"] = {false, 4, 2};     // for example REG_SZ "2"
-  registry.Key(HKCU)[L"Colors"] = {false, 12, 0};      // REG_SZ "abcde"
-  registry.Key(HKCU)[L"AlphaBlend"] = {true, 8, 80};   // eight bytes of data
-  registry.Key(HKCU)[L"FitWidth"] = {true, 2, 1};      // two bytes of data
+  registry.Key(HKCU)[L"Keyboard"] = {false, 4, 2};    // for example REG_SZ "2"
+  registry.Key(HKCU)[L"Colors"] = {false, 12, 0};     // REG_SZ "abcde"
+  registry.Key(HKCU)[L"AlphaBlend"] = {true, 8, 80};  // eight bytes of data
+  registry.Key(HKCU)[L"FitWidth"] = {true, 2, 1};     // two bytes of data
   registry.SetDword(HKCU, L"LockSize", 1);
   auto ini = Store();
   EXPECT_EQ(ini->ReadInteger(L"Keyboard", 1), 1);
@@ -230,7 +238,7 @@ TEST_F(AppIniTest, TextsRoundTripInTheIniAndAsRegSzWhereDwordsReadAsTheirNumber)
   EXPECT_FALSE(registry.Key(HKCU)[L"Keyboard"].IsDword);
   EXPECT_EQ(reg->ReadText(L"Keyboard", L"1"), L"My pad");
   EXPECT_EQ(reg->ReadInteger(L"Keyboard", 1), 1);  // a text is no number
-  reg->WriteInteger(L"Keyboard", 7);                 // back to a number
+  reg->WriteInteger(L"Keyboard", 7);               // back to a number
   EXPECT_EQ(reg->ReadText(L"Keyboard", L"1"), L"7");
   registry.RefuseWrites = true;
   EXPECT_EQ(ErrorOf([&] { reg->WriteText(L"Keyboard", L"x"); }), L"Failed to set data for 'Keyboard'");

@@ -2,8 +2,8 @@
 // In-memory stand-ins for the settings store's INI files, registry and placement window.
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -83,9 +83,7 @@ struct TFakeRegistryData {
   std::vector<TRegistryRights> Attempts;  // every opening, in order
 
   TKey& Key(TRegistryRoot root, const std::wstring& path = SettingsRegistryKey) { return Keys[{root, path}]; }
-  void SetDword(TRegistryRoot root, const std::wstring& name, std::uint32_t data) {
-    Key(root)[name] = {true, 4, data};
-  }
+  void SetDword(TRegistryRoot root, const std::wstring& name, std::uint32_t data) { Key(root)[name] = {true, 4, data}; }
 };
 
 class TFakeRegistry : public TRegistryBackend {
@@ -149,15 +147,28 @@ class TFakePlacementWindow : public TPlacementWindow {
   int Left() const override { return FLeft; }
   int Width() const override { return FWidth; }
   int Height() const override { return FHeight; }
-  void SetTop(int v) override { FTop = v; Changes.push_back(L"Top=" + std::to_wstring(v)); }
-  void SetLeft(int v) override { FLeft = v; Changes.push_back(L"Left=" + std::to_wstring(v)); }
-  void SetWidth(int v) override { FWidth = v; Changes.push_back(L"Width=" + std::to_wstring(v)); }
-  void SetHeight(int v) override { FHeight = v; Changes.push_back(L"Height=" + std::to_wstring(v)); }
+  void SetTop(int v) override {
+    FTop = v;
+    Changes.push_back(L"Top=" + std::to_wstring(v));
+  }
+  void SetLeft(int v) override {
+    FLeft = v;
+    Changes.push_back(L"Left=" + std::to_wstring(v));
+  }
+  void SetWidth(int v) override {
+    FWidth = v;
+    Changes.push_back(L"Width=" + std::to_wstring(v));
+  }
+  void SetHeight(int v) override {
+    FHeight = v;
+    Changes.push_back(L"Height=" + std::to_wstring(v));
+  }
   TWindowState State() const override { return FState; }
   void SetState(TWindowState s) override {
     FState = s;
-    Changes.push_back(s == TWindowState::Maximized ? L"State=Maximized"
-                      : s == TWindowState::Minimized ? L"State=Minimized" : L"State=Normal");
+    Changes.push_back(s == TWindowState::Maximized   ? L"State=Maximized"
+                      : s == TWindowState::Minimized ? L"State=Minimized"
+                                                     : L"State=Normal");
   }
   bool HasMaximizeButton() const override { return FMaximizeButton; }
   bool HasSizeableBorder() const override { return FSizeable; }

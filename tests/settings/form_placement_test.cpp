@@ -82,15 +82,15 @@ TEST_F(FormPlacementTest, LoadAppliesTopLeftHeightWidthThenTheState) {
   Store(L"Width", L"444");
   Store(L"State", L"1");
   ini->LoadFormPlacement(form, false);
-  EXPECT_EQ(form.Changes, (std::vector<std::wstring>{L"Top=11", L"Left=22", L"Height=333", L"Width=444",
-                                                     L"State=Maximized"}));
+  EXPECT_EQ(form.Changes,
+            (std::vector<std::wstring>{L"Top=11", L"Left=22", L"Height=333", L"Width=444", L"State=Maximized"}));
 }
 
 TEST_F(FormPlacementTest, LoadKeepsTheCurrentPlacementWhereTheStoreHasNone) {
   Store(L"Left", L"5");
   ini->LoadFormPlacement(form, false);
-  EXPECT_EQ(form.Changes, (std::vector<std::wstring>{L"Top=100", L"Left=5", L"Height=300", L"Width=800",
-                                                     L"State=Normal"}));
+  EXPECT_EQ(form.Changes,
+            (std::vector<std::wstring>{L"Top=100", L"Left=5", L"Height=300", L"Width=800", L"State=Normal"}));
 }
 
 TEST_F(FormPlacementTest, LoadRespectsBorderMaximiseButtonAndOnlyPosition) {
@@ -130,8 +130,8 @@ TEST_F(FormPlacementTest, MaximisedSaveKeepsTheLastNormalPlacementForTheNextStar
 
   TFakePlacementWindow next;
   ini->LoadFormPlacement(next, false);
-  EXPECT_EQ(next.Changes, (std::vector<std::wstring>{L"Top=30", L"Left=40", L"Height=260", L"Width=780",
-                                                     L"State=Maximized"}));
+  EXPECT_EQ(next.Changes,
+            (std::vector<std::wstring>{L"Top=30", L"Left=40", L"Height=260", L"Width=780", L"State=Maximized"}));
 }
 
 TEST_F(FormPlacementTest, LoadReplacesUnusableValuesByTheWindowsOwn) {
@@ -140,8 +140,8 @@ TEST_F(FormPlacementTest, LoadReplacesUnusableValuesByTheWindowsOwn) {
   Store(L"Height", L"-5");
   Store(L"Width", L"0");
   ini->LoadFormPlacement(form, false);
-  EXPECT_EQ(form.Changes, (std::vector<std::wstring>{L"Top=100", L"Left=30", L"Height=300", L"Width=800",
-                                                     L"State=Normal"}));
+  EXPECT_EQ(form.Changes,
+            (std::vector<std::wstring>{L"Top=100", L"Left=30", L"Height=300", L"Width=800", L"State=Normal"}));
 }
 
 TEST(UsablePlacement, ReplacesEachUnusableValueByItsDefault) {
@@ -176,11 +176,15 @@ TEST(UsablePlacement, ReplacesEachUnusableValueByItsDefault) {
 }
 
 TEST(CenterOnWorkArea, CentresAndTruncatesTowardZero) {
-  struct Case { TRect workArea; int width, height; TPoint expected; };
+  struct Case {
+    TRect workArea;
+    int width, height;
+    TPoint expected;
+  };
   const Case cases[] = {
       {{0, 0, 1920, 1040}, 800, 300, {560, 370}},
-      {{1920, 100, 3200, 1124}, 801, 301, {2159, 461}},   // odd remainders round down
-      {{0, 0, 1000, 600}, 1005, 603, {-2, -1}},           // -5/2 and -3/2 toward zero
+      {{1920, 100, 3200, 1124}, 801, 301, {2159, 461}},  // odd remainders round down
+      {{0, 0, 1000, 600}, 1005, 603, {-2, -1}},          // -5/2 and -3/2 toward zero
       {{-1280, 0, 0, 1024}, 1280, 1024, {-1280, 0}},
   };
   for (const auto& c : cases) EXPECT_EQ(CenterOnWorkArea(c.workArea, c.width, c.height), c.expected);

@@ -75,12 +75,10 @@ TEST_F(SettingsController, KeepsWhatTheRowOrTheProgramAccepts) {
     TSettingId Id;
     int Value, Kept;
   } cases[] = {
-      {S::HoverTime, 10, 500},          // the nearest limit
-      {S::HoverTime, 1 << 30, 3000},
-      {S::ColorScheme, 11, 1},          // above the schemes: the first
-      {S::KeyboardType, 9, 1},
-      {S::KeyboardType, 12, 12},        // the program's own answer: a layout file
-      {S::Transparency, 7, 7},          // kept; the window draws it limited
+      {S::HoverTime, 10, 500},                                   // the nearest limit
+      {S::HoverTime, 1 << 30, 3000}, {S::ColorScheme, 11, 1},    // above the schemes: the first
+      {S::KeyboardType, 9, 1},       {S::KeyboardType, 12, 12},  // the program's own answer: a layout file
+      {S::Transparency, 7, 7},                                   // kept; the window draws it limited
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Setting(c.Id).Key + std::wstring(L" ") + std::to_wstring(c.Value));
@@ -119,15 +117,13 @@ TEST_F(SettingsController, ApplyingTheStoredValueStoresItOnlyWhenTheStoreLacksIt
     TSettingId Id;
     const wchar_t* Stored;  // null: none
     int Kept;
-    bool Stored_;           // written again (or, for the opacity, a lazy save scheduled)
+    bool Stored_;  // written again (or, for the opacity, a lazy save scheduled)
   } cases[] = {
-      {S::FitWidth, L"1", 1, false},          // just read: nothing to write
-      {S::FitWidth, L"0", 0, false},
-      {S::FitWidth, nullptr, 0, true},        // missing: the default is written
-      {S::FitWidth, L"5", 1, true},           // a switch's other number is fixed to 1
-      {S::FitWidth, L"abc", 0, true},         // no number: the default
-      {S::EnableKeyRepeat, nullptr, 1, true},
-      {S::HoverTime, L"800", 800, false},
+      {S::FitWidth, L"1", 1, false},                                            // just read: nothing to write
+      {S::FitWidth, L"0", 0, false},          {S::FitWidth, nullptr, 0, true},  // missing: the default is written
+      {S::FitWidth, L"5", 1, true},                                             // a switch's other number is fixed to 1
+      {S::FitWidth, L"abc", 0, true},                                           // no number: the default
+      {S::EnableKeyRepeat, nullptr, 1, true}, {S::HoverTime, L"800", 800, false},
       {S::HoverTime, L"99999", 3000, true},   // limited
       {S::Transparency, L"120", 120, false},  // no lazy save
       {S::Transparency, nullptr, 255, true},
@@ -155,7 +151,7 @@ TEST_F(SettingsController, ApplyingTheStoredValueFromTheRegistryWritesOnlyWhatIt
   store.SetIniFileName(L"");
   registry.SetDword(TRegistryRoot::CurrentUser, L"FitWidth", 1);
   registry.Key(TRegistryRoot::CurrentUser)[L"LockSize"] = {false, 4, 1};  // no REG_DWORD: no setting
-  registry.RefuseWrites = true;  // a write would fail, and say so
+  registry.RefuseWrites = true;                                           // a write would fail, and say so
   EXPECT_NO_THROW(settings.ApplyStored(S::FitWidth));
   EXPECT_TRUE(settings.Switch(S::FitWidth));
   EXPECT_THROW(settings.ApplyStored(S::LockSize), TSettingsError);  // the default written over it

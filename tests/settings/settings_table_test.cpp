@@ -67,16 +67,31 @@ TEST(SettingsTable, ApplyingLimitsAsEachRowSays) {
     int Value, Kept;
   } cases[] = {
       // Layouts and schemes: only numbers above the range go back to the first.
-      {S::ColorScheme, 1, 1}, {S::ColorScheme, 6, 6}, {S::ColorScheme, 8, 8}, {S::ColorScheme, 9, 9},
-      {S::ColorScheme, 10, 10}, {S::ColorScheme, 11, 1}, {S::ColorScheme, 0, 0}, {S::ColorScheme, -2, -2},
+      {S::ColorScheme, 1, 1},
+      {S::ColorScheme, 6, 6},
+      {S::ColorScheme, 8, 8},
+      {S::ColorScheme, 9, 9},
+      {S::ColorScheme, 10, 10},
+      {S::ColorScheme, 11, 1},
+      {S::ColorScheme, 0, 0},
+      {S::ColorScheme, -2, -2},
       {S::ColorScheme, INT_MAX, 1},
-      {S::KeyboardType, 1, 1}, {S::KeyboardType, 6, 6}, {S::KeyboardType, 8, 8}, {S::KeyboardType, 9, 1},
-      {S::KeyboardType, 10, 1}, {S::KeyboardType, 11, 1}, {S::KeyboardType, 0, 0}, {S::KeyboardType, -2, -2},
+      {S::KeyboardType, 1, 1},
+      {S::KeyboardType, 6, 6},
+      {S::KeyboardType, 8, 8},
+      {S::KeyboardType, 9, 1},
+      {S::KeyboardType, 10, 1},
+      {S::KeyboardType, 11, 1},
+      {S::KeyboardType, 0, 0},
+      {S::KeyboardType, -2, -2},
       {S::KeyboardType, INT_MAX, 1},
       // The hover time: the nearest limit.
-      {S::HoverTime, -5, 500}, {S::HoverTime, 1234, 1234}, {S::HoverTime, 1 << 30, 3000},
+      {S::HoverTime, -5, 500},
+      {S::HoverTime, 1234, 1234},
+      {S::HoverTime, 1 << 30, 3000},
       // The opacity is kept as given; it is drawn limited (AppliedOpacity).
-      {S::Transparency, 7, 7}, {S::Transparency, 300, 300},
+      {S::Transparency, 7, 7},
+      {S::Transparency, 300, 300},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Setting(c.Id).Key + std::to_wstring(c.Value));

@@ -6,7 +6,11 @@
 #include "words/utf8_text.h"
 
 TEST(LearningRules, NeverInAPasswordFieldNorWithLearningOffNorANonWord) {
-  struct Case { TLearningState state; std::u16string word; bool learn; };
+  struct Case {
+    TLearningState state;
+    std::u16string word;
+    bool learn;
+  };
   const TLearningState on{true, false};
   const TLearningState password{true, true};
   const TLearningState off{false, false};
@@ -27,6 +31,6 @@ TEST(LearningRules, NeverInAPasswordFieldNorWithLearningOffNorANonWord) {
       {on, u"\x00FC\x00DF", true},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(MayLearn(c.state, c.word), c.learn) << Utf16ToUtf8(c.word) << " password "
-                                                   << c.state.PasswordField << " learn " << c.state.LearnWords;
+    EXPECT_EQ(MayLearn(c.state, c.word), c.learn)
+        << Utf16ToUtf8(c.word) << " password " << c.state.PasswordField << " learn " << c.state.LearnWords;
 }

@@ -17,13 +17,19 @@ constexpr std::uint16_t English = 0x09;
 class SuggestionEngine : public ::testing::Test {
  protected:
   SuggestionEngine()
-      : FBytes(PackWordList({{u"the", 0}, {u"they", 40}, {u"there", 30}, {u"then", 35},
-                             {u"them", 45}, {u"theory", 120}, {u"thermal", 200},
-                             {u"thursday", 150, true}, {u"house", 50}})),
+      : FBytes(PackWordList({{u"the", 0},
+                             {u"they", 40},
+                             {u"there", 30},
+                             {u"then", 35},
+                             {u"them", 45},
+                             {u"theory", 120},
+                             {u"thermal", 200},
+                             {u"thursday", 150, true},
+                             {u"house", 50}})),
         FList(TWordList::Decode({FBytes.data(), FBytes.size()})) {}
 
   std::vector<std::string> Suggested(const std::u16string& prefix, const std::u16string& previous = u"",
-                                 std::size_t count = MaxSuggestions) {
+                                     std::size_t count = MaxSuggestions) {
     std::vector<std::string> words;
     for (const auto& s : Suggest({prefix, previous, English, count}, &FList, FUser))
       words.push_back(Utf16ToUtf8(s.Word));
@@ -75,14 +81,16 @@ TEST_F(SuggestionEngine, AWordTheListLacksIsSuggestedFromItsSecondUse) {
 }
 
 TEST_F(SuggestionEngine, CapitalsOfThePrefixGoOnInTheRest) {
-  struct Case { std::u16string prefix; std::string word; std::string rest; };
+  struct Case {
+    std::u16string prefix;
+    std::string word;
+    std::string rest;
+  };
   const Case cases[] = {
-      {u"the", "there", "re"},
-      {u"The", "There", "re"},
-      {u"THE", "THERE", "RE"},
-      {u"T", "The", "he"},         // one capital: capitalised, not all capitals
-      {u"ThE", "ThEre", "re"},     // mixed: the rest as listed
-      {u"thu", "thursday", "rsday"},  // the list's capital: the typed prefix decides
+      {u"the", "there", "re"},       {u"The", "There", "re"},
+      {u"THE", "THERE", "RE"},       {u"T", "The", "he"},  // one capital: capitalised, not all capitals
+      {u"ThE", "ThEre", "re"},                             // mixed: the rest as listed
+      {u"thu", "thursday", "rsday"},                       // the list's capital: the typed prefix decides
       {u"Thu", "Thursday", "rsday"},
   };
   for (const Case& c : cases) {

@@ -4,8 +4,11 @@
 #include "words/suggestion_row.h"
 
 TEST(SuggestionRow, TakesASeventhOfTheClientHeightFrom24To64Pixels) {
-  struct Case { int clientHeight; int row; };
-  const Case cases[] = {{0, 0}, {10, 10}, {24, 24}, {100, 24}, {174, 24}, {175, 25},
+  struct Case {
+    int clientHeight;
+    int row;
+  };
+  const Case cases[] = {{0, 0},    {10, 10},  {24, 24},  {100, 24},  {174, 24}, {175, 25},
                         {346, 49}, {447, 63}, {448, 64}, {2000, 64}, {-5, 0}};
   for (const Case& c : cases) EXPECT_EQ(SuggestionRowHeight(c.clientHeight), c.row) << c.clientHeight;
 }
@@ -21,7 +24,10 @@ TEST(SuggestionRow, EveryKeysHeightHasTheLeastClientHeightThatLeavesItExactly) {
 }
 
 TEST(SuggestionRow, AsManyButtonsAsFitFromThreeToFive) {
-  struct Case { int width; std::size_t count; };
+  struct Case {
+    int width;
+    std::size_t count;
+  };
   const Case cases[] = {{0, 3}, {100, 3}, {359, 3}, {480, 4}, {600, 5}, {3000, 5}};
   for (const Case& c : cases) EXPECT_EQ(SuggestionSlotCount(c.width, 120), c.count) << c.width;
 }
@@ -46,26 +52,32 @@ TEST(SuggestionRow, ButtonsShareTheWidthEdgeToEdgeAndAnswerHits) {
 }
 
 TEST(KeyEffect, WhatAKeyDownDoesToTheWord) {
-  struct Case { std::uint8_t code; const wchar_t* legend; bool shortcut; TKeyMeaning meaning; std::u16string text; };
+  struct Case {
+    std::uint8_t code;
+    const wchar_t* legend;
+    bool shortcut;
+    TKeyMeaning meaning;
+    std::u16string text;
+  };
   const Case cases[] = {
       {'A', L"a", false, TKeyMeaning::Text, u"a"},
-      {'A', L"A", false, TKeyMeaning::Text, u"A"},         // Shift latched: the legend says so
-      {'A', L"a", true, TKeyMeaning::Break, u""},          // Ctrl+A
+      {'A', L"A", false, TKeyMeaning::Text, u"A"},  // Shift latched: the legend says so
+      {'A', L"a", true, TKeyMeaning::Break, u""},   // Ctrl+A
       {222, L"\x00E4", false, TKeyMeaning::Text, u"\x00E4"},
       {190, L".", false, TKeyMeaning::Text, u"."},
       {32, L" ", false, TKeyMeaning::Text, u" "},
       {13, L"", false, TKeyMeaning::Text, u"\r"},
       {9, L"", false, TKeyMeaning::Text, u"\t"},
       {8, L"", false, TKeyMeaning::Backspace, u""},
-      {37, L"", false, TKeyMeaning::Break, u""},           // Left
-      {36, L"", false, TKeyMeaning::Break, u""},           // Home
-      {46, L"", false, TKeyMeaning::Break, u""},           // Delete
-      {27, L"", false, TKeyMeaning::Break, u""},           // Escape
-      {112, L"", false, TKeyMeaning::Break, u""},          // F1
-      {'B', L"", false, TKeyMeaning::Break, u""},          // no character under this state
-      {160, L"", false, TKeyMeaning::None, u""},           // left Shift latching
-      {162, L"", true, TKeyMeaning::None, u""},            // left Ctrl latching
-      {20, L"", false, TKeyMeaning::None, u""},            // Caps Lock
+      {37, L"", false, TKeyMeaning::Break, u""},   // Left
+      {36, L"", false, TKeyMeaning::Break, u""},   // Home
+      {46, L"", false, TKeyMeaning::Break, u""},   // Delete
+      {27, L"", false, TKeyMeaning::Break, u""},   // Escape
+      {112, L"", false, TKeyMeaning::Break, u""},  // F1
+      {'B', L"", false, TKeyMeaning::Break, u""},  // no character under this state
+      {160, L"", false, TKeyMeaning::None, u""},   // left Shift latching
+      {162, L"", true, TKeyMeaning::None, u""},    // left Ctrl latching
+      {20, L"", false, TKeyMeaning::None, u""},    // Caps Lock
   };
   for (const Case& c : cases) {
     const TKeyEffect effect = KeyEffect(c.code, c.legend, c.shortcut);

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "settings/settings_error.h"
 #include "words/user_words.h"
 #include "words/user_words_file.h"
-#include "settings/settings_error.h"
 
 namespace {
 
@@ -15,7 +15,12 @@ std::string Line(const std::string& text) { return text + "\n"; }
 }  // namespace
 
 TEST(UserWords, ReaderSkipsWhatIsNoEntryAndKeepsTheRest) {
-  struct Case { const char* what; std::string file; std::size_t words; std::uint32_t helloCount; };
+  struct Case {
+    const char* what;
+    std::string file;
+    std::size_t words;
+    std::uint32_t helloCount;
+  };
   const std::string hello = Line("9\thello\t3");
   const Case cases[] = {
       {"missing or empty", "", 0, 0},
@@ -26,7 +31,8 @@ TEST(UserWords, ReaderSkipsWhatIsNoEntryAndKeepsTheRest) {
       {"count cut off", hello + "9\tworld\t", 1, 3},
       {"binary", std::string("\x00\xff\xfe\x01\t\t\n\x80\x80\t9\t\n", 13) + hello, 1, 3},
       {"invalid UTF-8 word", hello + Line("9\t\xc3\x28\t2"), 1, 3},
-      {"zero, negative and huge counts", hello + Line("9\ta1\t0") + Line("9\ta2\t-4") + Line("9\ta3\t99999999999"), 1, 3},
+      {"zero, negative and huge counts", hello + Line("9\ta1\t0") + Line("9\ta2\t-4") + Line("9\ta3\t99999999999"), 1,
+       3},
       {"bad language", hello + Line("0\tzero\t2") + Line("x\tbad\t2") + Line("400\tbig\t2"), 1, 3},
       {"digits only and overlong words", hello + Line("9\t1234\t5") + Line("9\t" + std::string(41, 'a') + "\t5"), 1, 3},
       {"same word twice adds up", hello + hello, 1, 6},
@@ -44,7 +50,8 @@ TEST(UserWords, ReaderSkipsWhatIsNoEntryAndKeepsTheRest) {
 
 TEST(UserWords, AHugeFileIsReadOnlyToItsFirstMegabyte) {
   std::string file;
-  for (int i = 0; file.size() < 3 * TUserWords::MaxFileBytes; ++i) file += Line("9\tw" + std::string(20, 'a' + i % 26) + "x" + std::to_string(i) + "\t2");
+  for (int i = 0; file.size() < 3 * TUserWords::MaxFileBytes; ++i)
+    file += Line("9\tw" + std::string(20, 'a' + i % 26) + "x" + std::to_string(i) + "\t2");
   TUserWords words;
   words.Load(file);
   EXPECT_GT(words.WordCount(), 10000u);

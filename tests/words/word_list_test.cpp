@@ -12,9 +12,7 @@
 
 namespace {
 
-TWordList Decode(const std::vector<std::uint8_t>& bytes) {
-  return TWordList::Decode({bytes.data(), bytes.size()});
-}
+TWordList Decode(const std::vector<std::uint8_t>& bytes) { return TWordList::Decode({bytes.data(), bytes.size()}); }
 
 }  // namespace
 
@@ -67,7 +65,11 @@ TEST(WordList, DamagedDataGivesAnEmptyListNeverACrash) {
   EXPECT_EQ(Decode(good).Word(1), u"alps");
   for (std::size_t cut = 0; cut < good.size(); ++cut)
     EXPECT_EQ(Decode(std::vector<std::uint8_t>(good.begin(), good.begin() + cut)).Size(), 0u) << cut;
-  struct Case { const char* what; std::size_t at; std::uint8_t value; };
+  struct Case {
+    const char* what;
+    std::size_t at;
+    std::uint8_t value;
+  };
   const std::size_t firstWord = 5 + 2 * 8 + 2;  // header, 8 characters, count
   const Case cases[] = {
       {"magic", 0, 'X'},

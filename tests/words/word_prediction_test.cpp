@@ -74,10 +74,9 @@ TEST_F(WordPrediction, AMarkRightAfterASuggestionsSpaceTakesTheSpaceBack) {
     bool takenBack;
   };
   const Case cases[] = {
-      {EnglishUs, true, u"", u".", true},   {EnglishUs, true, u"", u",", true},
-      {EnglishUs, true, u"", u"?", true},   {EnglishUs, true, u"", u"a", false},
-      {EnglishUs, true, u"", u"-", false},  {EnglishUs, true, u" ", u".", false},
-      {EnglishUs, false, u"", u".", false},  // no space was typed
+      {EnglishUs, true, u"", u".", true},   {EnglishUs, true, u"", u",", true},  {EnglishUs, true, u"", u"?", true},
+      {EnglishUs, true, u"", u"a", false},  {EnglishUs, true, u"", u"-", false}, {EnglishUs, true, u" ", u".", false},
+      {EnglishUs, false, u"", u".", false},                                      // no space was typed
       {FrenchFr, true, u"", u",", true},    {FrenchFr, true, u"", u"?", false},  // "mot ?"
       {FrenchFr, true, u"", u":", false},
   };

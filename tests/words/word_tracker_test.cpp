@@ -23,28 +23,32 @@ void Play(TWordTracker& tracker, const std::u16string& keys) {
 }  // namespace
 
 TEST(WordTracker, KeySequencesGiveTheCurrentAndThePreviousWord) {
-  struct Case { std::u16string keys; std::u16string current; std::u16string previous; };
+  struct Case {
+    std::u16string keys;
+    std::u16string current;
+    std::u16string previous;
+  };
   const Case cases[] = {
       {u"hello", u"hello", u""},
       {u"helx\blo", u"hello", u""},
-      {u"ab\b\b\b\bc", u"c", u""},                 // Backspace past the start
+      {u"ab\b\b\b\bc", u"c", u""},  // Backspace past the start
       {u"hello ", u"", u"hello"},
       {u"hello  wor", u"wor", u"hello"},
-      {u"hello \b", u"hello", u""},                // the space taken back
-      {u"hello, wor", u"wor", u""},                // punctuation ends the sentence part
+      {u"hello \b", u"hello", u""},  // the space taken back
+      {u"hello, wor", u"wor", u""},  // punctuation ends the sentence part
       {u"hello.", u"", u""},
-      {u"hello\rwor", u"wor", u""},                // Enter
-      {u"hello\twor", u"wor", u""},                // Tab
-      {u"hel\x01lo", u"lo", u""},                  // a break forgets the start
+      {u"hello\rwor", u"wor", u""},  // Enter
+      {u"hello\twor", u"wor", u""},  // Tab
+      {u"hel\x01lo", u"lo", u""},    // a break forgets the start
       {u"good \x01mor", u"mor", u""},
       {u"don't", u"don't", u""},
       {u"l'amour", u"l'amour", u""},
-      {u"'quote", u"quote", u""},                  // an opening quote is no part of the word
+      {u"'quote", u"quote", u""},  // an opening quote is no part of the word
       {u"e-mail", u"e-mail", u""},
       {u"mp3", u"mp3", u""},
       {u"straße grü", u"grü", u"straße"},
       {u"добрый де", u"де", u"добрый"},
-      {u"\x00BFqu\x00E9", u"qu\x00E9", u""},       // an inverted question mark before it
+      {u"\x00BFqu\x00E9", u"qu\x00E9", u""},  // an inverted question mark before it
   };
   for (const Case& c : cases) {
     TWordTracker tracker;
@@ -65,7 +69,7 @@ TEST(WordTracker, ReportsEachWordThatASeparatorEnds) {
   done = tracker.Type(u" on rock'n' ");
   ASSERT_EQ(done.size(), 3u);
   EXPECT_EQ(done[0].Word, u"sat");
-  EXPECT_EQ(done[0].Previous, u"");  // a comma lay between
+  EXPECT_EQ(done[0].Previous, u"");    // a comma lay between
   EXPECT_EQ(done[2].Word, u"rock'n");  // the closing quote is left out
   EXPECT_EQ(done[2].Previous, u"on");
   EXPECT_TRUE(tracker.Type(u"  ").empty());

@@ -21,11 +21,8 @@ constexpr int Height = 330;
 
 LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -64,9 +61,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   if (!RegisterClassExW(&wc)) return 1;
 
   HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, ClassName, L"Orvilla bare window",
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, Width, Height, nullptr, nullptr, instance,
-                                nullptr);
+                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, Width, Height, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   ShowWindow(window, SW_SHOWNOACTIVATE);
   UpdateWindow(window);

@@ -82,8 +82,8 @@ const TWordListCatalogEntry* FindByName(const char* name) {
 }
 
 void Print(const char* what, const TReplay& replay) {
-  std::printf("  %-38s %5.1f%%  (%zu presses for %zu characters)\n", what, 100.0 * replay.Saving(),
-              replay.Presses, replay.Characters);
+  std::printf("  %-38s %5.1f%%  (%zu presses for %zu characters)\n", what, 100.0 * replay.Saving(), replay.Presses,
+              replay.Characters);
 }
 
 }  // namespace

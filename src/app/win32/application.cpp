@@ -14,8 +14,8 @@ TApplication::TApplication() {
   wc.lpszClassName = ClassName;
   RegisterWindowClass(wc);
   // A visible window of no size: it gives the program its taskbar button without showing anything.
-  CreateBoundWindow(0, ClassName, L"Orvilla", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
-                    0, 0, 0, 0, nullptr);
+  CreateBoundWindow(0, ClassName, L"Orvilla", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, 0,
+                    0, 0, 0, nullptr);
 }
 
 TApplication::~TApplication() {

@@ -36,8 +36,8 @@
 namespace {
 
 constexpr wchar_t ClassName[] = L"TMainForm";
-constexpr DWORD SizeableStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
-                                 WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD SizeableStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 // Design size of the client area at 96 pixels per inch; the real size is set by BuildKeyboard.
 constexpr int DesignClientWidth = 790;
 constexpr int DesignClientHeight = 271;
@@ -69,9 +69,7 @@ BOOL CALLBACK FindRestoreTarget(HWND window, LPARAM param) {
 
 }  // namespace
 
-DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) {
-  return formExStyle | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-}
+DWORD TMainForm::CreateParamsExStyle(DWORD formExStyle) { return formExStyle | WS_EX_TOPMOST | WS_EX_NOACTIVATE; }
 
 TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
   WNDCLASSEXW wc{};
@@ -90,8 +88,8 @@ TMainForm::TMainForm(HWND owner, TAppIni& appIni) : FAppIni(appIni) {
   // taking the style off again costs the start a redraw of the hidden window.
   const DWORD exStyle = CreateParamsExStyle(0);
   AdjustWindowRectEx(&r, SizeableStyle, FALSE, exStyle);
-  CreateBoundWindow(exStyle, ClassName, MainCaption(), SizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    r.right - r.left, r.bottom - r.top, owner);
+  CreateBoundWindow(exStyle, ClassName, MainCaption(), SizeableStyle, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+                    r.bottom - r.top, owner);
   // An error while the window is built (a settings file that cannot be written, say) is shown in
   // the standard error box, and the keyboard runs with what was built. One that struck before the
   // keyboard existed ends the program: the caller shows it, and the window base takes the window
@@ -231,8 +229,8 @@ void TMainForm::WordKeyDown(std::uint16_t code) {
   if (!FWords || code > 255) return;
   const auto down = [this](std::uint8_t vk) { return FKeyboard->IsKeyDown(vk); };
   // Ctrl with right Alt is AltGr, no shortcut.
-  const bool shortcut = ((down(VkLControl) || down(VkRControl)) && !down(VkRMenu)) || down(VkLMenu) ||
-                        down(VkLWin) || down(VkRWin);
+  const bool shortcut =
+      ((down(VkLControl) || down(VkRControl)) && !down(VkRMenu)) || down(VkLMenu) || down(VkLWin) || down(VkRWin);
   FWords->KeyDown(static_cast<std::uint8_t>(code), FKeyboard->GetLegend(static_cast<std::uint8_t>(code)), shortcut);
 }
 
@@ -316,9 +314,7 @@ void TMainForm::EnableTimer(TTimerId id, bool enabled, UINT interval) {
 
 void TMainForm::OnTimer(TTimerId id) {
   switch (id) {
-    case tmrCaption:
-      tmrCaptionTimer();
-      break;
+    case tmrCaption: tmrCaptionTimer(); break;
     case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
       FSettings.SaveLazy();
@@ -326,9 +322,7 @@ void TMainForm::OnTimer(TTimerId id) {
       SavePlacement();
       break;
     }
-    case tmrPress:
-      FKeyPress->tmrPressTimer(On(TSettingId::EnableKeyRepeat));
-      break;
+    case tmrPress: FKeyPress->tmrPressTimer(On(TSettingId::EnableKeyRepeat)); break;
     case tmrHKL: {
       const THkl shown = FKeyboard->Hkl();
       FKeyPress->tmrHKLTimer();
@@ -344,19 +338,13 @@ void TMainForm::OnTimer(TTimerId id) {
       if (On(TSettingId::KeepClear)) KeepClearOfCaret();
       break;
     }
-    case tmrCapsLock:
-      FKeyPress->tmrCapsLockTimer();
-      break;
+    case tmrCapsLock: FKeyPress->tmrCapsLockTimer(); break;
     case tmrSettings:
       // The Apps key asks for the settings dialog through this timer.
       RunCommand(TCommandId::Settings);
       break;
-    case tmrHover:
-      tmrHoverTimer();
-      break;
-    case tmrScan:
-      FScan->Check();
-      break;
+    case tmrHover: tmrHoverTimer(); break;
+    case tmrScan: FScan->Check(); break;
     case tmrLegends:
       if (!FKeyboard->FillPendingLegends()) EnableTimer(tmrLegends, false, LegendsFillInterval);
       break;
@@ -442,7 +430,8 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
   }
 
   if (!(pos.flags & SWP_NOSIZE) || On(TSettingId::FitWidth)) {
-    const TResizeDecision d = FormCanResize(FSizingGuard, On(TSettingId::LockSize), On(TSettingId::FitWidth), newWidth, newHeight, window.Width(), WorkArea().Width());
+    const TResizeDecision d = FormCanResize(FSizingGuard, On(TSettingId::LockSize), On(TSettingId::FitWidth), newWidth,
+                                            newHeight, window.Width(), WorkArea().Width());
     if (!d.Allow) {
       pos.cx = window.Width();
       pos.cy = window.Height();
@@ -471,13 +460,9 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Left, x, y, origin);
       break;
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Right, x, y, origin);
-      break;
+    case WM_RBUTTONDBLCLK: FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Right, x, y, origin); break;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-      FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
-      break;
+    case WM_MBUTTONDBLCLK: FPointer->pbKeyboardMouseDown(TSender::PaintBox, TMouseButton::Middle, x, y, origin); break;
     case WM_LBUTTONUP:
       FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Left, x, y, origin);
       if (GetCapture() == Handle()) {
@@ -487,15 +472,9 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FReleasingCapture = false;
       }
       break;
-    case WM_RBUTTONUP:
-      FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Right, x, y, origin);
-      break;
-    case WM_MBUTTONUP:
-      FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Middle, x, y, origin);
-      break;
-    case WM_MOUSEMOVE:
-      OnMouseMove(x, y, origin);
-      break;
+    case WM_RBUTTONUP: FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Right, x, y, origin); break;
+    case WM_MBUTTONUP: FPointer->pbKeyboardMouseUp(TSender::PaintBox, TMouseButton::Middle, x, y, origin); break;
+    case WM_MOUSEMOVE: OnMouseMove(x, y, origin); break;
     case WM_MOUSELEAVE:
       FTrackingMouseLeave = false;
       // The visit ends with the pointer leaving, even while the check rests.
@@ -510,12 +489,15 @@ bool TMainForm::ScanSwitchButton(UINT message) {
   // While scanning, every mouse button anywhere on the keyboard is the switch; the keys are
   // pressed by the scan alone.
   switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK:
-      FScan->SwitchPressed();
-      return true;
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: FScan->SwitchPressed(); return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: return true;
   }
   return false;
 }
@@ -547,8 +529,7 @@ void TMainForm::SetClientSize(int width, int height) {
   // trip to the X server); the rules would keep it as it is.
   const TRect window = WindowRect(Handle());
   if (window.Width() == r.right - r.left && window.Height() == r.bottom - r.top) return;
-  SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -562,21 +543,27 @@ std::optional<LRESULT> TMainForm::OnInputMessage(UINT message, WPARAM wParam, LP
     case WM_MOUSEACTIVATE:
       // A click on a key must leave the focus where it is.
       return MA_NOACTIVATE;
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-    case WM_MOUSEMOVE: case WM_MOUSELEAVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
       if (FPointer) HandleMouseMessage(message, wParam, lParam);
       return 0;
     case WM_TOUCH:
       if (OnTouch(wParam, lParam)) return 0;
       break;
-    case WM_POINTERENTER:
-      return OnPointerEnter(lParam);
+    case WM_POINTERENTER: return OnPointerEnter(lParam);
     case WM_POINTERLEAVE:
       if (FPointer) FPointer->WMPointerLeave();
       return 0;
-    case WM_CAPTURECHANGED:
-      return OnCaptureChanged(lParam);
+    case WM_CAPTURECHANGED: return OnCaptureChanged(lParam);
     case WM_CANCELMODE:  // a modal box or a menu is opening: no press may outlive it
       if (FPointer) FPointer->CaptureLost();
       break;
@@ -592,31 +579,19 @@ std::optional<LRESULT> TMainForm::OnWindowMessage(UINT message, WPARAM wParam, L
     case WM_TIMER:
       if (wParam >= tmrPress && wParam <= tmrLast) OnTimer(static_cast<TTimerId>(wParam));
       return 0;
-    case MakeSettingsFormMessage:
-      MakeSettingsForm(false);
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      return OnPaint();
-    case WM_WINDOWPOSCHANGING:
-      WindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
-      break;
-    case WM_ENTERSIZEMOVE: case WM_EXITSIZEMOVE:
-      FMovingOrSizing = message == WM_ENTERSIZEMOVE;
-      break;
-    case WM_NCLBUTTONDOWN:
-      OnNonClientButtonDown(wParam);
-      break;
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      return OnEndSession(wParam);
+    case MakeSettingsFormMessage: MakeSettingsForm(false); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: return OnPaint();
+    case WM_WINDOWPOSCHANGING: WindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam)); break;
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE: FMovingOrSizing = message == WM_ENTERSIZEMOVE; break;
+    case WM_NCLBUTTONDOWN: OnNonClientButtonDown(wParam); break;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: return OnEndSession(wParam);
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) FormResize();
       break;
-    case WM_DPICHANGED:
-      return OnDpiChanged(wParam, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(wParam, lParam);
     case WM_SYSCOMMAND:
       if (OnSysCommand(wParam)) return 0;
       break;
@@ -624,8 +599,7 @@ std::optional<LRESULT> TMainForm::OnWindowMessage(UINT message, WPARAM wParam, L
       FormClose();
       DestroyWindow(Handle());
       return 0;
-    case WM_DESTROY:
-      return OnDestroy();
+    case WM_DESTROY: return OnDestroy();
   }
   return std::nullopt;
 }

@@ -20,8 +20,7 @@ void TMainForm::BuildObjects() {
                                                      [this](std::uint16_t code) { WordKeyDown(code); });
   FDesktop = std::make_unique<TProcessKeyboardDesktop>([] { return ScreenPixelsPerInch(); });
   FLegends = CreateKeyLegends(*FServices);
-  FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop,
-                                            FLegends.get());
+  FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop, FLegends.get());
   // Nothing is drawn while the window is built: the first showing draws the keyboard.
   FKeyboard->SetPaintEnabled(false);
   auto timerId = [](TInputTimer t) { return t == TInputTimer::tmrPress ? tmrPress : tmrSettings; };

@@ -39,8 +39,9 @@ void TMainForm::UpdateBorder() {
   // Locked: a single border with the system menu and the minimise button; otherwise sizeable,
   // with the maximise button too. The extended styles stay as they are.
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-  const DWORD wanted = On(TSettingId::LockSize) ? (style & ~(WS_THICKFRAME | WS_MAXIMIZEBOX)) | WS_SYSMENU | WS_MINIMIZEBOX
-                                 : style | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  const DWORD wanted = On(TSettingId::LockSize)
+                           ? (style & ~(WS_THICKFRAME | WS_MAXIMIZEBOX)) | WS_SYSMENU | WS_MINIMIZEBOX
+                           : style | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   if (wanted == style) return;
   SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
   SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -187,7 +188,7 @@ void TMainForm::WordSuggestionsApplied(bool on) {
     FWords->SetLearnWords(On(TSettingId::LearnWords));
     FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
     FWords->SetPressObserver([this] { FScan->KeyPressed(); });  // the click sound
-    FScan->SetLeadingRow(FWords.get());  // scanned first
+    FScan->SetLeadingRow(FWords.get());                         // scanned first
   } else {
     FScan->SetLeadingRow(nullptr);
     FWords->Save();
@@ -338,5 +339,6 @@ bool TMainForm::MakeSettingsForm(bool reportFailure) {
   return true;
 }
 
-bool TMainForm::PreTranslateSettingsMessage(MSG& msg) { return FSettingsForm && FSettingsForm->PreTranslateMessage(msg); }
-
+bool TMainForm::PreTranslateSettingsMessage(MSG& msg) {
+  return FSettingsForm && FSettingsForm->PreTranslateMessage(msg);
+}

@@ -71,8 +71,7 @@ LRESULT TTransparencyPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEACTIVATE:
       // Dragging the slider must leave the focus with the program being typed into.
       return MA_NOACTIVATE;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       const TPaintDc paint(Handle());
       Paint(paint.Get());

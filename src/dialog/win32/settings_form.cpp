@@ -55,24 +55,27 @@ DWORD ControlStyle(const TSettingsControlPlan& c) {
   // button, the scan band's first switches, the four buttons of pages and the language, and the
   // last two buttons. A label closes the group before it.
   switch (c.Control) {
-    case C::tbTransparency: case C::chkEnableKeyRepeat: case C::tbHoverTime: case C::lbKeyboardType:
-    case C::lbColors: case C::btnLanguage: case C::btnAboutSNT: case C::chkWordSuggestions: case C::chkScanning:
-    case C::cbScanKey: case C::tbScanTime:
-      style |= WS_GROUP;
-      break;
-    default:
-      break;
+    case C::tbTransparency:
+    case C::chkEnableKeyRepeat:
+    case C::tbHoverTime:
+    case C::lbKeyboardType:
+    case C::lbColors:
+    case C::btnLanguage:
+    case C::btnAboutSNT:
+    case C::chkWordSuggestions:
+    case C::chkScanning:
+    case C::cbScanKey:
+    case C::tbScanTime: style |= WS_GROUP; break;
+    default: break;
   }
   switch (c.Kind) {
-    case Kind::Label:
-      return style | WS_GROUP | SS_NOPREFIX | (c.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+    case Kind::Label: return style | WS_GROUP | SS_NOPREFIX | (c.WordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
     case Kind::TrackBar: return style | TBS_HORZ | TBS_NOTICKS;
     case Kind::CheckBox: return style | BS_AUTOCHECKBOX;
     case Kind::ListBox: return style | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
     case Kind::DropDownList: return style | CBS_DROPDOWNLIST | WS_VSCROLL;
     case Kind::PushButton:
-    case Kind::ImageButton:
-      return style | (c.Control == C::btnClose ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    case Kind::ImageButton: return style | (c.Control == C::btnClose ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   }
   return style;
 }
@@ -144,9 +147,7 @@ TSettingsForm::~TSettingsForm() {
   if (Handle()) DestroyWindow(Handle());
 }
 
-HWND TSettingsForm::Control(TSettingsControl control) const {
-  return GetDlgItem(Handle(), static_cast<int>(control));
-}
+HWND TSettingsForm::Control(TSettingsControl control) const { return GetDlgItem(Handle(), static_cast<int>(control)); }
 
 bool TSettingsForm::Visible() const { return Handle() && IsWindowVisible(Handle()); }
 
@@ -186,8 +187,8 @@ void TSettingsForm::CreateControls() {
     }
     if (!c.Hint.empty()) {
       // The tooltip window belongs to the dialog and goes with it.
-      const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                           0, 0, 0, 0, Handle(), nullptr, instance, nullptr);
+      const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                                           0, Handle(), nullptr, instance, nullptr);
       TOOLINFOW tool{};
       tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -291,7 +292,8 @@ void TSettingsForm::FillControls() {
   SendMessageW(trackBar, TBM_SETRANGEMAX, TRUE, Setting(S::Transparency).Max);
   SendMessageW(trackBar, TBM_SETPOS, TRUE, FTarget.SettingValue(S::Transparency));
   FTrackBarPosition = static_cast<int>(SendMessageW(trackBar, TBM_GETPOS, 0, 0));
-  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE, TimeTrackBarPosition(S::HoverTime, FTarget.SettingValue(S::HoverTime)));
+  SendMessageW(Control(C::tbHoverTime), TBM_SETPOS, TRUE,
+               TimeTrackBarPosition(S::HoverTime, FTarget.SettingValue(S::HoverTime)));
   FHoverTrackBarPosition = static_cast<int>(SendMessageW(Control(C::tbHoverTime), TBM_GETPOS, 0, 0));
   ShowHoverTime(TimeOfTrackBarPosition(S::HoverTime, FHoverTrackBarPosition));
   FillBands();
@@ -362,7 +364,9 @@ int TSettingsForm::ListIndex(TSettingsControl control) const {
 
 // --- Control handlers: they act only while the dialog is visible.
 
-void TSettingsForm::chkEnableKeyRepeatClick() { FTarget.ApplySetting(S::EnableKeyRepeat, Checked(C::chkEnableKeyRepeat)); }
+void TSettingsForm::chkEnableKeyRepeatClick() {
+  FTarget.ApplySetting(S::EnableKeyRepeat, Checked(C::chkEnableKeyRepeat));
+}
 
 void TSettingsForm::chkLockSizeClick() { FTarget.ApplySetting(S::LockSize, Checked(C::chkLockSize)); }
 
@@ -437,19 +441,45 @@ void TSettingsForm::btnCloseClick() { Close(); }
 void TSettingsForm::OnCommand(int id, int code) {
   if (!Visible()) return;
   switch (static_cast<C>(id)) {
-    case C::chkEnableKeyRepeat: if (code == BN_CLICKED) chkEnableKeyRepeatClick(); break;
-    case C::chkFitWidth: if (code == BN_CLICKED) chkFitWidthClick(); break;
-    case C::chkLockSize: if (code == BN_CLICKED) chkLockSizeClick(); break;
-    case C::chkHoverPress: if (code == BN_CLICKED) chkHoverPressClick(); break;
-    case C::chkKeepClear: if (code == BN_CLICKED) chkKeepClearClick(); break;
-    case C::lbKeyboardType: if (code == LBN_SELCHANGE) lbKeyboardTypeClick(); break;
-    case C::lbColors: if (code == LBN_SELCHANGE) lbColorsClick(); break;
-    case C::btnLanguage: if (code == BN_CLICKED) btnLanguageClick(); break;
-    case C::btnOnlineKeyboard: if (code == BN_CLICKED) btnOnlineKeyboardClick(); break;
-    case C::btnHelpOrReview: if (code == BN_CLICKED) btnHelpOrReviewClick(); break;
-    case C::btnAboutORV: if (code == BN_CLICKED) btnAboutORVClick(); break;
-    case C::btnAboutSNT: if (code == BN_CLICKED) btnAboutSNTClick(); break;
-    case C::btnClose: if (code == BN_CLICKED) btnCloseClick(); break;  // also Esc
+    case C::chkEnableKeyRepeat:
+      if (code == BN_CLICKED) chkEnableKeyRepeatClick();
+      break;
+    case C::chkFitWidth:
+      if (code == BN_CLICKED) chkFitWidthClick();
+      break;
+    case C::chkLockSize:
+      if (code == BN_CLICKED) chkLockSizeClick();
+      break;
+    case C::chkHoverPress:
+      if (code == BN_CLICKED) chkHoverPressClick();
+      break;
+    case C::chkKeepClear:
+      if (code == BN_CLICKED) chkKeepClearClick();
+      break;
+    case C::lbKeyboardType:
+      if (code == LBN_SELCHANGE) lbKeyboardTypeClick();
+      break;
+    case C::lbColors:
+      if (code == LBN_SELCHANGE) lbColorsClick();
+      break;
+    case C::btnLanguage:
+      if (code == BN_CLICKED) btnLanguageClick();
+      break;
+    case C::btnOnlineKeyboard:
+      if (code == BN_CLICKED) btnOnlineKeyboardClick();
+      break;
+    case C::btnHelpOrReview:
+      if (code == BN_CLICKED) btnHelpOrReviewClick();
+      break;
+    case C::btnAboutORV:
+      if (code == BN_CLICKED) btnAboutORVClick();
+      break;
+    case C::btnAboutSNT:
+      if (code == BN_CLICKED) btnAboutSNTClick();
+      break;
+    case C::btnClose:
+      if (code == BN_CLICKED) btnCloseClick();
+      break;  // also Esc
     default: OnBandCommand(id, code); break;
   }
 }
@@ -474,8 +504,10 @@ LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   const HWND window = Handle();
   switch (message) {
     case WM_COMMAND:
-      if (lParam) OnCommand(LOWORD(wParam), HIWORD(wParam));
-      else if (LOWORD(wParam) == IDCANCEL) btnCloseClick();  // Esc without a control behind it
+      if (lParam)
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+      else if (LOWORD(wParam) == IDCANCEL)
+        btnCloseClick();  // Esc without a control behind it
       return 0;
     case WM_HSCROLL:
       if (Visible() && reinterpret_cast<HWND>(lParam) == Control(C::tbTransparency)) tbTransparencyChange();
@@ -492,16 +524,13 @@ LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_NEXTDLGCTL: {
       // The dialog manager's focus moves (arrow keys within a group; Tab where it asks for it).
-      const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                       : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+      const HWND next =
+          LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
       if (next && IsChild(window, next)) SetFocus(next);
       return 0;
     }
-    case DM_GETDEFID:
-      return MAKELRESULT(static_cast<int>(FPlan.DefaultButton), DC_HASDEFID);
-    case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
-      return 0;
+    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(FPlan.DefaultButton), DC_HASDEFID);
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: {
       // Where the system suggests, at the new DPI, kept on the work area of the monitor it is on.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
@@ -514,11 +543,8 @@ LRESULT TSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       Place(area, TPoint{suggested->left, suggested->top});
       return 0;
     }
-    case WM_CLOSE:
-      Close();
-      return 0;
-    default:
-      break;
+    case WM_CLOSE: Close(); return 0;
+    default: break;
   }
   return DefaultHandling(message, wParam, lParam);
 }

@@ -21,8 +21,7 @@ class TSettingsForm : public TBaseWindow<TSettingsForm> {
  public:
   // FormCreate: creates the window hidden, owned by owner (the keyboard window; may be null), on
   // owner's monitor and at that monitor's DPI, with its texts in the user's interface language.
-  TSettingsForm(HWND owner, TSettingsTarget& target, const TCommandCaptions& captions,
-                std::uint16_t uiLanguage);
+  TSettingsForm(HWND owner, TSettingsTarget& target, const TCommandCaptions& captions, std::uint16_t uiLanguage);
   ~TSettingsForm();
   TSettingsForm(const TSettingsForm&) = delete;
   TSettingsForm& operator=(const TSettingsForm&) = delete;

@@ -44,8 +44,12 @@ bool TSettingsForm::OnBandCommand(int id, int code) {
     return true;
   }
   switch (control) {
-    case C::cbScanKey: if (code == CBN_SELCHANGE) cbScanKeyChange(); return true;
-    case C::btnForgetWords: if (code == BN_CLICKED) btnForgetWordsClick(); return true;
+    case C::cbScanKey:
+      if (code == CBN_SELCHANGE) cbScanKeyChange();
+      return true;
+    case C::btnForgetWords:
+      if (code == BN_CLICKED) btnForgetWordsClick();
+      return true;
     default: return false;
   }
 }
@@ -71,7 +75,7 @@ void TSettingsForm::tbScanTimeChange() {
 
 void TSettingsForm::btnForgetWordsClick() {
   // No is the default answer: a slip of Enter or Space keeps the words.
-  const int answer = MessageBoxW(Handle(), FPlan.ForgetWordsQuestion.c_str(), L"Orvilla",
-                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+  const int answer =
+      MessageBoxW(Handle(), FPlan.ForgetWordsQuestion.c_str(), L"Orvilla", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
   if (answer == IDYES) FTarget.ForgetLearnedWords();
 }

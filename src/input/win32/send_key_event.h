@@ -18,7 +18,5 @@ void SendKeyEvent(std::uint16_t code, bool keyUp, bool extended);
 // The program's key injector.
 class TSendInputKeyInjector : public TKeyInjector {
  public:
-  void SendKeyEvent(std::uint16_t code, bool keyUp, bool extended) override {
-    ::SendKeyEvent(code, keyUp, extended);
-  }
+  void SendKeyEvent(std::uint16_t code, bool keyUp, bool extended) override { ::SendKeyEvent(code, keyUp, extended); }
 };

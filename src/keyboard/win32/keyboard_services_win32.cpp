@@ -8,19 +8,14 @@ namespace {
 
 // The program is 32-bit, where a layout handle is 32 bits wide. A wider build keeps the handle's
 // value by sign extension, as the system does with handles.
-HKL ToHkl(THkl hkl) {
-  return reinterpret_cast<HKL>(static_cast<std::intptr_t>(static_cast<std::int32_t>(hkl)));
-}
+HKL ToHkl(THkl hkl) { return reinterpret_cast<HKL>(static_cast<std::intptr_t>(static_cast<std::int32_t>(hkl))); }
 
-THkl FromHkl(HKL hkl) {
-  return static_cast<THkl>(reinterpret_cast<std::uintptr_t>(hkl));
-}
+THkl FromHkl(HKL hkl) { return static_cast<THkl>(reinterpret_cast<std::uintptr_t>(hkl)); }
 
 }  // namespace
 
-int TWin32KeyboardServices::ToUnicodeEx(unsigned virtKey, unsigned scanCode,
-                                        const TKeyboardState& keyState, wchar_t* buffer,
-                                        int bufferSize, unsigned flags, THkl hkl) {
+int TWin32KeyboardServices::ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState,
+                                        wchar_t* buffer, int bufferSize, unsigned flags, THkl hkl) {
   return ::ToUnicodeEx(virtKey, scanCode, keyState.data(), buffer, bufferSize, flags, ToHkl(hkl));
 }
 
@@ -41,9 +36,7 @@ THkl TWin32KeyboardServices::LoadKeyboardLayoutW(const std::wstring& layoutId, u
   return FromHkl(::LoadKeyboardLayoutW(layoutId.c_str(), flags));
 }
 
-bool TWin32KeyboardServices::UnloadKeyboardLayout(THkl hkl) {
-  return ::UnloadKeyboardLayout(ToHkl(hkl)) != FALSE;
-}
+bool TWin32KeyboardServices::UnloadKeyboardLayout(THkl hkl) { return ::UnloadKeyboardLayout(ToHkl(hkl)) != FALSE; }
 
 bool TWin32KeyboardServices::GetKeyboardState(TKeyboardState& state) {
   TKeyboardState read{};

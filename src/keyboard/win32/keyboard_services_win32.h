@@ -5,8 +5,8 @@
 
 class TWin32KeyboardServices : public TKeyboardServices {
  public:
-  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState,
-                  wchar_t* buffer, int bufferSize, unsigned flags, THkl hkl) override;
+  int ToUnicodeEx(unsigned virtKey, unsigned scanCode, const TKeyboardState& keyState, wchar_t* buffer, int bufferSize,
+                  unsigned flags, THkl hkl) override;
   unsigned MapVirtualKeyExW(unsigned code, unsigned mapType, THkl hkl) override;
   std::vector<THkl> GetKeyboardLayoutList(int maxCount) override;
   THkl LoadKeyboardLayoutW(const std::wstring& layoutId, unsigned flags) override;

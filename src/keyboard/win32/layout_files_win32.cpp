@@ -25,7 +25,7 @@ std::optional<std::vector<TLayoutFileEntry>> TWin32LayoutFileSystem::ListLayoutF
 
 std::optional<std::string> TWin32LayoutFileSystem::ReadFileBytes(const std::wstring& path) {
   const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   std::string bytes;
   char buffer[16384];

@@ -5,7 +5,6 @@
 
 class TWin32NamedObjects : public TNamedObjects {
  public:
-  std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name,
-                                                       bool& alreadyExisted) override;
+  std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name, bool& alreadyExisted) override;
   void Sleep(unsigned milliseconds) override;
 };

@@ -56,8 +56,8 @@ class TBaseWindow {
   }
 
   // Creates the window bound to this object; returns its handle (null on failure).
-  HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x,
-                         int y, int width, int height, HWND owner) {
+  HWND CreateBoundWindow(DWORD exStyle, const wchar_t* className, const wchar_t* caption, DWORD style, int x, int y,
+                         int width, int height, HWND owner) {
     return CreateWindowExW(exStyle, className, caption, style, x, y, width, height, owner, nullptr,
                            GetModuleHandleW(nullptr), static_cast<TDerived*>(this));
   }

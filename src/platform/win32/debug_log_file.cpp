@@ -21,7 +21,7 @@ void Log(const std::wstring& message) {
   const std::wstring text = LogFileText(LogLines);
   const std::wstring path = PathCombine(ProgramFolder(), L"Log.txt");
   const TFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return;
   const wchar_t bom = 0xFEFF;
   DWORD written = 0;

@@ -49,8 +49,7 @@ std::optional<std::wstring> RegistryText(const TRegistryData& data, bool expand)
   if (data.Result != TRegistryReadResult::Found) return std::nullopt;
   if (data.Type != REG_SZ && !(expand && data.Type == REG_EXPAND_SZ)) return std::nullopt;
   std::wstring text(data.Bytes.size() / sizeof(wchar_t), L'\0');
-  std::copy(data.Bytes.begin(), data.Bytes.begin() + text.size() * sizeof(wchar_t),
-            reinterpret_cast<BYTE*>(&text[0]));
+  std::copy(data.Bytes.begin(), data.Bytes.begin() + text.size() * sizeof(wchar_t), reinterpret_cast<BYTE*>(&text[0]));
   const std::size_t end = text.find(L'\0');
   if (end != std::wstring::npos) text.resize(end);
   if (data.Type == REG_SZ) return text;

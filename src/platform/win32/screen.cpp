@@ -47,10 +47,10 @@ RECT WindowRectForClient(int width, int height, DWORD style, DWORD exStyle, int 
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
   const auto adjust = ModuleFunction<AdjustForDpiFn>(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
   RECT r{0, 0, width, height};
-  if (!adjust || !adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  if (!adjust || !adjust(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
   return r;
 }
-
 
 int DpiUnscale(int size) { return DpiUnscale(size, ScreenPixelsPerInch()); }
 

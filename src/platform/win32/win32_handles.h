@@ -24,8 +24,7 @@ template <typename THandle, typename TCloser, typename TPolicy = TNullHandlePoli
 class TUniqueHandle {
  public:
   TUniqueHandle() = default;
-  explicit TUniqueHandle(THandle handle, TCloser closer = TCloser())
-      : FHandle(handle), FCloser(std::move(closer)) {}
+  explicit TUniqueHandle(THandle handle, TCloser closer = TCloser()) : FHandle(handle), FCloser(std::move(closer)) {}
   TUniqueHandle(const TUniqueHandle&) = delete;
   TUniqueHandle& operator=(const TUniqueHandle&) = delete;
   TUniqueHandle(TUniqueHandle&& other) noexcept : FHandle(other.Release()), FCloser(std::move(other.FCloser)) {}

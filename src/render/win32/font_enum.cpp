@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "render/fonts.h"
 #include "platform/win32/win32_handles.h"
+#include "render/fonts.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM dat
   const std::wstring face(font->lfFaceName, length);
   bool known = false;
   for (const auto& f : faces) {
-    if (CompareStringOrdinal(f.c_str(), static_cast<int>(f.size()), face.c_str(),
-                             static_cast<int>(face.size()), TRUE) == CSTR_EQUAL) {
+    if (CompareStringOrdinal(f.c_str(), static_cast<int>(f.size()), face.c_str(), static_cast<int>(face.size()),
+                             TRUE) == CSTR_EQUAL) {
       known = true;
       break;
     }

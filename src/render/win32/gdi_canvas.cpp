@@ -4,7 +4,6 @@
 
 #include "platform/win32/screen.h"
 
-
 COLORREF ResolveColor(TColor color) {
   if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
   return static_cast<COLORREF>(color & 0xFFFFFF);
@@ -165,8 +164,7 @@ void TGdiCanvas::DrawTextInRect(const TRect& r, const std::wstring& text, TTextF
   PrepareTextColors();
   RECT rc = ToRect(r);
   std::wstring buffer = text;  // DrawTextExW takes a writable string
-  DrawTextExW(FDc, buffer.data(), static_cast<int>(buffer.size()), &rc, DrawTextFlags(format),
-              nullptr);
+  DrawTextExW(FDc, buffer.data(), static_cast<int>(buffer.size()), &rc, DrawTextFlags(format), nullptr);
 }
 
 void TGdiCanvas::Draw(int x, int y, TSurface& source) {
@@ -193,8 +191,7 @@ void TGdiCanvas::ClipTo(const std::vector<TRect>& rects) {
 
 void TGdiCanvas::ResetClip() { SelectClipRgn(FDc, nullptr); }
 
-TGdiSurface::TGdiSurface(int pixelsPerInch)
-    : FCanvas(std::make_unique<TGdiCanvas>(FDc.Get(), pixelsPerInch)) {}
+TGdiSurface::TGdiSurface(int pixelsPerInch) : FCanvas(std::make_unique<TGdiCanvas>(FDc.Get(), pixelsPerInch)) {}
 
 // The canvas puts the DC's original pen, brush and font back, the selection its bitmap; then the
 // bitmap and the DC are deleted.

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "render/canvas.h"
 #include "platform/win32/win32_handles.h"
+#include "render/canvas.h"
 
 // The RGB value a colour is drawn with: system colours through GetSysColor.
 COLORREF ResolveColor(TColor color);
@@ -98,7 +98,7 @@ class TGdiSurface : public TSurface {
  private:
   TMemoryDc FDc{CreateCompatibleDC(nullptr)};
   TBitmapHandle FBitmap;
-  TSelectedObject FBitmapSelection;  // after the bitmap, so that it is deselected before deleted
+  TSelectedObject FBitmapSelection;      // after the bitmap, so that it is deselected before deleted
   const std::uint32_t* FBits = nullptr;  // top-down rows of 0x00RRGGBB pixels
   int FWidth = 0;
   int FHeight = 0;

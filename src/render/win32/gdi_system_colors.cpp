@@ -4,9 +4,7 @@
 
 #include "platform/win32/win32_handles.h"
 
-TColor TGdiSystemColors::SysColorRgb(int index) const {
-  return static_cast<TColor>(GetSysColor(index)) & 0xFFFFFF;
-}
+TColor TGdiSystemColors::SysColorRgb(int index) const { return static_cast<TColor>(GetSysColor(index)) & 0xFFFFFF; }
 
 TColor TGdiSystemColors::NearestColor(TColor rgb) const {
   const TWindowDc screen = GetScreenDc();

@@ -1,7 +1,6 @@
 #include "scanning/win32/scan_session.h"
 
-TScanSession::TScanSession(HWND window, UINT switchMessage, TLvKeyboard& keyboard,
-                           TPointerInput& pointer)
+TScanSession::TScanSession(HWND window, UINT switchMessage, TLvKeyboard& keyboard, TPointerInput& pointer)
     : FWindow(window),
       FSwitchMessage(switchMessage),
       FScan(keyboard, pointer, ScanTimeDefault),

@@ -30,6 +30,5 @@ bool TSoundPlayer::Play(TSound sound) {
   const void* data = SoundData(sound);
   if (!data) return false;
   // Resource memory lives as long as the program, as SND_MEMORY with SND_ASYNC needs.
-  return FPlaySound(static_cast<LPCWSTR>(data), nullptr,
-                    SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+  return FPlaySound(static_cast<LPCWSTR>(data), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
 }

@@ -14,8 +14,7 @@ TSwitchKeyHook::TSwitchKeyHook(HWND window, UINT message, std::uint8_t switchKey
   }
   FHook.Reset(SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardProc, GetModuleHandleW(nullptr), 0));
   if (!FHook) {
-    Log(L"Scanning: the switch key hook could not be installed, error " +
-        std::to_wstring(GetLastError()));
+    Log(L"Scanning: the switch key hook could not be installed, error " + std::to_wstring(GetLastError()));
     return;
   }
   FActive = this;
@@ -32,13 +31,9 @@ LRESULT CALLBACK TSwitchKeyHook::KeyboardProc(int code, WPARAM wParam, LPARAM lP
     const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
     const bool injected = (event->flags & LLKHF_INJECTED) != 0;
     switch (hook->FFilter.OnKey(event->vkCode, down, injected)) {
-      case TSwitchKeyAction::Press:
-        PostMessageW(hook->FWindow, hook->FMessage, event->vkCode, 0);
-        return 1;
-      case TSwitchKeyAction::Swallow:
-        return 1;
-      case TSwitchKeyAction::Pass:
-        break;
+      case TSwitchKeyAction::Press: PostMessageW(hook->FWindow, hook->FMessage, event->vkCode, 0); return 1;
+      case TSwitchKeyAction::Swallow: return 1;
+      case TSwitchKeyAction::Pass: break;
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

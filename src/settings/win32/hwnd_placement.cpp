@@ -59,12 +59,8 @@ TWindowState THwndPlacementWindow::State() const {
 void THwndPlacementWindow::SetState(TWindowState state) {
   if (state == State()) return;
   switch (state) {
-    case TWindowState::Normal:
-      ShowWindow(FWindow, SW_RESTORE);
-      break;
-    case TWindowState::Minimized:
-      ShowWindow(FWindow, SW_SHOWMINNOACTIVE);
-      break;
+    case TWindowState::Normal: ShowWindow(FWindow, SW_RESTORE); break;
+    case TWindowState::Minimized: ShowWindow(FWindow, SW_SHOWMINNOACTIVE); break;
     case TWindowState::Maximized:
       if (IsWindowVisible(FWindow)) {
         ShowWindow(FWindow, SW_SHOWMAXIMIZED);

@@ -4,7 +4,9 @@
 
 namespace {
 
-HKEY RootKey(TRegistryRoot root) { return root == TRegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
+HKEY RootKey(TRegistryRoot root) {
+  return root == TRegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
 
 std::wstring RelativePath(const std::wstring& path) {
   return !path.empty() && path[0] == L'\\' ? path.substr(1) : path;
@@ -14,14 +16,10 @@ std::wstring RelativePath(const std::wstring& path) {
 
 REGSAM RegistryAccessMask(TRegistryRights rights) {
   switch (rights) {
-    case TRegistryRights::AllAccess:
-      return KEY_ALL_ACCESS;
-    case TRegistryRights::Read:
-      return KEY_READ;
-    case TRegistryRights::QueryAndEnumerate:
-      return STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
-    case TRegistryRights::QueryValue:
-      break;
+    case TRegistryRights::AllAccess: return KEY_ALL_ACCESS;
+    case TRegistryRights::Read: return KEY_READ;
+    case TRegistryRights::QueryAndEnumerate: return STANDARD_RIGHTS_READ | KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
+    case TRegistryRights::QueryValue: break;
   }
   return KEY_QUERY_VALUE;
 }
@@ -29,8 +27,8 @@ REGSAM RegistryAccessMask(TRegistryRights rights) {
 bool TWin32Registry::CreateKey(TRegistryRoot root, const std::wstring& path) {
   FKey.Reset();
   HKEY key = nullptr;
-  if (RegCreateKeyExW(RootKey(root), RelativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExW(RootKey(root), RelativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
   FKey.Reset(key);
   return true;
@@ -39,8 +37,7 @@ bool TWin32Registry::CreateKey(TRegistryRoot root, const std::wstring& path) {
 bool TWin32Registry::OpenKey(TRegistryRoot root, const std::wstring& path, TRegistryRights rights) {
   FKey.Reset();
   HKEY key = nullptr;
-  if (RegOpenKeyExW(RootKey(root), RelativePath(path).c_str(), 0, RegistryAccessMask(rights), &key) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExW(RootKey(root), RelativePath(path).c_str(), 0, RegistryAccessMask(rights), &key) != ERROR_SUCCESS)
     return false;
   FKey.Reset(key);
   return true;

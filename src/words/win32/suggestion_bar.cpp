@@ -139,9 +139,10 @@ void TSuggestionBar::Paint(HDC dc) {
     if (FProgressSlot == i + 1 && FProgress > 0) {
       // The hover time running, along the button's bottom as on the keys.
       const int thickness = std::max<int>(3, (face.bottom - face.top) / 8);
-      const RECT bar{face.left + 1, face.bottom - 1 - thickness,
-                     face.left + 1 + static_cast<int>((face.right - face.left - 2) * static_cast<long long>(FProgress) / 1000),
-                     face.bottom - 1};
+      const RECT bar{
+          face.left + 1, face.bottom - 1 - thickness,
+          face.left + 1 + static_cast<int>((face.right - face.left - 2) * static_cast<long long>(FProgress) / 1000),
+          face.bottom - 1};
       FillRectColor(dc, bar, Theme.DownFace);
     }
     SetTextColor(dc, highlighted ? Theme.ScanLegend : Theme.KeyChar);
@@ -152,18 +153,14 @@ void TSuggestionBar::Paint(HDC dc) {
 
 LRESULT TSuggestionBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       const TPaintDc paint(Handle());
       Paint(paint.Get());
       return 0;
     }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_MOUSEMOVE:
       FPenOrTouch = HasPenOrTouchSignature(static_cast<std::uint32_t>(GetMessageExtraInfo()));
       StartHoverCheck();
@@ -182,7 +179,6 @@ LRESULT TSuggestionBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       else
         FOnTick();
       return 0;
-    default:
-      return DefaultHandling(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
   }
 }

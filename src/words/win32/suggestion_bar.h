@@ -53,7 +53,7 @@ class TSuggestionBar : public TBaseWindow<TSuggestionBar> {
   THoverPress FHover{HoverTimeDefault, HoverToleranceAt96};
   bool FHoverOn = false;
   bool FHoverChecking = false;
-  bool FPenOrTouch = false;      // the last move came from a pen or a finger
+  bool FPenOrTouch = false;        // the last move came from a pen or a finger
   std::uint8_t FProgressSlot = 0;  // 1 + the button whose time runs, 0 none
   int FProgress = 0;               // 0 to 1000
   bool FHighlighted = false;

@@ -92,11 +92,11 @@ struct TUiaPasswordProbe::TState {
   std::mutex Mutex;
   std::condition_variable Changed;
   bool Started = false;
-  bool Made = false;        // the thread has tried to make the object
-  bool Available = false;   // and it was made
+  bool Made = false;       // the thread has tried to make the object
+  bool Available = false;  // and it was made
   bool Stop = false;
-  unsigned Asked = 0;       // questions asked so far
-  unsigned Answered = 0;    // the last question answered
+  unsigned Asked = 0;     // questions asked so far
+  unsigned Answered = 0;  // the last question answered
   TAnswer Answer = TAnswer::NoAnswer;
 
   static void Run(std::shared_ptr<TState> state) {
@@ -104,10 +104,10 @@ struct TUiaPasswordProbe::TState {
     const HRESULT initialized = com.Loaded() ? com.Initialize(nullptr, COINIT_MULTITHREADED) : E_FAIL;
     {
       TComPtr<IUiaAutomation> automation;
-      const HRESULT created =
-          SUCCEEDED(initialized) ? com.CreateInstance(ClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
-                                                      IidIUIAutomation, reinterpret_cast<void**>(automation.Out()))
-                                 : initialized;
+      const HRESULT created = SUCCEEDED(initialized)
+                                  ? com.CreateInstance(ClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
+                                                       IidIUIAutomation, reinterpret_cast<void**>(automation.Out()))
+                                  : initialized;
       const bool made = SUCCEEDED(created) && automation.Get();
       std::unique_lock<std::mutex> lock(state->Mutex);
       state->Made = true;

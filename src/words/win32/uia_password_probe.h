@@ -1,9 +1,9 @@
 #pragma once
 // Whether UI Automation reports the focused element as a password field (UIA_IsPasswordPropertyId):
 // the fields of browsers and other toolkits that are no edit control with ES_PASSWORD. Nothing is
-// made before the first word is typed (Prepare) or the first question; then a thread of its own, in the multithreaded apartment, holds
-// the UI Automation object and asks it, and the keyboard window's thread waits for the answer at
-// most AnswerTimeout, without pumping messages in the middle of a key press.
+// made before the first word is typed (Prepare) or the first question; then a thread of its own, in the multithreaded
+// apartment, holds the UI Automation object and asks it, and the keyboard window's thread waits for the answer at most
+// AnswerTimeout, without pumping messages in the middle of a key press.
 #include <memory>
 
 class TUiaPasswordProbe {
@@ -35,6 +35,6 @@ class TUiaPasswordProbe {
 
  private:
   struct TState;
-  void StartLocked();  // FState's mutex held
+  void StartLocked();              // FState's mutex held
   std::shared_ptr<TState> FState;  // shared with the thread, which may outlive this
 };

@@ -39,20 +39,15 @@ void TWordSuggestions::KeyDown(std::uint8_t code, const std::wstring& legend, bo
   CheckFocus();
   const TKeyEffect effect = KeyEffect(code, legend, shortcut);
   switch (effect.Meaning) {
-    case TKeyMeaning::None:
-      return;
+    case TKeyMeaning::None: return;
     case TKeyMeaning::Text:
       FPasswordProbe.Prepare();
       // The key is sent after this: a full stop or comma goes right after the accepted word.
       if (FPrediction.TakeBackSpaceBefore(effect.Text)) FInjector.EraseCharacter();
       FPrediction.Typed(effect.Text);
       break;
-    case TKeyMeaning::Backspace:
-      FPrediction.Backspace();
-      break;
-    case TKeyMeaning::Break:
-      FPrediction.Break();
-      break;
+    case TKeyMeaning::Backspace: FPrediction.Backspace(); break;
+    case TKeyMeaning::Break: FPrediction.Break(); break;
   }
   Refresh();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Word suggestions in the keyboard window: made when the setting "WordSuggestions" is on, gone
 // when it is off (nothing is loaded and no row exists before). The window reports its key-downs,
-// its input language and its size, and keeps its keys below the row; the feature tracks the word, shows the row, types an accepted
-// word's rest as Unicode characters and learns through the lazy save.
+// its input language and its size, and keeps its keys below the row; the feature tracks the word, shows the row, types
+// an accepted word's rest as Unicode characters and learns through the lazy save.
 #include <windows.h>
 
 #include <cstdint>
@@ -25,8 +25,8 @@
 // so that the row keeps its length while words come and go.
 class TWordSuggestions : public TScanLeadingRow {
  public:
-  // keyboardWindow holds the row at the top of its client area; releaseLatched lets go of latched modifiers before a word is
-  // typed; userWordsFile is the dictionary's full name (empty: nothing is kept).
+  // keyboardWindow holds the row at the top of its client area; releaseLatched lets go of latched modifiers before a
+  // word is typed; userWordsFile is the dictionary's full name (empty: nothing is kept).
   TWordSuggestions(HWND keyboardWindow, std::wstring userWordsFile, std::function<void()> releaseLatched);
 
   // A key-down the keyboard sent: its legend under the state as shown, and whether a shortcut

@@ -91,7 +91,8 @@ class MainFormMenu : public ::testing::Test {
 };
 
 TEST_F(MainFormMenu, ProgramItemsFollowTheSystemsOwnOnceInOrder) {
-  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1039, 1040, 1038, 1028, 1029, 1033, 1035, 1032, 1026, 1031};
+  const std::vector<UINT> order{1027, 1030, 1034, 1036, 1037, 1039, 1040, 1038,
+                                1028, 1029, 1033, 1035, 1032, 1026, 1031};
   auto ids = [this] {
     std::vector<UINT> result;
     for (const TMenuEntry& item : ProgramItems(FForm->Handle())) result.push_back(item.Id);
@@ -196,9 +197,8 @@ TEST_F(MainFormMenu, TheBandsSettingsAreReadLimitedAndStoredLimited) {
     TSettingId Id;
     int Value, Applied;
   } cases[] = {
-      {TSettingId::ScanTime, 100, 500},     {TSettingId::ScanTime, 1700, 1700},
-      {TSettingId::ScanKey, 123, 123},      {TSettingId::ScanKey, 9, 32},
-      {TSettingId::SuggestionSpace, 1, 1},  {TSettingId::LearnWords, 0, 0},
+      {TSettingId::ScanTime, 100, 500}, {TSettingId::ScanTime, 1700, 1700},  {TSettingId::ScanKey, 123, 123},
+      {TSettingId::ScanKey, 9, 32},     {TSettingId::SuggestionSpace, 1, 1}, {TSettingId::LearnWords, 0, 0},
       {TSettingId::ScanSound, 1, 1},
   };
   for (const auto& c : cases) {
@@ -215,7 +215,8 @@ TEST_F(MainFormMenu, ForgetLearnedWordsEmptiesTheDictionaryWithSuggestionsOnOrOf
   const std::wstring fileName = ProgramFolder() + L"\\Orvilla-words.txt";
   auto wordsInFile = [&] {
     std::string text;
-    const HANDLE file = CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file =
+        CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       char buffer[4096];
       DWORD read = 0;

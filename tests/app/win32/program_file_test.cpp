@@ -62,9 +62,8 @@ TEST(ProgramFile, Is32BitGuiAndImportsOnlySystemDlls) {
   EXPECT_EQ(nt->OptionalHeader.FileAlignment, 4096u);
   EXPECT_EQ(nt->OptionalHeader.SectionAlignment, 4096u);
 
-  const std::set<std::wstring> system{L"advapi32.dll", L"gdi32.dll", L"kernel32.dll", L"msvcrt.dll",
-                                      L"ole32.dll",    L"shell32.dll", L"user32.dll",  L"version.dll",
-                                      L"comctl32.dll", L"ntdll.dll"};
+  const std::set<std::wstring> system{L"advapi32.dll", L"gdi32.dll",  L"kernel32.dll", L"msvcrt.dll",   L"ole32.dll",
+                                      L"shell32.dll",  L"user32.dll", L"version.dll",  L"comctl32.dll", L"ntdll.dll"};
   const DWORD importRva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
   size_t offset = RvaToOffset(nt, importRva);
   ASSERT_NE(offset, 0u);
@@ -101,8 +100,7 @@ TEST(ProgramFile, ManifestDeclaresDpiAwarenessControlsPrivilegesAndSystems) {
       "name=\"Lunavar.Orvilla\" version=\"" + std::string(version.begin(), version.end()) + ".0\"";
   EXPECT_NE(manifest.find(identity), std::string::npos) << identity;
   for (const char* needed : {
-           "PerMonitorV2",
-           "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+           "PerMonitorV2", "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
            "level=\"asInvoker\" uiAccess=\"false\"",
            "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
            "{e2011457-1546-43c5-a5fe-008deee3d3f0}",  // Windows Vista

@@ -277,8 +277,8 @@ TEST_F(SettingsForm, AMoveToAMonitorOfAnotherDpiRescalesControlsFontAndButtonIma
       EXPECT_TRUE(GetUpdateRect(Ctl(control), nullptr, FALSE)) << static_cast<int>(control) << " not redrawn";
     }
     LOGFONTW font{};
-    ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(C::btnClose), WM_GETFONT, 0, 0)), sizeof(font),
-                           &font));
+    ASSERT_TRUE(
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(C::btnClose), WM_GETFONT, 0, 0)), sizeof(font), &font));
     EXPECT_EQ(font.lfHeight, -FontPixelHeight(8, layout));
     EXPECT_EQ(SendMessageW(Ctl(C::lbColors), LB_GETITEMHEIGHT, 0, 0), ScaleToDpi(13, layout));
   }
@@ -341,8 +341,7 @@ TEST_F(SettingsForm, EachControlAppliesItsSettingAtOnce) {
       {"layout", [this] { SelectListItem(C::lbKeyboardType, 5); }, L"SetKeyboardType(6)"},
       {"colours", [this] { SelectListItem(C::lbColors, 0); }, L"SetColorScheme(1)"},
       // Page Down on the track bar: one page (50) up from 180.
-      {"opacity", [this] { SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_NEXT, 0); },
-       L"SetTransparency(230)"},
+      {"opacity", [this] { SendMessageW(Ctl(C::tbTransparency), WM_KEYDOWN, VK_NEXT, 0); }, L"SetTransparency(230)"},
       {"hover", [this] { Click(C::chkHoverPress); }, L"SetHoverPress(0)"},
       {"keep clear", [this] { Click(C::chkKeepClear); }, L"SetKeepClear(0)"},
       {"layout file", [this] { SelectListItem(C::lbKeyboardType, 8); }, L"SetKeyboardType(9)"},
@@ -462,10 +461,8 @@ TEST_F(SettingsForm, ButtonsOpenTheirPagesAndTheOnesThatLeaveCloseTheDialog) {
     std::wstring Url;
     bool StaysOpen;
   } cases[] = {
-      {C::btnOnlineKeyboard, OnlineKeyboardUrl(English), true},
-      {C::btnHelpOrReview, OnlineHelpUrl(English), false},
-      {C::btnAboutORV, AboutOrvillaUrl(English), false},
-      {C::btnAboutSNT, AboutSentaroUrl(English), false},
+      {C::btnOnlineKeyboard, OnlineKeyboardUrl(English), true}, {C::btnHelpOrReview, OnlineHelpUrl(English), false},
+      {C::btnAboutORV, AboutOrvillaUrl(English), false},        {C::btnAboutSNT, AboutSentaroUrl(English), false},
       {C::btnLanguage, L"ms-settings:regionlanguage", false},
   };
   for (const auto& c : cases) {

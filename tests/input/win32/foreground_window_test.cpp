@@ -14,8 +14,8 @@ DWORD ForegroundLockTimeout() {
 }
 
 HWND NewWindow() {
-  return CreateWindowExW(0, L"STATIC", L"foreground test", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
+  return CreateWindowExW(0, L"STATIC", L"foreground test", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 TEST(ForceForegroundWindow, NoWindowOrADestroyedOneIsLeftAlone) {

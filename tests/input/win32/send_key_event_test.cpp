@@ -40,15 +40,15 @@ TEST_P(KeyInputRecord, NamesTheCodeItsScanCodeAndTheFlags) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OnScreenKeys, KeyInputRecord,
-    testing::Values(TRecordCase{"A", 0x41, false, 0x1E}, TRecordCase{"RightAlt", 165, true, 0x38},
-                    TRecordCase{"RightShift", 161, true, 0x36}, TRecordCase{"LeftShift", 160, false, 0x2A},
-                    TRecordCase{"Delete", 46, true, 0x53}, TRecordCase{"Left", 37, true, 0x4B},
-                    TRecordCase{"Up", 38, true, 0x48}, TRecordCase{"Right", 39, true, 0x4D},
-                    TRecordCase{"Down", 40, true, 0x50}, TRecordCase{"Enter", 13, false, 0x1C},
-                    TRecordCase{"PadEnter", 13, true, 0x1C}),
-    [](const testing::TestParamInfo<TRecordCase>& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(OnScreenKeys, KeyInputRecord,
+                         testing::Values(TRecordCase{"A", 0x41, false, 0x1E}, TRecordCase{"RightAlt", 165, true, 0x38},
+                                         TRecordCase{"RightShift", 161, true, 0x36},
+                                         TRecordCase{"LeftShift", 160, false, 0x2A},
+                                         TRecordCase{"Delete", 46, true, 0x53}, TRecordCase{"Left", 37, true, 0x4B},
+                                         TRecordCase{"Up", 38, true, 0x48}, TRecordCase{"Right", 39, true, 0x4D},
+                                         TRecordCase{"Down", 40, true, 0x50}, TRecordCase{"Enter", 13, false, 0x1C},
+                                         TRecordCase{"PadEnter", 13, true, 0x1C}),
+                         [](const testing::TestParamInfo<TRecordCase>& info) { return std::string(info.param.Name); });
 
 TEST(KeyInputRecord, FlagValuesAreTheSystemOnes) {
   EXPECT_EQ(MakeKeyInput(165, false, true).ki.dwFlags, 0x0001u);
@@ -71,7 +71,7 @@ TEST_F(MessageExtraInfo, SignatureTellsTouchFromPen) {
     std::uint32_t Value;
     bool Touch, Pen;
   } const cases[] = {
-      {0xFF515780, true, false}, {0xFF5157FF, true, false}, {0xFF515700, false, true},
+      {0xFF515780, true, false}, {0xFF5157FF, true, false},  {0xFF515700, false, true},
       {0xFF51577F, false, true}, {0x00000000, false, false}, {0xFF525780, false, false},
   };
   for (const auto& c : cases) {

@@ -22,9 +22,7 @@ const wchar_t* const ChildTest = L"FillLockSecondProcess.HoldsTheNameUntilTold";
 constexpr DWORD Patience = 30000;  // ms; only a hung process waits this long
 
 std::wstring HeldEventName(const std::wstring& suffix) { return L"OrvillaFillLockHeld." + suffix; }
-std::wstring ReleaseEventName(const std::wstring& suffix) {
-  return L"OrvillaFillLockRelease." + suffix;
-}
+std::wstring ReleaseEventName(const std::wstring& suffix) { return L"OrvillaFillLockRelease." + suffix; }
 
 // The system's named objects, counting creates and waits, with a hook after each wait.
 class TCountingNamedObjects : public TNamedObjects {
@@ -33,8 +31,7 @@ class TCountingNamedObjects : public TNamedObjects {
   int Sleeps = 0;
   std::function<void(int)> AfterSleep;
 
-  std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name,
-                                                       bool& alreadyExisted) override {
+  std::unique_ptr<TNamedObjectHandle> CreateNamedMutex(const std::wstring& name, bool& alreadyExisted) override {
     ++Creates;
     return FSystem.CreateNamedMutex(name, alreadyExisted);
   }
@@ -63,8 +60,7 @@ class TSecondProcess {
   TSecondProcess() {
     const std::wstring suffix = std::to_wstring(GetCurrentProcessId());
     FHeld = std::make_unique<TKernelHandle>(CreateEventW(nullptr, TRUE, FALSE, HeldEventName(suffix).c_str()));
-    FRelease = std::make_unique<TKernelHandle>(
-        CreateEventW(nullptr, TRUE, FALSE, ReleaseEventName(suffix).c_str()));
+    FRelease = std::make_unique<TKernelHandle>(CreateEventW(nullptr, TRUE, FALSE, ReleaseEventName(suffix).c_str()));
 
     wchar_t exe[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
@@ -74,8 +70,7 @@ class TSecondProcess {
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESTDHANDLES;  // the second process's own test report is not shown
     PROCESS_INFORMATION pi{};
-    const BOOL started = CreateProcessW(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                        nullptr, &si, &pi);
+    const BOOL started = CreateProcessW(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
     SetEnvironmentVariableW(ChildVariable, nullptr);
     if (started) {
       CloseHandle(pi.hThread);

@@ -30,24 +30,15 @@ struct TUsCharCase {
 };
 
 const TUsCharCase UsCharCases[] = {
-    {"Letter", 65, false, false, false, false, L"a"},
-    {"LetterShift", 65, true, false, false, false, L"A"},
-    {"LetterCaps", 65, false, false, false, true, L"A"},
-    {"LetterShiftCaps", 65, true, false, false, true, L"a"},
-    {"LetterCtrl", 65, false, false, true, false, L""},
-    {"Digit", 49, false, false, false, false, L"1"},
-    {"DigitShift", 49, true, false, false, false, L"!"},
-    {"DigitCaps", 49, false, false, false, true, L"1"},
-    {"Semicolon", 186, false, false, false, false, L";"},
-    {"SemicolonShift", 186, true, false, false, false, L":"},
-    {"Quote", 222, false, false, false, false, L"'"},
-    {"QuoteShift", 222, true, false, false, false, L"\""},
-    {"Z", 90, false, false, false, false, L"z"},
-    {"Grave", 192, false, false, false, false, L"`"},
-    {"GraveShift", 192, true, false, false, false, L"~"},
-    {"MinusShiftCaps", 189, true, false, false, true, L"_"},
-    {"Space", 32, false, false, false, false, L""},
-    {"SpaceShift", 32, true, false, false, false, L""},
+    {"Letter", 65, false, false, false, false, L"a"},     {"LetterShift", 65, true, false, false, false, L"A"},
+    {"LetterCaps", 65, false, false, false, true, L"A"},  {"LetterShiftCaps", 65, true, false, false, true, L"a"},
+    {"LetterCtrl", 65, false, false, true, false, L""},   {"Digit", 49, false, false, false, false, L"1"},
+    {"DigitShift", 49, true, false, false, false, L"!"},  {"DigitCaps", 49, false, false, false, true, L"1"},
+    {"Semicolon", 186, false, false, false, false, L";"}, {"SemicolonShift", 186, true, false, false, false, L":"},
+    {"Quote", 222, false, false, false, false, L"'"},     {"QuoteShift", 222, true, false, false, false, L"\""},
+    {"Z", 90, false, false, false, false, L"z"},          {"Grave", 192, false, false, false, false, L"`"},
+    {"GraveShift", 192, true, false, false, false, L"~"}, {"MinusShiftCaps", 189, true, false, false, true, L"_"},
+    {"Space", 32, false, false, false, false, L""},       {"SpaceShift", 32, true, false, false, false, L""},
 };
 
 // The English (United States) table, filled once for all cases.

@@ -17,8 +17,7 @@ namespace {
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 TEST(LegendsTiming, FillOfTheEnglishTableWithTheSystemTranslation) {
@@ -59,8 +58,7 @@ TEST(LegendsTiming, TakingAndReleasingTheFreeFillName) {
     held += lock.Held() ? 1 : 0;
   }
   QueryPerformanceCounter(&stop);
-  std::printf("fill lock taken and released: %.1f us each\n",
-              1000.0 * Milliseconds(start, stop) / Rounds);
+  std::printf("fill lock taken and released: %.1f us each\n", 1000.0 * Milliseconds(start, stop) / Rounds);
   EXPECT_EQ(held, Rounds);
 }
 

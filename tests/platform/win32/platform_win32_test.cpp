@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "input/win32/tablet_service.h"
 #include "platform/command_line.h"
 #include "platform/command_line_cases.h"
 #include "platform/debug_log.h"
 #include "platform/text_helpers.h"
 #include "platform/version_text.h"
-#include "input/win32/tablet_service.h"
 #include "platform/win32/program_file.h"
 #include "platform/win32/startup_environment.h"
 #include "platform/win32/win32_handles.h"
@@ -101,8 +101,7 @@ TEST(PlatformWin32, VersionFlagsAgreeWithEachOther) {
 TEST(PlatformWin32, PenServicePropertyIsSetOnTheWindow) {
   TestWindow window;
   SetTabletPenServiceProperty(window.handle);
-  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropW(window.handle, L"MicrosoftTabletPenServiceProperty")),
-            0x01010019u);
+  EXPECT_EQ(reinterpret_cast<ULONG_PTR>(GetPropW(window.handle, L"MicrosoftTabletPenServiceProperty")), 0x01010019u);
 }
 
 TEST(PlatformWin32, NoMultiTouchDigitizerUnderTheTestDisplay) {

@@ -14,9 +14,9 @@ const wchar_t* const TestKey = L"Software\\Orvilla tests\\registry value";
 class RegistryValue : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, FKey.Receive(),
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, FKey.Receive(), nullptr),
+        ERROR_SUCCESS);
   }
   void TearDown() override {
     FKey.Reset();

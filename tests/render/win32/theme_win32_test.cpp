@@ -19,8 +19,7 @@ const wchar_t TestKey[] = L"Software\\OrvillaTests\\RegistryReader";
 class RegistryReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &FKey, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &FKey, nullptr),
               ERROR_SUCCESS);
   }
   void TearDown() override {
@@ -46,8 +45,7 @@ TEST_F(RegistryReaderTest, ReadsDwordsAndNothingElse) {
   EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"Missing"), std::nullopt);
   EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"Text"), std::nullopt);
   EXPECT_EQ(reader.ReadCurrentUserDword(TestKey, L"Wide"), std::nullopt);
-  EXPECT_EQ(reader.ReadCurrentUserDword(L"Software\\OrvillaTests\\NoSuchKey", L"AccentColor"),
-            std::nullopt);
+  EXPECT_EQ(reader.ReadCurrentUserDword(L"Software\\OrvillaTests\\NoSuchKey", L"AccentColor"), std::nullopt);
 }
 
 TEST(GdiSystemColors, AreTheWindowsSystemColours) {
@@ -60,8 +58,7 @@ TEST(GdiSystemColors, AreTheWindowsSystemColours) {
 
 TEST(ThemeWin32, SystemSchemeBlendsTheRunningSystemsColours) {
   ApplyColorScheme(2);
-  const TColor expectedDown =
-      TGdiSystemColors().NearestColor(BlendSystemColors(TGdiSystemColors(), 14, 44, 40));
+  const TColor expectedDown = TGdiSystemColors().NearestColor(BlendSystemColors(TGdiSystemColors(), 14, 44, 40));
   EXPECT_EQ(Theme.DownFace, expectedDown);
   EXPECT_EQ(Theme.KeyFace, clBtnFace);
   ApplyColorScheme(6);
@@ -77,8 +74,7 @@ TEST(FontEnum, ListsEachInstalledFaceOnce) {
   for (size_t i = 0; i < faces.size(); ++i) {
     EXPECT_FALSE(faces[i].empty());
     for (size_t j = i + 1; j < faces.size(); ++j)
-      EXPECT_NE(CompareStringOrdinal(faces[i].c_str(), -1, faces[j].c_str(), -1, TRUE), CSTR_EQUAL)
-          << "duplicate face";
+      EXPECT_NE(CompareStringOrdinal(faces[i].c_str(), -1, faces[j].c_str(), -1, TRUE), CSTR_EQUAL) << "duplicate face";
   }
   // Wine's own fonts include Tahoma; the legends then use it unless a Segoe face exists.
   const bool hasTahoma = std::find(faces.begin(), faces.end(), L"Tahoma") != faces.end();

@@ -12,8 +12,8 @@
 namespace {
 
 TEST(Sounds, TheProgramCarriesTheClickAndTheTickAsSmallWavFiles) {
-  HMODULE program = LoadLibraryExW(ORVILLA_SHIPPED_PROGRAM, nullptr,
-                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE program =
+      LoadLibraryExW(ORVILLA_SHIPPED_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(program, nullptr) << "the 32-bit build makes it: cmake --build --preset windows";
   for (const wchar_t* name : {L"CLICK", L"TICK"}) {
     HRSRC resource = FindResourceW(program, name, L"WAVE");

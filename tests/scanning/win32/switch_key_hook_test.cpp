@@ -21,8 +21,8 @@ class TKeyWindow {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"OrvillaSwitchKeyTest";
     RegisterClassW(&wc);
-    FHandle = CreateWindowExW(0, wc.lpszClassName, L"switch key test", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              10, 10, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    FHandle = CreateWindowExW(0, wc.lpszClassName, L"switch key test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                              100, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetForegroundWindow(FHandle);
     SetFocus(FHandle);
@@ -75,12 +75,10 @@ TEST(SwitchKeyHook, SwallowsTheChosenKeyAndPassesEveryOther) {
     bool Injected;
     bool Swallow;
   } const events[] = {
-      {WM_KEYDOWN, 'A', false, false},   {WM_KEYUP, 'A', false, false},
-      {WM_KEYDOWN, VK_SPACE, false, false}, {WM_KEYDOWN, VK_F2, false, true},
-      {WM_KEYDOWN, VK_F2, false, true},  // a repeat: swallowed, no second press
-      {WM_KEYUP, VK_F2, false, true},    {WM_SYSKEYDOWN, VK_F2, false, true},
-      {WM_SYSKEYUP, VK_F2, false, true}, {WM_KEYDOWN, VK_F2, true, false},
-      {WM_KEYUP, VK_F2, true, false},    {WM_KEYDOWN, VK_F3, false, false},
+      {WM_KEYDOWN, 'A', false, false},  {WM_KEYUP, 'A', false, false},       {WM_KEYDOWN, VK_SPACE, false, false},
+      {WM_KEYDOWN, VK_F2, false, true}, {WM_KEYDOWN, VK_F2, false, true},  // a repeat: swallowed, no second press
+      {WM_KEYUP, VK_F2, false, true},   {WM_SYSKEYDOWN, VK_F2, false, true}, {WM_SYSKEYUP, VK_F2, false, true},
+      {WM_KEYDOWN, VK_F2, true, false}, {WM_KEYUP, VK_F2, true, false},      {WM_KEYDOWN, VK_F3, false, false},
   };
   int i = 0;
   for (const auto& e : events) EXPECT_EQ(Swallowed(e.Message, e.Vk, e.Injected), e.Swallow) << "event " << i++;

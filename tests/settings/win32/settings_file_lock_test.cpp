@@ -43,7 +43,8 @@ TEST(SettingsFileLock, TwoProcessesWritingOneFileInALoopKeepEveryKey) {
   int missing = 0;
   for (const wchar_t* prefix : prefixes)
     for (int i = 0; i < Count; ++i)
-      if (static_cast<int>(GetPrivateProfileIntW(L"Main", (prefix + std::to_wstring(i)).c_str(), -1, file.c_str())) != i)
+      if (static_cast<int>(GetPrivateProfileIntW(L"Main", (prefix + std::to_wstring(i)).c_str(), -1, file.c_str())) !=
+          i)
         ++missing;
   EXPECT_EQ(missing, 0) << ReadBytes(file);
 }

@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "platform/win32/win32_handles.h"
 #include "settings/app_ini.h"
 #include "settings/settings_file_choice.h"
 #include "settings/win32/profile_ini_file.h"
-#include "platform/win32/win32_handles.h"
 #include "settings/win32/settings_files_win32.h"
 #include "settings_temp_folder.h"
 
@@ -64,8 +64,8 @@ class TScratchUserShellFolders {
     RegDeleteTreeW(HKEY_CURRENT_USER, Scratch);
   }
   bool Overridden() const { return FOverridden; }
-  // The desktop's value of the given type (REG_DWORD: the number 1), or none (type 0). Also clears what the shell may have
-  // written meanwhile, in its older key of user folders.
+  // The desktop's value of the given type (REG_DWORD: the number 1), or none (type 0). Also clears what the shell may
+  // have written meanwhile, in its older key of user folders.
   void SetDesktop(DWORD type, const std::wstring& value) {
     RegDeleteTreeW(FUser.Get(), OldFolders);
     RegDeleteValueW(FFolders.Get(), L"Desktop");
@@ -80,7 +80,8 @@ class TScratchUserShellFolders {
 
  private:
   static constexpr const wchar_t* Scratch = L"Software\\Orvilla tests\\user";
-  static constexpr const wchar_t* Folders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  static constexpr const wchar_t* Folders =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
   static constexpr const wchar_t* OldFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   TRegKey FUser;
   TRegKey FFolders;
@@ -138,8 +139,10 @@ TEST(SettingsFilesWin32, DesktopIsReadWhereTheShellKeepsItAndAskedOfTheShellWher
     const std::wstring answer = GetSpecialFolderPath(SpecialFolderDesktop);
     // The shell, asked after the program (it may write its default), gives the same.
     EXPECT_EQ(answer, ShellFolder(CSIDL_DESKTOP)) << c.Name;
-    if (!c.Expected.empty()) EXPECT_EQ(answer, c.Expected) << c.Name;
-    else EXPECT_NE(answer, desk) << c.Name;
+    if (!c.Expected.empty())
+      EXPECT_EQ(answer, c.Expected) << c.Name;
+    else
+      EXPECT_NE(answer, desk) << c.Name;
   }
 }
 

@@ -109,8 +109,8 @@ class WordSuggestionsWindow : public ::testing::Test {
   void Command(UINT id) { SendMessageW(FForm->Handle(), WM_SYSCOMMAND, id, 0); }
   // A target window whose edit control has the focus (gone with the test).
   HWND FocusTargetEdit() {
-    FTarget.Reset(CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    FTarget.Reset(CreateWindowExW(0, L"STATIC", L"Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 100, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
     const HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380, 30,
                                       FTarget.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ForceForegroundWindow(FTarget.Get(), true);

@@ -24,10 +24,10 @@ namespace {
 class TEditWindow {
  public:
   explicit TEditWindow(DWORD editStyle) {
-    FFrame = CreateWindowExW(0, L"STATIC", L"Word target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400,
-                             120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    FEdit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | editStyle, 10, 10,
-                            360, 30, FFrame, nullptr, GetModuleHandleW(nullptr), nullptr);
+    FFrame = CreateWindowExW(0, L"STATIC", L"Word target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 120, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    FEdit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | editStyle, 10, 10, 360, 30,
+                            FFrame, nullptr, GetModuleHandleW(nullptr), nullptr);
     ForceForegroundWindow(FFrame, true);
     SetFocus(FEdit);
     Pump();
@@ -74,9 +74,13 @@ TEST(UnicodeTyping, TheRestOfAWordArrivesAsItIsInTheFocusedEdit) {
   TEditWindow target(0);
   ASSERT_TRUE(target.Focused());
   TUnicodeTextInjector injector;
-  injector.TypeText(u"gr\x00FC\x00DF" u"e \x20AC ");  // characters the US layout has no key for
+  injector.TypeText(
+      u"gr\x00FC\x00DF"
+      u"e \x20AC ");  // characters the US layout has no key for
   target.Pump();
-  EXPECT_EQ(target.Text(), L"gr\x00FC\x00DF" L"e \x20AC ");
+  EXPECT_EQ(target.Text(),
+            L"gr\x00FC\x00DF"
+            L"e \x20AC ");
 }
 
 TEST(FocusedControl, AnEditWithThePasswordStyleIsAPasswordField) {
@@ -90,8 +94,8 @@ TEST(FocusedControl, AnEditWithThePasswordStyleIsAPasswordField) {
 }
 
 TEST(WordListResources, TheProgramCarriesEveryListDecodable) {
-  HMODULE program = LoadLibraryExW(ORVILLA_SHIPPED_PROGRAM, nullptr,
-                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  HMODULE program =
+      LoadLibraryExW(ORVILLA_SHIPPED_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(program, nullptr);
   {
     TResourceWordLists resources(program);
