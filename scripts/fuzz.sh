@@ -5,6 +5,7 @@
 #   ini_settings_fuzz   the INI integer rules and the settings reads from an INI file or registry
 #   command_line_fuzz   the command line split into arguments, and its switches
 #   layout_draw_fuzz    a parsed layout scaled, drawn on the test canvas and hit-tested
+#   version_resource_fuzz  the reader of the program's version resource, on any bytes
 # Prints the executions of each and fails when a target finds a fault; the input that shows it is
 # kept in build/fuzz/findings/<target>/.
 #
@@ -26,7 +27,7 @@ build=build/fuzz
 "$build/orvilla_fuzz_seeds" "$build/corpus"
 
 failed=()
-for target in layout_text ini_settings command_line layout_draw; do
+for target in layout_text ini_settings command_line layout_draw version_resource; do
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   mkdir -p "$corpus" "$findings"
