@@ -23,3 +23,8 @@ TKeyEffect KeyEffect(std::uint8_t code, const std::wstring& legend, bool shortcu
   }
   return {TKeyMeaning::Text, text};
 }
+
+bool ShortcutHeld(const std::function<bool(std::uint8_t code)>& isDown) {
+  const bool ctrl = isDown(VkLControl) || isDown(VkRControl);
+  return (ctrl && !isDown(VkRMenu)) || isDown(VkLMenu) || isDown(VkLWin) || isDown(VkRWin);
+}

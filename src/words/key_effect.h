@@ -4,6 +4,7 @@
 // navigation or command key, a shortcut with Ctrl, Alt or Windows). Modifiers and lock keys mean
 // nothing by themselves.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 enum class TKeyMeaning { None, Text, Backspace, Break };
@@ -16,3 +17,7 @@ struct TKeyEffect {
 // legend: what the key shows under the current state (empty when nothing); shortcut: Ctrl, Alt or
 // Windows is held (AltGr, Ctrl with right Alt, is none).
 TKeyEffect KeyEffect(std::uint8_t code, const std::wstring& legend, bool shortcut);
+
+// Whether the keys held down (as the keyboard shows them) make a shortcut of the next key: Ctrl,
+// left Alt or Windows. Ctrl with right Alt is AltGr, which types characters: no shortcut.
+bool ShortcutHeld(const std::function<bool(std::uint8_t code)>& isDown);

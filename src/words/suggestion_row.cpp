@@ -17,6 +17,12 @@ int ClientHeightWithRow(int keysHeight) {
   return keys + MaxRowHeight;
 }
 
+TRect KeyAreaBelowRow(const TRect& client, bool rowShown) {
+  TRect area = client;
+  if (rowShown) area.Top = client.Top + SuggestionRowHeight(client.Height());
+  return area;
+}
+
 std::size_t SuggestionSlotCount(int width, int minButtonWidth) {
   const int fit = minButtonWidth > 0 ? width / minButtonWidth : 0;
   return std::clamp<std::size_t>(fit > 0 ? static_cast<std::size_t>(fit) : 0, MinSlots, MaxSuggestions);

@@ -16,6 +16,9 @@ inline constexpr int MaxRowHeight = 64;
 int SuggestionRowHeight(int clientHeight);
 // The least client height whose row leaves keysHeight pixels (one or more) for the keys below it.
 int ClientHeightWithRow(int keysHeight);
+// The keys' part of a client area, in client coordinates: below the row while it is shown, else
+// all of it.
+TRect KeyAreaBelowRow(const TRect& client, bool rowShown);
 
 // How many buttons a row of width fits when a button needs at least minButtonWidth.
 std::size_t SuggestionSlotCount(int width, int minButtonWidth);

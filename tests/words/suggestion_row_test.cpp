@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "words/key_effect.h"
 #include "words/suggestion_row.h"
 
@@ -21,6 +25,25 @@ TEST(SuggestionRow, EveryKeysHeightHasTheLeastClientHeightThatLeavesItExactly) {
     ASSERT_LT(client - 1 - SuggestionRowHeight(client - 1), keys) << keys;
   }
   EXPECT_EQ(ClientHeightWithRow(297), 346);  // "Standard" on a 1080-pixel screen: a row of 49
+}
+
+TEST(SuggestionRow, TheKeysTakeTheClientAreaBelowTheRowOrAllOfItWithoutOne) {
+  struct Case {
+    TRect client;
+    bool rowShown;
+    TRect keys;
+  };
+  const Case cases[] = {
+      {{0, 0, 790, 346}, true, {0, 49, 790, 346}},  // a row of 49 above keys of 297
+      {{0, 0, 790, 346}, false, {0, 0, 790, 346}},
+      {{0, 0, 400, 100}, true, {0, 24, 400, 100}},  // the least row
+      {{0, 0, 400, 20}, true, {0, 20, 400, 20}},    // a row no taller than the client area
+      {{0, 0, 0, 0}, true, {0, 0, 0, 0}},           // minimised
+  };
+  for (const Case& c : cases) {
+    const TRect keys = KeyAreaBelowRow(c.client, c.rowShown);
+    EXPECT_EQ(keys, c.keys) << c.client.Height() << (c.rowShown ? " with row" : "");
+  }
 }
 
 TEST(SuggestionRow, AsManyButtonsAsFitFromThreeToFive) {
@@ -83,5 +106,35 @@ TEST(KeyEffect, WhatAKeyDownDoesToTheWord) {
     const TKeyEffect effect = KeyEffect(c.code, c.legend, c.shortcut);
     EXPECT_EQ(effect.Meaning, c.meaning) << int(c.code);
     EXPECT_EQ(effect.Text, c.text) << int(c.code);
+  }
+}
+
+TEST(KeyEffect, CtrlAltOrWindowsMakeAShortcutButAltGrDoesNot) {
+  struct Case {
+    std::vector<std::uint8_t> held;
+    bool shortcut;
+  };
+  const Case cases[] = {
+      {{}, false},
+      {{160}, false},      // Shift
+      {{162}, true},       // left Ctrl
+      {{163}, true},       // right Ctrl
+      {{164}, true},       // left Alt
+      {{165}, false},      // right Alt alone
+      {{162, 165}, false}, // AltGr: Ctrl with right Alt
+      {{163, 165}, false},
+      {{162, 164}, true},  // Ctrl with left Alt
+      {{165, 91}, true},   // AltGr with Windows
+      {{91}, true},        // left Windows
+      {{92}, true},        // right Windows
+      {{20}, false},       // Caps Lock
+  };
+  for (const Case& c : cases) {
+    const auto isDown = [&c](std::uint8_t code) {
+      return std::find(c.held.begin(), c.held.end(), code) != c.held.end();
+    };
+    std::string held;
+    for (std::uint8_t code : c.held) held += std::to_string(code) + " ";
+    EXPECT_EQ(ShortcutHeld(isDown), c.shortcut) << held;
   }
 }

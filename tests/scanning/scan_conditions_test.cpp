@@ -1,0 +1,28 @@
+#include "scanning/scan_conditions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ScanConditions, ScanningRunsOnlyWhileOnAndTheKeyboardIsOnScreen) {
+  struct Case {
+    TScanConditions conditions;
+    bool runs;
+  };
+  const Case cases[] = {
+      {{true, true, false}, true},
+      {{false, true, false}, false},  // switched off
+      {{true, false, false}, false},  // not shown yet, or its keys being replaced
+      {{true, true, true}, false},    // minimised
+      {{true, false, true}, false},
+      {{false, false, false}, false},
+      {{false, true, true}, false},
+      {{false, false, true}, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScanMayRun(c.conditions), c.runs)
+        << "on " << c.conditions.On << ", shown " << c.conditions.Shown << ", minimised " << c.conditions.Minimised;
+  }
+}
+
+}  // namespace
