@@ -10,14 +10,14 @@ TEST(ScanConditions, ScanningRunsOnlyWhileOnAndTheKeyboardIsOnScreen) {
     bool runs;
   };
   const Case cases[] = {
-      {{true, true, false}, true},
-      {{false, true, false}, false},  // switched off
-      {{true, false, false}, false},  // not shown yet, or its keys being replaced
-      {{true, true, true}, false},    // minimised
-      {{true, false, true}, false},
-      {{false, false, false}, false},
-      {{false, true, true}, false},
-      {{false, false, true}, false},
+      {{true, true, false}, true},     // on, on screen
+      {{false, true, false}, false},   // switched off
+      {{true, false, false}, false},   // not shown yet, or its keys being replaced
+      {{true, true, true}, false},     // minimised
+      {{true, false, true}, false},    // minimised before it was shown
+      {{false, false, false}, false},  // off, not shown
+      {{false, true, true}, false},    // off, minimised
+      {{false, false, true}, false},   // off, never on screen
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ScanMayRun(c.conditions), c.runs)

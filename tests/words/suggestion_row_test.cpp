@@ -35,7 +35,7 @@ TEST(SuggestionRow, TheKeysTakeTheClientAreaBelowTheRowOrAllOfItWithoutOne) {
   };
   const Case cases[] = {
       {{0, 0, 790, 346}, true, {0, 49, 790, 346}},  // a row of 49 above keys of 297
-      {{0, 0, 790, 346}, false, {0, 0, 790, 346}},
+      {{0, 0, 790, 346}, false, {0, 0, 790, 346}},  // no row
       {{0, 0, 400, 100}, true, {0, 24, 400, 100}},  // the least row
       {{0, 0, 400, 20}, true, {0, 20, 400, 20}},    // a row no taller than the client area
       {{0, 0, 0, 0}, true, {0, 0, 0, 0}},           // minimised
@@ -115,19 +115,19 @@ TEST(KeyEffect, CtrlAltOrWindowsMakeAShortcutButAltGrDoesNot) {
     bool shortcut;
   };
   const Case cases[] = {
-      {{}, false},
-      {{160}, false},      // Shift
-      {{162}, true},       // left Ctrl
-      {{163}, true},       // right Ctrl
-      {{164}, true},       // left Alt
-      {{165}, false},      // right Alt alone
-      {{162, 165}, false}, // AltGr: Ctrl with right Alt
-      {{163, 165}, false},
-      {{162, 164}, true},  // Ctrl with left Alt
-      {{165, 91}, true},   // AltGr with Windows
-      {{91}, true},        // left Windows
-      {{92}, true},        // right Windows
-      {{20}, false},       // Caps Lock
+      {{}, false},          // nothing held
+      {{160}, false},       // Shift
+      {{162}, true},        // left Ctrl
+      {{163}, true},        // right Ctrl
+      {{164}, true},        // left Alt
+      {{165}, false},       // right Alt alone
+      {{162, 165}, false},  // AltGr: Ctrl with right Alt
+      {{163, 165}, false},  // right Ctrl with right Alt
+      {{162, 164}, true},   // Ctrl with left Alt
+      {{165, 91}, true},    // AltGr with Windows
+      {{91}, true},         // left Windows
+      {{92}, true},         // right Windows
+      {{20}, false},        // Caps Lock
   };
   for (const Case& c : cases) {
     const auto isDown = [&c](std::uint8_t code) {

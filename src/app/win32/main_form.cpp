@@ -18,7 +18,6 @@
 #include "input/win32/foreground_window.h"
 #include "input/win32/pointer_messages.h"
 #include "input/win32/tablet_service.h"
-#include "keys/vk_codes.h"
 #include "platform/debug_log.h"
 #include "platform/scope_exit.h"
 #include "platform/win32/fatal_error.h"
@@ -31,7 +30,6 @@
 #include "render/win32/theme_win32.h"
 #include "settings/win32/app_ini_module.h"
 #include "settings/win32/hwnd_placement.h"
-#include "words/suggestion_row.h"
 
 namespace {
 
@@ -157,7 +155,7 @@ void TMainForm::RegisterTouch() {
 
 void TMainForm::BuildKeyboard() {
   // The key objects are replaced: no hook or timer may reach the old ones.
-  StopScanning();
+  TellFeatures(&TKeyboardFeature::OnKeysHidden);
   LoadKeyboardLayout();
   // The slider's visibility follows the stored number, not the layout it loaded.
   pnlTransparency->SetVisible(TransparencySliderVisible(Value(TSettingId::KeyboardType)));
@@ -165,10 +163,10 @@ void TMainForm::BuildKeyboard() {
     FSizingGuard = false;
     TScopeExit restore([this] { FSizingGuard = true; });
     const TSize size = InitialClientSize(FKeyboard->DesignWidth(), FKeyboard->DesignHeight(), WorkArea());
-    SetClientSize(size.Width, FWords ? ClientHeightWithRow(size.Height) : size.Height);
+    SetClientSize(size.Width, ClientHeightForKeys(size.Height));
   }
   FKeyboard->Redraw(false);
-  StartScanning();
+  TellFeatures(&TKeyboardFeature::OnKeysShown);
 }
 
 void TMainForm::UpdateLegendFontSizes() {
@@ -179,7 +177,7 @@ void TMainForm::UpdateLegendFontSizes() {
 
 void TMainForm::FormResize() {
   if (!FShown) return;
-  PlaceWords();  // the row first: the keys take the rest of the client area
+  TellFeatures(&TKeyboardFeature::OnResize);  // the suggestion row first: the keys take the rest
   const TRect keys = KeyArea();
   FPaintBox->SetTop(keys.Top);
   FKeyboard->SetImageSize(keys.Width(), keys.Height());
@@ -188,7 +186,7 @@ void TMainForm::FormResize() {
   FKeyboard->Redraw(true);
   PlaceTransparencyPanel();
   FHover->SetTolerance(HoverTolerance(FDpi));
-  FScan->LayoutChanged();
+  TellFeatures(&TKeyboardFeature::OnKeysPlaced);
 }
 
 void TMainForm::PlaceTransparencyPanel() {
@@ -222,59 +220,32 @@ void TMainForm::FormShow() {
   EnableTimer(tmrHKL, true, 300);
   EnableTimer(tmrCapsLock, true, 1000);
   StartLegendsFill();
-  StartScanning();
-}
-
-void TMainForm::WordKeyDown(std::uint16_t code) {
-  if (!FWords || code > 255) return;
-  const auto down = [this](std::uint8_t vk) { return FKeyboard->IsKeyDown(vk); };
-  // Ctrl with right Alt is AltGr, no shortcut.
-  const bool shortcut =
-      ((down(VkLControl) || down(VkRControl)) && !down(VkRMenu)) || down(VkLMenu) || down(VkLWin) || down(VkRWin);
-  FWords->KeyDown(static_cast<std::uint8_t>(code), FKeyboard->GetLegend(static_cast<std::uint8_t>(code)), shortcut);
+  TellFeatures(&TKeyboardFeature::OnKeysShown);
 }
 
 TRect TMainForm::KeyArea() const {
-  TRect area = ClientRect(Handle());
-  if (FWords) area.Top = SuggestionRowHeight(area.Height());
-  return area;
+  const TRect client = ClientRect(Handle());
+  return FWordSuggestions ? FWordSuggestions->KeyArea(client) : client;
 }
 
-void TMainForm::PlaceWords() {
-  if (!FWords) return;
-  const std::size_t buttons = FWords->Bar().Slots().size();
-  FWords->Place(KeyArea().Width(), KeyArea().Top);
-  FWords->SetHover(On(TSettingId::HoverPress), Value(TSettingId::HoverTime), HoverTolerance(FDpi));
-  if (FWords->Bar().Slots().size() != buttons) FScan->LayoutChanged();  // the scanned row's length
-}
-
-void TMainForm::StartScanning() {
-  if (!FScan || !On(TSettingId::Scanning) || !FShown || IsIconic(Handle())) return;
-  FScan->Start();
-  EnableTimer(tmrScan, true, ScanCheckInterval);
-}
-
-void TMainForm::StopScanning() {
-  if (FTimerEnabled[tmrScan]) EnableTimer(tmrScan, false, ScanCheckInterval);
-  if (FScan) FScan->Stop();
+int TMainForm::ClientHeightForKeys(int keysHeight) const {
+  return FWordSuggestions ? FWordSuggestions->ClientHeight(keysHeight) : keysHeight;
 }
 
 void TMainForm::FormClose() {
   if (TabletServiceStopped) StartTabletService();
   StopHoverCheck();
-  StopScanning();
-  if (FScan) FScan->SetLeadingRow(nullptr);  // the suggestion row goes before the scan
+  TellFeatures(&TKeyboardFeature::OnClose);
   ReleaseAllKeys();
 }
 
 void TMainForm::FormDestroy() {
   FClosing = true;
-  StopScanning();
-  if (FScan) FScan->SetLeadingRow(nullptr);  // the suggestion row goes before the scan
+  TellFeatures(&TKeyboardFeature::OnClose);
   ReleaseAllKeys();
   if (FUnregisterTouchWindow) FUnregisterTouchWindow(Handle());
   if (FTimerEnabled[tmrLazySaveSettings]) OnTimer(tmrLazySaveSettings);
-  if (FWords) FWords->Save();
+  TellFeatures(&TKeyboardFeature::OnSave);
 }
 
 void TMainForm::ReleaseAllKeys() {
@@ -284,7 +255,7 @@ void TMainForm::ReleaseAllKeys() {
 
 void TMainForm::ApplicationEventsMainMinimize() {
   StopHoverCheck();
-  StopScanning();
+  TellFeatures(&TKeyboardFeature::OnKeysHidden);
   EnableTimer(tmrHKL, false, 300);
   EnableTimer(tmrCapsLock, false, 1000);
 }
@@ -299,7 +270,7 @@ void TMainForm::ApplicationEventsMainRestore() {
   EnableTimer(tmrHKL, true, 300);
   OnTimer(tmrCapsLock);
   EnableTimer(tmrCapsLock, true, 1000);
-  StartScanning();
+  TellFeatures(&TKeyboardFeature::OnKeysShown);
 }
 
 void TMainForm::tmrCaptionTimer() { SetWindowTextW(Handle(), MainCaption()); }
@@ -318,7 +289,7 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrLazySaveSettings: {
       EnableTimer(tmrLazySaveSettings, false, 3000);
       FSettings.SaveLazy();
-      if (FWords) FWords->Save();
+      TellFeatures(&TKeyboardFeature::OnSave);
       SavePlacement();
       break;
     }
@@ -326,15 +297,9 @@ void TMainForm::OnTimer(TTimerId id) {
     case tmrHKL: {
       const THkl shown = FKeyboard->Hkl();
       FKeyPress->tmrHKLTimer();
-      if (FWords) {
-        FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
-        // Learned words go out through the lazy save.
-        if (FWords->Changed() && !FTimerEnabled[tmrLazySaveSettings]) ScheduleLazySave();
-      }
-      if (FKeyboard->Hkl() != shown) {
-        StartLegendsFill();  // a new language's table may be partial
-        FScan->KeysMoved();
-      }
+      const bool changed = FKeyboard->Hkl() != shown;
+      if (changed) StartLegendsFill();  // a new language's table may be partial
+      TellFeatures(&TKeyboardFeature::OnLanguageChecked, changed);
       if (On(TSettingId::KeepClear)) KeepClearOfCaret();
       break;
     }
@@ -344,9 +309,12 @@ void TMainForm::OnTimer(TTimerId id) {
       RunCommand(TCommandId::Settings);
       break;
     case tmrHover: tmrHoverTimer(); break;
-    case tmrScan: FScan->Check(); break;
     case tmrLegends:
       if (!FKeyboard->FillPendingLegends()) EnableTimer(tmrLegends, false, LegendsFillInterval);
+      break;
+    default:  // the features' own
+      for (TKeyboardFeature* feature : FFeatures)
+        if (feature->OnTimer(id)) break;
       break;
   }
 }
@@ -452,7 +420,6 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam);
   const int y = GET_Y_LPARAM(lParam) - KeyArea().Top;
   const TMessageOrigin origin = CurrentMessageOrigin();
-  if (ScanSwitchButton(message)) return;
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -482,24 +449,6 @@ void TMainForm::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       FPointer->pbKeyboardMouseLeave(TSender::PaintBox, origin);
       break;
   }
-}
-
-bool TMainForm::ScanSwitchButton(UINT message) {
-  if (!FScan->Running()) return false;
-  // While scanning, every mouse button anywhere on the keyboard is the switch; the keys are
-  // pressed by the scan alone.
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: FScan->SwitchPressed(); return true;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: return true;
-  }
-  return false;
 }
 
 void TMainForm::OnMouseMove(int x, int y, const TMessageOrigin& origin) {
@@ -533,6 +482,9 @@ void TMainForm::SetClientSize(int width, int height) {
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The features first: while scanning, a mouse button is the switch, not a click.
+  for (TKeyboardFeature* feature : FFeatures)
+    if (const std::optional<LRESULT> result = feature->OnMessage(message, wParam, lParam)) return *result;
   if (const std::optional<LRESULT> result = OnInputMessage(message, wParam, lParam)) return *result;
   if (const std::optional<LRESULT> result = OnWindowMessage(message, wParam, lParam)) return *result;
   return DefaultHandling(message, wParam, lParam);
@@ -567,9 +519,6 @@ std::optional<LRESULT> TMainForm::OnInputMessage(UINT message, WPARAM wParam, LP
     case WM_CANCELMODE:  // a modal box or a menu is opening: no press may outlive it
       if (FPointer) FPointer->CaptureLost();
       break;
-    case ScanSwitchMessage:
-      if (FScan) FScan->SwitchPressed();
-      return 0;
   }
   return std::nullopt;
 }

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "app/keep_clear.h"
+#include "app/win32/keyboard_feature.h"
+#include "app/win32/scanning_feature.h"
+#include "app/win32/word_suggestions_feature.h"
 #include "commands/command_captions.h"
 #include "commands/command_table.h"
 #include "commands/system_menu_plan.h"
@@ -28,11 +31,9 @@
 #include "platform/win32/base_window.h"
 #include "platform/win32/win32_handles.h"
 #include "render/canvas.h"
-#include "scanning/win32/scan_session.h"
 #include "settings/app_ini.h"
 #include "settings/settings_controller.h"
 #include "settings/settings_target.h"
-#include "words/win32/word_suggestions.h"
 
 class TSettingsForm;
 class TTransparencyPanel;
@@ -57,7 +58,7 @@ constexpr UINT LegendsFillInterval = 10;
 // Posted when the Apps key starts tmrSettings: the settings dialog is made during the timer's wait,
 // once the click has been handled and shown, so that the timer only has to show it.
 constexpr UINT MakeSettingsFormMessage = WM_APP + 1;
-// A press of the scanning switch key, posted by its hook.
+// A press of the scanning switch key, posted by its hook (the scanning feature's message).
 constexpr UINT ScanSwitchMessage = WM_APP + 2;
 
 class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private TSettingEffects {
@@ -98,7 +99,7 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   int SettingValue(TSettingId id) const override { return FSettings.Value(id); }
   void ApplySetting(TSettingId id, int value) override { FSettings.Apply(id, value); }
   // The suggestion row while word suggestions are on; null otherwise.
-  TWordSuggestions* Words() { return FWords.get(); }
+  TWordSuggestions* Words() { return FWordSuggestions ? FWordSuggestions->Suggestions() : nullptr; }
   void BuildSystemMenu();
   void ScheduleLazySave() override;
   // Moves the window into its monitor's work area when it is not wholly on that monitor.
@@ -134,8 +135,9 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   void ColorSchemeApplied();
   void TransparencyApplied();
   void HoverPressApplied(bool on);
-  // Word suggestions: the row and everything behind it exist only while this is on.
-  void WordSuggestionsApplied(bool on);
+  // The suggestion row came (shown) or went: the window grows by it or loses it, and the keys keep
+  // their size and place (a maximised or minimised window keeps its size: its keys make room).
+  void SuggestionRowChanged(bool shown);
   // A setting's value now, and whether a switch is on.
   int Value(TSettingId id) const { return FSettings.Value(id); }
   bool On(TSettingId id) const { return FSettings.Switch(id); }
@@ -159,8 +161,9 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   std::optional<TKeyboardTypes> FKeyboardTypes;
 
   // The composition root: builds every object the window uses and wires them to each other and to
-  // the window (main_form_objects.cpp).
+  // the window (main_form_objects.cpp), the features beyond typing in BuildFeatures.
   void BuildObjects();
+  void BuildFeatures();
   // Applies the stored settings at start-up, or loads those that wait for their use.
   void ApplyStoredSettings();
 
@@ -229,14 +232,12 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   TSwitchState Switches() const {
     return [this](TSettingId id) { return Switch(id); };
   }
-  // A key-down the keyboard sends, for the word suggestions.
-  void WordKeyDown(std::uint16_t code);
-  // The keys' part of the client area, in client coordinates: below the suggestion row while
-  // suggestions are on, else the whole client area. The keyboard's own coordinates start at its
-  // top-left corner.
+  // The keys' part of the client area, in client coordinates, as the word suggestions leave it:
+  // below their row while they are on, else the whole client area. The keyboard's own coordinates
+  // start at its top-left corner.
   TRect KeyArea() const;
-  // The suggestion row at the top of the client area, the rest left to the keys.
-  void PlaceWords();
+  // The client height that leaves the keys keysHeight pixels.
+  int ClientHeightForKeys(int keysHeight) const;
   // Stores the window's place and size as a restart restores them: without the suggestion row.
   void SavePlacement();
   // The transparency slider's place on the keyboard, after every resize.
@@ -245,8 +246,6 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   void SizeToAspectCentred(const TRect& workArea);
   // Mouse messages of the client area (the paint box pbKeyboard).
   void HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // While scanning, a mouse button is the switch: true for a button message taken so.
-  bool ScanSwitchButton(UINT message);
   void OnMouseMove(int x, int y, const TMessageOrigin& origin);
   // Moves and sizes: the size lock, Fit width, the work-area edges and snapping.
   void WindowPosChanging(WINDOWPOS& pos);
@@ -267,15 +266,21 @@ class TMainForm : public TBaseWindow<TMainForm>, public TSettingsTarget, private
   std::unique_ptr<TKeyPress> FKeyPress;
   std::unique_ptr<TPointerInput> FPointer;
   std::unique_ptr<THoverTyping> FHover;
-  // Switch scanning and the sounds; scanning runs while the setting is on and the window is shown.
-  std::unique_ptr<TScanSession> FScan;
-  // Starts scanning when it is on and the keyboard is on screen; stops it (hook and timer gone).
-  void StartScanning();
-  void StopScanning();
+  // The features beyond typing, told every event of the window in FFeatures (the word
+  // suggestions before the scan that steps through their row). Scanning outlives the row.
+  std::unique_ptr<TScanningFeature> FScanning;
+  std::unique_ptr<TWordSuggestionsFeature> FWordSuggestions;
+  std::vector<TKeyboardFeature*> FFeatures;
+  // Tells every feature an event.
+  template <typename... TParams, typename... TArgs>
+  void TellFeatures(void (TKeyboardFeature::*event)(TParams...), TArgs... args) {
+    for (TKeyboardFeature* feature : FFeatures) (feature->*event)(args...);
+  }
+  // The features follow a setting's value read at start-up.
+  void TellFeaturesSetting(TSettingId id) { TellFeatures(&TKeyboardFeature::OnSettingApplied, id, Value(id)); }
   // Whether the last mouse move of the client area came from a pen or a finger.
   bool FLastMoveFromPenOrTouch = false;
   std::unique_ptr<TTransparencyPanel> pnlTransparency;
-  std::unique_ptr<TWordSuggestions> FWords;
   // The translated captions of the commands.
   TCommandCaptions FCaptions;
   bool FTrackingMouseLeave = false;

@@ -16,8 +16,9 @@ void TMainForm::BuildObjects() {
   FSurfaces = std::make_unique<TGdiSurfaceFactory>();
   FServices = CreateSystemKeyboardServices();
   // The word suggestions hear of every key-down the keyboard sends.
-  FInjector = std::make_unique<TObservedKeyInjector>(CreateSystemKeyInjector(),
-                                                     [this](std::uint16_t code) { WordKeyDown(code); });
+  FInjector = std::make_unique<TObservedKeyInjector>(CreateSystemKeyInjector(), [this](std::uint16_t code) {
+    if (FWordSuggestions) FWordSuggestions->KeyDown(code);
+  });
   FDesktop = std::make_unique<TProcessKeyboardDesktop>([] { return ScreenPixelsPerInch(); });
   FLegends = CreateKeyLegends(*FServices);
   FKeyboard = std::make_unique<TLvKeyboard>(*FPaintBox, *FSurfaces, *FServices, *FInjector, *FDesktop, FLegends.get());
@@ -40,8 +41,7 @@ void TMainForm::BuildObjects() {
   FHover = std::make_unique<THoverTyping>(*FKeyboard, *FPointer, Setting(TSettingId::HoverTime).Default,
                                           HoverTolerance(FDpi));
 
-  FScan = std::make_unique<TScanSession>(Handle(), ScanSwitchMessage, *FKeyboard, *FPointer);
-  FKeyPress->SetPressObserver([this] { FScan->KeyPressed(); });
+  BuildFeatures();
 
   pnlTransparency = std::make_unique<TTransparencyPanel>(
       Handle(), [this] { return Value(TSettingId::Transparency); },
@@ -50,4 +50,27 @@ void TMainForm::BuildObjects() {
         if (FSettingsForm) FSettingsForm->SetTrackBarPosition(Value(TSettingId::Transparency));
       },
       [this] { return FPointer->TouchActive(); });
+}
+
+void TMainForm::BuildFeatures() {
+  FScanning = std::make_unique<TScanningFeature>(
+      Handle(), ScanSwitchMessage, *FKeyboard, *FPointer, FSettings,
+      TFeatureTimer(
+          tmrScan, ScanCheckInterval, [this](bool on, UINT interval) { EnableTimer(tmrScan, on, interval); },
+          [this] { return FTimerEnabled[tmrScan]; }),
+      [this] { return FShown; });
+  // The click sound of every key press.
+  FKeyPress->SetPressObserver([this] { FScanning->KeyPressed(); });
+
+  TWordSuggestionsFeature::TWindowLinks links;
+  links.ReleaseLatched = [this] { FKeyPress->ReleaseKeys(); };
+  links.HoverTolerance = [this] { return HoverTolerance(FDpi); };
+  links.WordsLearned = [this] {
+    if (!FTimerEnabled[tmrLazySaveSettings]) ScheduleLazySave();
+  };
+  links.RowChanged = [this](bool shown) { SuggestionRowChanged(shown); };
+  FWordSuggestions =
+      std::make_unique<TWordSuggestionsFeature>(Handle(), *FKeyboard, FAppIni, FSettings, *FScanning, std::move(links));
+
+  FFeatures = {FWordSuggestions.get(), FScanning.get()};
 }

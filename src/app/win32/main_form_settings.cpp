@@ -87,13 +87,13 @@ void TMainForm::ApplyStoredSettings() {
   FSettings.ApplyStored(TSettingId::HoverPress);
   // Read as stored, limited, and applied without storing them again.
   FSettings.Load(TSettingId::ScanTime, AcceptedValue(TSettingId::ScanTime, FAppIni.Read(TSettingId::ScanTime)));
-  FScan->SetScanTime(Value(TSettingId::ScanTime));
+  TellFeaturesSetting(TSettingId::ScanTime);
   FSettings.Load(TSettingId::ScanKey, AcceptedValue(TSettingId::ScanKey, FAppIni.Read(TSettingId::ScanKey)));
-  FScan->SetScanKey(Value(TSettingId::ScanKey));
+  TellFeaturesSetting(TSettingId::ScanKey);
   FSettings.LoadStored(TSettingId::ClickSound);
-  FScan->SetClickSound(On(TSettingId::ClickSound));
+  TellFeaturesSetting(TSettingId::ClickSound);
   FSettings.LoadStored(TSettingId::ScanSound);
-  FScan->SetScanSound(On(TSettingId::ScanSound));
+  TellFeaturesSetting(TSettingId::ScanSound);
   FSettings.LoadStored(TSettingId::SuggestionSpace);
   FSettings.LoadStored(TSettingId::LearnWords);
   FSettings.LoadStored(TSettingId::Scanning);
@@ -112,33 +112,19 @@ int TMainForm::AcceptedValue(TSettingId id, int value) {
 
 void TMainForm::SettingApplied(TSettingId id, int value) {
   switch (id) {
-    case TSettingId::FitWidth: return FitWidthApplied(value != 0);
-    case TSettingId::LockSize: return LockSizeApplied();
-    case TSettingId::KeyboardType: return KeyboardTypeApplied();
-    case TSettingId::ColorScheme: return ColorSchemeApplied();
-    case TSettingId::Transparency: return TransparencyApplied();
-    case TSettingId::HoverPress: return HoverPressApplied(value != 0);
-    case TSettingId::HoverTime:
-      FHover->SetTime(value);
-      PlaceWords();  // and hover on the suggestion row
-      return;
-    case TSettingId::WordSuggestions: return WordSuggestionsApplied(value != 0);
-    // The same paths as showing and hiding: the hook and the timer only while on and shown.
-    case TSettingId::Scanning: return value ? StartScanning() : StopScanning();
-    case TSettingId::ClickSound: return FScan->SetClickSound(value != 0);
-    case TSettingId::SuggestionSpace:
-      if (FWords) FWords->SetAddSpace(value != 0);
-      return;
-    case TSettingId::LearnWords:
-      if (FWords) FWords->SetLearnWords(value != 0);
-      return;
-    case TSettingId::ScanTime: return FScan->SetScanTime(value);
-    case TSettingId::ScanKey: return FScan->SetScanKey(value);  // a hook in place now catches the new key
-    case TSettingId::ScanSound: return FScan->SetScanSound(value != 0);
+    case TSettingId::FitWidth: FitWidthApplied(value != 0); break;
+    case TSettingId::LockSize: LockSizeApplied(); break;
+    case TSettingId::KeyboardType: KeyboardTypeApplied(); break;
+    case TSettingId::ColorScheme: ColorSchemeApplied(); break;
+    case TSettingId::Transparency: TransparencyApplied(); break;
+    case TSettingId::HoverPress: HoverPressApplied(value != 0); break;
+    case TSettingId::HoverTime: FHover->SetTime(value); break;
     // The others are read where they are used (key repeat on the press timer, keeping clear on
-    // the language check).
-    default: return;
+    // the language check), or are the features' alone.
+    default: break;
   }
+  // Then the features' part (hover on the suggestion row, the row in the new colours).
+  TellFeatures(&TKeyboardFeature::OnSettingApplied, id, value);
 }
 
 void TMainForm::StoreByProgram(TSettingId id, int) {
@@ -169,7 +155,6 @@ void TMainForm::HoverPressApplied(bool on) {
     StartHoverCheck();
   else
     StopHoverCheck();
-  PlaceWords();  // and hover on the suggestion row
 }
 
 void TMainForm::SavePlacement() {
@@ -178,47 +163,22 @@ void TMainForm::SavePlacement() {
   FAppIni.SaveFormPlacement(placement, false);
 }
 
-void TMainForm::WordSuggestionsApplied(bool on) {
-  if (on == (FWords != nullptr)) return;
-  const TRect keys = KeyArea();
-  if (on) {
-    FWords = std::make_unique<TWordSuggestions>(Handle(), UserWordsFileNameHere(FAppIni.IniFileName()),
-                                                [this] { FKeyPress->ReleaseKeys(); });
-    FWords->SetAddSpace(On(TSettingId::SuggestionSpace));
-    FWords->SetLearnWords(On(TSettingId::LearnWords));
-    FWords->SetLanguage(static_cast<std::uint16_t>(FKeyboard->Hkl() & 0xFFFF));
-    FWords->SetPressObserver([this] { FScan->KeyPressed(); });  // the click sound
-    FScan->SetLeadingRow(FWords.get());                         // scanned first
-  } else {
-    FScan->SetLeadingRow(nullptr);
-    FWords->Save();
-    FWords.reset();
-  }
-  // The window grows by the row or loses it, and the keys keep their size and place (a maximised
-  // or minimised window keeps its size: its keys make room for the row).
+void TMainForm::SuggestionRowChanged(bool shown) {
+  // The keys' area as it was: all of the client area before the row came, below it before it went.
+  const TRect keys = KeyAreaBelowRow(ClientRect(Handle()), !shown);
   if (!IsIconic(Handle()) && !(IsZoomed(Handle()) && IsWindowVisible(Handle()))) {
     FSizingGuard = false;
     TScopeExit restore([this] { FSizingGuard = true; });
     const TRect window = WindowRect(Handle());
-    const TRect resized = on ? WindowWithRow(window, ClientHeightWithRow(keys.Height()) - keys.Height(), WorkArea())
-                             : WindowWithoutRow(window, keys.Top);
+    const TRect resized = shown ? WindowWithRow(window, ClientHeightWithRow(keys.Height()) - keys.Height(), WorkArea())
+                                : WindowWithoutRow(window, keys.Top);
     SetWindowPos(Handle(), nullptr, resized.Left, resized.Top, resized.Width(), resized.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   FormResize();
 }
 
-void TMainForm::ForgetLearnedWords() {
-  if (FWords) {
-    FWords->ForgetLearnedWords();
-    return;
-  }
-  // Suggestions off: no word is loaded, the file alone is emptied.
-  TWin32UserWordsFiles files;
-  TUserWordsFile file(files, UserWordsFileNameHere(FAppIni.IniFileName()));
-  TUserWords none;
-  file.Forget(none);
-}
+void TMainForm::ForgetLearnedWords() { FWordSuggestions->ForgetLearnedWords(); }
 
 void TMainForm::TransparencyApplied() {
   // Whatever the store holds, the window is never made invisible: the applied opacity is limited.
@@ -260,7 +220,6 @@ void TMainForm::ColorSchemeApplied() {
   ApplyColorScheme(Value(TSettingId::ColorScheme));
   FKeyboard->Redraw(true);
   if (pnlTransparency) pnlTransparency->Repaint();
-  PlaceWords();  // the row in the new colours
 }
 
 void TMainForm::KeepOnMonitor() {

@@ -1,10 +1,10 @@
 #pragma once
 // Switch scanning in the keyboard window: the scan on the keys (TScanTyping), the switches that
 // drive it (a mouse button on the window, the switch key's hook, a joystick button) and the
-// sounds. The window owns one and forwards to it; nothing here runs, loads or hooks anything
+// sounds. The scanning feature (app/win32/scanning_feature.h) owns one; nothing here runs, loads or hooks anything
 // while scanning is off, except the click sound of a key press when that is on.
 //
-// The window runs its scan timer (every ScanCheckInterval) exactly while Running().
+// Its owner runs the scan timer (every ScanCheckInterval) exactly while Running().
 #include <windows.h>
 
 #include <cstdint>
