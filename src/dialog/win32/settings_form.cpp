@@ -208,13 +208,15 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
   font.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(font.lfFaceName, FPlan.FontName.c_str(), LF_FACESIZE);
   TFontHandle newFont(CreateFontIndirectW(&font));
-  if (!newFont) newFont.Reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  // Without a font of its own the dialog takes the stock one, which is the system's: never owned,
+  // never deleted.
+  const HFONT shownFont = newFont ? newFont.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   const TWindowDc screen = GetScreenDc();
-  const TSelectedObject measuringFont(screen.Get(), newFont.Get());
+  const TSelectedObject measuringFont(screen.Get(), shownFont);
   for (const auto& c : FPlan.Controls) {
     const HWND control = Control(c.Control);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(newFont.Get()), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shownFont), FALSE);
     TRect r = ScaleBoundsToDpi(c.Bounds, dpi);
     if (c.Kind == Kind::Label && !c.WordWrap) {
       // A label sizes itself to its text, however long the translation.
@@ -227,7 +229,7 @@ void TSettingsForm::ApplyLayoutDpi(int dpi) {
     if (c.Kind == Kind::DropDownList) r.Bottom += ScaleToDpi(DropDownItems * ListItemHeight + 2, dpi);
     MoveWindow(control, r.Left, r.Top, r.Width(), r.Height(), FALSE);
   }
-  FFont = std::move(newFont);  // the old font goes only once no control uses it
+  FFont = std::move(newFont);  // the old font goes only once no control uses it (empty with the stock font)
   SetButtonImages();
   // The controls were moved and given the font without drawing: all of them are drawn again.
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
