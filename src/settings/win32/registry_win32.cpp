@@ -25,22 +25,19 @@ REGSAM RegistryAccessMask(TRegistryRights rights) {
 }
 
 bool TWin32Registry::CreateKey(TRegistryRoot root, const std::wstring& path) {
-  FKey.Reset();
-  HKEY key = nullptr;
   if (RegCreateKeyExW(RootKey(root), RelativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return false;
-  FKey.Reset(key);
-  return true;
+                      nullptr, FKey.Receive(), nullptr) == ERROR_SUCCESS)
+    return true;
+  FKey.Release();  // whatever a failed call left there is no key to close
+  return false;
 }
 
 bool TWin32Registry::OpenKey(TRegistryRoot root, const std::wstring& path, TRegistryRights rights) {
-  FKey.Reset();
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(RootKey(root), RelativePath(path).c_str(), 0, RegistryAccessMask(rights), &key) != ERROR_SUCCESS)
-    return false;
-  FKey.Reset(key);
-  return true;
+  if (RegOpenKeyExW(RootKey(root), RelativePath(path).c_str(), 0, RegistryAccessMask(rights), FKey.Receive()) ==
+      ERROR_SUCCESS)
+    return true;
+  FKey.Release();  // whatever a failed call left there is no key to close
+  return false;
 }
 
 TRegistryValue TWin32Registry::ReadDword(const std::wstring& name) {

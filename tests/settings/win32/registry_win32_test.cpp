@@ -59,6 +59,11 @@ TEST_F(RegistryWin32Test, ReadOnlyOpeningsSeeTheValuesAndCannotWrite) {
   EXPECT_FALSE(missing.OpenKey(TRegistryRoot::CurrentUser, TestKey + L"\\Missing", TRegistryRights::Read));
   EXPECT_EQ(missing.ReadDword(L"Colors").Status, TRegistryValueStatus::Absent);
   EXPECT_FALSE(missing.WriteDword(L"Colors", 8));
+  // A failed opening lets go of the key opened before: nothing is read from it any more.
+  TWin32Registry reopened;
+  ASSERT_TRUE(reopened.OpenKey(TRegistryRoot::CurrentUser, TestKey, TRegistryRights::Read));
+  EXPECT_FALSE(reopened.OpenKey(TRegistryRoot::CurrentUser, TestKey + L"\\Missing", TRegistryRights::Read));
+  EXPECT_EQ(reopened.ReadDword(L"Colors").Status, TRegistryValueStatus::Absent);
 }
 
 TEST_F(RegistryWin32Test, ValuesOfOtherTypesOrSizesAreReported) {
