@@ -32,10 +32,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.SetMainWindow(form.Handle());
     application.OnMinimize = [&form] { form.ApplicationEventsMainMinimize(); };
     application.OnRestore = [&form] { form.ApplicationEventsMainRestore(); };
-    ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
     // The settings dialog is made by the keyboard window when it is first asked for.
     application.OnPreTranslateMessage = [&form](MSG& msg) { return form.PreTranslateSettingsMessage(msg); };
     form.Show();
+    // The taskbar button comes after the keyboard's first picture: nothing of it is seen before.
+    ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
     exitCode = application.Run();
     application.OnPreTranslateMessage = nullptr;
     // However the message loop ended (the window closed, or WM_QUIT from outside), no key this
