@@ -59,7 +59,7 @@ int TAppIni::ReadInteger(const std::wstring& name, int defaultValue) {
 }
 
 std::optional<int> TAppIni::ReadStoredInteger(const std::wstring& name) {
-  if (FIniFile) return ParseIniInteger(FIniFile->ReadString(SettingsIniSection, name, L""));
+  if (FIniFile) return ParseIniInteger(ReadIniString(name, L""));
   if (!FRegistry || !FRegistryRights) return std::nullopt;
   // A value of another type or size is no setting of this program: it reads as absent, so that a
   // stray value in the key can never stop the program from starting.
@@ -71,6 +71,7 @@ std::optional<int> TAppIni::ReadStoredInteger(const std::wstring& name) {
 void TAppIni::WriteBool(const std::wstring& name, bool value) { WriteInteger(name, value ? 1 : 0); }
 
 void TAppIni::WriteInteger(const std::wstring& name, int value) {
+  FReadBatch.reset();
   if (FIniFile) {
     if (!FIniFile->WriteString(SettingsIniSection, name, std::to_wstring(value)))
       throw TSettingsError(Quoted(L"Unable to write to %s", FIniFileName));
@@ -82,7 +83,7 @@ void TAppIni::WriteInteger(const std::wstring& name, int value) {
 }
 
 std::wstring TAppIni::ReadText(const std::wstring& name, const std::wstring& defaultValue) {
-  if (FIniFile) return FIniFile->ReadString(SettingsIniSection, name, defaultValue);
+  if (FIniFile) return ReadIniString(name, defaultValue);
   if (!FRegistry || !FRegistryRights) return defaultValue;
   if (std::optional<std::wstring> text = FRegistry->ReadText(name)) return *text;
   // A number stored as a number reads as its decimal text.
@@ -92,6 +93,7 @@ std::wstring TAppIni::ReadText(const std::wstring& name, const std::wstring& def
 }
 
 void TAppIni::WriteText(const std::wstring& name, const std::wstring& value) {
+  FReadBatch.reset();
   if (FIniFile) {
     if (!FIniFile->WriteString(SettingsIniSection, name, value))
       throw TSettingsError(Quoted(L"Unable to write to %s", FIniFileName));
@@ -99,6 +101,18 @@ void TAppIni::WriteText(const std::wstring& name, const std::wstring& value) {
   }
   if (!FRegistry || FRegistryRights != TRegistryRights::AllAccess) return;
   if (!FRegistry->WriteText(name, value)) throw TSettingsError(Quoted(L"Failed to set data for '%s'", name));
+}
+
+std::wstring TAppIni::ReadIniString(const std::wstring& name, const std::wstring& defaultValue) {
+  if (FReadBatch) return FReadBatch->Find(name).value_or(defaultValue);
+  return FIniFile->ReadString(SettingsIniSection, name, defaultValue);
+}
+
+void TAppIni::BeginReadBatch() {
+  FReadBatch.reset();
+  if (!FIniFile) return;
+  if (std::optional<std::vector<std::wstring>> lines = FIniFile->ReadSection(SettingsIniSection))
+    FReadBatch.emplace(*lines);
 }
 
 int TAppIni::Read(TSettingId id) { return Read(id, Setting(id).Default); }
@@ -122,6 +136,7 @@ void TAppIni::Write(TSettingId id, int value) {
 void TAppIni::SetIniFileName(const std::wstring& fileName) {
   if (fileName == FIniFileName) return;
   FIniFileName = fileName;
+  FReadBatch.reset();
   FIniFile.reset();
   if (!fileName.empty() && FIniFiles) FIniFile = FIniFiles(fileName);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/ini_section.h"
 #include "settings/settings_backends.h"
 #include "settings/settings_error.h"
 #include "settings/settings_table.h"
@@ -63,6 +64,13 @@ class TAppIni {
   }
   void WriteText(TSettingId id, const std::wstring& value) { WriteText(Setting(id).Key, value); }
 
+  // A burst of reads (the start-up's): the INI file's section is read once, and the reads that
+  // follow answer from that copy, as the file would, until EndReadBatch, the next write or another
+  // file. Each read of the file otherwise takes its lock and opens it again. Reads from the
+  // registry are not batched.
+  void BeginReadBatch();
+  void EndReadBatch() { FReadBatch.reset(); }
+
   // Attaches the INI file of that name (all reads and writes go there from then on); an empty
   // name returns the store to the registry. The same name again changes nothing.
   void SetIniFileName(const std::wstring& fileName);
@@ -79,6 +87,8 @@ class TAppIni {
  private:
   void OpenRegistryKey();
   std::optional<int> ReadStoredInteger(const std::wstring& name);
+  // A text of the INI file's section: from the read batch while there is one.
+  std::wstring ReadIniString(const std::wstring& name, const std::wstring& defaultValue);
   // Writes a value of the placement unless the last load read that very value.
   void WritePlacement(TSettingId id, int value);
 
@@ -86,6 +96,7 @@ class TAppIni {
   std::map<TSettingId, std::optional<int>> FLoadedPlacement;
   std::unique_ptr<TRegistryBackend> FRegistry;
   std::unique_ptr<TIniFileBackend> FIniFile;
+  std::optional<TIniSection> FReadBatch;  // the INI section read whole by BeginReadBatch
   std::wstring FIniFileName;
   TIniFileFactory FIniFiles;
   bool FCommonSettings = false;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // One INI file. Nothing is cached: every call goes to the file.
 class TIniFileBackend {
@@ -16,6 +17,9 @@ class TIniFileBackend {
                                   const std::wstring& defaultValue) = 0;
   // False when the system could not write the file.
   virtual bool WriteString(const std::wstring& section, const std::wstring& name, const std::wstring& value) = 0;
+  // Every line of Section ("name=value"), in the file's order, in one read; empty when the file or
+  // the section is missing, none when it cannot be read whole.
+  virtual std::optional<std::vector<std::wstring>> ReadSection(const std::wstring& section) = 0;
 };
 
 // Attaches an INI file object to a full file name.

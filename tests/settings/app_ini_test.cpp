@@ -13,6 +13,8 @@ const std::wstring Ini = L"D:\\Tools\\Orvilla\\Orvilla.ini";
 constexpr TRegistryRoot HKCU = TRegistryRoot::CurrentUser;
 constexpr TRegistryRoot HKLM = TRegistryRoot::LocalMachine;
 
+std::wstring Key(TSettingId id) { return Setting(id).Key; }
+
 struct AppIniTest : ::testing::Test {
   TFakeIniDisk disk;
   TFakeRegistryData registry;
@@ -123,6 +125,51 @@ TEST_F(AppIniTest, SetIniFileNameAttachesOnlyOnAChangeAndEmptyReturnsToTheRegist
   EXPECT_EQ(ini->IniFileName(), L"");
   ini->WriteInteger(L"Colors", 5);
   EXPECT_EQ(registry.Key(HKCU)[L"Colors"].Data, 5u);
+}
+
+TEST_F(AppIniTest, AReadBatchReadsTheSectionOnceAndAnswersAsSingleReadsUntilAWrite) {
+  auto ini = IniStore();
+  disk.Value(Ini, Key(TSettingId::WindowTop)) = L"120";
+  disk.Value(Ini, Key(TSettingId::FitWidth)) = L"0";
+  disk.Value(Ini, Key(TSettingId::KeyboardType)) = L"Mine";
+  ini->BeginReadBatch();
+  disk.Value(Ini, Key(TSettingId::WindowTop)) = L"999";  // a change by another copy after the batch began is not seen
+  EXPECT_EQ(ini->Read(TSettingId::WindowTop), 120);
+  EXPECT_EQ(ini->Read(TSettingId::FitWidth), 0);
+  EXPECT_EQ(ini->ReadText(TSettingId::KeyboardType, L""), L"Mine");
+  EXPECT_EQ(ini->ReadStored(TSettingId::WindowLeft), std::nullopt);
+  EXPECT_EQ(ini->Read(TSettingId::Transparency), Setting(TSettingId::Transparency).Default);
+  EXPECT_EQ(disk.SectionReads, 1);
+  EXPECT_EQ(disk.StringReads, 0);
+
+  // A write ends the batch: the reads go to the file again and see the write.
+  ini->Write(TSettingId::FitWidth, 1);
+  EXPECT_EQ(ini->Read(TSettingId::FitWidth), 1);
+  EXPECT_EQ(ini->Read(TSettingId::WindowTop), 999);
+  EXPECT_EQ(disk.StringReads, 2);
+}
+
+TEST_F(AppIniTest, AReadBatchEndsWhenAskedOrWithAnotherFileAndNeverTouchesTheRegistry) {
+  auto ini = IniStore();
+  disk.Value(Ini, Key(TSettingId::WindowTop)) = L"120";
+  ini->BeginReadBatch();
+  ini->EndReadBatch();
+  disk.Value(Ini, Key(TSettingId::WindowTop)) = L"130";
+  EXPECT_EQ(ini->Read(TSettingId::WindowTop), 130);
+
+  ini->BeginReadBatch();
+  const std::wstring other = L"D:\\Other\\Orvilla.ini";
+  disk.Value(other, Key(TSettingId::WindowTop)) = L"140";
+  ini->SetIniFileName(other);
+  EXPECT_EQ(ini->Read(TSettingId::WindowTop), 140);
+
+  auto registryStore = Store();
+  registry.SetDword(HKCU, Key(TSettingId::WindowTop), 150);
+  const int sectionReads = disk.SectionReads;
+  registryStore->BeginReadBatch();
+  registry.SetDword(HKCU, Key(TSettingId::WindowTop), 160);
+  EXPECT_EQ(registryStore->Read(TSettingId::WindowTop), 160);
+  EXPECT_EQ(disk.SectionReads, sectionReads);
 }
 
 TEST_F(AppIniTest, RegistryKeyOpensWithTheFirstRightsThatSucceed) {

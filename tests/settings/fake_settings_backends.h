@@ -18,6 +18,8 @@ struct TFakeIniDisk {
   std::set<std::wstring> ReadOnlyFiles;
   std::vector<std::wstring> WrittenKeys;  // "Section/Name" of every successful write, in order
   int FilesAttached = 0;
+  int StringReads = 0;   // reads of one value
+  int SectionReads = 0;  // reads of a whole section
 
   std::wstring& Value(const std::wstring& file, const std::wstring& name) { return Files[file][L"Main"][name]; }
   bool Has(const std::wstring& file, const std::wstring& name) const {
@@ -34,12 +36,23 @@ class TFakeIniFile : public TIniFileBackend {
   TFakeIniFile(TFakeIniDisk& disk, std::wstring fileName) : FDisk(disk), FFileName(std::move(fileName)) {}
   std::wstring ReadString(const std::wstring& section, const std::wstring& name,
                           const std::wstring& defaultValue) override {
+    ++FDisk.StringReads;
     const auto f = FDisk.Files.find(FFileName);
     if (f == FDisk.Files.end()) return defaultValue;
     const auto s = f->second.find(section);
     if (s == f->second.end()) return defaultValue;
     const auto v = s->second.find(name);
     return v == s->second.end() ? defaultValue : v->second;
+  }
+  std::optional<std::vector<std::wstring>> ReadSection(const std::wstring& section) override {
+    ++FDisk.SectionReads;
+    std::vector<std::wstring> lines;
+    const auto f = FDisk.Files.find(FFileName);
+    if (f == FDisk.Files.end()) return lines;
+    const auto s = f->second.find(section);
+    if (s == f->second.end()) return lines;
+    for (const auto& [name, value] : s->second) lines.push_back(name + L"=" + value);
+    return lines;
   }
   bool WriteString(const std::wstring& section, const std::wstring& name, const std::wstring& value) override {
     if (FDisk.ReadOnlyFiles.count(FFileName)) return false;

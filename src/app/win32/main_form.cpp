@@ -110,6 +110,9 @@ void TMainForm::FormCreate() {
   Log(L"MainForm");
   FDpi = WindowPixelsPerInch(Handle());
   ChooseSettingsFile(FAppIni);
+  // The settings are read in one go: the file once, not once for each of them.
+  FAppIni.BeginReadBatch();
+  TScopeExit endReadBatch([this] { FAppIni.EndReadBatch(); });
   FShown = false;
   FSizingGuard = true;
   FLastWorkAreaWidth = 0;
