@@ -13,7 +13,6 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitStartupEnvironment();
-  InstallBusyCursorDisplay();
   DetectFonts();
   TAppIniModule settings(CommandLineArgs());
 
@@ -37,6 +36,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     form.Show();
     // The taskbar button comes after the keyboard's first picture: nothing of it is seen before.
     ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
+    // So does the busy cursor: before it no window of the program is there to show it over.
+    InstallBusyCursorDisplay();
     exitCode = application.Run();
     application.OnPreTranslateMessage = nullptr;
     // However the message loop ended (the window closed, or WM_QUIT from outside), no key this
