@@ -95,7 +95,12 @@ wine_env_start_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
   local n
   for n in $(seq 90 130); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+    # A lock left by an X server that is gone (a run killed before its clean-up) frees the number:
+    # Xvfb removes such a lock and its socket itself.
+    local holder
+    holder=$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)
+    if [ -n "$holder" ] && ! kill -0 "$holder" 2>/dev/null; then holder=""; fi
+    if [ -z "$holder" ] && { [ ! -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; }; then
       Xvfb ":$n" -screen 0 "${ORV_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
       ORV_XVFB_PID=$!
       export DISPLAY=":$n"
