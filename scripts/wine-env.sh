@@ -97,8 +97,8 @@ wine_env_start_display() {
   for n in $(seq 90 130); do
     # A lock left by an X server that is gone (a run killed before its clean-up) frees the number:
     # Xvfb removes such a lock and its socket itself.
-    local holder
-    holder=$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)
+    local holder=""
+    [ -e "/tmp/.X$n-lock" ] && holder=$(tr -d ' ' <"/tmp/.X$n-lock")
     if [ -n "$holder" ] && ! kill -0 "$holder" 2>/dev/null; then holder=""; fi
     if [ -z "$holder" ] && { [ ! -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; }; then
       Xvfb ":$n" -screen 0 "${ORV_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
