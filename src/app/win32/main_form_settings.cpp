@@ -206,12 +206,16 @@ void TMainForm::KeyboardTypeApplied() {
     // again after the resize.
     TPaintHold hold(*FKeyboard);
     {
+      const bool wasShown = FShown;
       FShown = false;
-      TScopeExit shown([this] { FShown = true; });
+      TScopeExit shown([this, wasShown] { FShown = wasShown; });
       BuildKeyboard();
     }
     FormResize();
   }
+  // The keys were replaced while the window counted as not shown: scanning goes on over the new
+  // ones now.
+  TellFeatures(&TKeyboardFeature::OnKeysShown);
   KeepOnMonitor();
   StartLegendsFill();
 }

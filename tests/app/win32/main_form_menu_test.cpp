@@ -162,6 +162,26 @@ TEST_F(MainFormMenu, ScanningAndClickSoundAreSwitchedStoredAndCheckedFromTheMenu
   }
 }
 
+TEST_F(MainFormMenu, ScanningRunsExactlyWhileOnAndOnScreenAlsoAcrossALayoutChange) {
+  FForm->ApplySetting(TSettingId::Scanning, 1);
+  // Another keyboard before the first showing: not shown yet, and the first showing is whole.
+  FForm->ApplySetting(TSettingId::KeyboardType, 3);
+  EXPECT_FALSE(FForm->TimerEnabled(tmrScan));
+  FForm->Show();
+  EXPECT_TRUE(FForm->TimerEnabled(tmrHKL));
+  EXPECT_TRUE(FForm->TimerEnabled(tmrScan));
+  // Another keyboard (from the settings dialog, which a switch user reaches through the scan):
+  // the scan goes on over the new keys.
+  FForm->ApplySetting(TSettingId::KeyboardType, 2);
+  EXPECT_TRUE(FForm->TimerEnabled(tmrScan));
+  FForm->ApplicationEventsMainMinimize();
+  EXPECT_FALSE(FForm->TimerEnabled(tmrScan));
+  FForm->ApplicationEventsMainRestore();
+  EXPECT_TRUE(FForm->TimerEnabled(tmrScan));
+  FForm->ApplySetting(TSettingId::Scanning, 0);
+  EXPECT_FALSE(FForm->TimerEnabled(tmrScan));
+}
+
 TEST_F(MainFormMenu, HoverSettingsAreReadAtStartWithTheTimeLimited) {
   const struct {
     const wchar_t* Stored;
