@@ -374,12 +374,8 @@ void TMainForm::tmrHoverTimer() {
 
 void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
   const TRect window = WindowRect(Handle());
-  // Asked at most once: each asking is a trip to the system, and the start makes several moves.
-  std::optional<TRect> workAreaAsked;
-  const auto workArea = [&]() -> const TRect& {
-    if (!workAreaAsked) workAreaAsked = WorkArea();
-    return *workAreaAsked;
-  };
+  // Asked once: each asking is a trip to the system, and the start makes several moves.
+  const TRect workArea = WorkArea();
 
   // The primary monitor's work area decides whether the window stays against the right or bottom
   // edge when the taskbar changes; a position change that a z-order change carried becomes a move.
@@ -393,13 +389,13 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
   FLastWorkAreaWidth = w;
   FLastWorkAreaHeight = h;
   FLastMonitor = monitor;
-  if (On(TSettingId::FitWidth)) moved.x = workArea().Left;
+  if (On(TSettingId::FitWidth)) moved.x = workArea.Left;
 
   const int newWidth = (pos.flags & SWP_NOSIZE) ? window.Width() : pos.cx;
   const int newHeight = (pos.flags & SWP_NOSIZE) ? window.Height() : pos.cy;
   // Screen snapping, for moves that keep the size.
   if (!(pos.flags & SWP_NOMOVE) && newWidth == window.Width() && newHeight == window.Height())
-    moved = SnapToWorkArea({moved.x, moved.y, moved.x + newWidth, moved.y + newHeight}, workArea(), 10);
+    moved = SnapToWorkArea({moved.x, moved.y, moved.x + newWidth, moved.y + newHeight}, workArea, 10);
   if (moved != requested || !(pos.flags & SWP_NOMOVE)) {
     pos.x = moved.x;
     pos.y = moved.y;
@@ -408,7 +404,7 @@ void TMainForm::WindowPosChanging(WINDOWPOS& pos) {
 
   if (!(pos.flags & SWP_NOSIZE) || On(TSettingId::FitWidth)) {
     const TResizeDecision d = FormCanResize(FSizingGuard, On(TSettingId::LockSize), On(TSettingId::FitWidth), newWidth,
-                                            newHeight, window.Width(), workArea().Width());
+                                            newHeight, window.Width(), workArea.Width());
     if (!d.Allow) {
       pos.cx = window.Width();
       pos.cy = window.Height();
