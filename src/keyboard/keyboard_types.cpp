@@ -1,20 +1,11 @@
 #include "keyboard/keyboard_types.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <optional>
 
 #include "platform/ini_integer.h"
+#include "platform/text_helpers.h"
 
-namespace {
-
-bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
-         });
-}
-
-}  // namespace
 
 int TKeyboardTypes::TypeOfStored(const std::wstring& stored) const {
   // A number is read as the settings store reads every number (decimal or hexadecimal).

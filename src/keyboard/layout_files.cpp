@@ -10,11 +10,6 @@ namespace {
 
 wchar_t Lower(wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); }
 
-bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return Lower(x) == Lower(y); });
-}
-
 bool LessIgnoringCase(const std::wstring& a, const std::wstring& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                       [](wchar_t x, wchar_t y) { return Lower(x) < Lower(y); });

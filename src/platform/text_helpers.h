@@ -11,5 +11,8 @@ int FirstDelimiterPos(const std::wstring& s, const std::wstring& delimiters);
 std::wstring TextBefore(const std::wstring& s, const std::wstring& delimiters);
 std::wstring TextAfter(const std::wstring& s, const std::wstring& delimiters);
 
+// Whether a and b are the same text but for the case of their letters.
+bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b);
+
 // folder + "\" + name, without doubling a trailing backslash; an empty folder yields name.
 std::wstring PathCombine(const std::wstring& folder, const std::wstring& name);

@@ -1,11 +1,11 @@
 #include "render/fonts.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "keys/vk_codes.h"
 #include "platform/rounding.h"
 #include "platform/screen_scale.h"
+#include "platform/text_helpers.h"
 #include "render/theme.h"
 
 bool HasSegoeUIVariableText = false;
@@ -17,14 +17,8 @@ bool HasWingdings = false;
 
 namespace {
 
-bool SameFace(const std::wstring& a, const std::wstring& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
-           return std::towlower(static_cast<wint_t>(x)) == std::towlower(static_cast<wint_t>(y));
-         });
-}
-
 bool Contains(const std::vector<std::wstring>& faces, const std::wstring& face) {
-  return std::any_of(faces.begin(), faces.end(), [&](const std::wstring& f) { return SameFace(f, face); });
+  return std::any_of(faces.begin(), faces.end(), [&](const std::wstring& f) { return EqualIgnoringCase(f, face); });
 }
 
 constexpr int NameSizeMinimum = 3;

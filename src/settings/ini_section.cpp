@@ -1,7 +1,6 @@
 #include "settings/ini_section.h"
 
-#include <algorithm>
-#include <cwctype>
+#include "platform/text_helpers.h"
 
 namespace {
 
@@ -13,12 +12,6 @@ std::wstring Trimmed(const std::wstring& text) {
   while (first < last && IsSpace(text[first])) ++first;
   while (last > first && IsSpace(text[last - 1])) --last;
   return text.substr(first, last - first);
-}
-
-std::wstring Folded(std::wstring name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c))); });
-  return name;
 }
 
 std::wstring Unquoted(const std::wstring& value) {
@@ -33,16 +26,16 @@ TIniSection::TIniSection(const std::vector<std::wstring>& lines) {
   for (const std::wstring& line : lines) {
     const std::size_t equals = line.find(L'=');
     if (equals == std::wstring::npos) {
-      FEntries.emplace_back(Folded(Trimmed(line)), std::nullopt);
+      FEntries.emplace_back(Trimmed(line), std::nullopt);
       continue;
     }
-    FEntries.emplace_back(Folded(Trimmed(line.substr(0, equals))), Unquoted(Trimmed(line.substr(equals + 1))));
+    FEntries.emplace_back(Trimmed(line.substr(0, equals)), Unquoted(Trimmed(line.substr(equals + 1))));
   }
 }
 
 std::optional<std::wstring> TIniSection::Find(const std::wstring& name) const {
-  const std::wstring folded = Folded(Trimmed(name));
+  const std::wstring wanted = Trimmed(name);
   for (const auto& entry : FEntries)
-    if (entry.first == folded) return entry.second;
+    if (EqualIgnoringCase(entry.first, wanted)) return entry.second;
   return std::nullopt;
 }

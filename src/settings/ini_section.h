@@ -17,6 +17,6 @@ class TIniSection {
   std::optional<std::wstring> Find(const std::wstring& name) const;
 
  private:
-  // Names folded to lower case, with their values, in the order of the lines.
+  // The names with their values, in the order of the lines.
   std::vector<std::pair<std::wstring, std::optional<std::wstring>>> FEntries;
 };

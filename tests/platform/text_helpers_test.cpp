@@ -31,3 +31,15 @@ TEST(TextHelpers, PathCombineInsertsOneBackslash) {
   EXPECT_EQ(PathCombine(L"C:\\Tools\\", L"Orvilla.ini"), L"C:\\Tools\\Orvilla.ini");
   EXPECT_EQ(PathCombine(L"", L"Orvilla.ini"), L"Orvilla.ini");
 }
+
+TEST(TextHelpers, EqualIgnoringCaseComparesLetterByLetterWithoutCase) {
+  const struct {
+    const wchar_t* a;
+    const wchar_t* b;
+    bool equal;
+  } cases[] = {
+      {L"Segoe UI", L"segoe ui", true}, {L"TMainFormTop", L"TMAINFORMTOP", true}, {L"", L"", true},
+      {L"Tahoma", L"Tahom", false},     {L"Keyboard", L"Keyboard ", false},        {L"a-b", L"a_b", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EqualIgnoringCase(c.a, c.b), c.equal) << c.a << L" / " << c.b;
+}
